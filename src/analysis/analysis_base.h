@@ -1,0 +1,43 @@
+#pragma once
+// What the run needs of the analysis object of either format version.
+
+#include <filesystem>
+#include <string>
+
+namespace orsvelt {
+
+struct TRSVFile;
+
+// dd.MM.yyyy H:mm:ss of the local clock, as the protocols and file names show it.
+std::string CurrentRunStamp();
+
+class TRSVProt {
+ public:
+  virtual ~TRSVProt() = default;
+
+  // Analyses the main file with the earlier-period reports found in its folder. False
+  // with ErrorText when the report cannot be analysed.
+  virtual bool Analyse(const TRSVFile& file, const std::filesystem::path& folder) = 0;
+
+  // Write the protocol at path; false with ErrorText when it could not be written whole.
+  virtual bool WriteHtml(const std::filesystem::path& path) = 0;
+  virtual bool WriteSpreadsheet(const std::filesystem::path& path) = 0;
+
+  const std::string& ErrorText() const { return errorText_; }
+  const std::string& RunStamp() const { return runStamp_; }
+
+  // Makes every later Analyse use this stamp instead of the clock (reproducible output).
+  void FixRunStamp(std::string stamp) { fixedStamp_ = std::move(stamp); }
+
+ protected:
+  // Called first by Analyse.
+  void TakeRunStamp() { runStamp_ = fixedStamp_.empty() ? CurrentRunStamp() : fixedStamp_; }
+
+  std::string errorText_;
+  std::string runStamp_;
+
+ private:
+  std::string fixedStamp_;
+};
+
+}  // namespace orsvelt

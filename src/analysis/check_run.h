@@ -1,0 +1,40 @@
+#pragma once
+// One check from a chosen report file to a written protocol: the run that the window's
+// "Старт" and the command line perform alike.
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "analysis/analysis_base.h"
+
+namespace orsvelt {
+
+enum class ProtocolFormat { Html, Workbook };
+
+struct CheckRequest {
+  std::filesystem::path report;
+  ProtocolFormat format = ProtocolFormat::Workbook;
+  std::filesystem::path outputFolder;  // where the protocol goes under its own name
+  std::filesystem::path outputPath;    // when not empty, the protocol's full path instead
+  std::string runStamp;                // when not empty, used instead of the clock
+};
+
+struct CheckOutcome {
+  bool ok = false;
+  std::string message;  // the user's message when the check failed
+  std::string detail;   // a reason behind the message (where the XML is broken), or empty
+  std::filesystem::path protocol;
+};
+
+CheckOutcome RunCheck(const CheckRequest& request);
+
+// The analysis object for a format version, or null for a version the program does not read.
+std::unique_ptr<TRSVProt> MakeAnalysis(std::string_view formatVersion);
+
+// "prot_" + stamp with ":" as "-" and blanks as "_" + "_" + the report's file name
+// without its last four characters.
+std::string ProtocolFileName(std::string_view runStamp, const std::filesystem::path& report);
+
+}  // namespace orsvelt

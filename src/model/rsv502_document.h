@@ -1,0 +1,19 @@
+#pragma once
+// The document "Документ" of format 5.02. Placeholder until the format's model is
+// built: it reads nothing and reports nothing.
+
+#include <string>
+
+#include "model/elem_load.h"
+
+namespace orsvelt {
+
+struct TRSV502Document : TElem {
+  void Clear() { *this = TRSV502Document(); }
+  bool Load(TXMLElement, const std::string&) {
+    Clear();
+    return true;
+  }
+};
+
+}  // namespace orsvelt
