@@ -2,8 +2,8 @@
 
 #include <system_error>
 
-#include "analysis/prot501.h"
-#include "analysis/prot502.h"
+#include "analysis/prot501/prot501.h"
+#include "analysis/prot502/prot502.h"
 #include "model/rsvnalog.h"
 #include "xml/path_text.h"
 #include "xml/stringfuncs.h"

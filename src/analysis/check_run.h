@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "analysis/analysis_base.h"
+#include "analysis/common/analysis_base.h"
 
 namespace orsvelt {
 

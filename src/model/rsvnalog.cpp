@@ -1,7 +1,7 @@
 #include "model/rsvnalog.h"
 
-#include "model/rsv501_document.h"
-#include "model/rsv502_document.h"
+#include "model/rsv501/document.h"
+#include "model/rsv502/document.h"
 
 namespace orsvelt {
 

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "model/elem_load.h"
+#include "model/common/elem_load.h"
 
 namespace orsvelt {
 

@@ -1,4 +1,4 @@
-#include "model/format5.h"
+#include "model/common/format5.h"
 
 #include <array>
 

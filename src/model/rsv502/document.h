@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "model/elem_load.h"
+#include "model/common/elem_load.h"
 
 namespace orsvelt {
 

@@ -1,4 +1,4 @@
-#include "analysis/analysis_base.h"
+#include "analysis/common/analysis_base.h"
 
 #include <chrono>
 #include <cstdio>
