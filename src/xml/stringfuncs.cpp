@@ -1,0 +1,195 @@
+#include "xml/stringfuncs.h"
+
+#include <cstdint>
+
+#include "xml/codepage.h"
+
+namespace orsvelt {
+
+namespace {
+
+// Longest entity body considered ("#x0010FFFF" with room for leading zeros); bounds the
+// look-ahead so decoding stays linear.
+constexpr std::size_t kMaxEntityBody = 32;
+
+bool IsEntityChar(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '#';
+}
+
+int HexValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// "#1040" or "#x410": appends the character; false when malformed or not a valid code point.
+bool DecodeNumeric(std::string_view body, std::string& out) {
+  body.remove_prefix(1);
+  int base = 10;
+  if (!body.empty() && (body[0] == 'x' || body[0] == 'X')) {
+    base = 16;
+    body.remove_prefix(1);
+  }
+  if (body.empty()) return false;
+  std::uint32_t value = 0;
+  for (const char c : body) {
+    const int d = base == 16 ? HexValue(c) : (c >= '0' && c <= '9' ? c - '0' : -1);
+    if (d < 0) return false;
+    value = value * base + static_cast<std::uint32_t>(d);
+    if (value > 0x10FFFF) return false;
+  }
+  if (value == 0 || (value >= 0xD800 && value <= 0xDFFF)) return false;
+  AppendUtf8(out, value);
+  return true;
+}
+
+bool DecodeEntity(std::string_view body, std::string& out) {
+  struct Named {
+    std::string_view name;
+    std::string_view text;
+  };
+  // &#039; is decoded as a numeric reference.
+  static constexpr Named kNamed[] = {
+      {"quot", "\""}, {"laquo", "«"}, {"raquo", "»"}, {"gt", ">"},
+      {"lt", "<"},    {"amp", "&"},   {"nbsp", " "},
+  };
+  if (body.empty()) return false;
+  if (body[0] == '#') return DecodeNumeric(body, out);
+  for (const Named& n : kNamed) {
+    if (n.name == body) {
+      out += n.text;
+      return true;
+    }
+  }
+  return false;
+}
+
+void AppendUnsigned(std::string& out, std::uint64_t value, std::size_t min_digits) {
+  char digits[20];
+  std::size_t n = 0;
+  do {
+    digits[n++] = static_cast<char>('0' + value % 10);
+    value /= 10;
+  } while (value != 0);
+  for (; n < min_digits; ++n) digits[n] = '0';
+  while (n > 0) out += digits[--n];
+}
+
+// Written digit by digit so that no locale can change the separators.
+std::string FormatAmount(Amount amount, char point, bool grouped) {
+  const bool negative = amount < 0;
+  const std::uint64_t magnitude =
+      negative ? 0 - static_cast<std::uint64_t>(amount) : static_cast<std::uint64_t>(amount);
+  const std::uint64_t cents = (magnitude + 50) / 100;  // halves away from zero
+
+  std::string whole;
+  AppendUnsigned(whole, cents / 100, 1);
+  std::string out;
+  if (negative && cents != 0) out += '-';
+  for (std::size_t k = 0; k < whole.size(); ++k) {
+    if (grouped && k != 0 && (whole.size() - k) % 3 == 0) out += ' ';
+    out += whole[k];
+  }
+  out += point;
+  AppendUnsigned(out, cents % 100, 2);
+  return out;
+}
+
+}  // namespace
+
+std::size_t FindFrom(std::string_view pattern, std::string_view text, std::size_t start) {
+  if (pattern.empty() || pattern.size() > text.size()) return 0;
+  if (start == 0) start = 1;
+  if (start > text.size() - pattern.size() + 1) return 0;
+  const std::size_t found = text.find(pattern, start - 1);
+  return found == std::string_view::npos ? 0 : found + 1;
+}
+
+ReplaceResult ReplaceAll(std::string_view text, std::string_view search, std::string_view replacement) {
+  ReplaceResult result;
+  if (search.empty()) {
+    result.text = text;
+    return result;
+  }
+  std::size_t from = 0;
+  for (std::size_t found; (found = text.find(search, from)) != std::string_view::npos;) {
+    result.text.append(text, from, found - from);
+    result.text += replacement;
+    ++result.count;
+    from = found + search.size();
+  }
+  result.text.append(text, from);
+  return result;
+}
+
+std::string DecodeEntities(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const std::size_t amp = text.find('&', i);
+    if (amp == std::string_view::npos) {
+      out.append(text, i);
+      break;
+    }
+    out.append(text, i, amp - i);
+    std::size_t end = amp + 1;
+    while (end < text.size() && end - amp <= kMaxEntityBody && IsEntityChar(text[end])) ++end;
+    if (end < text.size() && text[end] == ';' &&
+        DecodeEntity(text.substr(amp + 1, end - amp - 1), out)) {
+      i = end + 1;
+    } else {
+      out += '&';
+      i = amp + 1;
+    }
+  }
+  return out;
+}
+
+std::string EncodeEntities(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (const char c : text) {
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      case '\'': out += "&#039;"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
+std::string SnilsDigits(std::string_view text) {
+  if (text.size() != 14) return std::string(text);
+  std::string out;
+  for (const char c : text)
+    if (c >= '0' && c <= '9') out += c;
+  return out;
+}
+
+std::string FormatSnils(std::string_view text) {
+  const auto piece = [&](std::size_t pos, std::size_t len) {
+    return pos < text.size() ? text.substr(pos, len) : std::string_view();
+  };
+  std::string out;
+  out.append(piece(0, 3)).append("-").append(piece(3, 3)).append("-");
+  out.append(piece(6, 3)).append(" ").append(piece(9, 2));
+  return out;
+}
+
+std::string FormatAmountPlain(Amount amount) { return FormatAmount(amount, '.', false); }
+
+std::string FormatAmountGrouped(Amount amount) { return FormatAmount(amount, ',', true); }
+
+std::string_view Trim(std::string_view text) {
+  constexpr std::string_view kBlanks = " \t\r\n";
+  const std::size_t first = text.find_first_not_of(kBlanks);
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
+}  // namespace orsvelt
