@@ -1,19 +1,279 @@
 #pragma once
-// Analysis of a format 5.01 report. Placeholder until the format's analysis is built.
+// Analysis of a format 5.01 report: title data, the earlier-period reports of the same
+// year found beside it, the section 3 summaries, the cross-check of subsection 1.1
+// against section 3, and each person's figures accumulated from the start of the year.
+// The records are plain data that the two protocol writers print as they stand.
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <unordered_map>
+#include <vector>
 
 #include "analysis/common/analysis_base.h"
+#include "xml/amount.h"
 
 namespace orsvelt {
 
-class TRSV501Prot : public TRSVProt {
+struct TRSV501Document;
+
+// One earlier-period report that was selected; its position from 1 is its file number.
+struct TRSV501EarlierFileRec {
+  std::string FileName;       // "ИдФайл" + ".xml"
+  std::string FormatVersion;  // "ВерсФорм"
+  std::string PeriodText;     // period name, year, " г."; or "Не удалось определить"
+  std::int32_t CorrectionNumber = 0;
+  std::string PlaceText;      // name of the "ПоМесту" code, or "Не удалось определить"
+};
+
+// One "СвВыплМК" of a person of the main file.
+struct TZLMonthRec {
+  std::string Month;         // "Месяц" as read
+  std::string CategoryCode;  // "КодКатЛиц"
+  Amount Payments = 0;       // "СумВыпл"
+  Amount Base = 0;           // "ВыплОПС"
+  Amount ContractBase = 0;   // "ВыплОПСДог"
+  Amount Contributions = 0;  // "НачислСВ"
+};
+
+// One "ВыплСВДопМТ" of a person of the main file.
+struct TZLAddRec {
+  std::string Month;         // "Месяц"
+  std::string TariffCode;    // "Тариф"
+  Amount Payments = 0;       // "ВыплСВ"
+  Amount Contributions = 0;  // "НачислСВ"
+};
+
+// One insured person of the main file.
+struct TZLRec {
+  std::int32_t Ordinal = 0;  // position in the ordered list, from 1
+  std::int32_t Number = 0;   // "Номер"
+  std::string FullName;      // or "Не указано в файле"
+  std::string SexText;       // "М", "Ж", "Не определено" or "Не указано в файле"
+  bool SexMismatch = false;  // the patronymic indicates the other sex
+  std::string SNILS;         // or "Не указан" / "Не указано в файле"
+  std::string INN;           // or "Не указан" / "Не указано в файле"
+  std::string OPSFlag, OMSFlag, OSSFlag;  // as read, empty when absent
+  std::vector<TZLMonthRec> MonthRows;
+  std::vector<TZLAddRec> AddRows;
+};
+
+// Section 3 month rows summed by month and category code.
+struct TRSV501MonthCategoryTotalRec {
+  std::string Month;
+  std::string CategoryCode;
+  std::int32_t Count = 0;  // month rows with this key
+  Amount Payments = 0, Base = 0, ContractBase = 0, Contributions = 0;
+};
+
+// Section 3 month rows summed by category code.
+struct TRSV501CategoryTotalRec {
+  std::string CategoryCode;
+  std::int32_t Count = 0;  // persons with at least one row of this code
+  Amount Payments = 0, Base = 0, ContractBase = 0, Contributions = 0;
+};
+
+// Additional-tariff rows summed by month and tariff code.
+struct TRSV501MonthTariffTotalRec {
+  std::string Month;
+  std::string TariffCode;
+  std::int32_t Count = 0;  // add-rows with this key
+  Amount Payments = 0, Contributions = 0;
+};
+
+// Additional-tariff rows summed by tariff code.
+struct TRSV501TariffTotalRec {
+  std::string TariffCode;
+  std::int32_t Count = 0;  // persons with at least one add-row of this code
+  Amount Payments = 0, Contributions = 0;
+};
+
+// One column of the cross-check: section 1 (S1) beside section 3 (S3). A pair agrees only
+// when both values are exactly equal.
+struct TRSV501CompareColumn {
+  std::int32_t PersonsS1 = 0, PersonsS3 = 0;
+  Amount PaymentsS1 = 0, PaymentsS3 = 0;
+  Amount BaseS1 = 0, BaseS3 = 0;
+  Amount ContribS1 = 0, ContribS3 = 0;
+};
+
+// Subsection 1.1 against section 3 for one tariff group. The inherited column is the
+// last three months; MonthColumns[m] is month m + 1 of the quarter.
+struct TRSV501CompareMainRec : TRSV501CompareColumn {
+  std::vector<std::string> TariffCodes;
+  std::vector<std::string> CategoryCodes;
+  std::string Month1, Month2, Month3;
+  std::array<TRSV501CompareColumn, 3> MonthColumns{};
+
+  // 0: the last three months; 1..3: the months in quarter order.
+  const TRSV501CompareColumn& Column(int i) const { return i == 0 ? *this : MonthColumns.at(i - 1); }
+  TRSV501CompareColumn& Column(int i) { return i == 0 ? *this : MonthColumns.at(i - 1); }
+};
+
+// One "СведЧлКФХ" of section 2. Texts are empty when absent.
+struct TRSV501FarmMemberRec {
+  std::string INN;
+  std::string SNILS;
+  std::string FullName;
+  std::int32_t BirthYear = 0;
+  std::string StartDate;  // as read
+  std::string EndDate;    // as read
+  Amount PensionContributions = 0;  // "НачислСВОПС"
+  Amount MedicalContributions = 0;  // "НачислСВОМС"
+};
+
+// One month of a person's pension-base accumulation: the month's values and the running
+// totals from January.
+struct TRSV501BaseCheckMonthRec {
+  std::int32_t Month = 0;  // 1..12
+  Amount Payments = 0, CumPayments = 0;
+  Amount Base = 0, CumBase = 0;
+  Amount ContractBase = 0, CumContractBase = 0;
+  Amount Contributions = 0, CumContributions = 0;
+};
+
+// One period block of a person: where its data came from and its months.
+struct TRSV501BaseCheckPLQuarterRec {
+  std::int32_t FileNumber = -1;  // -1: no data; 0: main file; k: EarlierFiles[k - 1]
+  std::int32_t Number = 0;       // "Номер" of the source element
+  std::string PeriodCode;        // "Период" of the source element
+  std::int32_t CorrectionNumber = -1;
+  std::vector<TRSV501BaseCheckMonthRec> Months;
+};
+
+// One person of the pension-base accumulation (also the all-persons total).
+struct TRSV501BaseCheckPLRec {
+  std::string FullName;  // as first met
+  std::string SNILS;     // the key; may be empty
+  std::string INN;       // as first met, may be empty
+  std::vector<TRSV501BaseCheckPLQuarterRec> Periods;
+};
+
+// One payment row of the OMS/OSS estimate.
+struct TRSV501OMSOSSRowRec {
+  std::int32_t Month = 0;    // 1..12
+  std::string CategoryCode;  // "КодКатЛиц"
+  Amount Payments = 0;       // "СумВыпл"
+  Amount OSSBase = 0;        // "ВыплОПС" - "ВыплОПСДог"
+};
+
+struct TRSV501OMSOSSQuarterRec {
+  std::vector<TRSV501OMSOSSRowRec> Rows;
+  std::int32_t FileNumber = -1;
+  std::int32_t Number = 0;
+  std::string PeriodCode;
+  std::int32_t CorrectionNumber = -1;
+};
+
+// One month of the OMS/OSS estimate.
+struct TRSV501OMSOSSMonthRec {
+  Amount OMSBase = 0, CumOMSBase = 0;
+  Amount OMSContrib = 0, CumOMSContrib = 0;
+  Amount OSSBase = 0, CumOSSBase = 0;
+  Amount OSSContrib = 0, CumOSSContrib = 0;
+};
+
+// One person of the OMS/OSS estimate (also the all-persons total).
+struct TRSV501OMSOSSPLRec {
+  std::string FullName;
+  std::string SNILS;
+  std::string INN;
+  std::vector<TRSV501OMSOSSQuarterRec> Periods;
+  std::array<TRSV501OMSOSSMonthRec, 12> Months{};  // January .. December
+};
+
+// Everything one run found; reset as a whole at the start of each run.
+struct TRSV501ProtData {
+  std::string FileName;
+  std::string FormatVersion;
+  std::string PeriodText;
+  std::int32_t CorrectionNumber = 0;
+  std::string PlaceText;
+  std::vector<TRSV501EarlierFileRec> EarlierFiles;
+  std::string PayerType;
+  std::string PayerName;
+  std::string PayerINN;
+  std::string PayerKPP;
+  std::int32_t Year = 0;
+  std::vector<std::string> ReadErrors;
+
+  // Composition of the main document.
+  bool Section1Present = false;
+  std::int32_t AddTariffCount = 0, DSOCount = 0, Annex1Count = 0;
+  std::array<bool, 6> AnnexPresent{};  // annexes 3 to 8
+  std::int32_t PatentCount = 0;
+  bool Annex9Present = false;
+  std::int32_t ForeignerCount = 0;
+  bool Annex10Present = false;
+  std::int32_t StudentCount = 0;
+  bool Section2Present = false;
+  std::int32_t FarmMemberCount = 0;
+  std::int32_t PersonCount = 0;
+  std::int32_t OPSFlagCount = 0, OMSFlagCount = 0, OSSFlagCount = 0;
+
+  // The three month codes of the main file's period; empty when the period is unknown.
+  std::vector<std::string> PeriodMonths;
+
+  // Section 3 and the cross-check.
+  std::vector<TRSV501MonthCategoryTotalRec> MonthCategoryTotals;
+  std::vector<TRSV501MonthTariffTotalRec> MonthTariffTotals;
+  std::vector<TZLRec> Persons;
+  std::vector<TRSV501CategoryTotalRec> CategoryTotals;
+  std::vector<TRSV501TariffTotalRec> TariffTotals;
+  std::vector<TRSV501CompareMainRec> Comparisons;
+
+  // Section 2.
+  std::vector<TRSV501FarmMemberRec> FarmMembers;
+  Amount Section2OPS = 0, Section2OMS = 0;
+
+  // Accumulation from the start of the year.
+  std::vector<TRSV501BaseCheckPLRec> BaseChecks;
+  TRSV501BaseCheckPLRec BaseCheckTotal;
+  std::vector<TRSV501OMSOSSPLRec> OMSOSSChecks;
+  TRSV501OMSOSSPLRec OMSOSSTotal;
+
+  // Yearly limits of Year. A cumulative pension base above PensionLimit is marked (the
+  // limit is 0 for a year without one). Without a known social-insurance limit the OSS
+  // figures stay zero and the protocols say so in one line.
+  Amount PensionLimit = 0;
+  bool SocialLimitKnown = false;
+  Amount SocialLimit = 0;
+};
+
+class TRSV501Prot : public TRSVProt, public TRSV501ProtData {
  public:
-  bool Analyse(const TRSVFile&, const std::filesystem::path&) override {
-    TakeRunStamp();
-    errorText_ = "Анализ формата 5.01 ещё не реализован.";
-    return false;
-  }
-  bool WriteHtml(const std::filesystem::path&) override { return false; }
-  bool WriteSpreadsheet(const std::filesystem::path&) override { return false; }
+  bool Analyse(const TRSVFile& file, const std::filesystem::path& folder) override;
+  bool WriteHtml(const std::filesystem::path& path) override;         // html_writer.cpp
+  bool WriteSpreadsheet(const std::filesystem::path& path) override;  // workbook_writer.cpp
+
+  // Adds one file's personal data to both accumulations (0: the main file, k: the k-th
+  // earlier file). Only elements of Year with a name are taken.
+  void AddToAccumulation(const TRSV501Document& doc, std::int32_t fileNumber);
+  // Completes the quarters, the running totals, the OMS/OSS estimate and the totals.
+  void FinishAccumulation();
+
+ private:
+  // Persons are matched by SNILS; one without SNILS by its INN, else it stands alone.
+  struct PersonIndex {
+    std::unordered_map<std::string, std::size_t> bySnils;
+    std::unordered_map<std::string, std::size_t> byInn;
+  };
+
+  void Reset();
+  void TakeTitle(const TRSVFile& file, const TRSV501Document& doc);
+  void ReadEarlierFiles(const std::filesystem::path& folder, const TRSVFile& mainFile);
+  // False when section 2 lacks its calculation subsection.
+  bool TakeComposition(const TRSV501Document& doc);
+  void TakeFarmMembers(const TRSV501Document& doc);
+  void AddPersons(const TRSV501Document& doc);
+  void FinishSummaries();
+  void BuildComparisons(const TRSV501Document& doc);
+  void FinishPensionBase();
+  void FinishOMSOSS();
+
+  PersonIndex baseIndex_;
+  PersonIndex omsIndex_;
 };
 
 }  // namespace orsvelt
