@@ -1,0 +1,17 @@
+#include "markup/html_check.h"
+
+#include "markup/markup_check_support.h"
+#include "xml/codepage.h"
+
+namespace orsvelt {
+
+std::string CheckHtmlWellFormed(std::string_view cp1251Bytes) {
+  const std::string text = Cp1251ToUtf8(cp1251Bytes);
+  pugi::xml_document document;
+  if (std::string problem = ParseMarkup(text, document); !problem.empty()) return problem;
+  if (std::string problem = CheckReferencesAndCharacters(text, EntityNames::Any); !problem.empty()) return problem;
+  if (std::string problem = CheckSingleRoot(document, "html"); !problem.empty()) return problem;
+  return CheckUniqueAttributes(document.document_element());
+}
+
+}  // namespace orsvelt

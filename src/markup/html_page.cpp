@@ -1,0 +1,59 @@
+#include "markup/html_page.h"
+
+#include <initializer_list>
+#include <string_view>
+
+#include "markup/markup_text.h"
+
+namespace orsvelt {
+namespace {
+
+struct StyleRule {
+  std::string_view selector;
+  std::initializer_list<std::string_view> properties;
+};
+
+const StyleRule kStyleSheet[] = {
+    {"td,th", {"padding: 3px;"}},
+    {".center", {"text-align: center;"}},
+    {".tdnorm", {"text-align: right;", "white-space: nowrap;"}},
+    {".tderr", {"text-align: right;", "color: white;", "background-color: blue;", "white-space: nowrap;"}},
+    {".tderrcenter", {"text-align: center;", "color: white;", "background-color: blue;", "white-space: nowrap;"}},
+    {".tdnormcenter", {"text-align: center;", "white-space: nowrap;"}},
+    {".left", {"text-align: left;"}},
+    {".bold", {"font-weight: bold;"}},
+    {"body", {"font-family: Arial;"}},
+    {"#debug", {"color: red;"}},
+};
+
+}  // namespace
+
+void HtmlPageOpen(ProtocolWriter& out, const ProtocolHeader& header) {
+  out.Line("<html>");
+  out.Line(" <head>");
+  out.Line("  <meta http-equiv=\"Content-Type\" content=\"text/html;charset=Windows-1251\"/>");
+  out.Line("  <title>Протокол анализа расчёта по страховым взносам</title>");
+  out.Line("  <style type=\"text/css\">");
+  for (const StyleRule& rule : kStyleSheet) {
+    out.Line("   ", rule.selector);
+    out.Line("    {");
+    for (std::string_view property : rule.properties) out.Line("     ", property);
+    out.Line("    }");
+  }
+  out.Line("  </style>");
+  out.Line(" </head>");
+  out.Line(" <body>");
+  out.Line("  <h1>Протокол отображения сводных данных для расчёта по страховым взносам</h1>");
+  out.Line("  <p>Программа Brannix:Orsvelt, Версия ", MarkupText(header.version), " от ", MarkupText(header.date),
+           "</p>");
+  if (header.debug) out.Line("  <p id=\"debug\">Версия программы является отладочной.</p>");
+  out.Line("  <p><a href=\"", MarkupText(header.site), "\" target=\"_blank\">Сайт программы</a></p>");
+  out.Line("  <p>Дата и время формирования: ", MarkupText(header.runStamp), "</p>");
+}
+
+void HtmlPageClose(ProtocolWriter& out) {
+  out.Line(" </body>");
+  out.Line("</html>");
+}
+
+}  // namespace orsvelt

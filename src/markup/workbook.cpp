@@ -1,0 +1,100 @@
+#include "markup/workbook.h"
+
+#include <initializer_list>
+#include <string_view>
+
+#include "markup/markup_text.h"
+#include "markup/workbook_cells.h"
+#include "markup/worksheet.h"
+
+namespace orsvelt {
+namespace {
+
+constexpr std::string_view kBoldFont = "<Font ss:Bold=\"1\" />";
+constexpr std::string_view kPlainFont = "<Font ss:Bold=\"0\" />";
+constexpr std::string_view kRedFont = "<Font ss:Color=\"#FF0000\" />";
+constexpr std::string_view kWhiteBoldFont = "<Font ss:Bold=\"1\" ss:Color=\"#FFFFFF\"/>";
+constexpr std::string_view kBlueFill = "<Interior ss:Pattern=\"Solid\" ss:Color=\"#0000FF\"/>";
+constexpr std::string_view kAlignLeft =
+    "<Alignment ss:Horizontal=\"Left\" ss:Vertical=\"Center\" ss:Indent=\"0\" ss:WrapText=\"1\" />";
+constexpr std::string_view kAlignCenter =
+    "<Alignment ss:Horizontal=\"Center\" ss:Vertical=\"Center\" ss:Indent=\"0\" ss:WrapText=\"1\" />";
+constexpr std::string_view kAlignRight =
+    "<Alignment ss:Horizontal=\"Right\" ss:Vertical=\"Center\" ss:Indent=\"0\" ss:WrapText=\"1\" />";
+// Two decimals, minus for negatives, a dash for zero.
+constexpr std::string_view kMoneyFormat = "<NumberFormat ss:Format=\"0.00;\\-0.00;\\ \\-\"/>";
+// Stands for the six lines of the borders block.
+constexpr std::string_view kBorders = "borders";
+
+struct Style {
+  std::string_view id;
+  std::initializer_list<std::string_view> elements;
+};
+
+const Style kStyles[] = {
+    {"SheetHeader", {kBoldFont, kAlignCenter}},
+    {"SheetHeaderLeft", {kBoldFont, kAlignLeft}},
+    {"CellHeaderCenter", {kBoldFont, kAlignCenter, kBorders}},
+    {"CellHeaderLeft", {kBoldFont, kAlignLeft, kBorders}},
+    {"CellHeaderRight", {kBoldFont, kAlignRight, kBorders, kMoneyFormat}},
+    {"CommonText", {kAlignLeft}},
+    {"BorderedText", {kAlignLeft, kBorders}},
+    {"CellNumber", {kPlainFont, kAlignRight, kBorders}},
+    {"BorderedCenteredText", {kAlignCenter, kBorders}},
+    {"RedText", {kAlignLeft, kRedFont}},
+    {"CellSumm", {kPlainFont, kAlignRight, kBorders, kMoneyFormat}},
+    {"CellBlueCenter", {kWhiteBoldFont, kBlueFill, kAlignCenter, kBorders}},
+    {"CellBlueNumber", {kWhiteBoldFont, kBlueFill, kAlignRight, kBorders}},
+    {"CellBlueSumm", {kWhiteBoldFont, kBlueFill, kAlignRight, kBorders, kMoneyFormat}},
+};
+
+void WriteBorders(ProtocolWriter& out) {
+  out.Line("<Borders>");
+  for (std::string_view position : {"Left", "Top", "Right", "Bottom"})
+    out.Line("<Border ss:Position=\"", position, "\" ss:LineStyle=\"Continuous\" ss:Weight=\"1\" />");
+  out.Line("</Borders>");
+}
+
+}  // namespace
+
+void WorkbookOpen(ProtocolWriter& out) {
+  out.Line("<?xml version=\"1.0\" encoding=\"windows-1251\"?>");
+  out.Line("<Workbook xmlns=\"urn:schemas-microsoft-com:office:spreadsheet\">");
+  out.Line(" <ExcelWorkbook xmlns=\"urn:schemas-microsoft-com:office:excel\">");
+  out.Line("  <ActiveSheet>0</ActiveSheet>");
+  out.Line("  <ProtectStructure>False</ProtectStructure>");
+  out.Line("  <ProtectWindows>False</ProtectWindows>");
+  out.Line(" </ExcelWorkbook>");
+  out.Line(
+      "<DocumentProperties Author=\"\" LastAuthor=\"\" Created=\"\" LastSaved=\"\" Company=\"\" Version=\"1.0\" />");
+  out.Line("<Styles>");
+  for (const Style& style : kStyles) {
+    out.Line("<Style ss:ID=\"", style.id, "\" xmlns:ss=\"urn:schemas-microsoft-com:office:spreadsheet\">");
+    for (std::string_view element : style.elements) {
+      if (element == kBorders) {
+        WriteBorders(out);
+      } else {
+        out.Line(element);
+      }
+    }
+    out.Line("</Style>");
+  }
+  out.Line("</Styles>");
+}
+
+void WorkbookClose(ProtocolWriter& out) { out.Line("</Workbook>"); }
+
+void TitleSheetOpen(ProtocolWriter& out, const ProtocolHeader& header) {
+  WorksheetOpen(out, "Титул");
+  TableOpen(out, {350, 600});
+  StringCellRow(out, {.style = "SheetHeader", .mergeAcross = 1},
+                "Протокол отображения сводных данных расчета по страховым взносам");
+  EmptyRow(out);
+  StringCellRow(out, {.style = "CommonText", .mergeAcross = 1},
+                "Программа Brannix:Orsvelt " + header.version + " от " + header.date);
+  if (header.debug) StringCellRow(out, {.style = "RedText", .mergeAcross = 1}, "Версия программы является отладочной.");
+  StringCellRow(out, {.mergeAcross = 1}, "Дата и время формирования протокола: " + header.runStamp);
+  EmptyRow(out);
+}
+
+}  // namespace orsvelt

@@ -1,0 +1,29 @@
+#pragma once
+// Opening and closing of SpreadsheetML worksheets, with their frozen-pane options.
+
+#include <string_view>
+#include <vector>
+
+#include "markup/protocol_writer.h"
+
+namespace orsvelt {
+
+// The WorksheetOptions blocks of the protocols, each fixed line by line.
+enum class FrozenPanes {
+  TopRows2,                    // two heading rows frozen, sheet selected
+  TopRows3,                    // three heading rows
+  TopRows4LeftCols6,           // persons of a 5.02 report: four rows and six columns
+  TopRows4LeftCols4,           // four rows and four columns, sheet selected
+  TopRows4LeftCols4Unselected, // the same without <Selected/>
+};
+
+// <Worksheet ss:Name="name" ...>, the name escaped.
+void WorksheetOpen(ProtocolWriter& out, std::string_view name);
+// The options block, from "  <WorksheetOptions ...>" to "  </WorksheetOptions>".
+void WorksheetOptions(ProtocolWriter& out, FrozenPanes panes);
+// "<Table ...>" and one "<Column ss:Width="w" />" line per width.
+void TableOpen(ProtocolWriter& out, const std::vector<int>& columnWidths);
+// "  </Table>" and " </Worksheet>".
+void WorksheetClose(ProtocolWriter& out);
+
+}  // namespace orsvelt
