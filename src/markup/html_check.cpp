@@ -11,7 +11,7 @@ std::string CheckHtmlWellFormed(std::string_view cp1251Bytes) {
   if (std::string problem = ParseMarkup(text, document); !problem.empty()) return problem;
   if (std::string problem = CheckReferencesAndCharacters(text, EntityNames::Any); !problem.empty()) return problem;
   if (std::string problem = CheckSingleRoot(document, "html"); !problem.empty()) return problem;
-  return CheckUniqueAttributes(document.document_element());
+  return CheckAttributes(document.document_element());
 }
 
 }  // namespace orsvelt

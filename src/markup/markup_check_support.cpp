@@ -71,8 +71,11 @@ std::string TextPosition(std::string_view text, std::size_t offset) {
 }
 
 std::string ParseMarkup(std::string_view utf8, pugi::xml_document& document) {
-  const pugi::xml_parse_result result =
-      document.load_buffer(utf8.data(), utf8.size(), pugi::parse_default, pugi::encoding_utf8);
+  // As a fragment, so that text after the root element stays visible to CheckSingleRoot;
+  // without decoding references, so that a raw "<" in an attribute value stays visible to
+  // CheckAttributes (pugixml accepts both).
+  const unsigned options = (pugi::parse_default | pugi::parse_fragment) & ~pugi::parse_escapes;
+  const pugi::xml_parse_result result = document.load_buffer(utf8.data(), utf8.size(), options, pugi::encoding_utf8);
   if (result) return {};
   return "not well-formed at " + TextPosition(utf8, static_cast<std::size_t>(result.offset)) + ": " +
          result.description();
@@ -113,12 +116,15 @@ std::string CheckSingleRoot(const pugi::xml_document& document, std::string_view
   return {};
 }
 
-std::string CheckUniqueAttributes(const pugi::xml_node& root) {
+std::string CheckAttributes(const pugi::xml_node& root) {
   for (pugi::xml_node node = root; node;) {
-    for (pugi::xml_attribute a = node.first_attribute(); a; a = a.next_attribute())
+    for (pugi::xml_attribute a = node.first_attribute(); a; a = a.next_attribute()) {
+      if (std::strchr(a.value(), '<'))
+        return "element <" + std::string(node.name()) + "> has a raw \"<\" in attribute " + a.name();
       for (pugi::xml_attribute b = a.next_attribute(); b; b = b.next_attribute())
         if (std::strcmp(a.name(), b.name()) == 0)
           return "element <" + std::string(node.name()) + "> carries attribute " + a.name() + " twice";
+    }
     // Depth-first walk without recursion: a deep document must not exhaust the stack.
     if (pugi::xml_node child = node.first_child()) {
       node = child;

@@ -13,7 +13,8 @@ namespace orsvelt {
 // "line L, column C" of a byte offset (1-based).
 std::string TextPosition(std::string_view text, std::size_t offset);
 
-// Parses UTF-8 text; empty when pugixml accepts it, otherwise where and why not.
+// Parses UTF-8 text; empty when pugixml accepts it, otherwise where and why not. Values
+// keep their references undecoded.
 std::string ParseMarkup(std::string_view utf8, pugi::xml_document& document);
 
 // Which named entities a reference may use.
@@ -30,7 +31,8 @@ std::string CheckReferencesAndCharacters(std::string_view utf8, EntityNames name
 // The document holds exactly one element, named name, and no text beside it. Empty when so.
 std::string CheckSingleRoot(const pugi::xml_document& document, std::string_view name);
 
-// No element below root (root included) carries the same attribute twice. Empty when so.
-std::string CheckUniqueAttributes(const pugi::xml_node& root);
+// Parsed by ParseMarkup: no element below root (root included) carries the same attribute
+// twice or a raw "<" in an attribute value. Empty when so.
+std::string CheckAttributes(const pugi::xml_node& root);
 
 }  // namespace orsvelt

@@ -212,7 +212,7 @@ std::string CheckWorkbook(std::string_view cp1251Bytes) {
   if (std::string problem = CheckReferencesAndCharacters(text, EntityNames::XmlOnly); !problem.empty()) return problem;
   if (std::string problem = CheckSingleRoot(document, "Workbook"); !problem.empty()) return problem;
   const pugi::xml_node workbook = document.document_element();
-  if (std::string problem = CheckUniqueAttributes(workbook); !problem.empty()) return problem;
+  if (std::string problem = CheckAttributes(workbook); !problem.empty()) return problem;
 
   std::set<std::string> styles;
   if (std::string problem = CollectStyles(workbook, styles); !problem.empty()) return problem;

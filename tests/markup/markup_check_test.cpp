@@ -72,6 +72,10 @@ TEST(CheckWorkbook, ProblemsAreFoundAndLocated) {
       {BookOfRows("<Row><Cell><Data ss:Type=\"String\">a</Data><Data ss:Type=\"String\">b</Data></Cell></Row>"),
        "more than one <Data>"},
       {BookOfRows("<Row><Cell ss:StyleID=\"S\" ss:StyleID=\"S\"/></Row>"), "twice"},
+      {Book(Sheet("a<b", "")), "raw \"<\" in attribute ss:Name"},
+      {Book(Sheet("a&lt;b", "")), ""},
+      {Book("") + "</Workbook>", "not well-formed"},
+      {Book(Sheet("Лист", "")) + "junk", "text outside the root element"},
       {Book(Sheet("Лист", "") + Sheet("лист", "") + Sheet("ЛИСТ", "")), ""},
       {Book(Sheet("Same", "") + Sheet("same", "")), "\"same\" is used twice"},
       {Book(Sheet("a/b", "")), "holds one of"},
@@ -115,7 +119,9 @@ TEST(CheckHtmlWellFormed, GoodAndBadPages) {
       {"<html><td rowspan=\"1\" rowspan=\"2\"></td></html>", "twice"},
       {"<body></body>", "root element is <body>"},
       {"<html></html><html></html>", "more than one root"},
-      {"", "not well-formed"},
+      {"<html></html>\r\ntext", "text outside the root element"},
+      {"<html><a href=\"x?a=1<2\"></a></html>", "raw \"<\""},
+      {"", "no root element"},
   };
   for (const auto& c : cases) {
     const std::string problem = CheckHtmlWellFormed(Utf8ToCp1251(c.page));
