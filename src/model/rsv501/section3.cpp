@@ -1,0 +1,82 @@
+#include "model/rsv501/section3.h"
+
+#include "model/rsv501/loader.h"
+
+namespace orsvelt {
+
+using namespace rsv501;
+
+bool TRSV501DanFLPoluch::Load(TXMLElement e, const std::string& path) {
+  using T = TRSV501DanFLPoluch;
+  static constexpr AttrField<T> kAttrs[] = {
+      TextAttr("ИННФЛ", &T::ИННФЛ),         TextAttr("СНИЛС", &T::СНИЛС),         TextAttr("ДатаРожд", &T::ДатаРожд),
+      TextAttr("Гражд", &T::Гражд),         TextAttr("Пол", &T::Пол),             TextAttr("КодВидДок", &T::КодВидДок),
+      TextAttr("СерНомДок", &T::СерНомДок), TextAttr("ПризОПС", &T::ПризОПС),     TextAttr("ПризОМС", &T::ПризОМС),
+      TextAttr("ПризОСС", &T::ПризОСС)};
+  static constexpr ChildField<T> kChildren[] = {Child<&T::ФИО>("ФИО")};
+  static constexpr ElementShape<T> kShape{.attrRule = AR, .childRule = CR, .values = VD, .attrs = kAttrs,
+                                          .children = kChildren};
+  return LoadElement(*this, e, path, kShape);
+}
+
+bool TRSV501SvVyplMK::Load(TXMLElement e, const std::string& path) {
+  using T = TRSV501SvVyplMK;
+  static constexpr AttrField<T> kAttrs[] = {
+      TextAttr("Месяц", &T::Месяц),           TextAttr("КодКатЛиц", &T::КодКатЛиц),
+      AmountAttr("СумВыпл", &T::СумВыпл),     AmountAttr("ВыплОПС", &T::ВыплОПС),
+      AmountAttr("ВыплОПСДог", &T::ВыплОПСДог), AmountAttr("НачислСВ", &T::НачислСВ)};
+  static constexpr ElementShape<T> kShape{.attrRule = AR, .childRule = CF1, .values = VD, .attrs = kAttrs};
+  return LoadElement(*this, e, path, kShape);
+}
+
+bool TRSV501SvVyplVpFL::Load(TXMLElement e, const std::string& path) {
+  using T = TRSV501SvVyplVpFL;
+  static constexpr AttrField<T> kAttrs[] = {
+      AmountAttr("СумВыплВс3", &T::СумВыплВс3), AmountAttr("ВыплОПСВс3", &T::ВыплОПСВс3),
+      AmountAttr("ВыплОПСДогВс3", &T::ВыплОПСДогВс3), AmountAttr("НачислСВВс3", &T::НачислСВВс3)};
+  static constexpr ChildField<T> kChildren[] = {Child<&T::СвВыплМК>("СвВыплМК")};
+  static constexpr ElementShape<T> kShape{.attrRule = AR, .childRule = CR, .values = VD, .attrs = kAttrs,
+                                          .children = kChildren};
+  return LoadElement(*this, e, path, kShape);
+}
+
+bool TRSV501VyplSvDopMT::Load(TXMLElement e, const std::string& path) {
+  using T = TRSV501VyplSvDopMT;
+  static constexpr AttrField<T> kAttrs[] = {TextAttr("Месяц", &T::Месяц), TextAttr("Тариф", &T::Тариф),
+                                            AmountAttr("ВыплСВ", &T::ВыплСВ), AmountAttr("НачислСВ", &T::НачислСВ)};
+  static constexpr ElementShape<T> kShape{.attrRule = AR, .childRule = CF2, .values = VN, .attrs = kAttrs};
+  return LoadElement(*this, e, path, kShape);
+}
+
+bool TRSV501SvVyplFPDop::Load(TXMLElement e, const std::string& path) {
+  using T = TRSV501SvVyplFPDop;
+  // Real files and the official schema end both names in the digit 3.
+  static constexpr AttrField<T> kAttrs[] = {
+      AmountAttr("ВыплСВВсЗ", &T::ВыплСВВсЗ), AmountAttr("НачислСВВсЗ", &T::НачислСВВсЗ),
+      AmountAttr("ВыплСВВс3", &T::ВыплСВВсЗ), AmountAttr("НачислСВВс3", &T::НачислСВВсЗ)};
+  static constexpr ChildField<T> kChildren[] = {Child<&T::ВыплСВДопМТ>("ВыплСВДопМТ")};
+  static constexpr ElementShape<T> kShape{.attrRule = AR, .childRule = CR, .values = VD, .attrs = kAttrs,
+                                          .children = kChildren};
+  return LoadElement(*this, e, path, kShape);
+}
+
+bool TRSV501SvVyplSVOPS::Load(TXMLElement e, const std::string& path) {
+  using T = TRSV501SvVyplSVOPS;
+  static constexpr ChildField<T> kChildren[] = {Child<&T::СвВыпл>("СвВыпл"), Child<&T::ВыплСВДоп>("ВыплСВДоп")};
+  static constexpr ElementShape<T> kShape{.attrRule = AF, .childRule = CR, .values = VD, .children = kChildren};
+  return LoadElement(*this, e, path, kShape);
+}
+
+bool TRSV501PersSvSL::Load(TXMLElement e, const std::string& path) {
+  using T = TRSV501PersSvSL;
+  static constexpr AttrField<T> kAttrs[] = {Int32Attr("НомКорр", &T::НомКорр), TextAttr("Период", &T::Период),
+                                            Int32Attr("ОтчетГод", &T::ОтчетГод), Int32Attr("Номер", &T::Номер),
+                                            TextAttr("Дата", &T::Дата)};
+  static constexpr ChildField<T> kChildren[] = {Child<&T::ДанФЛПолуч>("ДанФЛПолуч"),
+                                                Child<&T::СвВыплСВОПС>("СвВыплСВОПС")};
+  static constexpr ElementShape<T> kShape{.attrRule = AR, .childRule = CR, .values = VD, .attrs = kAttrs,
+                                          .children = kChildren};
+  return LoadElement(*this, e, path, kShape);
+}
+
+}  // namespace orsvelt
