@@ -1,13 +1,84 @@
 #include "analysis/prot501/prot501.h"
 
+#include "analysis/prot501/title_texts.h"
+#include "model/rsv501/document.h"
 #include "model/rsvnalog.h"
+#include "reference/base_limits.h"
+#include "reference/period_codes.h"
 
 namespace orsvelt {
 
-bool TRSV501Prot::Analyse(const TRSVFile&, const std::filesystem::path&) {
+void TRSV501Prot::Reset() {
+  static_cast<TRSV501ProtData&>(*this) = TRSV501ProtData();
+  baseIndex_ = PersonIndex();
+  omsIndex_ = PersonIndex();
+  errorText_.clear();
+}
+
+void TRSV501Prot::TakeTitle(const TRSVFile& file, const TRSV501Document& doc) {
+  PeriodText = PeriodTextOf(doc.Период, doc.ОтчетГод);
+  if (PeriodText != kUndetermined)
+    for (std::string_view month : MonthsOfPeriod(doc.Период)) PeriodMonths.emplace_back(month);
+  CorrectionNumber = doc.НомКорр;
+  Year = doc.ОтчетГод;
+  PlaceText = PlaceTextOf(doc.ПоМесту);
+  FileName = file.FileId + ".xml";
+  FormatVersion = file.FormatVersion;
+
+  if (doc.НПЮЛ) {
+    PayerType = "Юридическое лицо";
+    PayerName = doc.НПЮЛ->НаимОрг;
+    PayerINN = doc.НПЮЛ->ИННЮЛ;
+    PayerKPP = doc.НПЮЛ->КПП;
+  } else if (doc.НПИП) {
+    PayerType = "Индивидуальный предприниматель, глава крестьянского (фермерского) хозяйства";
+    PayerName = doc.НПИП->ФИОИП ? FullNameOf(*doc.НПИП->ФИОИП) : "Не указаны";
+    PayerINN = doc.НПИП->ИННФЛ;
+    PayerKPP = "Не предусмотрено";
+  } else if (doc.НПФЛ) {
+    PayerType = "Физическое лицо, не являющееся ИП";
+    PayerName = doc.НПФЛ->ФИО ? FullNameOf(*doc.НПФЛ->ФИО) : "Не указаны";
+    PayerINN = doc.НПФЛ->ИННФЛ;
+    PayerKPP = "Не предусмотрено";
+  } else {
+    PayerType = PayerName = PayerINN = PayerKPP = std::string(kUndetermined);
+  }
+
+  const std::string year = std::to_string(Year);
+  PensionLimit = LimitOfYear(PensionLimitRows501(), year).value_or(0);
+  if (const auto social = LimitOfYear(SocialLimitRows501(), year)) {
+    SocialLimitKnown = true;
+    SocialLimit = *social;
+  }
+}
+
+bool TRSV501Prot::Analyse(const TRSVFile& file, const std::filesystem::path& folder) {
+  Reset();
   TakeRunStamp();
-  errorText_ = "Файл не прочитан.";
-  return false;
+  if (!file.Document501) {
+    errorText_ = "Файл не прочитан.";
+    ReadErrors = file.Errors;
+    return false;
+  }
+  const TRSV501Document& doc = *file.Document501;
+  TakeTitle(file, doc);
+  ReadErrors = file.Errors;
+  ReadEarlierFiles(folder, file);
+  if (!TakeComposition(doc)) {
+    errorText_ =
+        "В разделе 2 отсутствует подраздел \"Расчет сумм страховых взносов, подлежащих уплате за главу и членов "
+        "крестьянского (фермерского) хозяйства\".";
+    return false;
+  }
+  if (PersonCount > 0) {
+    AddPersons(doc);
+    AddToAccumulation(doc, 0);
+  }
+  FinishSummaries();
+  BuildComparisons(doc);
+  TakeFarmMembers(doc);
+  FinishAccumulation();
+  return true;
 }
 
 }  // namespace orsvelt

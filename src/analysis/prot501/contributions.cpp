@@ -1,0 +1,89 @@
+// The medical and social insurance contributions estimated per person and month.
+
+#include "analysis/prot501/contributions.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "analysis/prot501/prot501.h"
+#include "reference/contribution_rates.h"
+
+namespace orsvelt {
+
+namespace {
+
+// n / d rounded to the nearest integer, halves to even; d > 0.
+std::int64_t DivideHalfEven(std::int64_t n, std::int64_t d) {
+  std::int64_t q = n / d;
+  std::int64_t r = n % d;
+  if (r < 0) {
+    r += d;
+    --q;
+  }
+  if (2 * r > d || (2 * r == d && (q % 2 != 0))) ++q;
+  return q;
+}
+
+}  // namespace
+
+Amount ContributionOf(Amount base, Amount ratePercent) {
+  // In kopecks: base/1e4 × rate/1e4 / 100 × 100 = base × rate / 1e8. The base is split so
+  // the product cannot overflow.
+  constexpr std::int64_t kSplit = 100'000'000;
+  const std::int64_t high = base / kSplit;
+  const std::int64_t low = base % kSplit;
+  const std::int64_t kopecks = high * ratePercent + DivideHalfEven(low * ratePercent, kSplit);
+  return kopecks * 100;
+}
+
+void TRSV501Prot::FinishOMSOSS() {
+  const std::string year = std::to_string(Year);
+  OMSOSSTotal = TRSV501OMSOSSPLRec();
+  for (TRSV501OMSOSSPLRec& person : OMSOSSChecks) {
+    person.Months = {};
+    std::array<std::vector<const TRSV501OMSOSSRowRec*>, 12> byMonth;
+    for (const TRSV501OMSOSSQuarterRec& block : person.Periods)
+      for (const TRSV501OMSOSSRowRec& row : block.Rows) {
+        TRSV501OMSOSSMonthRec& m = person.Months[row.Month - 1];
+        m.OMSBase += row.Payments;
+        m.OMSContrib += ContributionOf(row.Payments, ContributionRate(year, row.CategoryCode, rateMedical));
+        byMonth[row.Month - 1].push_back(&row);
+      }
+
+    Amount inLimit = 0;
+    for (int i = 0; i < 12; ++i) {
+      TRSV501OMSOSSMonthRec& m = person.Months[i];
+      const TRSV501OMSOSSMonthRec* prev = i > 0 ? &person.Months[i - 1] : nullptr;
+      m.CumOMSBase = (prev ? prev->CumOMSBase : 0) + m.OMSBase;
+      m.CumOMSContrib = (prev ? prev->CumOMSContrib : 0) + m.OMSContrib;
+
+      if (SocialLimitKnown) {
+        for (const TRSV501OMSOSSRowRec* row : byMonth[i]) {
+          if (inLimit == SocialLimit) continue;
+          const Amount part = inLimit + row->OSSBase <= SocialLimit ? row->OSSBase : SocialLimit - inLimit;
+          m.OSSBase += part;
+          inLimit += part;
+          m.OSSContrib += ContributionOf(part, ContributionRate(year, row->CategoryCode, rateSocial));
+        }
+      }
+      m.CumOSSBase = inLimit;
+      m.CumOSSContrib = (prev ? prev->CumOSSContrib : 0) + m.OSSContrib;
+    }
+
+    for (int i = 0; i < 12; ++i) {
+      const TRSV501OMSOSSMonthRec& m = person.Months[i];
+      TRSV501OMSOSSMonthRec& t = OMSOSSTotal.Months[i];
+      t.OMSBase += m.OMSBase;
+      t.CumOMSBase += m.CumOMSBase;
+      t.OMSContrib += m.OMSContrib;
+      t.CumOMSContrib += m.CumOMSContrib;
+      t.OSSBase += m.OSSBase;
+      t.CumOSSBase += m.CumOSSBase;
+      t.OSSContrib += m.OSSContrib;
+      t.CumOSSContrib += m.CumOSSContrib;
+    }
+  }
+}
+
+}  // namespace orsvelt
