@@ -1,0 +1,34 @@
+#include "app/gui/top_level_errors.h"
+
+#include "platform/message_boxes.h"
+#include "platform/qt_text.h"
+
+namespace orsvelt {
+
+namespace {
+
+MessageBoxes* g_messages = nullptr;
+
+}  // namespace
+
+void SetUnhandledErrorMessages(MessageBoxes* messages) { g_messages = messages; }
+
+void ReportUnhandledError(const std::exception* error) {
+  QString text = error ? ToQString(error->what()) : QString();
+  if (text.isEmpty()) text = QStringLiteral("Произошла непредвиденная ошибка.");
+  if (g_messages) {
+    g_messages->Show(text);
+    return;
+  }
+  PlainMessageBoxes(QApplication::activeWindow()).Show(text);
+}
+
+OrsveltApplication::OrsveltApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool OrsveltApplication::notify(QObject* receiver, QEvent* event) {
+  bool handled = false;
+  RunGuarded([&] { handled = QApplication::notify(receiver, event); });
+  return handled;
+}
+
+}  // namespace orsvelt

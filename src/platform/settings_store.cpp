@@ -1,0 +1,59 @@
+#include "platform/settings_store.h"
+
+#include <stdexcept>
+
+#include <QSettings>
+#include <QVariant>
+
+#include "platform/qt_text.h"
+
+namespace orsvelt {
+
+namespace {
+
+constexpr const char* kOrganisation = "Brannix";
+constexpr const char* kApplication = "Orsvelt";
+constexpr const char* kLastCheckedFile = "LastCheckedFile";
+constexpr const char* kProtType = "ProtType";
+
+bool IsText(const QVariant& value) {
+  // An ini file turns an unquoted value with commas into a list; the registry may hold any type.
+  const int type = value.metaType().id();
+  return type == QMetaType::QString || type == QMetaType::QByteArray;
+}
+
+}  // namespace
+
+void TSettings::ClearSettings() {
+  LastCheckedFile.clear();
+  ProtType = 0;
+}
+
+void TSettings::LoadSettings() {
+  ClearSettings();
+  QSettings store(kOrganisation, kApplication);
+  if (store.status() != QSettings::NoError) {
+    SaveSettings();
+    return;
+  }
+  const QVariant file = store.value(kLastCheckedFile);
+  if (file.isValid()) {
+    if (!IsText(file))
+      throw std::runtime_error("Значение LastCheckedFile в настройках программы не является строкой.");
+    LastCheckedFile = ToUtf8(file.toString());
+  }
+  bool ok = false;
+  const int type = store.value(kProtType).toInt(&ok);
+  ProtType = ok ? type : 0;
+}
+
+void TSettings::SaveSettings() const {
+  QSettings store(kOrganisation, kApplication);
+  store.setValue(kLastCheckedFile, ToQString(LastCheckedFile));
+  store.setValue(kProtType, ProtType);
+  store.sync();
+  if (store.status() != QSettings::NoError)
+    throw std::runtime_error("Не удалось сохранить настройки программы.");
+}
+
+}  // namespace orsvelt
