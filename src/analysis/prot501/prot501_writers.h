@@ -1,0 +1,17 @@
+#pragma once
+// The two protocols of a 5.01 report, written from what the analysis found. TRSV501Prot's
+// WriteHtml and WriteSpreadsheet put them into a file; tests write them into memory.
+
+#include "analysis/prot501/prot501.h"
+#include "markup/protocol_header.h"
+#include "markup/protocol_writer.h"
+
+namespace orsvelt {
+
+// The HTML page, from "<html>" to "</html>".
+void WriteHtmlProtocol501(ProtocolWriter& out, const TRSV501ProtData& data, const ProtocolHeader& header);
+
+// The SpreadsheetML workbook, from the XML declaration to "</Workbook>".
+void WriteWorkbookProtocol501(ProtocolWriter& out, const TRSV501ProtData& data, const ProtocolHeader& header);
+
+}  // namespace orsvelt
