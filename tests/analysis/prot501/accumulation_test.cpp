@@ -1,0 +1,217 @@
+#include <gtest/gtest.h>
+
+#include "report_builder.h"
+#include "support/test_support.h"
+
+namespace orsvelt::test {
+namespace {
+
+constexpr Amount kRouble = 10000;
+
+PersonSpec Holder(const std::string& snils, const std::string& surname, std::vector<MonthRowSpec> rows) {
+  PersonSpec p;
+  p.snils = snils;
+  p.surname = surname;
+  p.rows = std::move(rows);
+  return p;
+}
+
+ReportSpec Report(const std::string& id, const std::string& period, int correction) {
+  ReportSpec r;
+  r.id = id;
+  r.period = period;
+  r.correction = correction;
+  return r;
+}
+
+const TRSV501BaseCheckPLRec* BaseOf(const TRSV501Prot& prot, const std::string& surname) {
+  for (const auto& p : prot.BaseChecks)
+    if (p.FullName.rfind(surname, 0) == 0) return &p;
+  return nullptr;
+}
+
+std::vector<std::string> PeriodCodes(const TRSV501BaseCheckPLRec& p) {
+  std::vector<std::string> codes;
+  for (const auto& b : p.Periods) codes.push_back(b.PeriodCode);
+  return codes;
+}
+
+TEST(Prot501Accumulation, HighestCorrectionWinsAndMissingQuartersAreEmpty) {
+  TempDir dir;
+  ReportSpec q1 = Report("NO_RASCHSV_q1_0", "21", 0);
+  q1.persons = {Holder("S-X", "Иксов", QuarterRows(1, "100.00", "100.00"))};
+  WriteReport(dir.path(), q1);
+  ReportSpec q1c = Report("NO_RASCHSV_q1_1", "21", 1);
+  q1c.persons = {Holder("S-X", "Иксов", QuarterRows(1, "200.00", "200.00"))};
+  q1c.persons[0].correction = 1;
+  q1c.persons[0].number = 7;
+  WriteReport(dir.path(), q1c);
+  ReportSpec q2 = Report("NO_RASCHSV_q2_0", "31", 0);
+  q2.persons = {Holder("S-Y", "Игреков", QuarterRows(4, "10.00", "10.00"))};
+  WriteReport(dir.path(), q2);
+  ReportSpec main = Report("NO_RASCHSV_main", "33", 0);
+  main.persons = {Holder("S-X", "Иксов", QuarterRows(7, "1000.00", "1000.00"))};
+  TRSV501Prot prot;
+  ASSERT_TRUE(AnalyseReport(prot, WriteReport(dir.path(), main)));
+  ASSERT_EQ(prot.EarlierFiles.size(), 3u);
+
+  ASSERT_EQ(prot.BaseChecks.size(), 2u);
+  const TRSV501BaseCheckPLRec& x = prot.BaseChecks[0];
+  EXPECT_EQ(x.SNILS, "S-X");
+  EXPECT_EQ(PeriodCodes(x), (std::vector<std::string>{"21", "31", "33", "34"}));
+  EXPECT_EQ(x.Periods[0].FileNumber, 2);  // 21/1
+  EXPECT_EQ(x.Periods[0].Number, 7);
+  EXPECT_EQ(x.Periods[0].CorrectionNumber, 1);
+  EXPECT_EQ(x.Periods[1].FileNumber, -1);
+  EXPECT_EQ(x.Periods[1].Number, 0);
+  EXPECT_EQ(x.Periods[1].CorrectionNumber, 0);
+  EXPECT_EQ(x.Periods[2].FileNumber, 0);
+  for (const auto& block : x.Periods) ASSERT_EQ(block.Months.size(), 3u);
+  EXPECT_EQ(x.Periods[0].Months[2].CumBase, 600 * kRouble);
+  EXPECT_EQ(x.Periods[1].Months[2].Base, 0);
+  EXPECT_EQ(x.Periods[1].Months[2].CumBase, 600 * kRouble);
+  EXPECT_EQ(x.Periods[2].Months[2].CumBase, 3600 * kRouble);
+  EXPECT_EQ(x.Periods[3].Months[2].Month, 12);
+  EXPECT_EQ(x.Periods[3].Months[2].CumPayments, 3600 * kRouble);
+
+  const TRSV501BaseCheckPLRec& y = prot.BaseChecks[1];  // only in an earlier file
+  EXPECT_EQ(y.FullName, "Игреков Иван Иванович");
+  EXPECT_EQ(PeriodCodes(y), (std::vector<std::string>{"21", "31", "33", "34"}));
+  EXPECT_EQ(y.Periods[1].FileNumber, 3);
+  EXPECT_EQ(y.Periods[3].Months[2].CumBase, 30 * kRouble);
+
+  EXPECT_EQ(prot.BaseCheckTotal.Periods[2].Months[2].CumBase, 3630 * kRouble);
+  EXPECT_EQ(prot.BaseCheckTotal.Periods[0].Months[0].Base, 200 * kRouble);
+}
+
+TEST(Prot501Accumulation, EqualCorrectionKeepsTheFileAddedFirst) {
+  TempDir dir;
+  ReportSpec earlier = Report("NO_RASCHSV_e", "21", 1);
+  earlier.persons = {Holder("S-X", "Иксов", QuarterRows(1, "1.00", "1.00"))};
+  earlier.persons[0].correction = 1;
+  WriteReport(dir.path(), earlier);
+  ReportSpec main = Report("NO_RASCHSV_m", "21", 2);
+  main.persons = {Holder("S-X", "Иксов", QuarterRows(1, "5.00", "5.00"))};
+  main.persons[0].correction = 1;
+  TRSV501Prot prot;
+  ASSERT_TRUE(AnalyseReport(prot, WriteReport(dir.path(), main)));
+  ASSERT_EQ(prot.BaseChecks.size(), 1u);
+  EXPECT_EQ(prot.BaseChecks[0].Periods[0].FileNumber, 1);
+  EXPECT_EQ(prot.BaseChecks[0].Periods[0].Months[0].Base, 1 * kRouble);
+  ASSERT_EQ(prot.OMSOSSChecks.size(), 1u);
+  EXPECT_EQ(prot.OMSOSSChecks[0].Periods[0].FileNumber, 1);
+}
+
+TEST(Prot501Accumulation, CumulativeBaseAgainstTheYearlyLimit) {
+  TempDir dir;
+  auto nineMonths = [](const std::string& september) {
+    std::vector<MonthRowSpec> rows;
+    for (int m = 1; m <= 9; ++m) {
+      const std::string v = m == 9 ? september : "100000.00";
+      rows.push_back({"0" + std::to_string(m), "НР", v, v, "0.00", "0.00"});
+    }
+    return rows;
+  };
+  // Quarters 1 and 2 come from their own reports; the main file carries the third.
+  const auto quarter = [&](const std::vector<MonthRowSpec>& all, int q) {
+    return std::vector<MonthRowSpec>(all.begin() + q * 3, all.begin() + q * 3 + 3);
+  };
+  const auto equal = nineMonths("221000.00");       // 1 021 000.00 after September
+  const auto over = nineMonths("221000.01");        // one kopeck more
+  for (int q = 0; q < 2; ++q) {
+    ReportSpec r = Report("NO_RASCHSV_q" + std::to_string(q + 1), q == 0 ? "21" : "31", 0);
+    r.persons = {Holder("S-EQ", "Равнов", quarter(equal, q)), Holder("S-OV", "Большов", quarter(over, q))};
+    WriteReport(dir.path(), r);
+  }
+  ReportSpec main = Report("NO_RASCHSV_main", "33", 0);
+  main.persons = {Holder("S-EQ", "Равнов", quarter(equal, 2)), Holder("S-OV", "Большов", quarter(over, 2))};
+  TRSV501Prot prot;
+  ASSERT_TRUE(AnalyseReport(prot, WriteReport(dir.path(), main)));
+
+  EXPECT_EQ(prot.PensionLimit, 1021000 * kRouble);
+  const auto* eq = BaseOf(prot, "Равнов");
+  const auto* ov = BaseOf(prot, "Большов");
+  ASSERT_TRUE(eq && ov);
+  const Amount eqSeptember = eq->Periods[2].Months[2].CumBase;
+  const Amount ovSeptember = ov->Periods[2].Months[2].CumBase;
+  EXPECT_EQ(eqSeptember, prot.PensionLimit);
+  EXPECT_FALSE(eqSeptember > prot.PensionLimit);
+  EXPECT_EQ(ovSeptember, prot.PensionLimit + 100);
+  EXPECT_TRUE(ovSeptember > prot.PensionLimit);
+  EXPECT_FALSE(ov->Periods[2].Months[1].CumBase > prot.PensionLimit);
+}
+
+TEST(Prot501Accumulation, PersonsWithoutSnilsAreNotMergedByTheEmptyKey) {
+  TempDir dir;
+  auto blank = [](const std::string& inn, const std::string& surname, const std::string& pay) {
+    PersonSpec p = Holder("", surname, QuarterRows(7, pay, pay));
+    p.inn = inn;
+    return p;
+  };
+  ReportSpec earlier = Report("NO_RASCHSV_q1", "21", 0);
+  earlier.persons = {blank("500100000001", "Первов", "1.00")};
+  earlier.persons[0].period = "21";
+  earlier.persons[0].rows = QuarterRows(1, "1.00", "1.00");
+  WriteReport(dir.path(), earlier);
+  ReportSpec main = Report("NO_RASCHSV_main", "33", 0);
+  main.persons = {blank("500100000001", "Первов", "2.00"), blank("500100000002", "Второв", "3.00"),
+                  blank("500100000001", "Третьев", "4.00"),  // same INN: the same person, same period
+                  blank("", "Безымов", "5.00"), blank("", "Другов", "6.00")};
+  TRSV501Prot prot;
+  ASSERT_TRUE(AnalyseReport(prot, WriteReport(dir.path(), main)));
+  std::vector<std::string> names;
+  for (const auto& p : prot.BaseChecks) names.push_back(p.FullName.substr(0, p.FullName.find(' ')));
+  EXPECT_EQ(names, (std::vector<std::string>{"Первов", "Второв", "Безымов", "Другов"}));
+  EXPECT_EQ(prot.BaseChecks[0].Periods[0].FileNumber, 1);
+  EXPECT_EQ(prot.BaseChecks[0].Periods[2].Months[0].Base, 2 * kRouble);  // the first of equal corrections
+  EXPECT_EQ(prot.BaseChecks[3].Periods[2].Months[0].Base, 6 * kRouble);
+  EXPECT_EQ(prot.OMSOSSChecks.size(), 4u);
+}
+
+TEST(Prot501Accumulation, IgnoredElementsRowsAndBlocksWithoutAPlaceInTheTotal) {
+  TempDir dir;
+  ReportSpec main = Report("NO_RASCHSV_main", "33", 0);
+  PersonSpec z = Holder("S-Z", "Зетов", QuarterRows(7, "10.00", "10.00"));
+  z.rows.push_back({"13", "НР", "99.00", "99.00", "0.00", "0.00"});
+  z.rows.push_back({"1", "НР", "99.00", "99.00", "0.00", "0.00"});
+  z.rows.push_back({"07", "ВЖНР", "1.00", "1.00", "0.00", "0.00"});  // adds up with July
+  PersonSpec otherYear = Holder("S-Z", "Зетов", QuarterRows(1, "500.00", "500.00"));
+  otherYear.period = "21";
+  otherYear.year = 2017;
+  PersonSpec noName = Holder("S-N", "Безфио", QuarterRows(7, "1.00", "1.00"));
+  noName.withName = false;
+  PersonSpec deregistered = Holder("S-Z", "Зетов", QuarterRows(7, "7.00", "7.00"));
+  deregistered.period = "85";  // stands for no quarter of the cumulative control
+  PersonSpec reorganised = Holder("S-Z", "Зетов", QuarterRows(7, "3.00", "3.00"));
+  reorganised.period = "53";  // the third quarter a second time
+  main.persons = {z, otherYear, noName, deregistered, reorganised};
+  TRSV501Prot prot;
+  ASSERT_TRUE(AnalyseReport(prot, WriteReport(dir.path(), main)));
+
+  ASSERT_EQ(prot.BaseChecks.size(), 1u);
+  const TRSV501BaseCheckPLRec& p = prot.BaseChecks[0];
+  EXPECT_EQ(PeriodCodes(p), (std::vector<std::string>{"21", "31", "33", "34", "53", "85"}));
+  const auto& q3 = p.Periods[2];
+  ASSERT_EQ(q3.Months.size(), 3u);
+  EXPECT_EQ(q3.Months[0].Base, 11 * kRouble);
+  EXPECT_EQ(q3.Months[2].CumBase, 31 * kRouble);
+  EXPECT_EQ(p.Periods[4].Months.back().CumBase, 40 * kRouble);  // accumulated after "34"
+  EXPECT_EQ(p.Periods[5].Months.back().CumBase, 0);             // left untouched
+  EXPECT_EQ(p.Periods[5].Months.size(), 3u);
+
+  // The total: four blocks of three months, the first block of each quarter only.
+  ASSERT_EQ(prot.BaseCheckTotal.Periods.size(), 4u);
+  for (int q = 0; q < 4; ++q) {
+    ASSERT_EQ(prot.BaseCheckTotal.Periods[q].Months.size(), 3u);
+    EXPECT_EQ(prot.BaseCheckTotal.Periods[q].Months[0].Month, q * 3 + 1);
+  }
+  EXPECT_EQ(prot.BaseCheckTotal.Periods[2].Months[0].Base, 11 * kRouble);
+  EXPECT_EQ(prot.BaseCheckTotal.Periods[2].Months[2].CumBase, 31 * kRouble);
+
+  // OMS rows of one month and category are replaced, not added; other categories stay.
+  ASSERT_EQ(prot.OMSOSSChecks.size(), 1u);
+  EXPECT_EQ(prot.OMSOSSChecks[0].Periods[0].Rows.size(), 4u);
+}
+
+}  // namespace
+}  // namespace orsvelt::test

@@ -1,0 +1,121 @@
+#include "analysis/prot501/earlier_files.h"
+
+#include <gtest/gtest.h>
+
+#include "model/rsvnalog.h"
+#include "report_builder.h"
+#include "support/test_support.h"
+#include "xml/xmlwork.h"
+
+namespace orsvelt::test {
+namespace {
+
+TEST(Prot501EarlierFiles, ReportFileNamesMatchWithoutRegardToCase) {
+  const struct {
+    const char* name;
+    bool report;
+  } cases[] = {
+      {"NO_RASCHSV_7700_1.xml", true},  {"no_raschsv_7700_1.XML", true}, {"No_RaschSV_.Xml", true},
+      {"NO_RASCHSV_1.xml.bak", false},  {"X_NO_RASCHSV_1.xml", false},   {"NO_RASCHSV1.xml", false},
+      {"NO_RASCHSV_.xm", false},        {"prot_NO_RASCHSV_1.xml", false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(IsReportFileName(c.name), c.report) << c.name;
+}
+
+TEST(Prot501EarlierFiles, OrderIsPeriodThenCorrectionAsNumber) {
+  std::vector<EarlierFileKey> files = {
+      {"31", 0, "a"}, {"21", 10, "b"}, {"21", 2, "c"}, {"21", 0, "d"}, {"21", 2, "e"}, {"52", 0, "f"},
+  };
+  OrderEarlierFiles(files);
+  std::vector<std::string> order;
+  for (const auto& f : files) order.push_back(f.path.string());
+  // 21/2 before 21/10; equal keys keep their listing order (c before e).
+  EXPECT_EQ(order, (std::vector<std::string>{"d", "c", "e", "b", "a", "f"}));
+}
+
+ReportSpec Report(const std::string& id, const std::string& period, int correction) {
+  ReportSpec r;
+  r.id = id;
+  r.period = period;
+  r.correction = correction;
+  return r;
+}
+
+std::vector<std::string> EarlierNames(const TRSV501Prot& prot) {
+  std::vector<std::string> names;
+  for (const auto& f : prot.EarlierFiles) names.push_back(f.FileName);
+  return names;
+}
+
+TEST(Prot501EarlierFiles, FolderSelectionTakesEarlierReportsOfSamePayerAndYear) {
+  TempDir dir;
+  const auto main = WriteReport(dir.path(), Report("NO_RASCHSV_main", "33", 0));
+  WriteReport(dir.path(), Report("NO_RASCHSV_q2", "31", 0));
+  WriteReport(dir.path(), Report("NO_RASCHSV_q1", "21", 0));
+  WriteReport(dir.path(), Report("NO_RASCHSV_q4", "34", 0));       // later period
+  WriteReport(dir.path(), Report("NO_RASCHSV_copy", "33", 0));     // the main file again
+  ReportSpec q2c = Report("no_raschsv_q2c", "31", 1);              // lower-case name
+  q2c.extraDocumentAttr = " НеизвестныйАтрибут=\"1\"";             // a read error does not drop it
+  WriteReport(dir.path(), q2c);
+  ReportSpec otherYear = Report("NO_RASCHSV_y2017", "21", 0);
+  otherYear.year = 2017;
+  WriteReport(dir.path(), otherYear);
+  ReportSpec otherPayer = Report("NO_RASCHSV_other", "21", 0);
+  otherPayer.inn = "7701234568";
+  WriteReport(dir.path(), otherPayer);
+  ReportSpec blank = Report("NO_RASCHSV_blank", "21", 0);
+  blank.inn = " 7701234567";
+  WriteReport(dir.path(), blank);
+  WriteReport(dir.path(), Report("report_q1_copy", "21", 0));       // not named like a report
+  WriteBytes(dir / "NO_RASCHSV_broken.xml", "<Файл ИдФайл=");
+  WriteBytes(dir / "NO_RASCHSV_other_root.xml", "<?xml version=\"1.0\"?><Root a=\"1\"><b/></Root>");
+  std::filesystem::create_directory(dir / "NO_RASCHSV_folder.xml");
+  std::error_code ec;
+  std::filesystem::create_symlink(dir / "missing.xml", dir / "NO_RASCHSV_link.xml", ec);
+
+  {
+    TXMLFile xml;
+    ASSERT_TRUE(xml.LoadFromFile(dir / "no_raschsv_q2c.xml") && xml.Parse());
+    TRSVFile file;
+    EXPECT_FALSE(file.Load(xml.Root(), "")) << "the fixture should carry a read error";
+  }
+
+  TRSV501Prot prot;
+  ASSERT_TRUE(AnalyseReport(prot, main)) << prot.ErrorText();
+  EXPECT_EQ(EarlierNames(prot),
+            (std::vector<std::string>{"NO_RASCHSV_q1.xml", "NO_RASCHSV_q2.xml", "no_raschsv_q2c.xml"}));
+  ASSERT_EQ(prot.EarlierFiles.size(), 3u);
+  EXPECT_EQ(prot.EarlierFiles[0].PeriodText, "1 квартал 2018 г.");
+  EXPECT_EQ(prot.EarlierFiles[2].CorrectionNumber, 1);
+  EXPECT_EQ(prot.EarlierFiles[2].PlaceText, "по месту нахождения российской организации");
+  EXPECT_EQ(prot.EarlierFiles[2].FormatVersion, "5.01");
+}
+
+TEST(Prot501EarlierFiles, CorrectionsOfTheSamePeriodAreEarlierFiles) {
+  TempDir dir;
+  const auto main = WriteReport(dir.path(), Report("NO_RASCHSV_c11", "21", 11));
+  WriteReport(dir.path(), Report("NO_RASCHSV_c10", "21", 10));
+  WriteReport(dir.path(), Report("NO_RASCHSV_c2", "21", 2));
+  WriteReport(dir.path(), Report("NO_RASCHSV_c11_again", "21", 11));
+  WriteReport(dir.path(), Report("NO_RASCHSV_c12", "21", 12));
+  TRSV501Prot prot;
+  ASSERT_TRUE(AnalyseReport(prot, main));
+  EXPECT_EQ(EarlierNames(prot), (std::vector<std::string>{"NO_RASCHSV_c2.xml", "NO_RASCHSV_c10.xml"}));
+}
+
+TEST(Prot501EarlierFiles, MissingFolderAndLoneMainFileGiveNoEarlierFiles) {
+  EXPECT_TRUE(ListReportFiles("/nonexistent/orsvelt/folder").empty());
+  TempDir dir;
+  const auto main = WriteReport(dir.path(), Report("NO_RASCHSV_main", "33", 0));
+  TRSV501Prot prot;
+  ASSERT_TRUE(AnalyseReport(prot, main));
+  EXPECT_TRUE(prot.EarlierFiles.empty());
+  EXPECT_EQ(prot.PeriodText, "девять месяцев 2018 г.");
+  EXPECT_EQ(prot.PayerType, "Юридическое лицо");
+  EXPECT_EQ(prot.PayerName, "ООО \"Проба\"");
+  EXPECT_EQ(prot.PayerKPP, "770101001");
+  EXPECT_EQ(prot.FileName, "NO_RASCHSV_main.xml");
+}
+
+}  // namespace
+}  // namespace orsvelt::test

@@ -1,0 +1,119 @@
+#include "report_builder.h"
+
+#include <cstdio>
+
+#include "model/rsvnalog.h"
+#include "support/test_support.h"
+#include "xml/xmlwork.h"
+
+namespace orsvelt::test {
+
+namespace {
+
+std::string Attr(const std::string& name, const std::string& value) { return " " + name + "=\"" + value + "\""; }
+
+std::string Sums(const std::string& tag, const std::vector<std::string>& v) {
+  return "<" + tag + Attr("СумВсегоПер", v[0]) + Attr("СумВсегоПосл3М", v[0]) + Attr("Сум1Посл3М", v[1]) +
+         Attr("Сум2Посл3М", v[2]) + Attr("Сум3Посл3М", v[3]) + "/>";
+}
+
+std::string Counts(const std::string& tag, const std::vector<int>& v) {
+  return "<" + tag + Attr("КолВсегоПер", std::to_string(v[0])) + Attr("КолВсегоПосл3М", std::to_string(v[0])) +
+         Attr("Кол1Посл3М", std::to_string(v[1])) + Attr("Кол2Посл3М", std::to_string(v[2])) +
+         Attr("Кол3Посл3М", std::to_string(v[3])) + "/>";
+}
+
+std::string Person(const ReportSpec& r, const PersonSpec& p) {
+  std::string x = "<ПерсСвСтрахЛиц" + Attr("НомКорр", std::to_string(p.correction)) +
+                  Attr("Период", p.period.empty() ? r.period : p.period) +
+                  Attr("ОтчетГод", std::to_string(p.year ? p.year : r.year)) + Attr("Номер", std::to_string(p.number)) +
+                  Attr("Дата", "15.10.2018") + ">";
+  if (p.withIdentity) {
+    x += "<ДанФЛПолуч";
+    if (!p.inn.empty()) x += Attr("ИННФЛ", p.inn);
+    if (!p.snils.empty()) x += Attr("СНИЛС", p.snils);
+    x += Attr("ДатаРожд", "01.01.1980") + Attr("Гражд", "643") + Attr("Пол", p.sex) + Attr("КодВидДок", "21") +
+         Attr("СерНомДок", "45 00 123456") + Attr("ПризОПС", "1") + Attr("ПризОМС", "1") + Attr("ПризОСС", "1") + ">";
+    if (p.withName) {
+      x += "<ФИО" + Attr("Фамилия", p.surname) + Attr("Имя", p.name);
+      if (!p.patronymic.empty()) x += Attr("Отчество", p.patronymic);
+      x += "/>";
+    }
+    x += "</ДанФЛПолуч>";
+  }
+  if (!p.rows.empty() || !p.adds.empty()) {
+    x += "<СвВыплСВОПС>";
+    if (!p.rows.empty()) {
+      x += "<СвВыпл" + Attr("СумВыплВс3", "0.00") + Attr("ВыплОПСВс3", "0.00") + Attr("ВыплОПСДогВс3", "0.00") +
+           Attr("НачислСВВс3", "0.00") + ">";
+      for (const MonthRowSpec& m : p.rows)
+        x += "<СвВыплМК" + Attr("Месяц", m.month) + Attr("КодКатЛиц", m.category) + Attr("СумВыпл", m.payments) +
+             Attr("ВыплОПС", m.base) + Attr("ВыплОПСДог", m.contract) + Attr("НачислСВ", m.contributions) + "/>";
+      x += "</СвВыпл>";
+    }
+    if (!p.adds.empty()) {
+      x += "<ВыплСВДоп" + Attr("ВыплСВВс3", "0.00") + Attr("НачислСВВс3", "0.00") + ">";
+      for (const AddRowSpec& a : p.adds)
+        x += "<ВыплСВДопМТ" + Attr("Месяц", a.month) + Attr("Тариф", a.tariff) + Attr("ВыплСВ", a.payments) +
+             Attr("НачислСВ", a.contributions) + "/>";
+      x += "</ВыплСВДоп>";
+    }
+    x += "</СвВыплСВОПС>";
+  }
+  return x + "</ПерсСвСтрахЛиц>";
+}
+
+}  // namespace
+
+std::string ReportXml(const ReportSpec& r) {
+  std::string x = "<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n<Файл" + Attr("ИдФайл", r.id) +
+                  Attr("ВерсПрог", "test") + Attr("ВерсФорм", "5.01") + ">";
+  x += "<Документ" + Attr("КНД", "1151111") + Attr("ДатаДок", "15.10.2018") +
+       Attr("НомКорр", std::to_string(r.correction)) + Attr("Период", r.period) +
+       Attr("ОтчетГод", std::to_string(r.year)) + Attr("КодНО", "7700") + Attr("ПоМесту", "214") +
+       r.extraDocumentAttr + ">";
+  x += "<СвНП><НПЮЛ" + Attr("НаимОрг", "ООО &quot;Проба&quot;") + Attr("ИННЮЛ", r.inn) + Attr("КПП", "770101001") +
+       "/></СвНП>";
+  x += "<Подписант ПрПодп=\"1\"><ФИО Фамилия=\"Петров\" Имя=\"Пётр\"/></Подписант>";
+  x += "<РасчетСВ>";
+  if (!r.tariffs.empty()) {
+    x += "<ОбязПлатСВ ОКТМО=\"45000000\">";
+    for (const TariffSpec& t : r.tariffs) {
+      x += "<РасчСВ_ОПС_ОМС" + Attr("ТарифПлат", t.tariff) + "><РасчСВ_ОПС>";
+      x += Counts("КолСтрахЛицВс", t.persons) + Counts("КолЛицНачСВВс", t.persons);
+      x += Sums("ВыплНачислФЛ", t.payments) + Sums("БазНачислСВ", t.base) + Sums("БазПревышОПС", t.over) +
+           Sums("НачислСВ", t.contributions) + Sums("НачислСВНеПрев", t.contributions);
+      x += "</РасчСВ_ОПС></РасчСВ_ОПС_ОМС>";
+    }
+    x += "</ОбязПлатСВ>";
+  }
+  for (const PersonSpec& p : r.persons) x += Person(r, p);
+  return x + "</РасчетСВ></Документ></Файл>\n";
+}
+
+std::filesystem::path WriteReport(const std::filesystem::path& folder, const ReportSpec& spec) {
+  const std::filesystem::path path = folder / (spec.id + ".xml");
+  WriteCp1251(path, ReportXml(spec));
+  return path;
+}
+
+bool AnalyseReport(TRSV501Prot& prot, const std::filesystem::path& path) {
+  TXMLFile xml;
+  if (!xml.LoadFromFile(path) || !xml.Parse()) return false;
+  TRSVFile file;
+  file.Load(xml.Root(), "");
+  return prot.Analyse(file, path.parent_path());
+}
+
+std::vector<MonthRowSpec> QuarterRows(int firstMonth, const std::string& payments, const std::string& base,
+                                      const std::string& category) {
+  std::vector<MonthRowSpec> rows;
+  for (int m = firstMonth; m < firstMonth + 3; ++m) {
+    char code[3];
+    std::snprintf(code, sizeof code, "%02d", m);
+    rows.push_back({code, category, payments, base, "0.00", "0.00"});
+  }
+  return rows;
+}
+
+}  // namespace orsvelt::test
