@@ -1,5 +1,6 @@
 #include "platform/settings_store.h"
 
+#include <limits>
 #include <stdexcept>
 
 #include <QSettings>
@@ -43,8 +44,11 @@ void TSettings::LoadSettings() {
     LastCheckedFile = ToUtf8(file.toString());
   }
   bool ok = false;
-  const int type = store.value(kProtType).toInt(&ok);
-  ProtType = ok ? type : 0;
+  // Read wide: QVariant::toInt would wrap a number beyond 32 bits instead of failing.
+  const qlonglong type = store.value(kProtType).toLongLong(&ok);
+  ProtType = ok && type >= std::numeric_limits<std::int32_t>::min() && type <= std::numeric_limits<std::int32_t>::max()
+                 ? static_cast<std::int32_t>(type)
+                 : 0;
 }
 
 void TSettings::SaveSettings() const {

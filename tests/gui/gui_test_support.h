@@ -1,0 +1,62 @@
+#pragma once
+// Recorders for what the window asks of the desktop, and a private settings folder.
+
+#include <filesystem>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include <QString>
+#include <QStringList>
+
+#include "platform/message_boxes.h"
+#include "platform/protocol_viewer.h"
+#include "support/test_support.h"
+
+// Readable failure messages for Qt texts.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QStringList& list, std::ostream* os) { *os << '[' << list.join("|").toStdString() << ']'; }
+
+namespace orsvelt::test {
+
+class MessageRecorder : public MessageBoxes {
+ public:
+  void Show(const QString& text) override { shown.push_back(text); }
+  QStringList shown;
+};
+
+// Records each request; answers with `result`.
+class ViewerRecorder : public ProtocolViewer {
+ public:
+  struct Call {
+    std::string viewer;  // "page", "excel", "calc", "site"
+    QString target;
+  };
+  bool OpenPage(const std::filesystem::path& html) override { return Record("page", html); }
+  bool OpenInExcel(const std::filesystem::path& workbook) override { return Record("excel", workbook); }
+  bool OpenInCalc(const std::filesystem::path& workbook) override { return Record("calc", workbook); }
+  bool OpenSite(const QString& url) override {
+    calls.push_back({"site", url});
+    return result;
+  }
+
+  std::vector<Call> calls;
+  bool result = true;
+
+ private:
+  bool Record(const char* viewer, const std::filesystem::path& file);
+};
+
+// Points QSettings of this process at a fresh folder for as long as it lives, so that no
+// test reads or writes the settings of the user running it.
+class SettingsSandbox {
+ public:
+  SettingsSandbox();
+  ~SettingsSandbox();
+  const std::filesystem::path& path() const { return dir_.path(); }
+
+ private:
+  TempDir dir_;
+};
+
+}  // namespace orsvelt::test

@@ -1,0 +1,456 @@
+// The window as the user meets it: controls, remembered settings, the run's messages and the
+// viewer it starts.
+
+#include <algorithm>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include "app/gui/main_form.h"
+#include "app/gui/top_level_errors.h"
+#include "gui_test_support.h"
+#include "markup/program_constants.h"
+#include "platform/qt_text.h"
+
+namespace orsvelt {
+namespace {
+
+namespace fs = std::filesystem;
+
+const char* const kDecl = "<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n";
+
+QSettings Store() { return QSettings("Brannix", "Orsvelt"); }
+
+class MainFormTest : public ::testing::Test {
+ protected:
+  void SetUp() override { SetUnhandledErrorMessages(&messages); }
+  void TearDown() override { SetUnhandledErrorMessages(nullptr); }
+
+  // A window as the program creates it, shown (so it has read the settings).
+  std::unique_ptr<TMain_Form> Open(CheckRunner run = {}) {
+    auto form = std::make_unique<TMain_Form>(MainFormServices{&messages, &viewer, std::move(run)});
+    form->show();
+    return form;
+  }
+
+  static QLineEdit* Edit(TMain_Form& f) { return f.findChild<QLineEdit*>("FileName_Edit"); }
+  static QPushButton* Button(TMain_Form& f, const char* name) { return f.findChild<QPushButton*>(name); }
+  static QLabel* Label(TMain_Form& f, const char* name) { return f.findChild<QLabel*>(name); }
+
+  void ClickStart(TMain_Form& f) { QTest::mouseClick(Button(f, "Start_Button"), Qt::LeftButton); }
+
+  // A choice made the way the user makes it: a click on the radio button.
+  static void Choose(TMain_Form& f, int index) {
+    auto radios = f.findChild<QGroupBox*>("ProtType_Group")->findChildren<QRadioButton*>();
+    QRadioButton* radio = radios.at(index);
+    // On the indicator: the button's width runs far beyond its text.
+    QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2));
+    ASSERT_TRUE(radio->isChecked());
+  }
+
+  void RunOn(TMain_Form& f, const fs::path& report) {
+    Edit(f)->setText(PathToQString(report));
+    ClickStart(f);
+  }
+
+  test::SettingsSandbox sandbox;
+  test::MessageRecorder messages;
+  test::ViewerRecorder viewer;
+};
+
+TEST_F(MainFormTest, ControlsTextsAndSize) {
+  auto form = Open();
+  EXPECT_EQ(form->windowTitle(), "Программа анализа расчёта по страховым взносам");
+  EXPECT_EQ(Label(*form, "Title_Label")->text(),
+            "Orsvelt - программа просмотра и анализа расчётов по страховым взносам в форматах ФНС");
+  EXPECT_TRUE(Label(*form, "Title_Label")->font().bold());
+  EXPECT_EQ(Label(*form, "Version_Label")->text(), "Версия 2.2.0.0 от 10 января 2020 г.");
+  EXPECT_EQ(Label(*form, "Debug_Label")->isVisible(), DebugBuild);
+  EXPECT_EQ(Label(*form, "Debug_Label")->text(), "Версия отладочная, результаты желательно проверять.");
+  EXPECT_TRUE(Edit(*form)->isReadOnly());
+  EXPECT_EQ(Button(*form, "Browse_Button")->text(), "Обзор");
+  EXPECT_EQ(Button(*form, "Start_Button")->text(), "Старт");
+  EXPECT_EQ(Label(*form, "Site_Label")->text(), "Сайт программы");
+  EXPECT_TRUE(Label(*form, "Hint_Label")->text().startsWith("Для проведения контроля базы"));
+
+  auto* group = form->findChild<QGroupBox*>("ProtType_Group");
+  EXPECT_EQ(group->title(), "Открыть протокол в");
+  QStringList items;
+  for (auto* radio : group->findChildren<QRadioButton*>()) items << radio->text();
+  EXPECT_EQ(items, (QStringList{"Excel", "OpenOffice.org Calc", "Браузер"}));
+
+  // Widgets below the caption must come in the order the user reads them.
+  const QWidget* order[] = {Label(*form, "Title_Label"),   Label(*form, "Version_Label"),
+                            Label(*form, "Debug_Label"),   Edit(*form),
+                            Label(*form, "Hint_Label"),    group,
+                            Button(*form, "Start_Button"), Label(*form, "Site_Label")};
+  for (std::size_t i = 1; i < std::size(order); ++i)
+    EXPECT_LT(order[i - 1]->geometry().top(), order[i]->geometry().top()) << i;
+  EXPECT_EQ(Button(*form, "Browse_Button")->geometry().center().y(), Edit(*form)->geometry().center().y());
+
+  EXPECT_EQ(form->minimumWidth(), 464);
+  EXPECT_EQ(form->maximumWidth(), 464);
+  EXPECT_EQ(form->minimumHeight(), 380);
+  EXPECT_EQ(form->maximumHeight(), 450);
+  EXPECT_GE(form->height(), 380);
+  EXPECT_LE(form->height(), 450);
+}
+
+TEST_F(MainFormTest, FirstStartShowsDefaultsAndStoresThemOnClose) {
+  auto form = Open();
+  EXPECT_EQ(Edit(*form)->text(), "");
+  EXPECT_EQ(form->ProtTypeIndex(), 0);
+  EXPECT_TRUE(messages.shown.isEmpty());
+  form->close();
+  EXPECT_EQ(Store().value("LastCheckedFile").toString(), "");
+  EXPECT_EQ(Store().value("ProtType").toInt(), 0);
+}
+
+TEST_F(MainFormTest, FileAndBrowserChoiceSurviveRestart) {
+  const QString file = QStringLiteral("/home/пользователь/Отчёты/NO_RASCHSV_1.xml");
+  {
+    auto form = Open();
+    Edit(*form)->setText(file);
+    Choose(*form, 2);
+    form->close();
+  }
+  auto form = Open();
+  EXPECT_EQ(Edit(*form)->text(), file);
+  EXPECT_EQ(form->ProtTypeIndex(), 2);
+}
+
+TEST_F(MainFormTest, StoredChoiceIsClampedByTheRadioGroup) {
+  struct Case {
+    int stored, shown;
+  };
+  for (const Case c : {Case{7, 2}, Case{-5, -1}, Case{-1, -1}, Case{1, 1}, Case{0, 0}}) {
+    Store().setValue("ProtType", c.stored);
+    auto form = Open();
+    EXPECT_EQ(form->ProtTypeIndex(), c.shown) << c.stored;
+    const auto radios = form->findChildren<QRadioButton*>();
+    EXPECT_EQ(std::count_if(radios.begin(), radios.end(), [](auto* r) { return r->isChecked(); }),
+              c.shown < 0 ? 0 : 1);
+  }
+}
+
+// Stands in for the run until the formats' analyses write protocols: writes a file where the
+// real run would and records what it was asked.
+struct FakeRun {
+  CheckOutcome operator()(const CheckRequest& r) {
+    *request = r;
+    CheckOutcome out;
+    out.ok = true;
+    out.protocol = r.outputFolder / (r.format == ProtocolFormat::Html ? "prot_x.html" : "prot_x.xml");
+    test::WriteBytes(out.protocol, "<x/>");
+    return out;
+  }
+  CheckRequest* request;
+};
+
+TEST_F(MainFormTest, NoChoiceWritesWorkbookAndStartsCalc) {
+  Store().setValue("ProtType", -5);
+  test::TempDir tmp;
+  qputenv("TMPDIR", PathToQString(tmp.path()).toUtf8());
+  CheckRequest request;
+  auto form = Open(FakeRun{&request});
+  RunOn(*form, "/reports/NO_RASCHSV_1.xml");
+  qunsetenv("TMPDIR");
+
+  EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join("|").toStdString();
+  EXPECT_EQ(request.format, ProtocolFormat::Workbook);
+  EXPECT_EQ(request.report, fs::path("/reports/NO_RASCHSV_1.xml"));
+  ASSERT_EQ(viewer.calls.size(), 1u);
+  EXPECT_EQ(viewer.calls[0].viewer, "calc");
+  EXPECT_EQ(viewer.calls[0].target, PathToQString(tmp.path() / "prot_x.xml"));
+}
+
+TEST_F(MainFormTest, EachChoiceOpensItsViewerWithItsFormat) {
+  struct Case {
+    int choice;
+    ProtocolFormat format;
+    const char* viewer;
+  };
+  for (const Case c : {Case{0, ProtocolFormat::Workbook, "excel"}, Case{1, ProtocolFormat::Workbook, "calc"},
+                       Case{2, ProtocolFormat::Html, "page"}}) {
+    viewer.calls.clear();
+    CheckRequest request;
+    auto form = Open(FakeRun{&request});
+    Choose(*form, c.choice);
+    RunOn(*form, "/r/a.xml");
+    EXPECT_EQ(request.format, c.format) << c.choice;
+    ASSERT_EQ(viewer.calls.size(), 1u) << c.choice;
+    EXPECT_EQ(viewer.calls[0].viewer, c.viewer);
+    EXPECT_TRUE(fs::exists(QStringToPath(viewer.calls[0].target)));
+  }
+  EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST_F(MainFormTest, ProtocolsGoToThePlatformTempFolderNeverTheRoot) {
+  CheckRequest request;
+  auto form = Open([&](const CheckRequest& r) {
+    request = r;
+    return CheckOutcome{};
+  });
+  test::TempDir tmp;
+  qputenv("TMPDIR", PathToQString(tmp.path()).toUtf8());
+  RunOn(*form, "/r/a.xml");
+  EXPECT_EQ(request.outputFolder, tmp.path());
+  qunsetenv("TMPDIR");
+  qunsetenv("TEMP");
+  RunOn(*form, "/r/a.xml");
+  EXPECT_EQ(request.outputFolder, QStringToPath(QDir::tempPath()));
+  EXPECT_NE(request.outputFolder, fs::path("/"));
+  EXPECT_FALSE(request.outputFolder.empty());
+}
+
+TEST_F(MainFormTest, FailedChecksShowTheirMessageAndOpenNothing) {
+  test::TempDir dir;
+  test::WriteCp1251(dir / "truncated.xml", std::string(kDecl) + "<Файл ВерсФорм=\"5.02\"><Документ КНД=\"1");
+  test::WriteBytes(dir / "text.xml", "просто текст");
+  test::WriteCp1251(dir / "lower.xml", std::string(kDecl) + "<файл ВерсФорм=\"5.02\"><Документ/></файл>");
+  test::WriteCp1251(dir / "v503.xml", std::string(kDecl) + "<Файл ВерсФорм=\"5.03\"><Документ/></Файл>");
+  test::WriteCp1251(dir / "v502blank.xml", std::string(kDecl) + "<Файл ВерсФорм=\"5.02 \"><Документ/></Файл>");
+  fs::create_directory(dir / "NO_RASCHSV_folder.xml");
+
+  struct Case {
+    fs::path report;
+    QString message;  // the first line
+    bool detail;      // a second line with the reason
+  };
+  const Case cases[] = {
+      {dir / "missing.xml", "Выбранный файл отсутствует на диске.", false},
+      {fs::path(), "Выбранный файл отсутствует на диске.", false},
+      {dir / "NO_RASCHSV_folder.xml", "Не удалось прочитать файл.", true},
+      {dir / "truncated.xml", "Не удалось разобрать XML-файл.", true},
+      {dir / "text.xml", "Не удалось разобрать XML-файл.", true},
+      {dir / "lower.xml", "Файл не является отчётом в ФНС.", false},
+      {dir / "v503.xml", "Неизвестный формат файла.", false},
+      {dir / "v502blank.xml", "Неизвестный формат файла.", false},
+  };
+  auto form = Open();
+  for (const Case& c : cases) {
+    messages.shown.clear();
+    RunOn(*form, c.report);
+    ASSERT_EQ(messages.shown.size(), 1) << c.report;
+    const QStringList lines = messages.shown[0].split('\n');
+    EXPECT_EQ(lines[0], c.message) << c.report;
+    EXPECT_EQ(lines.size(), c.detail ? 2 : 1) << messages.shown[0].toStdString();
+    if (lines.size() > 1) {
+      EXPECT_FALSE(lines[1].trimmed().isEmpty());
+    }
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  }
+  EXPECT_TRUE(viewer.calls.empty());
+}
+
+TEST_F(MainFormTest, FailedWriterIsShownAndNothingIsOpened) {
+  auto form = Open([](const CheckRequest&) {
+    CheckOutcome out;
+    out.message = "Не удалось записать протокол: нет места на диске.";
+    return out;
+  });
+  RunOn(*form, "/r/a.xml");
+  EXPECT_EQ(messages.shown, QStringList{"Не удалось записать протокол: нет места на диске."});
+  EXPECT_TRUE(viewer.calls.empty());
+}
+
+TEST_F(MainFormTest, ViewerThatCannotStartNamesTheProtocolsPath) {
+  CheckRequest request;
+  auto form = Open(FakeRun{&request});
+  viewer.result = false;
+  RunOn(*form, "/r/a.xml");
+  ASSERT_EQ(messages.shown.size(), 1);
+  const QString expected = QDir::toNativeSeparators(PathToQString(request.outputFolder / "prot_x.xml"));
+  EXPECT_TRUE(messages.shown[0].endsWith(expected)) << messages.shown[0].toStdString();
+}
+
+TEST_F(MainFormTest, BusyCursorWhileRunningOnly) {
+  bool busy = false;
+  auto form = Open([&](const CheckRequest&) {
+    busy = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+    return CheckOutcome{};
+  });
+  RunOn(*form, "/r/a.xml");
+  EXPECT_TRUE(busy);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(MainFormTest, ErrorDuringRunIsShownAndWindowStaysUsable) {
+  int runs = 0;
+  auto form = Open([&](const CheckRequest& r) -> CheckOutcome {
+    if (++runs == 1) throw std::runtime_error("Ошибка при анализе: нехватка памяти.");
+    CheckOutcome out;
+    out.message = "second run";
+    (void)r;
+    return out;
+  });
+  RunOn(*form, "/r/a.xml");
+  EXPECT_EQ(messages.shown, QStringList{"Ошибка при анализе: нехватка памяти."});
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  RunOn(*form, "/r/a.xml");
+  EXPECT_EQ(runs, 2);
+  EXPECT_EQ(messages.shown.back(), "second run");
+}
+
+class ThrowingObject : public QObject {
+ public:
+  bool event(QEvent*) override { throw std::logic_error("сбой в обработчике"); }
+};
+
+TEST_F(MainFormTest, ApplicationShowsErrorsEscapingEventHandlers) {
+  ThrowingObject object;
+  QEvent event(QEvent::User);
+  EXPECT_FALSE(QCoreApplication::sendEvent(&object, &event));
+  EXPECT_EQ(messages.shown, QStringList{"сбой в обработчике"});
+}
+
+TEST_F(MainFormTest, SettingsThatCannotBeReadOrWrittenAreReported) {
+  Store().setValue("LastCheckedFile", QStringList{"a", "b"});
+  Store().setValue("ProtType", 2);
+  auto form = Open();
+  ASSERT_EQ(messages.shown.size(), 1);
+  EXPECT_TRUE(messages.shown[0].contains("LastCheckedFile"));
+  EXPECT_EQ(Edit(*form)->text(), "");
+  EXPECT_EQ(form->ProtTypeIndex(), 0);
+  EXPECT_EQ(Label(*form, "Version_Label")->text(), "Версия 2.2.0.0 от 10 января 2020 г.");
+
+  messages.shown.clear();
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                     PathToQString(sandbox.path() / "blocked" / "inner"));
+  test::WriteBytes(sandbox.path() / "blocked", "");
+  EXPECT_TRUE(form->close());
+  EXPECT_EQ(messages.shown, QStringList{"Не удалось сохранить настройки программы."});
+}
+
+TEST_F(MainFormTest, SiteLabelOpensTheProgramsPage) {
+  auto form = Open();
+  QTest::mouseClick(Label(*form, "Site_Label"), Qt::LeftButton);
+  ASSERT_EQ(viewer.calls.size(), 1u);
+  EXPECT_EQ(viewer.calls[0].viewer, "site");
+  EXPECT_EQ(viewer.calls[0].target, ToQString(SiteUrl));
+  EXPECT_TRUE(viewer.calls[0].target.startsWith("https://"));
+}
+
+// Waits for the dialog that "Обзор" opens, lets check look at it, then accepts or cancels it.
+template <class Check>
+void WhenDialogOpens(Check check) {
+  QTimer::singleShot(0, [check] {
+    QFileDialog* dialog = nullptr;
+    for (int i = 0; i < 200 && !dialog; ++i) {
+      dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      if (!dialog) QTest::qWait(10);
+    }
+    if (!dialog) {
+      ADD_FAILURE() << "no file dialog";
+      return;
+    }
+    check(*dialog);
+  });
+}
+
+TEST_F(MainFormTest, BrowseStartsAtTheCurrentFileAndFiltersReportsInAnyCase) {
+  test::TempDir dir;
+  for (const char* name : {"NO_RASCHSV_1.xml", "no_raschsv_2.XML", "other.xml", "NO_RASCHSV_3.txt"})
+    test::WriteBytes(dir / name, "<x/>");
+  const QString current = PathToQString(dir / "NO_RASCHSV_1.xml");
+  const QString chosen = PathToQString(dir / "no_raschsv_2.XML");
+
+  auto form = Open();
+  Edit(*form)->setText(current);
+  QStringList listed;
+  QString startFolder, filter;
+  WhenDialogOpens([&](QFileDialog& dialog) {
+    startFolder = dialog.directory().absolutePath();
+    filter = dialog.selectedNameFilter();
+    auto* list = dialog.findChild<QListView*>("listView");
+    for (int i = 0; i < 300 && list && list->model()->rowCount(list->rootIndex()) < 2; ++i) QTest::qWait(10);
+    if (list)
+      for (int row = 0; row < list->model()->rowCount(list->rootIndex()); ++row)
+        listed << list->model()->index(row, 0, list->rootIndex()).data().toString();
+    // Typed as the user would; selectFile leaves a focused name field alone.
+    if (auto* name = dialog.findChild<QLineEdit*>("fileNameEdit")) name->setText("no_raschsv_2.XML");
+    static_cast<QDialog&>(dialog).accept();  // public there
+  });
+  QTest::mouseClick(Button(*form, "Browse_Button"), Qt::LeftButton);
+
+  EXPECT_EQ(startFolder, PathToQString(dir.path()));
+  EXPECT_EQ(filter, "Файлы расчетов по страховым взносам (NO_RASCHSV_*.xml)");
+  listed.sort();
+  EXPECT_EQ(listed, (QStringList{"NO_RASCHSV_1.xml", "no_raschsv_2.XML"}));
+  EXPECT_EQ(Edit(*form)->text(), chosen);
+}
+
+TEST_F(MainFormTest, CancelledBrowseChangesNothing) {
+  auto form = Open();
+  Edit(*form)->setText("/r/NO_RASCHSV_1.xml");
+  WhenDialogOpens([](QFileDialog& dialog) { dialog.reject(); });
+  QTest::mouseClick(Button(*form, "Browse_Button"), Qt::LeftButton);
+  EXPECT_EQ(Edit(*form)->text(), "/r/NO_RASCHSV_1.xml");
+}
+
+// Report files the analyses are expected to take whole.
+std::vector<fs::path> SampleReports() {
+  std::vector<fs::path> found;
+  for (const fs::path& root : {test::ExamplesDir(), test::DataDir()}) {
+    std::error_code ec;
+    if (!fs::is_directory(root, ec)) continue;
+    for (auto it = fs::recursive_directory_iterator(root, ec); !ec && it != fs::recursive_directory_iterator();
+         it.increment(ec)) {
+      const std::string name = it->path().filename().string();
+      if (it->is_regular_file() && name.rfind("NO_RASCHSV_", 0) == 0) found.push_back(it->path());
+    }
+  }
+  std::sort(found.begin(), found.end());
+  return found;
+}
+
+TEST_F(MainFormTest, SuccessfulRunWritesTheProtocolAndOpensIt) {
+  test::TempDir tmp;
+  qputenv("TMPDIR", PathToQString(tmp.path()).toUtf8());
+  auto form = Open();
+  QStringList notYet;
+  for (const fs::path& report : SampleReports()) {
+    for (const int choice : {2, 0}) {
+      messages.shown.clear();
+      viewer.calls.clear();
+      Choose(*form, choice);
+      RunOn(*form, report);
+      if (!messages.shown.isEmpty()) break;
+      ASSERT_EQ(viewer.calls.size(), 1u) << report;
+      const fs::path protocol = QStringToPath(viewer.calls[0].target);
+      EXPECT_EQ(viewer.calls[0].viewer, choice == 2 ? "page" : "excel");
+      EXPECT_EQ(protocol.parent_path(), tmp.path());
+      EXPECT_EQ(protocol.extension(), choice == 2 ? ".html" : ".xml");
+      EXPECT_EQ(protocol.filename().string().rfind("prot_", 0), 0u) << protocol;
+      EXPECT_GT(test::ReadBytes(protocol).size(), 100u) << protocol;
+    }
+    if (!messages.shown.isEmpty()) notYet << PathToQString(report) + ": " + messages.shown.join(" / ");
+    else {
+      qunsetenv("TMPDIR");
+      return;
+    }
+  }
+  qunsetenv("TMPDIR");
+  GTEST_SKIP() << "no sample report in examples/ or tests/data/ can be analysed yet; "
+               << (notYet.isEmpty() ? std::string("none found") : notYet.join("; ").toStdString());
+}
+
+}  // namespace
+}  // namespace orsvelt
