@@ -81,7 +81,7 @@ TEST(CommandLine, ParseFailureNamesTheReasonOnTheNextLine) {
   test::WriteCp1251(dir / "broken.xml", std::string(kDecl) + "<Файл>\n  <Документ>\n</Файл>");
   const CliResult r = RunOn(dir / "broken.xml");
   EXPECT_EQ(r.exitCode, 1);
-  EXPECT_EQ(r.err.rfind("Не удалось разобрать XML-файл.\nСтрока 3", 0), 0u) << r.err;
+  EXPECT_EQ(r.err.rfind("Не удалось разобрать XML-файл.\nСтрока 4, позиция 3: ", 0), 0u) << r.err;
 }
 
 TEST(CommandLine, UnreadableFile) {
@@ -105,7 +105,7 @@ TEST(CommandLine, CommentsAndSingleQuotesAreFine) {
 
 TEST(CommandLine, HugeAndDeepInputs) {
   test::TempDir dir;
-  test::WriteBytes(dir / "big.xml", "<Файл ВерсФорм=\"5.03\" ИдФайл=\"" + std::string(50u << 20, 'x') +
+  test::WriteCp1251(dir / "big.xml", "<Файл ВерсФорм=\"5.03\" ИдФайл=\"" + std::string(50u << 20, 'x') +
                                         "\"><Документ/></Файл>");
   EXPECT_EQ(RunOn(dir / "big.xml").err, "Неизвестный формат файла.\n");
 
@@ -113,7 +113,7 @@ TEST(CommandLine, HugeAndDeepInputs) {
   for (int i = 0; i < 100000; ++i) deep += "<Документ>";
   for (int i = 0; i < 100000; ++i) deep += "</Документ>";
   deep += "</Файл>";
-  test::WriteBytes(dir / "deep.xml", deep);
+  test::WriteCp1251(dir / "deep.xml", deep);
   const CliResult r = RunOn(dir / "deep.xml");
   EXPECT_TRUE(r.exitCode == 0 || r.exitCode == 1) << r.exitCode;
 }
