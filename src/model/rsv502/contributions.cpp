@@ -13,9 +13,8 @@ using rsv502::Presence;
 bool TRSV502SvUplPer::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502SvUplPer;
   static constexpr AttrField<T> kAttrs[] = {
-      TextAttr("КБК", &T::КБК), AmountAttr("СумСВУплПер", &T::СумСВУплПер),
-      AmountAttr("СумСВУпл1М", &T::СумСВУпл1М), AmountAttr("СумСВУпл2М", &T::СумСВУпл2М),
-      AmountAttr("СумСВУпл3М", &T::СумСВУпл3М)};
+      TextAttr("КБК", &T::КБК), AmountAttr("СумСВУплПер", &T::СумСВУплПер), AmountAttr("СумСВУпл1М", &T::СумСВУпл1М),
+      AmountAttr("СумСВУпл2М", &T::СумСВУпл2М), AmountAttr("СумСВУпл3М", &T::СумСВУпл3М)};
   static constexpr ElemRules<T> kRules{
       .unknownAttribute = "Неизвестный атрибут элемента типа СВУплПерТип - ",
       .children = Presence::Forbidden,
@@ -29,11 +28,10 @@ bool TRSV502UplPerOSS::Load(TXMLElement e, const std::string& path) {
   static constexpr AttrField<T> kAttrs[] = {
       AmountAttr("СумСВУплПер", &T::СумСВУплПер), AmountAttr("СумСВУпл1М", &T::СумСВУпл1М),
       AmountAttr("СумСВУпл2М", &T::СумСВУпл2М), AmountAttr("СумСВУпл3М", &T::СумСВУпл3М)};
-  static constexpr ElemRules<T> kRules{
-      .unknownAttribute = "Неизвестный атрибут элемента УплПерОСС - ",
-      .children = Presence::Forbidden,
-      .childrenMessage = "Элемент УплПерОСС не должен содержать дочерних элементов.",
-      .attrs = kAttrs};
+  static constexpr ElemRules<T> kRules{.unknownAttribute = "Неизвестный атрибут элемента УплПерОСС - ",
+                                       .children = Presence::Forbidden,
+                                       .childrenMessage = "Элемент УплПерОСС не должен содержать дочерних элементов.",
+                                       .attrs = kAttrs};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -53,15 +51,13 @@ bool TRSV502PrevRashOSS::Load(TXMLElement e, const std::string& path) {
 bool TRSV502UplPrevOSS::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502UplPrevOSS;
   static constexpr AttrField<T> kAttrs[] = {TextAttr("КБК", &T::КБК)};
-  static constexpr ChildField<T> kKids[] = {Child<&T::УплПерОСС>("УплПерОСС"),
-                                            Child<&T::ПревРасхОСС>("ПревРасхОСС")};
-  static constexpr ElemRules<T> kRules{
-      .unknownAttribute = "Неизвестный атрибут тэга УплПревОСС - ",
-      .children = Presence::Required,
-      .childrenMessage = "Тэг УплПревОСС не содержит дочерних элементов.",
-      .unknownChild = "Неизвестный элемент тэга УплПревОСС - ",
-      .attrs = kAttrs,
-      .kids = kKids};
+  static constexpr ChildField<T> kKids[] = {Child<&T::УплПерОСС>("УплПерОСС"), Child<&T::ПревРасхОСС>("ПревРасхОСС")};
+  static constexpr ElemRules<T> kRules{.unknownAttribute = "Неизвестный атрибут тэга УплПревОСС - ",
+                                       .children = Presence::Required,
+                                       .childrenMessage = "Тэг УплПревОСС не содержит дочерних элементов.",
+                                       .unknownChild = "Неизвестный элемент тэга УплПревОСС - ",
+                                       .attrs = kAttrs,
+                                       .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -73,30 +69,30 @@ bool TRSV502RaschSV_OPS::Load(TXMLElement e, const std::string& path) {
       Child<&T::НеОбложенСВ>("НеОбложенСВ"),     Child<&T::РасхПринВыч>("РасхПринВыч"),
       Child<&T::БазНачислСВ>("БазНачислСВ"),     Child<&T::БазПревышОПС>("БазПревышОПС"),
       Child<&T::НачислСВ>("НачислСВ"),           Child<&T::НачислСВНеПрев>("НачислСВНеПрев")};
-  static constexpr ElemRules<T> kRules{
-      .attributes = Presence::Forbidden,
-      .attributesMessage = "Тэг РасчСВ_ОПС не должен содержать атрибутов.",
-      .children = Presence::Required,
-      .childrenMessage = "Тэг РасчСВ_ОПС не содержит дочерних элементов.",
-      .unknownChild = "Неизвестный элемент тэга РасчСВ_ОПС - ",
-      .kids = kKids};
+  static constexpr ElemRules<T> kRules{.attributes = Presence::Forbidden,
+                                       .attributesMessage = "Тэг РасчСВ_ОПС не должен содержать атрибутов.",
+                                       .children = Presence::Required,
+                                       .childrenMessage = "Тэг РасчСВ_ОПС не содержит дочерних элементов.",
+                                       .unknownChild = "Неизвестный элемент тэга РасчСВ_ОПС - ",
+                                       .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV502RaschSV_OMS::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502RaschSV_OMS;
-  static constexpr ChildField<T> kKids[] = {
-      Child<&T::КолСтрахЛицВс>("КолСтрахЛицВс"), Child<&T::КолЛицНачСВВс>("КолЛицНачСВВс"),
-      Child<&T::ВыплНачислФЛ>("ВыплНачислФЛ"),   Child<&T::НеОбложенСВ>("НеОбложенСВ"),
-      Child<&T::РасхПринВыч>("РасхПринВыч"),     Child<&T::БазНачислСВ>("БазНачислСВ"),
-      Child<&T::НачислСВ>("НачислСВ")};
-  static constexpr ElemRules<T> kRules{
-      .attributes = Presence::Forbidden,
-      .attributesMessage = "Тэг РасчСВ_ОМС не должен содержать атрибутов.",
-      .children = Presence::Required,
-      .childrenMessage = "Тэг РасчСВ_ОМС не содержит дочерних элементов.",
-      .unknownChild = "Неизвестный элемент тэга РасчСВ_ОМС - ",
-      .kids = kKids};
+  static constexpr ChildField<T> kKids[] = {Child<&T::КолСтрахЛицВс>("КолСтрахЛицВс"),
+                                            Child<&T::КолЛицНачСВВс>("КолЛицНачСВВс"),
+                                            Child<&T::ВыплНачислФЛ>("ВыплНачислФЛ"),
+                                            Child<&T::НеОбложенСВ>("НеОбложенСВ"),
+                                            Child<&T::РасхПринВыч>("РасхПринВыч"),
+                                            Child<&T::БазНачислСВ>("БазНачислСВ"),
+                                            Child<&T::НачислСВ>("НачислСВ")};
+  static constexpr ElemRules<T> kRules{.attributes = Presence::Forbidden,
+                                       .attributesMessage = "Тэг РасчСВ_ОМС не должен содержать атрибутов.",
+                                       .children = Presence::Required,
+                                       .childrenMessage = "Тэг РасчСВ_ОМС не содержит дочерних элементов.",
+                                       .unknownChild = "Неизвестный элемент тэга РасчСВ_ОМС - ",
+                                       .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -107,15 +103,14 @@ bool TRSV502RaschSV428_12::Load(TXMLElement e, const std::string& path) {
       Child<&T::КолЛицНачСВ>("КолЛицНачСВ"), Child<&T::ВыплНачислФЛ>("ВыплНачислФЛ"),
       Child<&T::НеОбложенСВ>("НеОбложенСВ"), Child<&T::БазНачислСВДоп>("БазНачислСВДоп"),
       Child<&T::НачислСВДоп>("НачислСВДоп")};
-  static constexpr ElemRules<T> kRules{
-      .attributes = Presence::Required,
-      .attributesMessage = "Тэг РасчСВ_428.1-2 не содержит атрибутов.",
-      .unknownAttribute = "Неизвестный атрибут тэга РасчСВ_428.1-2 - ",
-      .children = Presence::Required,
-      .childrenMessage = "Тэг РасчСВ_428.1-2 не содержит дочерних элементов.",
-      .unknownChild = "Неизвестный элемент тэга РасчСВ_428.1-2 - ",
-      .attrs = kAttrs,
-      .kids = kKids};
+  static constexpr ElemRules<T> kRules{.attributes = Presence::Required,
+                                       .attributesMessage = "Тэг РасчСВ_428.1-2 не содержит атрибутов.",
+                                       .unknownAttribute = "Неизвестный атрибут тэга РасчСВ_428.1-2 - ",
+                                       .children = Presence::Required,
+                                       .childrenMessage = "Тэг РасчСВ_428.1-2 не содержит дочерних элементов.",
+                                       .unknownChild = "Неизвестный элемент тэга РасчСВ_428.1-2 - ",
+                                       .attrs = kAttrs,
+                                       .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -127,30 +122,27 @@ bool TRSV502RaschSV428_3::Load(TXMLElement e, const std::string& path) {
       Child<&T::КолЛицНачСВ>("КолЛицНачСВ"), Child<&T::ВыплНачислФЛ>("ВыплНачислФЛ"),
       Child<&T::НеОбложенСВ>("НеОбложенСВ"), Child<&T::БазНачислСВДоп>("БазНачислСВДоп"),
       Child<&T::НачислСВДоп>("НачислСВДоп")};
-  static constexpr ElemRules<T> kRules{
-      .attributes = Presence::Required,
-      .attributesMessage = "Тэг РасчСВ_428.3 не содержит атрибутов.",
-      .unknownAttribute = "Неизвестный атрибут тэга РасчСВ_428.3 - ",
-      .children = Presence::Required,
-      .childrenMessage = "Тэг РасчСВ_428.3 не содержит дочерних элементов.",
-      .unknownChild = "Неизвестный элемент тэга РасчСВ_428.3 - ",
-      .attrs = kAttrs,
-      .kids = kKids};
+  static constexpr ElemRules<T> kRules{.attributes = Presence::Required,
+                                       .attributesMessage = "Тэг РасчСВ_428.3 не содержит атрибутов.",
+                                       .unknownAttribute = "Неизвестный атрибут тэга РасчСВ_428.3 - ",
+                                       .children = Presence::Required,
+                                       .childrenMessage = "Тэг РасчСВ_428.3 не содержит дочерних элементов.",
+                                       .unknownChild = "Неизвестный элемент тэга РасчСВ_428.3 - ",
+                                       .attrs = kAttrs,
+                                       .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV502RaschSV_OPS428::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502RaschSV_OPS428;
-  static constexpr ChildField<T> kKids[] = {
-      Child<&T::РасчСВ_428_1_2>("РасчСВ_428.1-2", PathForm::Position),
-      Child<&T::РасчСВ_428_3>("РасчСВ_428.3", PathForm::Position)};
-  static constexpr ElemRules<T> kRules{
-      .attributes = Presence::Forbidden,
-      .attributesMessage = "Тэг РасчСВ_ОПС428 не может содержать атрибутов.",
-      .children = Presence::Required,
-      .childrenMessage = "Тэг РасчСВ_ОПС428 не содержит дочерних элементов.",
-      .unknownChild = "Неизвестный элемент тэга РасчСВ_ОПС428 - ",
-      .kids = kKids};
+  static constexpr ChildField<T> kKids[] = {Child<&T::РасчСВ_428_1_2>("РасчСВ_428.1-2", PathForm::Position),
+                                            Child<&T::РасчСВ_428_3>("РасчСВ_428.3", PathForm::Position)};
+  static constexpr ElemRules<T> kRules{.attributes = Presence::Forbidden,
+                                       .attributesMessage = "Тэг РасчСВ_ОПС428 не может содержать атрибутов.",
+                                       .children = Presence::Required,
+                                       .childrenMessage = "Тэг РасчСВ_ОПС428 не содержит дочерних элементов.",
+                                       .unknownChild = "Неизвестный элемент тэга РасчСВ_ОПС428 - ",
+                                       .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -162,52 +154,48 @@ bool TRSV502RaschSV_DSO::Load(TXMLElement e, const std::string& path) {
       Child<&T::КолЛицНачСВ>("КолЛицНачСВ"), Child<&T::ВыплНачислФЛ>("ВыплНачислФЛ"),
       Child<&T::НеОбложенСВ>("НеОбложенСВ"), Child<&T::БазНачислСВДСО>("БазНачислСВДСО"),
       Child<&T::НачислСВДСО>("НачислСВДСО")};
-  static constexpr ElemRules<T> kRules{
-      .unknownAttribute = "Неизвестный атрибут тэга СведЧлКФХ - ",
-      .children = Presence::Required,
-      .childrenMessage = "Тэг СведЧлКФХ не содержит дочерних элементов.",
-      .unknownChild = "Неизвестный элемент тэга СведЧлКФХ - ",
-      .attrs = kAttrs,
-      .kids = kKids};
+  static constexpr ElemRules<T> kRules{.unknownAttribute = "Неизвестный атрибут тэга СведЧлКФХ - ",
+                                       .children = Presence::Required,
+                                       .childrenMessage = "Тэг СведЧлКФХ не содержит дочерних элементов.",
+                                       .unknownChild = "Неизвестный элемент тэга СведЧлКФХ - ",
+                                       .attrs = kAttrs,
+                                       .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV502RaschSvOPS_OMS::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502RaschSvOPS_OMS;
   static constexpr AttrField<T> kAttrs[] = {TextAttr("ТарифПлат", &T::ТарифПлат)};
-  static constexpr ChildField<T> kKids[] = {
-      Child<&T::РасчСВ_ОПС>("РасчСВ_ОПС"), Child<&T::РасчСВ_ОМС>("РасчСВ_ОМС"),
-      Child<&T::РасчСВ_ОПС428>("РасчСВ_ОПС428"), Child<&T::РасчСВ_ДСО>("РасчСВ_ДСО", PathForm::Position)};
-  static constexpr ElemRules<T> kRules{
-      .attributes = Presence::Required,
-      .attributesMessage = "Тэг РасчСВ_ОПС_ОМС должен содержать атрибуты.",
-      .unknownAttribute = "Неизвестный атрибут элемента типа РасчСВ_ОПС_ОМС - ",
-      .children = Presence::Required,
-      .childrenMessage = "Тэг РасчСВ_ОПС_ОМС не содержит дочерних элементов.",
-      .unknownChild = "Неизвестный элемент тэга РасчСВ_ОПС_ОМС - ",
-      .attrs = kAttrs,
-      .kids = kKids};
+  static constexpr ChildField<T> kKids[] = {Child<&T::РасчСВ_ОПС>("РасчСВ_ОПС"), Child<&T::РасчСВ_ОМС>("РасчСВ_ОМС"),
+                                            Child<&T::РасчСВ_ОПС428>("РасчСВ_ОПС428"),
+                                            Child<&T::РасчСВ_ДСО>("РасчСВ_ДСО", PathForm::Position)};
+  static constexpr ElemRules<T> kRules{.attributes = Presence::Required,
+                                       .attributesMessage = "Тэг РасчСВ_ОПС_ОМС должен содержать атрибуты.",
+                                       .unknownAttribute = "Неизвестный атрибут элемента типа РасчСВ_ОПС_ОМС - ",
+                                       .children = Presence::Required,
+                                       .childrenMessage = "Тэг РасчСВ_ОПС_ОМС не содержит дочерних элементов.",
+                                       .unknownChild = "Неизвестный элемент тэга РасчСВ_ОПС_ОМС - ",
+                                       .attrs = kAttrs,
+                                       .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV502RaschSV_OMS_VNMKod::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502RaschSV_OMS_VNMKod;
-  static constexpr AttrField<T> kAttrs[] = {TextAttr("ТарифПлат", &T::ТарифПлат),
-                                            TextAttr("ПризВыпл", &T::ПризВыпл)};
+  static constexpr AttrField<T> kAttrs[] = {TextAttr("ТарифПлат", &T::ТарифПлат), TextAttr("ПризВыпл", &T::ПризВыпл)};
   static constexpr ChildField<T> kKids[] = {
       Child<&T::КолСтрахЛицВс>("КолСтрахЛицВс"), Child<&T::КолЛицНачСВВс>("КолЛицНачСВВс"),
       Child<&T::ВыплНачислФЛ>("ВыплНачислФЛ"),   Child<&T::НеОбложенСВ>("НеОбложенСВ"),
       Child<&T::БазПревышСВ>("БазПревышСВ"),     Child<&T::БазНачислСВ>("БазНачислСВ"),
       Child<&T::БазНачислСВИн>("БазНачислСВИн"), Child<&T::НачислСВ>("НачислСВ")};
-  static constexpr ElemRules<T> kRules{
-      .attributes = Presence::Required,
-      .attributesMessage = "Тэг РасчСВ_ОСС.ВНМКод не содержит атрибутов.",
-      .unknownAttribute = "Неизвестный атрибут тэга РасчСВ_ОСС.ВНМКод - ",
-      .children = Presence::Required,
-      .childrenMessage = "Тэг РасчСВ_ОСС.ВНМКод не содержит дочерних элементов.",
-      .unknownChild = "Неизвестный элемент тэга РасчСВ_ОСС.ВНМКод - ",
-      .attrs = kAttrs,
-      .kids = kKids};
+  static constexpr ElemRules<T> kRules{.attributes = Presence::Required,
+                                       .attributesMessage = "Тэг РасчСВ_ОСС.ВНМКод не содержит атрибутов.",
+                                       .unknownAttribute = "Неизвестный атрибут тэга РасчСВ_ОСС.ВНМКод - ",
+                                       .children = Presence::Required,
+                                       .childrenMessage = "Тэг РасчСВ_ОСС.ВНМКод не содержит дочерних элементов.",
+                                       .unknownChild = "Неизвестный элемент тэга РасчСВ_ОСС.ВНМКод - ",
+                                       .attrs = kAttrs,
+                                       .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -224,32 +212,29 @@ bool TRSV502UplSVPrevType::Load(TXMLElement e, const std::string& path) {
 
 bool TRSV502UplSVPrev::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502UplSVPrev;
-  static constexpr ChildField<T> kKids[] = {
-      Child<&T::УплВсегоПер>("УплВсегоПер"), Child<&T::Упл1Посл3М>("Упл1Посл3М"),
-      Child<&T::Упл2Посл3М>("Упл2Посл3М"), Child<&T::Упл3Посл3М>("Упл3Посл3М")};
-  static constexpr ElemRules<T> kRules{
-      .attributes = Presence::Forbidden,
-      .attributesMessage = "Тэг УплСВПрев не должен содержать атрибутов.",
-      .children = Presence::Required,
-      .childrenMessage = "Тэг УплСВПрев не содержит дочерних элементов.",
-      .unknownChild = "Неизвестный элемент тэга УплСВПрев - ",
-      .kids = kKids};
+  static constexpr ChildField<T> kKids[] = {Child<&T::УплВсегоПер>("УплВсегоПер"), Child<&T::Упл1Посл3М>("Упл1Посл3М"),
+                                            Child<&T::Упл2Посл3М>("Упл2Посл3М"), Child<&T::Упл3Посл3М>("Упл3Посл3М")};
+  static constexpr ElemRules<T> kRules{.attributes = Presence::Forbidden,
+                                       .attributesMessage = "Тэг УплСВПрев не должен содержать атрибутов.",
+                                       .children = Presence::Required,
+                                       .childrenMessage = "Тэг УплСВПрев не содержит дочерних элементов.",
+                                       .unknownChild = "Неизвестный элемент тэга УплСВПрев - ",
+                                       .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
 
 // Attributes are forbidden here, though the wording is that of a missing one.
 bool TRSV502RaschSvOSS_VNM::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502RaschSvOSS_VNM;
-  static constexpr ChildField<T> kKids[] = {
-      Child<&T::РасчСВ_ОСС_ВНМКод>("РасчСВ_ОСС.ВНМКод"), Child<&T::ПроизвРасхСО>("ПроизвРасхСО"),
-      Child<&T::ВозмРасхСО>("ВозмРасхСО"), Child<&T::УплСВПрев>("УплСВПрев")};
-  static constexpr ElemRules<T> kRules{
-      .attributes = Presence::Forbidden,
-      .attributesMessage = "Тэг РасчСВ_ОСС.ВНМ не содержит атрибутов.",
-      .children = Presence::Required,
-      .childrenMessage = "Тэг РасчСВ_ОСС.ВНМ не содержит дочерних элементов.",
-      .unknownChild = "Неизвестный элемент тэга РасчСВ_ОСС.ВНМ - ",
-      .kids = kKids};
+  static constexpr ChildField<T> kKids[] = {Child<&T::РасчСВ_ОСС_ВНМКод>("РасчСВ_ОСС.ВНМКод"),
+                                            Child<&T::ПроизвРасхСО>("ПроизвРасхСО"),
+                                            Child<&T::ВозмРасхСО>("ВозмРасхСО"), Child<&T::УплСВПрев>("УплСВПрев")};
+  static constexpr ElemRules<T> kRules{.attributes = Presence::Forbidden,
+                                       .attributesMessage = "Тэг РасчСВ_ОСС.ВНМ не содержит атрибутов.",
+                                       .children = Presence::Required,
+                                       .childrenMessage = "Тэг РасчСВ_ОСС.ВНМ не содержит дочерних элементов.",
+                                       .unknownChild = "Неизвестный элемент тэга РасчСВ_ОСС.ВНМ - ",
+                                       .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
 

@@ -16,7 +16,8 @@ void LoadSvNP(TRSV502Document& doc, TXMLElement e, const std::string& path) {
                  ": Тэг должен иметь хотя бы один атрибут. Проверьте заполнение реквизита \"Код по ОКВЭД\" на "
                  "титульном листе формы.");
   else
-    LoadAttributes<T>(doc, e, kAttrs, [](std::string_view) {}, [](const AttrField<T>&) {});
+    LoadAttributes<T>(
+        doc, e, kAttrs, [](std::string_view) {}, [](const AttrField<T>&) {});
   if (e.ChildCount() != 1) {
     doc.AddError(path +
                  ": Тэг должен содержать только один дочерний элемент. Проверьте заполнение реквизитов "
@@ -47,11 +48,12 @@ bool TRSV502Document::Load(TXMLElement e, const std::string& path) {
     return false;
   }
   static constexpr std::array<AttrField<T>, 7> kAttrs{
-      RawTextAttr("КНД", &T::КНД),         TextAttr("ДатаДок", &T::ДатаДок),   Int32Attr("НомКорр", &T::НомКорр),
-      RawTextAttr("Период", &T::Период),   Int32Attr("ОтчетГод", &T::ОтчетГод), TextAttr("КодНО", &T::КодНО),
+      RawTextAttr("КНД", &T::КНД),       TextAttr("ДатаДок", &T::ДатаДок),    Int32Attr("НомКорр", &T::НомКорр),
+      RawTextAttr("Период", &T::Период), Int32Attr("ОтчетГод", &T::ОтчетГод), TextAttr("КодНО", &T::КодНО),
       TextAttr("ПоМесту", &T::ПоМесту)};
   // A number that does not convert is left at -1, which the analysis reads as absent.
-  LoadAttributes<T>(*this, e, kAttrs, [](std::string_view) {}, [&](const AttrField<T>& f) { ResetAttr(*this, f, -1); });
+  LoadAttributes<T>(
+      *this, e, kAttrs, [](std::string_view) {}, [&](const AttrField<T>& f) { ResetAttr(*this, f, -1); });
   for (const TXMLElement child : e.Children()) {
     const std::string_view name = child.Name();
     if (name == "СвНП")

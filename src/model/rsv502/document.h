@@ -14,13 +14,13 @@ namespace orsvelt {
 struct TRSV502Document : TElem {
   std::string КНД;  // as written
   std::string ДатаДок;
-  std::int32_t НомКорр = -1;  // -1 when absent or not a number
-  std::string Период;         // as written
+  std::int32_t НомКорр = -1;   // -1 when absent or not a number
+  std::string Период;          // as written
   std::int32_t ОтчетГод = -1;  // -1 when absent or not a number
   std::string КодНО;
   std::string ПоМесту;
-  std::string ОКВЭД;  // of "СвНП"
-  std::string Тлф;    // of "СвНП"
+  std::string ОКВЭД;             // of "СвНП"
+  std::string Тлф;               // of "СвНП"
   std::unique_ptr<TOrgUL> НПЮЛ;  // of "СвНП"
   std::unique_ptr<TOrgPL> НПФЛ;  // of "СвНП"
   std::unique_ptr<TPodpisant> Подписант;

@@ -38,10 +38,17 @@ inline std::string ChildPath(const std::string& path, std::string_view name, Pat
   p += name;
   switch (form) {
     case PathForm::Dash:
-    case PathForm::Blank: break;
-    case PathForm::Position: p += "(" + std::to_string(k) + ")"; break;
-    case PathForm::Index: p += "[" + std::to_string(j) + "]"; break;
-    case PathForm::IndexFromOne: p += "[" + std::to_string(j + 1) + "]"; break;
+    case PathForm::Blank:
+      break;
+    case PathForm::Position:
+      p += "(" + std::to_string(k) + ")";
+      break;
+    case PathForm::Index:
+      p += "[" + std::to_string(j) + "]";
+      break;
+    case PathForm::IndexFromOne:
+      p += "[" + std::to_string(j + 1) + "]";
+      break;
   }
   return p;
 }
@@ -69,8 +76,7 @@ template <class T>
 struct ChildField {
   std::string_view name;
   PathForm form;
-  void (*load)(T& parent, TXMLElement e, const std::string& path, std::string_view name, PathForm form,
-               std::size_t k);
+  void (*load)(T& parent, TXMLElement e, const std::string& path, std::string_view name, PathForm form, std::size_t k);
 };
 
 template <auto Slot>

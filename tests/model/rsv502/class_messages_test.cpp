@@ -1,10 +1,10 @@
 // Every element class fed an unknown attribute and an unknown child, an empty element
 // and a bad integer: the texts must be the class's own wording, in loading order.
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "model/rsv502/document.h"
 #include "xml_fixture.h"
@@ -32,6 +32,7 @@ struct ClassCase {
   const char* intMessage;
 };
 
+// clang-format off
 const ClassCase kClasses[] = {
     {"РасчетСВ", &Load<TRSV502RaschetSV>,
      {"Тэг РасчетСВ не может содержать атрибутов.", "Неизвестный элемент тэга РасчетСВ - Лишний"},
@@ -250,6 +251,7 @@ const ClassCase kClasses[] = {
      {},
      "Месяц", "Атрибут тэга ВыплСВДопМТ Месяц имеет не числовое значение."},
 };
+// clang-format on
 
 TEST(ClassMessages, UnknownAttributeAndChild) {
   for (const ClassCase& c : kClasses) {

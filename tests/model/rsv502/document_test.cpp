@@ -1,13 +1,14 @@
 // The document "Документ": its title page, the payer of "СвНП", and a whole report read
 // through the file root.
 
+#include "model/rsv502/document.h"
+
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <string>
 #include <vector>
 
-#include <gtest/gtest.h>
-
-#include "model/rsv502/document.h"
 #include "model/rsvnalog.h"
 #include "support/test_support.h"
 #include "xml/codepage.h"
@@ -32,8 +33,8 @@ TEST(Document, NumbersThatDoNotConvertStayMinusOneSilently) {
   EXPECT_EQ(bad.НомКорр, -1);
   EXPECT_EQ(bad.ОтчетГод, -1);
 
-  const auto good = LoadFrom<TRSV502Document>(
-      Doc("КНД=\"1151111\" НомКорр=\"2\" Период=\"21\" ОтчетГод=\"2017\" ПоМесту=\"214\"", "<Подписант ПрПодп=\"1\"/>"));
+  const auto good = LoadFrom<TRSV502Document>(Doc(
+      "КНД=\"1151111\" НомКорр=\"2\" Период=\"21\" ОтчетГод=\"2017\" ПоМесту=\"214\"", "<Подписант ПрПодп=\"1\"/>"));
   EXPECT_TRUE(good.Errors.empty());
   EXPECT_EQ(good.НомКорр, 2);
   EXPECT_EQ(good.ОтчетГод, 2017);
@@ -52,11 +53,12 @@ TEST(Document, WithoutAttributesOrChildrenNothingIsRead) {
 }
 
 TEST(Document, PayerRules) {
-  const std::string one = " P - СвНП: Тэг должен содержать только один дочерний элемент. Проверьте заполнение "
-                          "реквизитов налогоплательщика на титульном листе формы.";
-  const auto both = LoadFrom<TRSV502Document>(
-      Doc("НомКорр=\"0\"", "<СвНП ОКВЭД=\"62.01\" Тлф=\"123\">" + std::string(kOrg) +
-                               "<НПФЛ><ИННФЛ>1</ИННФЛ></НПФЛ></СвНП>"));
+  const std::string one =
+      " P - СвНП: Тэг должен содержать только один дочерний элемент. Проверьте заполнение "
+      "реквизитов налогоплательщика на титульном листе формы.";
+  const auto both =
+      LoadFrom<TRSV502Document>(Doc("НомКорр=\"0\"", "<СвНП ОКВЭД=\"62.01\" Тлф=\"123\">" + std::string(kOrg) +
+                                                         "<НПФЛ><ИННФЛ>1</ИННФЛ></НПФЛ></СвНП>"));
   EXPECT_EQ(both.Errors, Messages{one});
   EXPECT_FALSE(both.НПЮЛ);
   EXPECT_FALSE(both.НПФЛ);
@@ -66,8 +68,8 @@ TEST(Document, PayerRules) {
   EXPECT_EQ(LoadFrom<TRSV502Document>(Doc("НомКорр=\"0\"", "<СвНП ОКВЭД=\"1\"/>")).Errors, Messages{one});
 
   // Without attributes the payer is still read; its own texts carry its path.
-  const auto bare = LoadFrom<TRSV502Document>(
-      Doc("НомКорр=\"0\"", "<СвНП><НПЮЛ НаимОрг=\"ООО\" ИННЮЛ=\"1\"/></СвНП><Приложение/>"));
+  const auto bare =
+      LoadFrom<TRSV502Document>(Doc("НомКорр=\"0\"", "<СвНП><НПЮЛ НаимОрг=\"ООО\" ИННЮЛ=\"1\"/></СвНП><Приложение/>"));
   EXPECT_EQ(bare.Errors, (Messages{" P - СвНП: Тэг должен иметь хотя бы один атрибут. Проверьте заполнение "
                                    "реквизита \"Код по ОКВЭД\" на титульном листе формы.",
                                    " P - СвНП - НПЮЛ: В тэге \"Сведения о юридическом лице\" должно быть ровно 3 "
@@ -87,9 +89,10 @@ TEST(Document, PayerRules) {
 
 TEST(Document, TotalsOfStudentTariffAreASumSet) {
   const auto doc = LoadFrom<TRSV502Document>(
-      Doc("НомКорр=\"0\"", "<РасчетСВ><ОбязПлатСВ ТипПлат=\"1\"><СвПримТариф1.3.422><ВыплатИт СумВсегоПер=\"100.50\" "
-                           "Сум1Посл3М=\"0.50\" Сум2Посл3М=\"50\" Сум3Посл3М=\"50\"/></СвПримТариф1.3.422>"
-                           "</ОбязПлатСВ></РасчетСВ>"));
+      Doc("НомКорр=\"0\"",
+          "<РасчетСВ><ОбязПлатСВ ТипПлат=\"1\"><СвПримТариф1.3.422><ВыплатИт СумВсегоПер=\"100.50\" "
+          "Сум1Посл3М=\"0.50\" Сум2Посл3М=\"50\" Сум3Посл3М=\"50\"/></СвПримТариф1.3.422>"
+          "</ОбязПлатСВ></РасчетСВ>"));
   EXPECT_TRUE(doc.Errors.empty());
   ASSERT_TRUE(doc.РасчетСВ && doc.РасчетСВ->ОбязПлатСВ && doc.РасчетСВ->ОбязПлатСВ->СвПримТариф1_3_422);
   const auto& it = doc.РасчетСВ->ОбязПлатСВ->СвПримТариф1_3_422->ВыплатИт;

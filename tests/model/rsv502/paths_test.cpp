@@ -1,10 +1,10 @@
 // The message paths children receive: by name, by position among all children, by index
 // in their list, and the few forms of their own.
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "model/rsv502/document.h"
 #include "xml_fixture.h"
@@ -26,9 +26,10 @@ std::string PersonWithBadSecondMonth() {
 }
 
 TEST(Paths, PersonsAreNumberedByTheirPositionAmongAllChildren) {
-  const auto r = LoadFrom<TRSV502RaschetSV>("<РасчетСВ><ОбязПлатСВ ОКТМО=\"1\"><УплПерОПС КБК=\"1\"/></ОбязПлатСВ>"
-                                            "<ОбязПлатСВ_КФХ ОКТМО=\"1\"><УплПерОПС/></ОбязПлатСВ_КФХ>" +
-                                            GoodPerson() + PersonWithBadSecondMonth() + "</РасчетСВ>");
+  const auto r = LoadFrom<TRSV502RaschetSV>(
+      "<РасчетСВ><ОбязПлатСВ ОКТМО=\"1\"><УплПерОПС КБК=\"1\"/></ОбязПлатСВ>"
+      "<ОбязПлатСВ_КФХ ОКТМО=\"1\"><УплПерОПС/></ОбязПлатСВ_КФХ>" +
+      GoodPerson() + PersonWithBadSecondMonth() + "</РасчетСВ>");
   ASSERT_EQ(r.ПерсСвСтрахЛиц.size(), 2u);
   EXPECT_TRUE(r.ПерсСвСтрахЛиц[0].Errors.empty());
   ASSERT_TRUE(r.ПерсСвСтрахЛиц[1].СвВыплСВОПС && r.ПерсСвСтрахЛиц[1].СвВыплСВОПС->СвВыпл);

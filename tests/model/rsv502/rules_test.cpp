@@ -1,10 +1,10 @@
 // The loading rules shared by all element classes: which texts appear, in which order,
 // what is still read after a fault, and how children replace or accumulate.
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "model/rsv502/document.h"
 #include "xml_fixture.h"
@@ -26,8 +26,8 @@ TEST(Rules, UnknownAttributeIsReportedAndTheRestStillRead) {
 }
 
 TEST(Rules, MessagesFollowAttributesThenChildrenInDocumentOrder) {
-  const auto mk = LoadFrom<TRSV502SvVyplMK>(
-      "<СвВыплМК СумВыпл=\"1,5\" Х=\"1\" Месяц=\"май\" КодКатЛиц=\"НР\"><А/><Б/></СвВыплМК>");
+  const auto mk =
+      LoadFrom<TRSV502SvVyplMK>("<СвВыплМК СумВыпл=\"1,5\" Х=\"1\" Месяц=\"май\" КодКатЛиц=\"НР\"><А/><Б/></СвВыплМК>");
   EXPECT_EQ(mk.Errors, (Messages{" P - @СумВыпл: Значение не является суммой.", "Неизвестный атрибут тэга СвВыплМК - Х",
                                  "Атрибут тэга СвВыплМК Месяц имеет не числовое значение.",
                                  "Тэг СвВыплМК не должен содержать дочерних элементов."}));
@@ -43,8 +43,8 @@ TEST(Rules, MessagesFollowAttributesThenChildrenInDocumentOrder) {
 
 TEST(Rules, AttributesRequiredForbiddenOrOptional) {
   // Required: the text comes first, the children are still read.
-  const auto kod = LoadFrom<TRSV502RaschSV_OMS_VNMKod>(
-      "<РасчСВ_ОСС.ВНМКод><НачислСВ СумВсегоПер=\"1\"/></РасчСВ_ОСС.ВНМКод>");
+  const auto kod =
+      LoadFrom<TRSV502RaschSV_OMS_VNMKod>("<РасчСВ_ОСС.ВНМКод><НачислСВ СумВсегоПер=\"1\"/></РасчСВ_ОСС.ВНМКод>");
   EXPECT_EQ(kod.Errors, Messages{"Тэг РасчСВ_ОСС.ВНМКод не содержит атрибутов."});
   ASSERT_TRUE(kod.НачислСВ);
   EXPECT_EQ(kod.НачислСВ->СумВсегоПер, 10000);
@@ -60,7 +60,9 @@ TEST(Rules, AttributesRequiredForbiddenOrOptional) {
                   .Errors.empty());
 
   // Optional: no attributes at all is fine.
-  EXPECT_TRUE(LoadFrom<TRSV502PersSvStrakhLic>("<ПерсСвСтрахЛиц><ДанФЛПолуч><ФИО Фамилия=\"А\"/></ДанФЛПолуч></ПерсСвСтрахЛиц>").Errors.empty());
+  EXPECT_TRUE(
+      LoadFrom<TRSV502PersSvStrakhLic>("<ПерсСвСтрахЛиц><ДанФЛПолуч><ФИО Фамилия=\"А\"/></ДанФЛПолуч></ПерсСвСтрахЛиц>")
+          .Errors.empty());
 }
 
 TEST(Rules, ChildrenRequiredOrForbidden) {
@@ -100,8 +102,7 @@ TEST(Rules, ChildrenOfTheSameNameUseTheClassOfTheirParent) {
 }
 
 TEST(Rules, LoadingAgainStartsFromScratch) {
-  test::XmlFixture full(
-      "<СвВыпл><СвВыплМК Месяц=\"1\" СумВыпл=\"x\"/><СвВыплМК Месяц=\"2\"/></СвВыпл>");
+  test::XmlFixture full("<СвВыпл><СвВыплМК Месяц=\"1\" СумВыпл=\"x\"/><СвВыплМК Месяц=\"2\"/></СвВыпл>");
   test::XmlFixture bare("<СвВыпл><СвВыплМК Месяц=\"3\"/></СвВыпл>");
   TRSV502SvVypl v;
   EXPECT_FALSE(v.Load(full.Root(), " P"));

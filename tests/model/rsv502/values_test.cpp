@@ -1,10 +1,10 @@
 // How attribute values are stored by kind: amounts, 32- and 64-bit integers, texts.
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "model/rsv502/document.h"
 #include "xml_fixture.h"
@@ -28,7 +28,7 @@ TEST(Values, AmountsAreExactDecimalsAndTheRestIsReported) {
       {"1e3", 10000000, true},
       {"+2.5E-1", 2500, true},
       {"  7", 70000, true},
-      {"0.00005", 0, true},   // halves go to the even neighbour
+      {"0.00005", 0, true},  // halves go to the even neighbour
       {"0.00015", 2, true},
       {"99999999999999.99", 999999999999999900, true},
       {"1234,56", 0, false},  // a comma is never a decimal separator
@@ -65,8 +65,9 @@ TEST(Values, IntegersThatDoNotConvertAreReportedAndZero) {
     std::int32_t stored;
     bool valid;
   };
-  const Case cases[] = {{"3", 3, true},      {" -12", -12, true}, {"2147483647", 2147483647, true},
-                        {"2147483648", 0, false}, {"1.0", 0, false}, {"", 0, false}, {"x", 0, false}};
+  const Case cases[] = {{"3", 3, true},           {" -12", -12, true}, {"2147483647", 2147483647, true},
+                        {"2147483648", 0, false}, {"1.0", 0, false},   {"", 0, false},
+                        {"x", 0, false}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.written);
     const auto mk = LoadFrom<TRSV502SvVyplMK>(std::string("<СвВыплМК Месяц=\"") + c.written + "\" СумВыпл=\"5\"/>");

@@ -1,10 +1,10 @@
 #pragma once
 // Builds element trees from UTF-8 text for the model tests.
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <string_view>
-
-#include <gtest/gtest.h>
 
 #include "xml/xmlwork.h"
 
