@@ -42,11 +42,12 @@ bool TRSV501UplPrevOSS::Load(TXMLElement e, const std::string& path) {
   static constexpr AttrField<T> kAttrs[] = {TextAttr("КБК", &T::КБК)};
   static constexpr ChildField<T> kChildren[] = {Child<&T::УплПерОСС>("УплПерОСС"),
                                                 Child<&T::ПревРасхОСС>("ПревРасхОСС")};
-  static constexpr ElementShape<T> kShape{.attrRule = {AttrRule::Required, ": Тэг УплПревОСС должен содержать атрибуты."},
-                                          .childRule = CO,
-                                          .values = VN,
-                                          .attrs = kAttrs,
-                                          .children = kChildren};
+  static constexpr ElementShape<T> kShape{
+      .attrRule = {AttrRule::Required, ": Тэг УплПревОСС должен содержать атрибуты."},
+      .childRule = CO,
+      .values = VN,
+      .attrs = kAttrs,
+      .children = kChildren};
   return LoadElement(*this, e, path, kShape);
 }
 
