@@ -1,19 +1,115 @@
 #pragma once
-// Analysis of a format 5.02 report. Placeholder until the format's analysis is built.
+// Analysis of a format 5.02 report: the main file's identity, payer and composition, the
+// earlier-period reports of the year found beside it, and every insured person's monthly
+// amounts by quarter and category from all those files.
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
 
 #include "analysis/common/analysis_base.h"
+#include "analysis/prot502/prot502_records.h"
+#include "markup/protocol_header.h"
+#include "markup/protocol_sink.h"
 
 namespace orsvelt {
 
+struct TRSV502Document;
+
+struct TRSV502ProtPayer {
+  std::string Type;  // "Юридическое лицо" or "Физическое лицо или индивидуальный предприниматель"
+  std::string Name;
+  std::string Inn;
+  std::string Kpp;
+};
+
+// Which sections and appendices the main document holds.
+struct TRSV502ProtComposition {
+  bool Section1 = false;
+  int Appendix1Count = 0;
+  std::array<bool, 8> Appendix2To9{};  // appendices 2..9 at 0..7
+  bool Section2 = false;
+  bool Section2Pension = false;
+  bool Section2Medical = false;
+  bool Section2Appendix1 = false;
+  int Section2Members = 0;
+  int Section3Persons = 0;
+
+  bool AnyAppendix2To9() const;
+};
+
+inline constexpr std::string_view kRsv502FormatLabel = "5.02 (действует с отчётности за 1 кв-л 2020 года)";
+
 class TRSV502Prot : public TRSVProt {
  public:
-  bool Analyse(const TRSVFile&, const std::filesystem::path&) override {
-    TakeRunStamp();
-    errorText_ = "Анализ формата 5.02 ещё не реализован.";
-    return false;
-  }
-  bool WriteHtml(const std::filesystem::path&) override { return false; }
-  bool WriteSpreadsheet(const std::filesystem::path&) override { return false; }
+  TRSV502Prot();
+  ~TRSV502Prot() override;
+
+  bool Analyse(const TRSVFile& file, const std::filesystem::path& folder) override;
+  bool WriteHtml(const std::filesystem::path& path) override;
+  bool WriteSpreadsheet(const std::filesystem::path& path) override;
+
+  // The same protocols into any sink (tests); the header texts default to the program's.
+  bool WriteHtmlTo(ProtocolSink& sink, ProtocolHeader header = {});
+  bool WriteSpreadsheetTo(ProtocolSink& sink, ProtocolHeader header = {});
+
+  // Results of Analyse, read by the writers.
+  const std::vector<std::string>& ReadErrors() const { return readErrors_; }
+  const std::string& MainFileName() const { return mainFileName_; }
+  std::int32_t ReportYear() const { return reportYear_; }
+  const std::string& PeriodCode() const { return periodCode_; }
+  std::int32_t CorrectionNumber() const { return correctionNumber_; }
+  const std::string& PlaceName() const { return placeName_; }
+  const std::vector<TRSV502ProtFileRec>& EarlierFiles() const { return earlierFiles_; }
+  const std::string& FormatLabel() const { return formatLabel_; }
+  const TRSV502ProtPayer& Payer() const { return payer_; }
+  const TRSV502ProtComposition& Composition() const { return composition_; }
+  const std::vector<TRSV502ProtZLRec>& Persons() const { return persons_; }
+  // Null until BuildTotals found a person.
+  const TRSV502ProtZLRec* Totals() const { return totals_.get(); }
+
+  // The per-person collection.
+  //
+  // Index of the person an element with this SNILS (as written) and INN belongs to, or -1.
+  // Persons are matched on the normalised SNILS; an element without one is matched on its
+  // INN among the persons without SNILS, and one without either is nobody found before.
+  int FindPerson(std::string_view snils, std::string_view inn = {}) const;
+  static int FindOrAddCategory(TRSV502ProtQuartData& quarter, std::string_view code);
+  static int FindCategory(const TRSV502ProtQuartData& quarter, std::string_view code);
+  // Merges the persons of one file; file number 0 is the main file.
+  void Collect(const TRSVFile& file, int fileNumber);
+  void BuildTotals();
+  // The person's category codes over quarters 1..4 in entry order, each once regardless of
+  // letter case: the person's rows in the protocols.
+  std::vector<std::string> PersonCategories(const TRSV502ProtZLRec& person) const;
+  // "1".."4" in the order the persons first bring them (not sorted).
+  std::vector<std::string> QuartersPresent() const;
+
+ private:
+  void ClearResults();
+  void DescribeMain(const TRSV502Document& doc);
+  void CollectEarlierFiles(const std::filesystem::path& folder);
+  TRSV502ProtZLRec& AddPerson(TRSV502ProtZLRec person);
+
+  std::vector<std::string> readErrors_;
+  std::string mainFileName_;
+  std::int32_t reportYear_ = -1;
+  std::string periodCode_;
+  std::int32_t correctionNumber_ = -1;
+  std::string placeName_;
+  std::vector<TRSV502ProtFileRec> earlierFiles_;
+  std::string formatLabel_;
+  TRSV502ProtPayer payer_;
+  TRSV502ProtComposition composition_;
+  std::vector<TRSV502ProtZLRec> persons_;
+  std::unique_ptr<TRSV502ProtZLRec> totals_;
+  std::unordered_map<std::string, int> personBySnils_;
+  std::unordered_map<std::string, int> personByInnWithoutSnils_;
 };
 
 }  // namespace orsvelt

@@ -1,0 +1,34 @@
+#pragma once
+// The search of the report's folder for the accepted reports of the earlier periods of
+// the same payer and year, and their order.
+
+#include <filesystem>
+#include <string_view>
+#include <vector>
+
+#include "analysis/prot502/prot502_records.h"
+#include "analysis/prot502/report_file.h"
+
+namespace orsvelt::prot502 {
+
+// "NO_RASCHSV_*.xml" with the letters in any case.
+bool IsReportFileName(std::string_view name);
+
+// The regular files of the folder named like reports, in byte order of their names so
+// that reports of equal period and correction are numbered the same on every system.
+// Unreadable entries, directories and broken links are left out; an unreadable folder
+// gives an empty list.
+std::vector<std::filesystem::path> ListReportFiles(const std::filesystem::path& folder);
+
+// Same payer (INN and KPP exactly), same year, and an earlier period code (compared as
+// byte strings, not as parts of the year) or the same code with a lower correction number.
+bool IsEarlierReport(const TRSV502ReportTitle& candidate, const TRSV502ReportTitle& main);
+
+// Ascending by period code (byte strings), then by correction number; ties keep their order.
+void SortEarlierFiles(std::vector<TRSV502ProtFileRec>& files);
+
+// The earlier-period reports of main in the folder, sorted. Files that cannot be read or
+// hold no 5.02 document are passed over.
+std::vector<TRSV502ProtFileRec> FindEarlierFiles(const std::filesystem::path& folder, const TRSV502ReportTitle& main);
+
+}  // namespace orsvelt::prot502

@@ -1,0 +1,195 @@
+// The per-person collection of the format 5.02 analysis: one record per insured person
+// over all files of the year, later files replacing the months they carry.
+
+#include <array>
+#include <unordered_set>
+
+#include "analysis/prot502/prot502.h"
+#include "model/rsv502/document.h"
+#include "model/rsvnalog.h"
+#include "reference/period_codes.h"
+#include "xml/codepage.h"
+#include "xml/stringfuncs.h"
+
+namespace orsvelt {
+namespace {
+
+std::string PersonName(const TRSV502DanFLPoluch& data) {
+  if (!data.ФИО) return " ";
+  const TFIO& fio = *data.ФИО;
+  std::string name = fio.Фамилия + " " + fio.Имя;
+  if (!fio.Отчество.empty()) name += " " + fio.Отчество;
+  return name;
+}
+
+// Names are compared with Latin capitals lowered only: a change in Cyrillic letter case
+// is a change of the name.
+bool SameNameIgnoringLatinCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (lower(a[i]) != lower(b[i])) return false;
+  return true;
+}
+
+// Lower case of Latin and Cyrillic letters, the letters category codes are written in.
+std::string FoldCase(std::string_view utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size(); ++i) {
+    const auto b0 = static_cast<unsigned char>(utf8[i]);
+    if (b0 >= 'A' && b0 <= 'Z') {
+      out.push_back(static_cast<char>(b0 - 'A' + 'a'));
+    } else if ((b0 == 0xD0 || b0 == 0xD1) && i + 1 < utf8.size()) {
+      const auto b1 = static_cast<unsigned char>(utf8[i + 1]);
+      char32_t cp = (static_cast<char32_t>(b0 & 0x1F) << 6) | (b1 & 0x3F);
+      if (cp >= 0x0410 && cp <= 0x042F)
+        cp += 0x20;  // А..Я
+      else if (cp >= 0x0400 && cp <= 0x040F)
+        cp += 0x50;  // Ё and the other capitals before А
+      AppendUtf8(out, cp);
+      ++i;
+    } else {
+      out.push_back(static_cast<char>(b0));
+    }
+  }
+  return out;
+}
+
+void SetMonth(TRSV502ProtCategory& entry, const TRSV502SvVyplMK& mk) {
+  entry.Months[static_cast<std::size_t>(mk.Месяц - 1)] = {mk.СумВыпл, mk.ВыплОПС, mk.ВыплОПСДог, mk.НачислСВ};
+}
+
+}  // namespace
+
+int TRSV502Prot::FindPerson(std::string_view snils, std::string_view inn) const {
+  const std::string key = SnilsDigits(snils);
+  if (!key.empty()) {
+    const auto it = personBySnils_.find(key);
+    return it == personBySnils_.end() ? -1 : it->second;
+  }
+  // Without a SNILS the empty key would make one person of everybody who lacks it.
+  if (inn.empty()) return -1;
+  const auto it = personByInnWithoutSnils_.find(std::string(inn));
+  return it == personByInnWithoutSnils_.end() ? -1 : it->second;
+}
+
+int TRSV502Prot::FindOrAddCategory(TRSV502ProtQuartData& quarter, std::string_view code) {
+  return quarter.FindOrAdd(code);
+}
+
+int TRSV502Prot::FindCategory(const TRSV502ProtQuartData& quarter, std::string_view code) {
+  return quarter.Find(code);
+}
+
+TRSV502ProtZLRec& TRSV502Prot::AddPerson(TRSV502ProtZLRec person) {
+  const int index = static_cast<int>(persons_.size());
+  if (!person.Key.empty())
+    personBySnils_.try_emplace(person.Key, index);
+  else if (!person.ИННФЛ.empty())
+    personByInnWithoutSnils_.try_emplace(person.ИННФЛ, index);
+  return persons_.emplace_back(std::move(person));
+}
+
+void TRSV502Prot::Collect(const TRSVFile& file, int fileNumber) {
+  if (!file.Document502 || !file.Document502->РасчетСВ) return;
+  const TRSV502Document& doc = *file.Document502;
+  const int q = QuarterOfPeriod(doc.Период);
+  if (q == 0) return;
+
+  int k = 0;
+  for (const TRSV502PersSvStrakhLic& element : doc.РасчетСВ->ПерсСвСтрахЛиц) {
+    ++k;
+    if (!element.ДанФЛПолуч) continue;  // nobody to match the data on
+    const TRSV502DanFLPoluch& data = *element.ДанФЛПолуч;
+    const std::string ref = std::to_string(fileNumber) + "/" + std::to_string(k);
+    const std::string name = PersonName(data);
+
+    const int found = FindPerson(data.СНИЛС, data.ИННФЛ);
+    TRSV502ProtZLRec* person = nullptr;
+    if (found < 0) {
+      TRSV502ProtZLRec fresh;
+      fresh.Name = name;
+      fresh.Key = SnilsDigits(data.СНИЛС);
+      fresh.ИННФЛ = data.ИННФЛ;
+      fresh.Пол = data.Пол;
+      fresh.Source = ref;
+      person = &AddPerson(std::move(fresh));
+    } else {
+      person = &persons_[static_cast<std::size_t>(found)];
+      if (!SameNameIgnoringLatinCase(person->Name, name)) {
+        person->Name = name;
+        person->Source = ref;
+      }
+      if (person->ИННФЛ != data.ИННФЛ) {
+        person->ИННФЛ = data.ИННФЛ;
+        person->Source = ref;
+      }
+      if (person->Пол != data.Пол) {
+        person->Пол = data.Пол;
+        person->Source = ref;
+      }
+    }
+
+    auto& slot = person->Quarters[static_cast<std::size_t>(q - 1)];
+    if (!slot) slot = std::make_unique<TRSV502ProtQuartData>();
+    TRSV502ProtQuartData& quarter = *slot;
+    quarter.Source = ref;
+
+    if (element.ПрАннулир == "1") {
+      quarter.Annulled = true;
+      quarter.ClearCategories();
+      continue;
+    }
+    quarter.Annulled = false;
+    if (!element.СвВыплСВОПС || !element.СвВыплСВОПС->СвВыпл) continue;
+    for (const TRSV502SvVyplMK& mk : element.СвВыплСВОПС->СвВыпл->СвВыплМК) {
+      const int e = FindOrAddCategory(quarter, mk.КодКатЛиц);
+      if (mk.Месяц >= 1 && mk.Месяц <= 3) SetMonth(quarter.Category(e), mk);
+    }
+  }
+}
+
+void TRSV502Prot::BuildTotals() {
+  if (persons_.empty()) return;
+  totals_ = std::make_unique<TRSV502ProtZLRec>();
+  for (const TRSV502ProtZLRec& person : persons_) {
+    for (std::size_t q = 0; q < 4; ++q) {
+      const TRSV502ProtQuartData* quarter = person.Quarters[q].get();
+      if (!quarter) continue;
+      auto& slot = totals_->Quarters[q];
+      if (!slot) slot = std::make_unique<TRSV502ProtQuartData>();
+      for (const TRSV502ProtCategory& entry : quarter->Categories()) {
+        TRSV502ProtCategory& sum = slot->Category(FindOrAddCategory(*slot, entry.КодКатЛиц));
+        for (std::size_t m = 0; m < 3; ++m) sum.Months[m] += entry.Months[m];
+      }
+    }
+  }
+}
+
+std::vector<std::string> TRSV502Prot::PersonCategories(const TRSV502ProtZLRec& person) const {
+  std::vector<std::string> codes;
+  std::unordered_set<std::string> seen;
+  for (const auto& quarter : person.Quarters) {
+    if (!quarter) continue;
+    for (const TRSV502ProtCategory& entry : quarter->Categories())
+      if (seen.insert(FoldCase(entry.КодКатЛиц)).second) codes.push_back(entry.КодКатЛиц);
+  }
+  return codes;
+}
+
+std::vector<std::string> TRSV502Prot::QuartersPresent() const {
+  std::vector<std::string> order;
+  std::array<bool, 4> listed{};
+  for (const TRSV502ProtZLRec& person : persons_) {
+    for (std::size_t q = 0; q < 4; ++q) {
+      if (!person.Quarters[q] || listed[q]) continue;
+      listed[q] = true;
+      order.push_back(std::to_string(q + 1));
+    }
+    if (order.size() == 4) break;
+  }
+  return order;
+}
+
+}  // namespace orsvelt

@@ -1,0 +1,77 @@
+#pragma once
+// The records of the format 5.02 analysis: the earlier-period files it found and, per
+// insured person, the monthly amounts of each quarter with the file they came from.
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "xml/amount.h"
+
+namespace orsvelt {
+
+// One selected earlier-period report of the payer's year.
+struct TRSV502ProtFileRec {
+  std::string FileName;       // as the folder listing gave it, without the folder
+  std::string FormatVersion;  // "ВерсФорм" of its root
+  std::int32_t ReportYear = -1;
+  std::string PeriodCode;
+  std::int32_t CorrectionNumber = -1;
+  std::string PlaceName;
+};
+
+// One month of a category: the four amounts of a "СвВыплМК".
+struct TRSV502ProtMonthSums {
+  Amount СумВыпл = 0;     // paid
+  Amount ВыплОПС = 0;     // pension base
+  Amount ВыплОПСДог = 0;  // of which under civil contracts
+  Amount НачислСВ = 0;    // contributions charged
+
+  TRSV502ProtMonthSums& operator+=(const TRSV502ProtMonthSums& other);
+};
+
+// One insured-person category within a quarter; months 1..3 of the quarter at 0..2.
+struct TRSV502ProtCategory {
+  std::string КодКатЛиц;
+  std::array<TRSV502ProtMonthSums, 3> Months{};
+};
+
+// One person's (or the totals') data for one quarter. The categories keep the order in
+// which they were first met; the index only speeds up the search by code.
+class TRSV502ProtQuartData {
+ public:
+  bool Annulled = false;
+  std::string Source;  // reference of the last file that brought this quarter
+
+  const std::vector<TRSV502ProtCategory>& Categories() const { return categories_; }
+  TRSV502ProtCategory& Category(int index) { return categories_[static_cast<std::size_t>(index)]; }
+
+  // Index of the entry with exactly this code, or -1.
+  int Find(std::string_view code) const;
+  // Index of the entry with exactly this code, appended with zero amounts when absent.
+  int FindOrAdd(std::string_view code);
+  void ClearCategories();
+
+ private:
+  std::vector<TRSV502ProtCategory> categories_;
+  std::unordered_map<std::string, int> byCode_;
+};
+
+// One insured person, or the totals over all persons (identity left empty).
+struct TRSV502ProtZLRec {
+  std::string Name;    // "Фамилия Имя[ Отчество]"
+  std::string Key;     // normalised SNILS
+  std::string ИННФЛ;
+  std::string Пол;     // as written
+  std::string Source;  // reference of the file that last set the identity
+  std::array<std::unique_ptr<TRSV502ProtQuartData>, 4> Quarters;  // quarters 1..4 at 0..3
+
+  // Quarter q (1..4), or null.
+  const TRSV502ProtQuartData* Quarter(int q) const { return Quarters[static_cast<std::size_t>(q - 1)].get(); }
+};
+
+}  // namespace orsvelt

@@ -1,0 +1,32 @@
+#include "analysis/prot502/protocol_texts.h"
+
+#include "reference/rsv502_sprav.h"
+
+namespace orsvelt {
+
+std::string PeriodText502(std::string_view periodCode, std::int32_t year) {
+  TRSV502Sprav periods;
+  periods.Fill(sprPeriod);
+  return std::string(periods.Lookup(periodCode)) + " " + std::to_string(year) + " г.";
+}
+
+std::string_view MonthNameLower(int month) {
+  static constexpr std::string_view kNames[] = {"январь", "февраль", "март",     "апрель",  "май",    "июнь",
+                                                "июль",   "август",  "сентябрь", "октябрь", "ноябрь", "декабрь"};
+  return month >= 1 && month <= 12 ? kNames[month - 1] : std::string_view();
+}
+
+std::string_view GenderMark(std::string_view gender) {
+  if (gender == "1") return "М";
+  if (gender == "2") return "Ж";
+  return "?";
+}
+
+std::vector<int> QuarterNumbers(const std::vector<std::string>& quarters) {
+  std::vector<int> numbers;
+  for (const std::string& q : quarters)
+    if (q.size() == 1 && q[0] >= '1' && q[0] <= '4') numbers.push_back(q[0] - '0');
+  return numbers;
+}
+
+}  // namespace orsvelt

@@ -1,0 +1,26 @@
+#pragma once
+// Texts that both protocols of format 5.02 show the same way.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orsvelt {
+
+// Period name (empty for an unknown code), a blank, the year and " г.": "полугодие 2020 г.".
+std::string PeriodText502(std::string_view periodCode, std::int32_t year);
+
+// "январь" .. "декабрь" for 1..12; empty otherwise.
+std::string_view MonthNameLower(int month);
+
+// "М" for "1", "Ж" for "2", "?" for anything else.
+std::string_view GenderMark(std::string_view gender);
+
+// The quarter list of the analysis ("2", "1") as numbers, in its order.
+std::vector<int> QuarterNumbers(const std::vector<std::string>& quarters);
+
+inline constexpr std::string_view kSourceNote =
+    "Примечание: Источник - № файла (0 - основной, 1 и более - доп. файлы)/№ в файле";
+
+}  // namespace orsvelt

@@ -1,0 +1,42 @@
+#include "analysis/prot502/report_file.h"
+
+#include "model/rsv502/document.h"
+#include "reference/rsv502_sprav.h"
+
+namespace orsvelt {
+
+TRSV502ReportTitle TRSV502ReportTitle::Of(const TRSV502Document& doc) {
+  TRSV502ReportTitle title;
+  if (doc.НПЮЛ) {
+    title.Inn = doc.НПЮЛ->ИННЮЛ;
+    title.Kpp = doc.НПЮЛ->КПП;
+  } else if (doc.НПФЛ) {
+    title.Inn = doc.НПФЛ->ИННФЛ;
+  }
+  title.ReportYear = doc.ОтчетГод;
+  title.PeriodCode = doc.Период;
+  title.CorrectionNumber = doc.НомКорр;
+  return title;
+}
+
+std::string PlaceName502(std::string_view code) {
+  TRSV502Sprav places;
+  places.Fill(sprPlace);
+  const std::string_view text = places.Lookup(code);
+  return text.empty() ? std::string("Не удалось определить") : std::string(text);
+}
+
+bool TRSV502ReportFile::Load(const std::filesystem::path& path, bool titleOnly) {
+  if (!xml_.LoadFromFile(path) || !xml_.Parse()) return false;
+  const TXMLElement root = xml_.Root();
+  if (root.Name() != "Файл") return false;
+  if (titleOnly) {
+    for (pugi::xml_node doc : root.Node().children("Документ"))
+      for (pugi::xml_node calc : doc.children("РасчетСВ"))
+        while (calc.first_child()) calc.remove_child(calc.first_child());
+  }
+  file_.Load(root, "");
+  return file_.Document502 != nullptr;
+}
+
+}  // namespace orsvelt
