@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <stdexcept>
 #include <string>
 
@@ -319,6 +320,24 @@ TEST_F(MainFormTest, ApplicationShowsErrorsEscapingEventHandlers) {
   QEvent event(QEvent::User);
   EXPECT_FALSE(QCoreApplication::sendEvent(&object, &event));
   EXPECT_EQ(messages.shown, QStringList{"сбой в обработчике"});
+}
+
+TEST_F(MainFormTest, UnhandledErrorsAreShownInTheUsersLanguage) {
+  struct Case {
+    std::function<void()> fail;
+    QString shown;
+  };
+  const Case cases[] = {
+      {[] { throw std::runtime_error("Ошибка чтения."); }, "Ошибка чтения."},
+      {[] { throw std::bad_alloc(); }, "Недостаточно памяти для выполнения операции."},
+      {[] { throw std::runtime_error(""); }, "Произошла непредвиденная ошибка."},
+      {[] { throw 42; }, "Произошла непредвиденная ошибка."},
+  };
+  for (const Case& c : cases) {
+    messages.shown.clear();
+    EXPECT_FALSE(RunGuarded(c.fail));
+    EXPECT_EQ(messages.shown, QStringList{c.shown});
+  }
 }
 
 TEST_F(MainFormTest, SettingsThatCannotBeReadOrWrittenAreReported) {

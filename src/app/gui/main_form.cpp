@@ -1,5 +1,7 @@
 #include "app/gui/main_form.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -200,7 +202,7 @@ void TMain_Form::OnShow() {
   Version_Label->setText(QStringLiteral("Версия ") + ToQString(VersionText) + QStringLiteral(" от ") +
                          ToQString(VersionDate));
   settings_.LoadSettings();
-  FileName_Edit->setText(ToQString(settings_.LastCheckedFile));
+  ShowFileName(ToQString(settings_.LastCheckedFile));
   SetProtTypeIndex(settings_.ProtType);
 }
 
@@ -221,7 +223,12 @@ void TMain_Form::Browse_ButtonClick() {
   if (!current.isEmpty()) dialog.selectFile(current);
   if (dialog.exec() != QDialog::Accepted) return;
   const QStringList chosen = dialog.selectedFiles();
-  if (!chosen.isEmpty()) FileName_Edit->setText(QDir::toNativeSeparators(chosen.front()));
+  if (!chosen.isEmpty()) ShowFileName(QDir::toNativeSeparators(chosen.front()));
+}
+
+void TMain_Form::ShowFileName(const QString& path) {
+  FileName_Edit->setText(path);
+  FileName_Edit->setCursorPosition(0);  // a long path shows from its start, as edits do
 }
 
 void TMain_Form::Site_LabelClick() { Viewer().OpenSite(ToQString(SiteUrl)); }

@@ -53,6 +53,7 @@ class TMain_Form : public QWidget {
 
  private:
   void BuildControls();
+  void ShowFileName(const QString& path);
   void RunOnce();
   bool OpenProtocol(int choice, const std::filesystem::path& protocol);
 

@@ -1,5 +1,7 @@
 #include "app/gui/top_level_errors.h"
 
+#include <new>
+
 #include "platform/message_boxes.h"
 #include "platform/qt_text.h"
 
@@ -14,7 +16,11 @@ MessageBoxes* g_messages = nullptr;
 void SetUnhandledErrorMessages(MessageBoxes* messages) { g_messages = messages; }
 
 void ReportUnhandledError(const std::exception* error) {
-  QString text = error ? ToQString(error->what()) : QString();
+  QString text;
+  if (dynamic_cast<const std::bad_alloc*>(error))
+    text = QStringLiteral("Недостаточно памяти для выполнения операции.");
+  else if (error)
+    text = ToQString(error->what());
   if (text.isEmpty()) text = QStringLiteral("Произошла непредвиденная ошибка.");
   if (g_messages) {
     g_messages->Show(text);
