@@ -4,6 +4,7 @@
 // tables of the attributes and children it reads. LoadElement runs the attribute phase
 // and the child phase (or the other way round) from that description alone.
 
+#include <cstddef>
 #include <span>
 #include <string>
 #include <string_view>
