@@ -17,8 +17,8 @@ void TRSV501Prot::Reset() {
 
 void TRSV501Prot::TakeTitle(const TRSVFile& file, const TRSV501Document& doc) {
   PeriodText = PeriodTextOf(doc.Период, doc.ОтчетГод);
-  if (PeriodText != kUndetermined)
-    for (std::string_view month : MonthsOfPeriod(doc.Период)) PeriodMonths.emplace_back(month);
+  // Empty for an unknown period and for the deregistration codes, which carry no quarter.
+  for (std::string_view month : MonthsOfPeriod(doc.Период)) PeriodMonths.emplace_back(month);
   CorrectionNumber = doc.НомКорр;
   Year = doc.ОтчетГод;
   PlaceText = PlaceTextOf(doc.ПоМесту);
