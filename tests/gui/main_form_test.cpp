@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <stdexcept>
 #include <string>
 
@@ -424,51 +425,67 @@ TEST_F(MainFormTest, CancelledBrowseChangesNothing) {
   EXPECT_EQ(Edit(*form)->text(), "/r/NO_RASCHSV_1.xml");
 }
 
-// Report files the analyses are expected to take whole.
+// The last report of each example folder: the one with earlier-period files beside it.
 std::vector<fs::path> SampleReports() {
-  std::vector<fs::path> found;
-  for (const fs::path& root : {test::ExamplesDir(), test::DataDir()}) {
-    std::error_code ec;
-    if (!fs::is_directory(root, ec)) continue;
+  std::map<fs::path, fs::path> lastInFolder;
+  const fs::path root = test::ExamplesDir();
+  std::error_code ec;
+  if (fs::is_directory(root, ec)) {
     for (auto it = fs::recursive_directory_iterator(root, ec); !ec && it != fs::recursive_directory_iterator();
          it.increment(ec)) {
       const std::string name = it->path().filename().string();
-      if (it->is_regular_file() && name.rfind("NO_RASCHSV_", 0) == 0) found.push_back(it->path());
+      if (!it->is_regular_file() || name.rfind("NO_RASCHSV_", 0) != 0) continue;
+      fs::path& last = lastInFolder[it->path().parent_path()];
+      if (last.empty() || last < it->path()) last = it->path();
     }
   }
-  std::sort(found.begin(), found.end());
+  std::vector<fs::path> found;
+  for (const auto& [folder, report] : lastInFolder) found.push_back(report);
   return found;
 }
 
-TEST_F(MainFormTest, SuccessfulRunWritesTheProtocolAndOpensIt) {
+TEST_F(MainFormTest, SuccessfulRunsWriteTheProtocolAndOpenIt) {
   test::TempDir tmp;
   qputenv("TMPDIR", PathToQString(tmp.path()).toUtf8());
+  Store().setValue("ProtType", -5);
   auto form = Open();
+  ASSERT_EQ(form->ProtTypeIndex(), -1);
+  int succeeded = 0;
   QStringList notYet;
   for (const fs::path& report : SampleReports()) {
-    for (const int choice : {2, 0}) {
+    struct Step {
+      int choice;  // -1: left as the stored -5 gave it
+      const char* viewer;
+      const char* extension;
+    };
+    for (const Step step : {Step{-1, "calc", ".xml"}, Step{2, "page", ".html"}, Step{0, "excel", ".xml"}}) {
       messages.shown.clear();
       viewer.calls.clear();
-      Choose(*form, choice);
+      if (step.choice < 0)
+        form->SetProtTypeIndex(-5);
+      else
+        Choose(*form, step.choice);
       RunOn(*form, report);
-      if (!messages.shown.isEmpty()) break;
+      if (!messages.shown.isEmpty()) {
+        // Only a format whose analysis is still missing may fail here.
+        EXPECT_TRUE(messages.shown[0].contains("ещё не реализован")) << report << ": " << messages.shown[0].toStdString();
+        notYet << PathToQString(report) + ": " + messages.shown.join(" / ");
+        break;
+      }
       ASSERT_EQ(viewer.calls.size(), 1u) << report;
+      EXPECT_EQ(viewer.calls[0].viewer, step.viewer) << report;
       const fs::path protocol = QStringToPath(viewer.calls[0].target);
-      EXPECT_EQ(viewer.calls[0].viewer, choice == 2 ? "page" : "excel");
       EXPECT_EQ(protocol.parent_path(), tmp.path());
-      EXPECT_EQ(protocol.extension(), choice == 2 ? ".html" : ".xml");
+      EXPECT_EQ(protocol.extension(), step.extension);
       EXPECT_EQ(protocol.filename().string().rfind("prot_", 0), 0u) << protocol;
       EXPECT_GT(test::ReadBytes(protocol).size(), 100u) << protocol;
-    }
-    if (!messages.shown.isEmpty()) notYet << PathToQString(report) + ": " + messages.shown.join(" / ");
-    else {
-      qunsetenv("TMPDIR");
-      return;
+      if (step.choice == 0) ++succeeded;
     }
   }
   qunsetenv("TMPDIR");
-  GTEST_SKIP() << "no sample report in examples/ or tests/data/ can be analysed yet; "
-               << (notYet.isEmpty() ? std::string("none found") : notYet.join("; ").toStdString());
+  if (succeeded == 0)
+    GTEST_SKIP() << "no report in examples/ can be analysed yet; "
+                 << (notYet.isEmpty() ? std::string("none found") : notYet.join("; ").toStdString());
 }
 
 }  // namespace
