@@ -164,7 +164,10 @@ std::string EncodeEntities(std::string_view text) {
 }
 
 std::string SnilsDigits(std::string_view text) {
-  if (text.size() != 14) return std::string(text);
+  // Fourteen characters, not bytes: seven Cyrillic letters are no insurance number.
+  std::size_t characters = 0;
+  for (const char c : text) characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  if (characters != 14) return std::string(text);
   std::string out;
   for (const char c : text)
     if (c >= '0' && c <= '9') out += c;

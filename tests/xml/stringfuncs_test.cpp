@@ -79,6 +79,7 @@ TEST(Snils, DigitsAndDisplayForm) {
   EXPECT_EQ(SnilsDigits("123-456-789 01"), "12345678901");
   EXPECT_EQ(SnilsDigits("123-456-789 0"), "123-456-789 0");
   EXPECT_EQ(SnilsDigits("12345678901"), "12345678901");
+  EXPECT_EQ(SnilsDigits("абвгдеж"), "абвгдеж");  // 14 bytes, 7 characters
   EXPECT_EQ(FormatSnils("12345678901"), "123-456-789 01");
   EXPECT_EQ(FormatSnils("12345"), "123-45- ");
   EXPECT_EQ(SnilsDigits(FormatSnils("98765432100")), "98765432100");
