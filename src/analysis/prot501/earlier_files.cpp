@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <system_error>
 
+#include "analysis/common/report_folder.h"
 #include "analysis/prot501/prot501.h"
 #include "analysis/prot501/title_texts.h"
 #include "model/rsv501/document.h"
@@ -14,15 +15,6 @@ namespace orsvelt {
 
 namespace {
 
-bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
-    if (lower(a[i]) != lower(b[i])) return false;
-  }
-  return true;
-}
-
 // Reads a report and builds its file root; false when it cannot be read, parsed or is
 // no report. Reading errors inside a report do not count: one unknown attribute must not
 // take a quarter out of every person's cumulative base.
@@ -33,36 +25,16 @@ bool ReadReport(const std::filesystem::path& path, TRSVFile& file) {
   return file.Document501 != nullptr;
 }
 
+// A separate division of an organisation files its own reports under the same INN with
+// its own KPP; its persons are not the head office's.
+std::string_view KppOf(const TRSV501Document& doc) { return doc.НПЮЛ ? std::string_view(doc.НПЮЛ->КПП) : ""; }
+
 }  // namespace
-
-bool IsReportFileName(const std::string& name) {
-  constexpr std::string_view prefix = "NO_RASCHSV_";
-  constexpr std::string_view suffix = ".xml";
-  if (name.size() < prefix.size() + suffix.size()) return false;
-  return EqualsIgnoringAsciiCase(std::string_view(name).substr(0, prefix.size()), prefix) &&
-         EqualsIgnoringAsciiCase(std::string_view(name).substr(name.size() - suffix.size()), suffix);
-}
-
-std::vector<std::filesystem::path> ListReportFiles(const std::filesystem::path& folder) {
-  std::vector<std::filesystem::path> files;
-  std::error_code ec;
-  std::filesystem::directory_iterator it(folder, std::filesystem::directory_options::skip_permission_denied, ec);
-  if (ec) return files;
-  for (; it != std::filesystem::directory_iterator(); it.increment(ec)) {
-    if (ec) break;
-    std::error_code entryError;
-    if (!IsReportFileName(PathToUtf8(it->path().filename()))) continue;
-    if (!it->is_regular_file(entryError) || entryError) continue;
-    files.push_back(it->path());
-  }
-  std::sort(files.begin(), files.end(),
-            [](const auto& a, const auto& b) { return PathToUtf8(a.filename()) < PathToUtf8(b.filename()); });
-  return files;
-}
 
 bool IsEarlierFile(const TRSV501Document& candidate, const TRSV501Document& main, const std::string& payerInn) {
   std::string inn;
   if (!PayerInnOf(candidate, inn) || inn != payerInn) return false;
+  if (KppOf(candidate) != KppOf(main)) return false;
   if (candidate.ОтчетГод != main.ОтчетГод) return false;
   if (candidate.Период < main.Период) return true;
   return candidate.Период == main.Период && candidate.НомКорр < main.НомКорр;

@@ -11,15 +11,6 @@
 
 namespace orsvelt::prot502 {
 
-// "NO_RASCHSV_*.xml" with the letters in any case.
-bool IsReportFileName(std::string_view name);
-
-// The regular files of the folder named like reports, in byte order of their names so
-// that reports of equal period and correction are numbered the same on every system.
-// Unreadable entries, directories and broken links are left out; an unreadable folder
-// gives an empty list.
-std::vector<std::filesystem::path> ListReportFiles(const std::filesystem::path& folder);
-
 // Same payer (INN and KPP exactly), same year, and an earlier period code (compared as
 // byte strings, not as parts of the year) or the same code with a lower correction number.
 bool IsEarlierReport(const TRSV502ReportTitle& candidate, const TRSV502ReportTitle& main);

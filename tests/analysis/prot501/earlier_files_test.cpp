@@ -1,4 +1,5 @@
 #include "analysis/prot501/earlier_files.h"
+#include "analysis/common/report_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -63,6 +64,9 @@ TEST(Prot501EarlierFiles, FolderSelectionTakesEarlierReportsOfSamePayerAndYear) 
   ReportSpec otherPayer = Report("NO_RASCHSV_other", "21", 0);
   otherPayer.inn = "7701234568";
   WriteReport(dir.path(), otherPayer);
+  ReportSpec division = Report("NO_RASCHSV_division", "21", 0);  // same INN, a division's KPP
+  division.kpp = "770102002";
+  WriteReport(dir.path(), division);
   ReportSpec blank = Report("NO_RASCHSV_blank", "21", 0);
   blank.inn = " 7701234567";
   WriteReport(dir.path(), blank);

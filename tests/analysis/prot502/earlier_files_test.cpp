@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "analysis/common/report_folder.h"
 #include "analysis/prot502/earlier_files.h"
 #include "analysis/prot502/prot502.h"
 #include "report_text.h"
@@ -173,7 +174,7 @@ TEST(EarlierFiles502, ReportFileNamesMatchThePatternInAnyCase) {
       {"NO_RASCHSV.xml", false},   {"NO_RASCHSV_x.xml.bak", false}, {"xNO_RASCHSV_x.xml", false},
       {"NO_RASCHSV_x.xm", false},  {"", false},
   };
-  for (const Case& c : cases) EXPECT_EQ(prot502::IsReportFileName(c.name), c.matches) << c.name;
+  for (const Case& c : cases) EXPECT_EQ(IsReportFileName(c.name), c.matches) << c.name;
 }
 
 TEST(EarlierFiles502, SortIsStableOnPeriodThenCorrection) {

@@ -1,0 +1,46 @@
+#include "analysis/common/report_folder.h"
+
+#include <algorithm>
+#include <system_error>
+
+#include "xml/path_text.h"
+
+namespace orsvelt {
+
+namespace {
+
+char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool EqualsIgnoringAsciiCase(std::string_view text, std::string_view lower) {
+  if (text.size() != lower.size()) return false;
+  for (std::size_t i = 0; i < text.size(); ++i)
+    if (AsciiLower(text[i]) != lower[i]) return false;
+  return true;
+}
+
+}  // namespace
+
+bool IsReportFileName(std::string_view name) {
+  constexpr std::string_view kPrefix = "no_raschsv_";
+  constexpr std::string_view kSuffix = ".xml";
+  return name.size() >= kPrefix.size() + kSuffix.size() &&
+         EqualsIgnoringAsciiCase(name.substr(0, kPrefix.size()), kPrefix) &&
+         EqualsIgnoringAsciiCase(name.substr(name.size() - kSuffix.size()), kSuffix);
+}
+
+std::vector<std::filesystem::path> ListReportFiles(const std::filesystem::path& folder) {
+  std::vector<std::filesystem::path> files;
+  std::error_code ec;
+  std::filesystem::directory_iterator it(folder, std::filesystem::directory_options::skip_permission_denied, ec);
+  for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
+    if (!IsReportFileName(PathToUtf8(it->path().filename()))) continue;
+    std::error_code statusError;
+    if (!it->is_regular_file(statusError) || statusError) continue;
+    files.push_back(it->path());
+  }
+  std::sort(files.begin(), files.end(),
+            [](const auto& a, const auto& b) { return a.filename().native() < b.filename().native(); });
+  return files;
+}
+
+}  // namespace orsvelt

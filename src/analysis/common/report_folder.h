@@ -1,0 +1,19 @@
+#pragma once
+// The report files in a folder: where the earlier-period reports of a year are looked for.
+
+#include <filesystem>
+#include <string_view>
+#include <vector>
+
+namespace orsvelt {
+
+// "NO_RASCHSV_*.xml" with the letters in any case, as on the platform the reports come from.
+bool IsReportFileName(std::string_view name);
+
+// The regular files of the folder named like reports, in byte order of their names so
+// that reports of equal period and correction are numbered the same on every system.
+// Links are followed; directories, broken links, devices and pipes and entries that
+// cannot be examined are left out; a folder that cannot be listed gives what was listed.
+std::vector<std::filesystem::path> ListReportFiles(const std::filesystem::path& folder);
+
+}  // namespace orsvelt
