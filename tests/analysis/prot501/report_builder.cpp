@@ -72,7 +72,7 @@ std::string ReportXml(const ReportSpec& r) {
        Attr("НомКорр", std::to_string(r.correction)) + Attr("Период", r.period) +
        Attr("ОтчетГод", std::to_string(r.year)) + Attr("КодНО", "7700") + Attr("ПоМесту", "214") +
        r.extraDocumentAttr + ">";
-  x += "<СвНП><НПЮЛ" + Attr("НаимОрг", "ООО &quot;Проба&quot;") + Attr("ИННЮЛ", r.inn) + Attr("КПП", "770101001") +
+  x += "<СвНП><НПЮЛ" + Attr("НаимОрг", "ООО &quot;Проба&quot;") + Attr("ИННЮЛ", r.inn) + Attr("КПП", r.kpp) +
        "/></СвНП>";
   x += "<Подписант ПрПодп=\"1\"><ФИО Фамилия=\"Петров\" Имя=\"Пётр\"/></Подписант>";
   x += "<РасчетСВ>";

@@ -56,6 +56,7 @@ struct TariffSpec {
 struct ReportSpec {
   std::string id = "NO_RASCHSV_7700_7700_7701234567770101001_20181015_A";
   std::string inn = "7701234567";
+  std::string kpp = "770101001";
   std::string period = "33";
   int year = 2018;
   int correction = 0;
