@@ -8,6 +8,7 @@
 #include "analysis/prot501/title_texts.h"
 #include "model/rsv501/document.h"
 #include "reference/period_codes.h"
+#include "xml/stringfuncs.h"
 
 namespace orsvelt {
 
@@ -36,7 +37,9 @@ Person& FindPerson(std::vector<Person>& persons, Index& index, const TRSV501DanF
     return p;
   };
   if (!who.СНИЛС.empty()) {
-    auto [it, added] = index.bySnils.try_emplace(who.СНИЛС, persons.size());
+    // Programs write the number as NNN-NNN-NNN NN, NNN-NNN-NNN-NN or as digits alone:
+    // the same person in each case, or half a year's base would escape the limit check.
+    auto [it, added] = index.bySnils.try_emplace(SnilsDigits(who.СНИЛС), persons.size());
     return added ? append() : persons[it->second];
   }
   // Without a SNILS all such persons would share the empty key; the INN tells them apart.

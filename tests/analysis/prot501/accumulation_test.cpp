@@ -141,6 +141,29 @@ TEST(Prot501Accumulation, CumulativeBaseAgainstTheYearlyLimit) {
   EXPECT_FALSE(ov->Periods[2].Months[1].CumBase > prot.PensionLimit);
 }
 
+TEST(Prot501Accumulation, SnilsWithAndWithoutSeparatorsIsOnePerson) {
+  TempDir dir;
+  ReportSpec earlier = Report("NO_RASCHSV_q1", "21", 0);
+  earlier.persons = {Holder("112-233-445-95", "Первов", QuarterRows(1, "1.00", "1.00"))};
+  earlier.persons[0].period = "21";
+  WriteReport(dir.path(), earlier);
+  ReportSpec half = Report("NO_RASCHSV_q2", "31", 0);
+  half.persons = {Holder("11223344595", "Первов", QuarterRows(4, "2.00", "2.00"))};
+  half.persons[0].period = "31";
+  WriteReport(dir.path(), half);
+  ReportSpec main = Report("NO_RASCHSV_main", "33", 0);
+  main.persons = {Holder("112-233-445 95", "Первов", QuarterRows(7, "3.00", "3.00")),
+                  Holder("112-233-445 96", "Второв", QuarterRows(7, "3.00", "3.00"))};
+  TRSV501Prot prot;
+  ASSERT_TRUE(AnalyseReport(prot, WriteReport(dir.path(), main)));
+  ASSERT_EQ(prot.BaseChecks.size(), 2u);
+  ASSERT_EQ(PeriodCodes(prot.BaseChecks[0]), (std::vector<std::string>{"21", "31", "33", "34"}));
+  EXPECT_EQ(prot.BaseChecks[0].Periods[0].FileNumber, 1);
+  EXPECT_EQ(prot.BaseChecks[0].Periods[1].FileNumber, 2);
+  EXPECT_EQ(prot.BaseChecks[0].Periods[2].FileNumber, 0);
+  EXPECT_EQ(prot.BaseChecks[0].SNILS, "112-233-445-95");  // as first met
+}
+
 TEST(Prot501Accumulation, PersonsWithoutSnilsAreNotMergedByTheEmptyKey) {
   TempDir dir;
   auto blank = [](const std::string& inn, const std::string& surname, const std::string& pay) {
