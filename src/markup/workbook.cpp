@@ -59,7 +59,11 @@ void WriteBorders(ProtocolWriter& out) {
 
 void WorkbookOpen(ProtocolWriter& out) {
   out.Line("<?xml version=\"1.0\" encoding=\"windows-1251\"?>");
-  out.Line("<Workbook xmlns=\"urn:schemas-microsoft-com:office:spreadsheet\">");
+  // The ss prefix is declared on the root as well as on each element that uses it: Calc
+  // reads sheet names and styles only through a declaration on the root.
+  out.Line(
+      "<Workbook xmlns=\"urn:schemas-microsoft-com:office:spreadsheet\" "
+      "xmlns:ss=\"urn:schemas-microsoft-com:office:spreadsheet\">");
   out.Line(" <ExcelWorkbook xmlns=\"urn:schemas-microsoft-com:office:excel\">");
   out.Line("  <ActiveSheet>0</ActiveSheet>");
   out.Line("  <ProtectStructure>False</ProtectStructure>");

@@ -44,7 +44,7 @@ std::string GoldenWorkbookOpening() {
   const std::string borders(kBorders);
   const std::string money(kMoney);
   return std::string(R"(<?xml version="1.0" encoding="windows-1251"?>
-<Workbook xmlns="urn:schemas-microsoft-com:office:spreadsheet">
+<Workbook xmlns="urn:schemas-microsoft-com:office:spreadsheet" xmlns:ss="urn:schemas-microsoft-com:office:spreadsheet">
  <ExcelWorkbook xmlns="urn:schemas-microsoft-com:office:excel">
   <ActiveSheet>0</ActiveSheet>
   <ProtectStructure>False</ProtectStructure>
