@@ -43,4 +43,10 @@ std::vector<std::filesystem::path> ListReportFiles(const std::filesystem::path& 
   return files;
 }
 
+void DropCalculationBodies(TXMLElement root) {
+  for (pugi::xml_node doc : root.Node().children("Документ"))
+    for (pugi::xml_node calc : doc.children("РасчетСВ"))
+      while (calc.first_child()) calc.remove_child(calc.first_child());
+}
+
 }  // namespace orsvelt

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "xml/xmlwork.h"
+
 namespace orsvelt {
 
 // "NO_RASCHSV_*.xml" with the letters in any case, as on the platform the reports come from.
@@ -15,5 +17,9 @@ bool IsReportFileName(std::string_view name);
 // Links are followed; directories, broken links, devices and pipes and entries that
 // cannot be examined are left out; a folder that cannot be listed gives what was listed.
 std::vector<std::filesystem::path> ListReportFiles(const std::filesystem::path& folder);
+
+// Empties every "РасчетСВ" of a parsed report: choosing the earlier-period files needs only
+// their titles, and the persons of a large employer would cost as much again to load.
+void DropCalculationBodies(TXMLElement root);
 
 }  // namespace orsvelt

@@ -18,9 +18,11 @@ namespace {
 // Reads a report and builds its file root; false when it cannot be read, parsed or is
 // no report. Reading errors inside a report do not count: one unknown attribute must not
 // take a quarter out of every person's cumulative base.
-bool ReadReport(const std::filesystem::path& path, TRSVFile& file) {
+// With titleOnly the calculation bodies are left out: enough to choose the earlier files.
+bool ReadReport(const std::filesystem::path& path, TRSVFile& file, bool titleOnly) {
   TXMLFile xml;
   if (!xml.LoadFromFile(path) || !xml.Parse() || xml.Root().Name() != "Файл") return false;
+  if (titleOnly) DropCalculationBodies(xml.Root());
   file.Load(xml.Root(), "");
   return file.Document501 != nullptr;
 }
@@ -52,7 +54,7 @@ void TRSV501Prot::ReadEarlierFiles(const std::filesystem::path& folder, const TR
   std::vector<EarlierFileKey> taken;
   for (const std::filesystem::path& path : ListReportFiles(folder)) {
     TRSVFile candidate;
-    if (!ReadReport(path, candidate)) continue;
+    if (!ReadReport(path, candidate, /*titleOnly=*/true)) continue;
     const TRSV501Document& doc = *candidate.Document501;
     if (IsEarlierFile(doc, main, PayerINN)) taken.push_back({doc.Период, doc.НомКорр, path});
   }
@@ -60,7 +62,7 @@ void TRSV501Prot::ReadEarlierFiles(const std::filesystem::path& folder, const TR
 
   for (const EarlierFileKey& key : taken) {
     TRSVFile file;
-    if (!ReadReport(key.path, file)) continue;  // changed since it was listed
+    if (!ReadReport(key.path, file, /*titleOnly=*/false)) continue;  // changed since it was listed
     const TRSV501Document& doc = *file.Document501;
     TRSV501EarlierFileRec& rec = EarlierFiles.emplace_back();
     rec.FileName = file.FileId + ".xml";

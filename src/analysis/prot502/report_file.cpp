@@ -1,5 +1,6 @@
 #include "analysis/prot502/report_file.h"
 
+#include "analysis/common/report_folder.h"
 #include "model/rsv502/document.h"
 #include "reference/rsv502_sprav.h"
 
@@ -30,11 +31,7 @@ bool TRSV502ReportFile::Load(const std::filesystem::path& path, bool titleOnly) 
   if (!xml_.LoadFromFile(path) || !xml_.Parse()) return false;
   const TXMLElement root = xml_.Root();
   if (root.Name() != "Файл") return false;
-  if (titleOnly) {
-    for (pugi::xml_node doc : root.Node().children("Документ"))
-      for (pugi::xml_node calc : doc.children("РасчетСВ"))
-        while (calc.first_child()) calc.remove_child(calc.first_child());
-  }
+  if (titleOnly) DropCalculationBodies(root);
   file_.Load(root, "");
   return file_.Document502 != nullptr;
 }
