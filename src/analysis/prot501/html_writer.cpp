@@ -16,7 +16,9 @@
 namespace orsvelt {
 namespace {
 
+using prot501::kBaseCheckNote;
 using prot501::MonthName;
+using prot501::OMSOSSColumns;
 using prot501::OrPlaceholder;
 
 constexpr std::string_view kTdNorm = "    <td class=\"tdnorm\">";
@@ -529,10 +531,7 @@ void BaseCheckTotal(ProtocolWriter& out, const TRSV501BaseCheckPLRec& total) {
 void BaseChecks(ProtocolWriter& out, const TRSV501ProtData& d) {
   if (d.EarlierFiles.empty() || d.BaseChecks.empty()) return;
   out.Line("  <h2>Сведения для контроля показателей по застрахованным лицам нарастающим итогом с начала года</h2>");
-  out.Line(
-      "  <p>Примечание: Значения графы \"№ файла\" -1 означает, что сведения отсутствуют; значение 0 - сведения "
-      "находятся в основном файле. В остальных случаях значение показывает № файла из списка файлов предыдущих "
-      "периодов в титульной части.</p>");
+  out.Line("  <p>", kBaseCheckNote, "</p>");
   HtmlTableOpen(out);
   HeaderRow(out, {"Ф. И. О.", "СНИЛС", "ИНН", "Месяц", "№ файла", "№ в файле", "Выплаты", "Выплаты НИ", "База",
                   "База НИ", "База ГПД", "База ГПД НИ", "Взносы", "Взносы НИ"});
@@ -549,9 +548,7 @@ void OMSOSSMonths(ProtocolWriter& out, const TRSV501OMSOSSPLRec& person, std::st
     if (!first) RowOpen(out);
     first = false;
     HtmlTextLine(out, "    <th>", MonthName(static_cast<std::int32_t>(m + 1)));
-    for (Amount amount : {month.OMSBase, month.CumOMSBase, month.OMSContrib, month.CumOMSContrib, month.OSSBase,
-                          month.CumOSSBase, month.OSSContrib, month.CumOSSContrib})
-      AmountCell(out, amountTag, amount);
+    for (Amount amount : OMSOSSColumns(month)) AmountCell(out, amountTag, amount);
     RowClose(out);
   }
 }

@@ -15,7 +15,9 @@
 namespace orsvelt {
 namespace {
 
+using prot501::kBaseCheckNote;
 using prot501::MonthName;
+using prot501::OMSOSSColumns;
 using prot501::OrPlaceholder;
 
 // Extra rows a cell covers for a person with this many rows ("0" without rows).
@@ -523,9 +525,7 @@ void BaseCheckSheet(ProtocolWriter& out, const TRSV501ProtData& d) {
   // Written as it stands: the quotes around the column name belong to the note.
   out.Line("<Row>",
            RawStringCellText({.style = "CommonText", .mergeAcross = 10},
-                             "Примечание: Значения графы \"№ файла\" -1 означает, что сведения отсутствуют; значение "
-                             "0 - сведения находятся в основном файле. В остальных случаях значение показывает № файла "
-                             "из списка файлов предыдущих периодов в титульной части."),
+                             kBaseCheckNote),
            "</Row>");
   EmptyRow(out);
   HeaderCells(out, {"ФИО", "СНИЛС", "ИНН", "Месяц", "№ файла", "№ в файле", "Выплаты", "Выплаты НИ", "База ОПС",
@@ -543,9 +543,7 @@ void OMSOSSMonths(ProtocolWriter& out, const TRSV501OMSOSSPLRec& person, std::st
     if (!first) RowOpen(out);
     first = false;
     StringCell(out, {.index = 4, .style = "CellHeaderLeft"}, MonthName(static_cast<std::int32_t>(m + 1)));
-    for (Amount amount : {month.OMSBase, month.CumOMSBase, month.OMSContrib, month.CumOMSContrib, month.OSSBase,
-                          month.CumOSSBase, month.OSSContrib, month.CumOSSContrib})
-      AmountCell(out, {.style = amountStyle}, amount);
+    for (Amount amount : OMSOSSColumns(month)) AmountCell(out, {.style = amountStyle}, amount);
     RowClose(out);
   }
 }
