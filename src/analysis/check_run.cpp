@@ -50,13 +50,15 @@ CheckOutcome RunCheck(const CheckRequest& request) {
   if (request.report.empty() || !std::filesystem::exists(request.report, ec))
     return Failure("Выбранный файл отсутствует на диске.");
 
-  TXMLFile xml;
-  if (!xml.LoadFromFile(request.report)) return Failure("Не удалось прочитать файл.", xml.ErrorText());
-  if (!xml.Parse()) return Failure("Не удалось разобрать XML-файл.", xml.ErrorText());
-  if (xml.Root().Name() != "Файл") return Failure("Файл не является отчётом в ФНС.");
-
   TRSVFile file;
-  file.Load(xml.Root(), "");
+  {
+    // The model copies every value; the text and the tree go before the earlier files come.
+    TXMLFile xml;
+    if (!xml.LoadFromFile(request.report)) return Failure("Не удалось прочитать файл.", xml.ErrorText());
+    if (!xml.Parse()) return Failure("Не удалось разобрать XML-файл.", xml.ErrorText());
+    if (xml.Root().Name() != "Файл") return Failure("Файл не является отчётом в ФНС.");
+    file.Load(xml.Root(), "");
+  }
   std::unique_ptr<TRSVProt> analysis = MakeAnalysis(file.FormatVersion);
   if (!analysis) return Failure("Неизвестный формат файла.");
   if (!request.runStamp.empty()) analysis->FixRunStamp(request.runStamp);

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
 #include <fstream>
+#include <functional>
+#include <optional>
 #include <system_error>
 
 #include "xml/codepage.h"
@@ -74,6 +77,66 @@ std::pair<std::size_t, std::size_t> LineAndColumn(std::string_view text, std::si
   return {line, column};
 }
 
+// True when c occurs in the bytes right after a '<'; c is one of the rare marks ('!', '?'),
+// so scanning for it is cheaper than scanning for '<'.
+bool HasTagStartingWith(std::string_view bytes, char c) {
+  const char* const begin = bytes.data();
+  const char* const end = begin + bytes.size();
+  for (const char* p = begin; (p = static_cast<const char*>(std::memchr(p, c, static_cast<std::size_t>(end - p))));
+       ++p)
+    if (p > begin && p[-1] == '<') return true;
+  return false;
+}
+
+// The bytes with the contents of every element `name` cut out (its start tag and end tag
+// kept), or nothing when nothing was cut or a plain scan cannot cut safely: a comment,
+// CDATA or a processing instruction after the declaration may hide a tag, and an element
+// that is not closed has no end to cut to.
+std::optional<std::string> WithoutContentsOf(std::string_view bytes, std::string_view name) {
+  std::size_t declarationEnd = 0;
+  if (bytes.substr(0, 2) == "<?") {
+    declarationEnd = bytes.find("?>");
+    if (declarationEnd == std::string_view::npos) return std::nullopt;
+    declarationEnd += 2;
+  }
+  if (HasTagStartingWith(bytes, '!') || HasTagStartingWith(bytes.substr(declarationEnd), '?')) return std::nullopt;
+
+  const std::string open = "<" + std::string(name);
+  const std::string close = "</" + std::string(name);
+  const std::boyer_moore_horspool_searcher openTag(open.begin(), open.end());
+  const std::boyer_moore_horspool_searcher closeTag(close.begin(), close.end());
+  const auto offsetOf = [&](std::size_t from, const auto& searcher) {
+    const auto found = std::search(bytes.begin() + static_cast<std::ptrdiff_t>(from), bytes.end(), searcher);
+    return found == bytes.end() ? std::string_view::npos : static_cast<std::size_t>(found - bytes.begin());
+  };
+
+  std::string out;
+  std::size_t pos = 0;
+  bool cut = false;
+  for (std::size_t start; (start = offsetOf(pos, openTag)) != std::string_view::npos;) {
+    const std::size_t after = start + open.size();
+    if (after >= bytes.size()) break;
+    const char next = bytes[after];
+    if (!IsXmlBlank(next) && next != '>' && next != '/') {  // a longer name that begins alike
+      out.append(bytes, pos, after - pos);
+      pos = after;
+      continue;
+    }
+    const std::size_t tagEnd = bytes.find('>', after);
+    if (tagEnd == std::string_view::npos) break;
+    out.append(bytes, pos, tagEnd + 1 - pos);
+    pos = tagEnd + 1;
+    if (bytes[tagEnd - 1] == '/') continue;  // empty element
+    const std::size_t end = offsetOf(pos, closeTag);
+    if (end == std::string_view::npos) return std::nullopt;
+    cut = cut || end > pos;
+    pos = end;
+  }
+  if (!cut) return std::nullopt;
+  out.append(bytes, pos);
+  return out;
+}
+
 }  // namespace
 
 std::size_t TXMLElement::AttributeCount() const {
@@ -126,7 +189,15 @@ void TXMLFile::LoadFromBytes(std::string bytes) {
   error_.clear();
 }
 
-bool TXMLFile::Parse() {
+bool TXMLFile::Parse() { return ParseText({}); }
+
+bool TXMLFile::ParseWithoutContentsOf(std::string_view elementName) {
+  return ParseText(elementName) || (!bytes_.empty() && ParseText({}));
+}
+
+// With `skipped` set, the bytes are kept until the shortened text has parsed, for the
+// whole-text parse that takes over when it does not.
+bool TXMLFile::ParseText(std::string_view skipped) {
   parsed_ = false;
   doc_.reset();
   text_.clear();
@@ -158,6 +229,14 @@ bool TXMLFile::Parse() {
       return false;
     }
   }
+  std::string shortened;
+  if (!skipped.empty()) {
+    const std::string name = utf8 ? std::string(skipped) : Utf8ToCp1251(skipped);
+    std::optional<std::string> cut = WithoutContentsOf(bytes, name);
+    if (!cut) return ParseText({});
+    shortened = std::move(*cut);
+    bytes = shortened;
+  }
   if (utf8) {
     if (!IsValidUtf8(bytes)) {
       error_ = "Файл объявлен в кодировке UTF-8, но содержит байты, недопустимые в ней.";
@@ -167,8 +246,8 @@ bool TXMLFile::Parse() {
   } else {
     text_ = Cp1251ToUtf8(bytes);
   }
-  bytes_.clear();
-  bytes_.shrink_to_fit();
+  shortened = {};
+  if (skipped.empty()) ReleaseBytes();
 
   // Entities stay raw in the tree: the model decodes what it copies.
   const unsigned options = (pugi::parse_default | pugi::parse_declaration) & ~pugi::parse_escapes;
@@ -186,8 +265,14 @@ bool TXMLFile::Parse() {
     doc_.reset();
     return false;
   }
+  if (!skipped.empty()) ReleaseBytes();
   parsed_ = true;
   return true;
+}
+
+void TXMLFile::ReleaseBytes() {
+  bytes_.clear();
+  bytes_.shrink_to_fit();
 }
 
 TXMLAttrArr TXMLFile::Declaration() const {

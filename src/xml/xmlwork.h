@@ -117,6 +117,13 @@ class TXMLFile {
   // encoding the format does not use; ErrorText then says where and what.
   bool Parse();
 
+  // Parse for a quick look at what surrounds the bulk of a file: the contents of every
+  // element with this name are cut out unread (neither decoded nor checked), so the tree
+  // holds such elements empty. Where a plain scan cannot tell the cut safely (comments,
+  // CDATA, processing instructions, an element left open) or the shortened text does not
+  // parse, the whole text is parsed as by Parse.
+  bool ParseWithoutContentsOf(std::string_view elementName);
+
   // Why the last LoadFromFile or Parse failed, in Russian, for the user.
   const std::string& ErrorText() const { return error_; }
 
@@ -127,6 +134,9 @@ class TXMLFile {
   TXMLElement Root() const;
 
  private:
+  bool ParseText(std::string_view skipped);
+  void ReleaseBytes();
+
   std::string bytes_;
   std::string text_;  // UTF-8 text that the tree points into
   pugi::xml_document doc_;

@@ -43,10 +43,13 @@ std::vector<std::filesystem::path> ListReportFiles(const std::filesystem::path& 
   return files;
 }
 
-void DropCalculationBodies(TXMLElement root) {
-  for (pugi::xml_node doc : root.Node().children("Документ"))
+bool ReadReportTitle(TXMLFile& xml, const std::filesystem::path& path) {
+  if (!xml.LoadFromFile(path) || !xml.ParseWithoutContentsOf("РасчетСВ")) return false;
+  // Where the cut could not be made the whole text was parsed; the tree is emptied alike.
+  for (pugi::xml_node doc : xml.Root().Node().children("Документ"))
     for (pugi::xml_node calc : doc.children("РасчетСВ"))
       while (calc.first_child()) calc.remove_child(calc.first_child());
+  return true;
 }
 
 }  // namespace orsvelt

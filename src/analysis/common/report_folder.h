@@ -18,8 +18,11 @@ bool IsReportFileName(std::string_view name);
 // cannot be examined are left out; a folder that cannot be listed gives what was listed.
 std::vector<std::filesystem::path> ListReportFiles(const std::filesystem::path& folder);
 
-// Empties every "РасчетСВ" of a parsed report: choosing the earlier-period files needs only
-// their titles, and the persons of a large employer would cost as much again to load.
-void DropCalculationBodies(TXMLElement root);
+// Reads the title of a report, for choosing the earlier-period files: the contents of its
+// calculations ("РасчетСВ") are left out, so the tree holds no persons, which would cost as
+// much again to load. False, with the reason in xml.ErrorText(), when the file cannot be
+// read or its title part does not parse; a damaged calculation shows only when the file is
+// read whole.
+bool ReadReportTitle(TXMLFile& xml, const std::filesystem::path& path);
 
 }  // namespace orsvelt

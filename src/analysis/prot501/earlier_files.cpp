@@ -21,8 +21,8 @@ namespace {
 // With titleOnly the calculation bodies are left out: enough to choose the earlier files.
 bool ReadReport(const std::filesystem::path& path, TRSVFile& file, bool titleOnly) {
   TXMLFile xml;
-  if (!xml.LoadFromFile(path) || !xml.Parse() || xml.Root().Name() != "Файл") return false;
-  if (titleOnly) DropCalculationBodies(xml.Root());
+  const bool read = titleOnly ? ReadReportTitle(xml, path) : xml.LoadFromFile(path) && xml.Parse();
+  if (!read || xml.Root().Name() != "Файл") return false;
   file.Load(xml.Root(), "");
   return file.Document501 != nullptr;
 }

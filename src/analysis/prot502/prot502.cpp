@@ -95,12 +95,17 @@ void TRSV502Prot::DescribeMain(const TRSV502Document& doc) {
 }
 
 void TRSV502Prot::CollectEarlierFiles(const std::filesystem::path& folder) {
-  int number = 0;
-  for (const TRSV502ProtFileRec& rec : earlierFiles_) {
-    ++number;  // a file that fails now keeps its number: the protocol lists it all the same
+  // The choice read titles only. A file whose whole text does not read leaves the list
+  // here, as it would have left it had the choice read it whole, and the numbers close up.
+  std::vector<TRSV502ProtFileRec> read;
+  read.reserve(earlierFiles_.size());
+  for (TRSV502ProtFileRec& rec : earlierFiles_) {
     TRSV502ReportFile report;
-    if (report.Load(folder / Utf8ToPath(rec.FileName), false)) Collect(report.File(), number);
+    if (!report.Load(folder / Utf8ToPath(rec.FileName), false)) continue;
+    read.push_back(std::move(rec));
+    Collect(report.File(), static_cast<int>(read.size()));
   }
+  earlierFiles_ = std::move(read);
 }
 
 namespace {

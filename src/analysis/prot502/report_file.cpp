@@ -3,6 +3,7 @@
 #include "analysis/common/report_folder.h"
 #include "model/rsv502/document.h"
 #include "reference/rsv502_sprav.h"
+#include "xml/xmlwork.h"
 
 namespace orsvelt {
 
@@ -28,11 +29,10 @@ std::string PlaceName502(std::string_view code) {
 }
 
 bool TRSV502ReportFile::Load(const std::filesystem::path& path, bool titleOnly) {
-  if (!xml_.LoadFromFile(path) || !xml_.Parse()) return false;
-  const TXMLElement root = xml_.Root();
-  if (root.Name() != "Файл") return false;
-  if (titleOnly) DropCalculationBodies(root);
-  file_.Load(root, "");
+  TXMLFile xml;  // the model copies what it needs; the tree goes before the analysis
+  const bool read = titleOnly ? ReadReportTitle(xml, path) : xml.LoadFromFile(path) && xml.Parse();
+  if (!read || xml.Root().Name() != "Файл") return false;
+  file_.Load(xml.Root(), "");
   return file_.Document502 != nullptr;
 }
 

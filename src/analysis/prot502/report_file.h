@@ -1,6 +1,6 @@
 #pragma once
-// A format 5.02 report read from disk for the analysis: its element tree and its model,
-// and the few title values the earlier-period search compares.
+// A format 5.02 report read from disk for the analysis: its model, and the few title
+// values the earlier-period search compares.
 
 #include <cstdint>
 #include <filesystem>
@@ -8,7 +8,6 @@
 #include <string_view>
 
 #include "model/rsvnalog.h"
-#include "xml/xmlwork.h"
 
 namespace orsvelt {
 
@@ -33,15 +32,14 @@ std::string PlaceName502(std::string_view code);
 class TRSV502ReportFile {
  public:
   // False when the file cannot be read or parsed, its root is not "Файл", or it holds no
-  // 5.02 document. With titleOnly the contents of "РасчетСВ" are dropped before the model
-  // is built: the title is all the selection needs, and persons are the bulk of a report.
+  // 5.02 document. With titleOnly the contents of "РасчетСВ" are left out: the title is
+  // all the selection needs, and persons are the bulk of a report.
   bool Load(const std::filesystem::path& path, bool titleOnly);
 
   const TRSVFile& File() const { return file_; }
   const TRSV502Document& Document() const { return *file_.Document502; }
 
  private:
-  TXMLFile xml_;
   TRSVFile file_;
 };
 

@@ -132,6 +132,21 @@ TEST(EarlierFiles502, CandidatesWithReadingErrorsOrWithoutCalculationAreStillSel
   EXPECT_EQ(Selected(run.prot), (std::vector<std::string>{"21/0", "21/1"}));
 }
 
+TEST(EarlierFiles502, AFileDamagedInsideItsCalculationIsLeftOutAndTheNumbersCloseUp) {
+  ReportSpec damaged = Spec("NO_RASCHSV_a_damaged", {"21", "0"});
+  damaged.calculationHead = "<ОбязПлатСВ>\n";  // never closed: the title reads, the file does not
+  ReportSpec sound = Spec("NO_RASCHSV_b_sound", {"21", "1"});
+  PersonSpec person;
+  person.snils = "112-233-445 95";
+  person.months.push_back(MonthRow{1, "НР", "100", "100", "0", "22"});
+  sound.persons.push_back(person);
+  FolderRun run(Spec("NO_RASCHSV_main", {"31", "0"}), {damaged, sound});
+  ASSERT_TRUE(run.ok);
+  EXPECT_EQ(Selected(run.prot), (std::vector<std::string>{"21/1"}));
+  ASSERT_EQ(run.prot.Persons().size(), 1u);
+  EXPECT_EQ(run.prot.Persons()[0].Source, "1/1");
+}
+
 TEST(EarlierFiles502, FilesThatAreNoUsableReportsAreSkippedWithoutStoppingTheRun) {
   TempDir dir;
   WriteReport(dir.path(), Spec("no_raschsv_lower_case", {"21", "0"}));     // found: case does not matter
