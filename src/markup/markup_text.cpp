@@ -17,6 +17,19 @@ bool IsNonCharacter(std::string_view text, std::size_t i) {
 
 }  // namespace
 
+bool IsMarkupClean(std::string_view utf8) {
+  for (std::size_t i = 0; i < utf8.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(utf8[i]);
+    if (byte >= 0x40) {
+      if (byte == 0xEF && IsNonCharacter(utf8, i)) return false;
+      continue;
+    }
+    if (byte == '&' || byte == '<' || byte == '>' || byte == '"' || byte == '\'' || IsForbiddenControl(byte))
+      return false;
+  }
+  return true;
+}
+
 std::string MarkupText(std::string_view utf8) {
   std::string escaped = EncodeEntities(utf8);
   bool clean = true;

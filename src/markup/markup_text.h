@@ -11,4 +11,7 @@ namespace orsvelt {
 // byte in a report cannot make the workbook unreadable. Fit for text and attribute values.
 std::string MarkupText(std::string_view utf8);
 
+// True when MarkupText would give the text back unchanged, as it does for most values.
+bool IsMarkupClean(std::string_view utf8);
+
 }  // namespace orsvelt

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "markup/markup_text.h"
 #include "xml/codepage.h"
 
 namespace orsvelt {
@@ -29,10 +30,11 @@ ProtocolWriter::ProtocolWriter(ProtocolSink& sink, std::size_t chunkBytes)
   pending_.reserve(std::min(chunk_, kDefaultChunkBytes) + 64);
 }
 
-void ProtocolWriter::Put(std::string_view utf8) {
-  if (failed_ || finished_) return;
-  pending_.append(utf8);
-  if (pending_.size() >= chunk_) Flush(false);
+void ProtocolWriter::PutText(std::string_view utf8) {
+  if (IsMarkupClean(utf8))
+    Put(utf8);
+  else
+    Put(MarkupText(utf8));
 }
 
 void ProtocolWriter::Line() { Put(kLineEnd); }
@@ -46,6 +48,7 @@ bool ProtocolWriter::Finish() {
   if (finished_) return !failed_;
   Flush(true);
   finished_ = true;
+  encoded_ = {};
   if (!failed_ && !sink_.Commit()) Failure();
   return !failed_;
 }
@@ -54,16 +57,18 @@ void ProtocolWriter::Flush(bool final) {
   if (failed_ || pending_.empty()) return;
   const std::size_t cut = final ? pending_.size() : CompleteUtf8Prefix(pending_);
   if (cut == 0) return;
-  const std::string encoded = Utf8ToCp1251(std::string_view(pending_).substr(0, cut));
+  const std::size_t room = kMaxCp1251BytesPerUtf8Byte * cut;
+  if (encoded_.size() < room) encoded_.resize(room);
+  const char* const end = Utf8ToCp1251(std::string_view(pending_).substr(0, cut), encoded_.data());
   pending_.erase(0, cut);
-  if (!sink_.Write(encoded)) Failure();
+  if (!sink_.Write(std::string_view(encoded_.data(), static_cast<std::size_t>(end - encoded_.data())))) Failure();
 }
 
 void ProtocolWriter::Failure() {
   failed_ = true;
   error_ = sink_.ErrorText().empty() ? std::string("ошибка записи протокола") : sink_.ErrorText();
-  pending_.clear();
-  pending_.shrink_to_fit();
+  pending_ = {};
+  encoded_ = {};
 }
 
 }  // namespace orsvelt

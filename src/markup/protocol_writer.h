@@ -22,7 +22,13 @@ class ProtocolWriter {
   ProtocolWriter& operator=(const ProtocolWriter&) = delete;
 
   // Appends text without a line end.
-  void Put(std::string_view utf8);
+  void Put(std::string_view utf8) {
+    if (failed_ || finished_) return;
+    pending_.append(utf8);
+    if (pending_.size() >= chunk_) Flush(false);
+  }
+  // Appends a value made safe for markup, as MarkupText does.
+  void PutText(std::string_view utf8);
   // Ends the line: CR LF.
   void Line();
   // The text and CR LF.
@@ -53,6 +59,7 @@ class ProtocolWriter {
   ProtocolSink& sink_;
   std::size_t chunk_;
   std::string pending_;
+  std::string encoded_;  // kept between chunks: grown once, not zeroed again for each
   bool failed_ = false;
   bool finished_ = false;
   std::string error_;

@@ -1,5 +1,7 @@
 #include "markup/workbook_cells.h"
 
+#include <charconv>
+
 #include "markup/markup_text.h"
 #include "markup/plain_number.h"
 #include "xml/stringfuncs.h"
@@ -11,73 +13,150 @@ constexpr std::string_view kStringData = "<Data ss:Type=\"String\">";
 constexpr std::string_view kNumberData = "<Data ss:Type=\"Number\">";
 constexpr std::string_view kDataEnd = "</Data></Cell>";
 
-void AddNumberAttribute(std::string& tag, std::string_view name, int value) {
-  tag.append(" ").append(name).append("=\"").append(std::to_string(value)).append("\"");
+// Cells are written straight into the protocol, or into a string for rows that a writer
+// puts on one line; both through the same code.
+struct StringOut {
+  std::string& text;
+  void Put(std::string_view piece) { text.append(piece); }
+  void PutText(std::string_view value) {
+    if (IsMarkupClean(value))
+      text.append(value);
+    else
+      text.append(MarkupText(value));
+  }
+};
+
+template <class Out>
+void PutNumberAttribute(Out& out, std::string_view name, std::int64_t value) {
+  char digits[24];
+  const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+  out.Put(" ");
+  out.Put(name);
+  out.Put("=\"");
+  out.Put(std::string_view(digits, static_cast<std::size_t>(end - digits)));
+  out.Put("\"");
 }
 
-std::string DataCell(const CellFormat& format, std::string_view dataOpen, std::string_view content) {
-  std::string text = CellOpenTag(format);
-  text.append(dataOpen).append(content).append(kDataEnd);
+template <class Out>
+void PutCellOpen(Out& out, const CellFormat& format) {
+  out.Put("<Cell");
+  if (format.index > 0) PutNumberAttribute(out, "ss:Index", format.index);
+  if (!format.style.empty()) {
+    out.Put(" ss:StyleID=\"");
+    out.PutText(format.style);
+    out.Put("\"");
+  }
+  if (format.downFirst && format.mergeDown >= 0) PutNumberAttribute(out, "ss:MergeDown", format.mergeDown);
+  if (format.mergeAcross >= 0) PutNumberAttribute(out, "ss:MergeAcross", format.mergeAcross);
+  if (!format.downFirst && format.mergeDown >= 0) PutNumberAttribute(out, "ss:MergeDown", format.mergeDown);
+  out.Put(">");
+}
+
+template <class Out>
+void PutDataCell(Out& out, const CellFormat& format, std::string_view dataOpen, std::string_view content) {
+  PutCellOpen(out, format);
+  out.Put(dataOpen);
+  out.Put(content);
+  out.Put(kDataEnd);
+}
+
+template <class Out>
+void PutStringCell(Out& out, const CellFormat& format, std::string_view text) {
+  PutCellOpen(out, format);
+  out.Put(kStringData);
+  out.PutText(text);
+  out.Put(kDataEnd);
+}
+
+template <class Out>
+void PutIntegerCell(Out& out, const CellFormat& format, std::int64_t value) {
+  char digits[24];
+  const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+  PutDataCell(out, format, kNumberData, std::string_view(digits, static_cast<std::size_t>(end - digits)));
+}
+
+template <class Out>
+void PutNumberCell(Out& out, const CellFormat& format, std::string_view number) {
+  if (IsPlainNumber(number))
+    PutDataCell(out, format, kNumberData, number);
+  else
+    PutStringCell(out, format, number);
+}
+
+template <class Out>
+void PutEmptyCell(Out& out, const CellFormat& format) {
+  PutCellOpen(out, format);
+  out.Put("</Cell>");
+}
+
+// Runs a cell writer into a fresh string.
+template <class Write>
+std::string AsText(Write&& write) {
+  std::string text;
+  StringOut out{text};
+  write(out);
   return text;
 }
 
 }  // namespace
 
 std::string CellOpenTag(const CellFormat& format) {
-  std::string tag = "<Cell";
-  if (format.index > 0) AddNumberAttribute(tag, "ss:Index", format.index);
-  if (!format.style.empty()) tag.append(" ss:StyleID=\"").append(MarkupText(format.style)).append("\"");
-  if (format.downFirst && format.mergeDown >= 0) AddNumberAttribute(tag, "ss:MergeDown", format.mergeDown);
-  if (format.mergeAcross >= 0) AddNumberAttribute(tag, "ss:MergeAcross", format.mergeAcross);
-  if (!format.downFirst && format.mergeDown >= 0) AddNumberAttribute(tag, "ss:MergeDown", format.mergeDown);
-  tag.append(">");
-  return tag;
+  return AsText([&](StringOut& out) { PutCellOpen(out, format); });
 }
 
 std::string StringCellText(const CellFormat& format, std::string_view text) {
-  return DataCell(format, kStringData, MarkupText(text));
+  return AsText([&](StringOut& out) { PutStringCell(out, format, text); });
 }
 
 std::string RawStringCellText(const CellFormat& format, std::string_view markup) {
-  return DataCell(format, kStringData, markup);
+  return AsText([&](StringOut& out) { PutDataCell(out, format, kStringData, markup); });
 }
 
 std::string AmountCellText(const CellFormat& format, Amount amount) {
-  return DataCell(format, kNumberData, FormatAmountPlain(amount));
+  return AsText([&](StringOut& out) { PutDataCell(out, format, kNumberData, FormatAmountPlain(amount)); });
 }
 
 std::string IntegerCellText(const CellFormat& format, std::int64_t value) {
-  return DataCell(format, kNumberData, std::to_string(value));
+  return AsText([&](StringOut& out) { PutIntegerCell(out, format, value); });
 }
 
 std::string NumberCellText(const CellFormat& format, std::string_view number) {
-  if (!IsPlainNumber(number)) return StringCellText(format, number);
-  return DataCell(format, kNumberData, number);
+  return AsText([&](StringOut& out) { PutNumberCell(out, format, number); });
 }
 
-std::string EmptyCellText(const CellFormat& format) { return CellOpenTag(format) + "</Cell>"; }
+std::string EmptyCellText(const CellFormat& format) {
+  return AsText([&](StringOut& out) { PutEmptyCell(out, format); });
+}
 
 void StringCell(ProtocolWriter& out, const CellFormat& format, std::string_view text) {
-  out.Line(StringCellText(format, text));
+  PutStringCell(out, format, text);
+  out.Line();
 }
 
 void RawStringCell(ProtocolWriter& out, const CellFormat& format, std::string_view markup) {
-  out.Line(RawStringCellText(format, markup));
+  PutDataCell(out, format, kStringData, markup);
+  out.Line();
 }
 
 void AmountCell(ProtocolWriter& out, const CellFormat& format, Amount amount) {
-  out.Line(AmountCellText(format, amount));
+  PutDataCell(out, format, kNumberData, FormatAmountPlain(amount));
+  out.Line();
 }
 
 void IntegerCell(ProtocolWriter& out, const CellFormat& format, std::int64_t value) {
-  out.Line(IntegerCellText(format, value));
+  PutIntegerCell(out, format, value);
+  out.Line();
 }
 
 void NumberCell(ProtocolWriter& out, const CellFormat& format, std::string_view number) {
-  out.Line(NumberCellText(format, number));
+  PutNumberCell(out, format, number);
+  out.Line();
 }
 
-void EmptyCell(ProtocolWriter& out, const CellFormat& format) { out.Line(EmptyCellText(format)); }
+void EmptyCell(ProtocolWriter& out, const CellFormat& format) {
+  PutEmptyCell(out, format);
+  out.Line();
+}
 
 void RowOpen(ProtocolWriter& out, int height) {
   if (height > 0) {

@@ -2,6 +2,7 @@
 // Conversions between Windows-1251, the code page of reports and protocols, and the
 // program's internal UTF-8.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,14 @@ std::string Cp1251ToUtf8(std::string_view bytes);
 // decimal numeric character reference (é -> "&#233;"), so nothing is lost in a protocol.
 // Each byte of malformed UTF-8 becomes "?".
 std::string Utf8ToCp1251(std::string_view utf8);
+
+// A reference "&#1114111;" is 10 bytes for 4 input bytes, "&#2047;" 7 for 2.
+inline constexpr std::size_t kMaxCp1251BytesPerUtf8Byte = 4;
+
+// The same into a buffer of at least kMaxCp1251BytesPerUtf8Byte * utf8.size() bytes;
+// returns the end of what was written. A sequence cut off at the end of utf8 counts as
+// malformed: callers pass whole characters.
+char* Utf8ToCp1251(std::string_view utf8, char* out);
 
 // True when the bytes are well-formed UTF-8 (no overlongs, no surrogates, at most U+10FFFF).
 bool IsValidUtf8(std::string_view bytes);

@@ -65,35 +65,30 @@ bool DecodeEntity(std::string_view body, std::string& out) {
   return false;
 }
 
-void AppendUnsigned(std::string& out, std::uint64_t value, std::size_t min_digits) {
-  char digits[20];
-  std::size_t n = 0;
-  do {
-    digits[n++] = static_cast<char>('0' + value % 10);
-    value /= 10;
-  } while (value != 0);
-  for (; n < min_digits; ++n) digits[n] = '0';
-  while (n > 0) out += digits[--n];
-}
-
-// Written digit by digit so that no locale can change the separators.
+// Written digit by digit, from the right, so that no locale can change the separators.
 std::string FormatAmount(Amount amount, char point, bool grouped) {
   const bool negative = amount < 0;
   const std::uint64_t magnitude =
       negative ? 0 - static_cast<std::uint64_t>(amount) : static_cast<std::uint64_t>(amount);
-  const std::uint64_t cents = (magnitude + 50) / 100;  // halves away from zero
+  std::uint64_t cents = (magnitude + 50) / 100;  // halves away from zero
 
-  std::string whole;
-  AppendUnsigned(whole, cents / 100, 1);
-  std::string out;
-  if (negative && cents != 0) out += '-';
-  for (std::size_t k = 0; k < whole.size(); ++k) {
-    if (grouped && k != 0 && (whole.size() - k) % 3 == 0) out += ' ';
-    out += whole[k];
-  }
-  out += point;
-  AppendUnsigned(out, cents % 100, 2);
-  return out;
+  char text[40];  // 19 digits, 6 group blanks, sign, point
+  char* p = text + sizeof text;
+  const bool minus = negative && cents != 0;
+  *--p = static_cast<char>('0' + cents % 10);
+  cents /= 10;
+  *--p = static_cast<char>('0' + cents % 10);
+  cents /= 10;
+  *--p = point;
+  int written = 0;
+  do {
+    if (grouped && written != 0 && written % 3 == 0) *--p = ' ';
+    *--p = static_cast<char>('0' + cents % 10);
+    cents /= 10;
+    ++written;
+  } while (cents != 0);
+  if (minus) *--p = '-';
+  return std::string(p, static_cast<std::size_t>(text + sizeof text - p));
 }
 
 }  // namespace
