@@ -1,6 +1,7 @@
 // The per-person collection of the format 5.02 analysis: one record per insured person
 // over all files of the year, later files replacing the months they carry.
 
+#include <algorithm>
 #include <array>
 #include <unordered_set>
 
@@ -168,12 +169,25 @@ void TRSV502Prot::BuildTotals() {
 }
 
 std::vector<std::string> TRSV502Prot::PersonCategories(const TRSV502ProtZLRec& person) const {
+  // A person has a handful of codes, which a short list searched in place holds best; a
+  // damaged report with thousands of them gets a hash set.
+  constexpr std::size_t kFew = 16;
   std::vector<std::string> codes;
-  std::unordered_set<std::string> seen;
+  std::vector<std::string> few;
+  std::unordered_set<std::string> many;
   for (const auto& quarter : person.Quarters) {
     if (!quarter) continue;
-    for (const TRSV502ProtCategory& entry : quarter->Categories())
-      if (seen.insert(FoldCase(entry.КодКатЛиц)).second) codes.push_back(entry.КодКатЛиц);
+    for (const TRSV502ProtCategory& entry : quarter->Categories()) {
+      std::string folded = FoldCase(entry.КодКатЛиц);
+      if (few.size() < kFew) {
+        if (std::find(few.begin(), few.end(), folded) != few.end()) continue;
+        few.push_back(std::move(folded));
+      } else {
+        if (many.empty()) many.insert(few.begin(), few.end());
+        if (!many.insert(std::move(folded)).second) continue;
+      }
+      codes.push_back(entry.КодКатЛиц);
+    }
   }
   return codes;
 }

@@ -211,6 +211,22 @@ TEST(Persons502, CategoryRowsAreDistinctCodesInQuarterOrderRegardlessOfCase) {
   EXPECT_EQ(TRSV502Prot::FindCategory(*c.person(0).Quarter(2), "нр"), 0);
 }
 
+TEST(Persons502, ManyCategoryCodesOfOnePersonStayDistinctAndInOrder) {
+  // Beyond a handful of codes the search changes its means; the result must not change.
+  std::vector<MonthRow> first, second;
+  std::vector<std::string> expected;
+  for (int i = 0; i < 40; ++i) {
+    const std::string code = "К" + std::to_string(i);
+    first.push_back(Paid(1, code, "1"));
+    second.push_back(Paid(2, "к" + std::to_string(39 - i), "1"));  // the same codes, other case
+    expected.push_back(code);
+  }
+  second.push_back(Paid(2, "НОВЫЙ", "1"));
+  expected.push_back("НОВЫЙ");
+  Collection c({Quarter("21", {Person("111-111-111 11", first)}), Quarter("31", {Person("111-111-111 11", second)})});
+  EXPECT_EQ(c.prot.PersonCategories(c.person(0)), expected);
+}
+
 TEST(Persons502, QuartersAreListedInTheOrderPersonsFirstBringThem) {
   Collection c({Quarter("31", {Person("111-111-111 11", {Paid(1, "НР", "1")})}),
                 Quarter("21", {Person("222-222-222 22", {Paid(1, "НР", "1")})}),
