@@ -123,6 +123,12 @@ bool AsciiWord(const char* p, std::uint64_t& word) {
   return (word & kHighBits) == 0;
 }
 
+// Four bytes at p, all of them 0xC0..0xFF (the letters А..я): bits 7 and 6 set in each.
+bool CyrillicLetters(const char* p, std::uint32_t& four) {
+  std::memcpy(&four, p, sizeof four);
+  return (four & (four << 1) & 0x80808080u) == 0x80808080u;
+}
+
 // Encoding works in slices of the input so that the output grows by a bounded amount at
 // a time and is written through a raw pointer.
 constexpr std::size_t kSlice = 1 << 16;
@@ -167,10 +173,21 @@ std::string Cp1251ToUtf8(std::string_view bytes) {
   std::string out(size + 3, '\0');
   char* p = out.data();
   for (const char* q = begin; q < end;) {
+    std::uint32_t four = 0;
     if (end - q >= 8 && AsciiWord(q, word)) {
       std::memcpy(p, &word, sizeof word);
       p += 8;
       q += 8;
+    } else if (end - q >= 4 && CyrillicLetters(q, four)) {
+      // Four letters А..я: U+0410..U+044F, two bytes each, computed rather than looked up
+      // so that the output position does not wait for a table load.
+      for (int k = 0; k < 4; ++k) {
+        const unsigned cp = static_cast<unsigned char>(q[k]) + 0x350u;
+        p[2 * k] = static_cast<char>(0xC0 | (cp >> 6));
+        p[2 * k + 1] = static_cast<char>(0x80 | (cp & 0x3F));
+      }
+      p += 8;
+      q += 4;
     } else {
       const Utf8Form& f = kDecode[static_cast<unsigned char>(*q++)];
       std::memcpy(p, &f, sizeof f);

@@ -25,6 +25,23 @@ TEST(Codepage, EveryByteRoundTrips) {
   EXPECT_EQ(Cp1251ToUtf8(all), per_byte);
 }
 
+TEST(Codepage, RunsOfLettersAndAsciiDecodeAsTheirBytesDo) {
+  // Runs of ASCII and of the letters А..я are decoded in blocks; every run length and
+  // position, and the bytes just outside those ranges, must give what single bytes give.
+  const std::string pieces[] = {"0123456789", "\xC0\xC1\xE0\xFF\xDF\xD0\xCF\xF0\xC2", "\xBF\xB8\x7F\x80\x98"};
+  std::string text;
+  for (int round = 0; round < 200; ++round) {
+    const std::string& piece = pieces[round % 3];
+    text.append(piece, 0, 1 + round % piece.size());
+  }
+  for (std::size_t start = 0; start < 9; ++start) {
+    const std::string part = text.substr(start);
+    std::string per_byte;
+    for (const char c : part) per_byte += Cp1251ToUtf8(std::string(1, c));
+    EXPECT_EQ(Cp1251ToUtf8(part), per_byte) << start;
+  }
+}
+
 TEST(Codepage, LongTextsCrossSliceBoundaries) {
   std::string utf8 = "a";
   std::string cp1251 = "a";

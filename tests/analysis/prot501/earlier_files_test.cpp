@@ -95,6 +95,20 @@ TEST(Prot501EarlierFiles, FolderSelectionTakesEarlierReportsOfSamePayerAndYear) 
   EXPECT_EQ(prot.EarlierFiles[2].FormatVersion, "5.01");
 }
 
+TEST(Prot501EarlierFiles, AFileDamagedInsideItsCalculationIsNoEarlierFile) {
+  TempDir dir;
+  const auto main = WriteReport(dir.path(), Report("NO_RASCHSV_main", "33", 0));
+  WriteReport(dir.path(), Report("NO_RASCHSV_q2", "31", 0));
+  std::string damaged = ReportXml(Report("NO_RASCHSV_q1", "21", 0));
+  const std::size_t end = damaged.find("</РасчетСВ>");
+  ASSERT_NE(end, std::string::npos);
+  damaged.insert(end, "<ОбязПлатСВ>");  // never closed: the title reads, the file does not
+  WriteCp1251(dir / "NO_RASCHSV_q1.xml", damaged);
+  TRSV501Prot prot;
+  ASSERT_TRUE(AnalyseReport(prot, main)) << prot.ErrorText();
+  EXPECT_EQ(EarlierNames(prot), (std::vector<std::string>{"NO_RASCHSV_q2.xml"}));
+}
+
 TEST(Prot501EarlierFiles, CorrectionsOfTheSamePeriodAreEarlierFiles) {
   TempDir dir;
   const auto main = WriteReport(dir.path(), Report("NO_RASCHSV_c11", "21", 11));
