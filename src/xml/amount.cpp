@@ -73,7 +73,32 @@ std::optional<std::int32_t> ParseInt32(std::string_view text) {
   return static_cast<std::int32_t>(*value);
 }
 
+namespace {
+
+// The form nearly every sum of a report has: digits, optionally a point and at most four
+// digits, no sign, blanks or exponent. Nothing to round; too long a text is left to the
+// general reading.
+std::optional<Amount> ParsePlainAmount(std::string_view text) {
+  constexpr std::size_t kMaxWholeDigits = 14;  // 10^14 * 10^4 stays far inside 64 bits
+  std::size_t i = 0;
+  std::uint64_t value = 0;
+  for (; i < text.size() && IsDigit(text[i]); ++i) value = value * 10 + static_cast<unsigned>(text[i] - '0');
+  const std::size_t whole = i;
+  if (whole == 0 || whole > kMaxWholeDigits) return std::nullopt;
+  std::size_t decimals = 0;
+  if (i < text.size() && text[i] == '.') {
+    for (++i; i < text.size() && IsDigit(text[i]) && decimals < 4; ++i, ++decimals)
+      value = value * 10 + static_cast<unsigned>(text[i] - '0');
+  }
+  if (i != text.size()) return std::nullopt;
+  for (; decimals < 4; ++decimals) value *= 10;
+  return static_cast<Amount>(value);
+}
+
+}  // namespace
+
 std::optional<Amount> ParseAmount(std::string_view text) {
+  if (const auto plain = ParsePlainAmount(text)) return plain;
   Cursor c{text};
   c.SkipBlanks();
   const bool negative = c.ReadSign();

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -41,6 +42,29 @@ TEST(ParseAmount, ExactDecimalWithHalfToEven) {
       {"922337203685477.5807", std::numeric_limits<Amount>::max()},
       {"-922337203685477.5808", std::numeric_limits<Amount>::min()},
       {"922337203685477.58069", std::numeric_limits<Amount>::max()},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ParseAmount(c.text), c.expected) << c.text;
+}
+
+TEST(ParseAmount, PlainSumsAndTheirNeighboursReadAlike) {
+  // Plain sums are read on a short path; the longer forms around it must agree with it.
+  struct Case {
+    std::string_view text;
+    std::optional<Amount> expected;
+  } cases[] = {
+      {"99999999999999.9999", 999999999999999999},
+      {"99999999999999", 999999999999990000},
+      {"123456789012345", 1234567890123450000},
+      {"999999999999999.9999", std::nullopt},
+      {"1.23456", 12346},
+      {"1.23455", 12346},
+      {"1.23445", 12344},
+      {"0001.5000", 15000},
+      {"7.", 70000},
+      {"7.0000", 70000},
+      {"-7.00", -70000},
+      {"7.00 ", std::nullopt},
+      {"7.0a", std::nullopt},
   };
   for (const auto& c : cases) EXPECT_EQ(ParseAmount(c.text), c.expected) << c.text;
 }
