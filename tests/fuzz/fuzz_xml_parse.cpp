@@ -19,14 +19,28 @@ std::size_t Walk(orsvelt::TXMLElement e, int depth) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string bytes(reinterpret_cast<const char*>(data), size);
   orsvelt::TXMLFile file;
-  file.LoadFromBytes(std::string(reinterpret_cast<const char*>(data), size));
-  if (file.Parse()) {
+  file.LoadFromBytes(bytes);
+  const bool whole = file.Parse();
+  if (whole) {
     volatile std::size_t sink = Walk(file.Root(), 0);
     (void)sink;
     (void)file.Declaration();
   } else if (file.ErrorText().empty()) {
     __builtin_trap();  // a failure must always say why
+  }
+
+  // The title reading may cut an element's contents, but a file that reads whole must
+  // read so too, under the same root, and a failure must say why.
+  orsvelt::TXMLFile title;
+  title.LoadFromBytes(bytes);
+  if (title.ParseWithoutContentsOf("РасчетСВ")) {
+    volatile std::size_t sink = Walk(title.Root(), 0);
+    (void)sink;
+    if (whole && title.Root().Name() != file.Root().Name()) __builtin_trap();
+  } else if (whole || title.ErrorText().empty()) {
+    __builtin_trap();
   }
   return 0;
 }
