@@ -31,6 +31,7 @@ bool IsMarkupClean(std::string_view utf8) {
 }
 
 std::string MarkupText(std::string_view utf8) {
+  if (IsMarkupClean(utf8)) return std::string(utf8);
   std::string escaped = EncodeEntities(utf8);
   bool clean = true;
   for (std::size_t i = 0; i < escaped.size() && clean; ++i)

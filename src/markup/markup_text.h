@@ -14,4 +14,14 @@ std::string MarkupText(std::string_view utf8);
 // True when MarkupText would give the text back unchanged, as it does for most values.
 bool IsMarkupClean(std::string_view utf8);
 
+// Puts the text made safe into out (anything with Put(std::string_view)), copying a clean
+// text as it stands.
+template <class Out>
+void PutMarkupText(Out& out, std::string_view utf8) {
+  if (IsMarkupClean(utf8))
+    out.Put(utf8);
+  else
+    out.Put(MarkupText(utf8));
+}
+
 }  // namespace orsvelt

@@ -30,12 +30,7 @@ ProtocolWriter::ProtocolWriter(ProtocolSink& sink, std::size_t chunkBytes)
   pending_.reserve(std::min(chunk_, kDefaultChunkBytes) + 64);
 }
 
-void ProtocolWriter::PutText(std::string_view utf8) {
-  if (IsMarkupClean(utf8))
-    Put(utf8);
-  else
-    Put(MarkupText(utf8));
-}
+void ProtocolWriter::PutText(std::string_view utf8) { PutMarkupText(*this, utf8); }
 
 void ProtocolWriter::Line() { Put(kLineEnd); }
 

@@ -18,12 +18,7 @@ constexpr std::string_view kDataEnd = "</Data></Cell>";
 struct StringOut {
   std::string& text;
   void Put(std::string_view piece) { text.append(piece); }
-  void PutText(std::string_view value) {
-    if (IsMarkupClean(value))
-      text.append(value);
-    else
-      text.append(MarkupText(value));
-  }
+  void PutText(std::string_view value) { PutMarkupText(*this, value); }
 };
 
 template <class Out>
