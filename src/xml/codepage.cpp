@@ -154,6 +154,12 @@ void AppendUtf8(std::string& out, char32_t cp) {
 }
 
 std::string Cp1251ToUtf8(std::string_view bytes) {
+  std::string out;
+  Cp1251ToUtf8(bytes, out);
+  return out;
+}
+
+void Cp1251ToUtf8(std::string_view bytes, std::string& out) {
   // Sizing first costs a table sum and spares reallocating hundreds of megabytes. Runs of
   // ASCII (digits, quotes, blanks) go eight bytes at a time.
   const char* const begin = bytes.data();
@@ -170,7 +176,7 @@ std::string Cp1251ToUtf8(std::string_view bytes) {
   }
   // Every form is stored as four bytes and the pointer moves by its length: room for the
   // last form's spare bytes.
-  std::string out(size + 3, '\0');
+  out.resize(size + 3);
   char* p = out.data();
   for (const char* q = begin; q < end;) {
     std::uint32_t four = 0;
@@ -195,7 +201,6 @@ std::string Cp1251ToUtf8(std::string_view bytes) {
     }
   }
   out.resize(size);
-  return out;
 }
 
 char* Utf8ToCp1251(std::string_view utf8, char* p) {

@@ -12,6 +12,9 @@ namespace orsvelt {
 // code page, becomes U+FFFD (the replacement character) so that nothing silently vanishes.
 std::string Cp1251ToUtf8(std::string_view bytes);
 
+// The same into out, whose storage is reused: for decoding many pieces one after another.
+void Cp1251ToUtf8(std::string_view bytes, std::string& out);
+
 // Encodes UTF-8 to Windows-1251. A character without a Windows-1251 form is written as a
 // decimal numeric character reference (é -> "&#233;"), so nothing is lost in a protocol.
 // Each byte of malformed UTF-8 becomes "?".
