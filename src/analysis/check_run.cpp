@@ -2,6 +2,7 @@
 
 #include <system_error>
 
+#include "analysis/common/report_folder.h"
 #include "analysis/prot501/prot501.h"
 #include "analysis/prot502/prot502.h"
 #include "model/rsvnalog.h"
@@ -51,13 +52,12 @@ CheckOutcome RunCheck(const CheckRequest& request) {
     return Failure("Выбранный файл отсутствует на диске.");
 
   TRSVFile file;
-  {
-    // The model copies every value; the text and the tree go before the earlier files come.
-    TXMLFile xml;
-    if (!xml.LoadFromFile(request.report)) return Failure("Не удалось прочитать файл.", xml.ErrorText());
-    if (!xml.Parse()) return Failure("Не удалось разобрать XML-файл.", xml.ErrorText());
-    if (xml.Root().Name() != "Файл") return Failure("Файл не является отчётом в ФНС.");
-    file.Load(xml.Root(), "");
+  std::string error;
+  switch (ReadReport(request.report, file, error)) {
+    case ReportReading::Read: break;
+    case ReportReading::NotLoaded: return Failure("Не удалось прочитать файл.", error);
+    case ReportReading::NotParsed: return Failure("Не удалось разобрать XML-файл.", error);
+    case ReportReading::NotReport: return Failure("Файл не является отчётом в ФНС.");
   }
   std::unique_ptr<TRSVProt> analysis = MakeAnalysis(file.FormatVersion);
   if (!analysis) return Failure("Неизвестный формат файла.");

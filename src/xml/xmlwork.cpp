@@ -88,6 +88,91 @@ bool HasTagStartingWith(std::string_view bytes, char c) {
   return false;
 }
 
+// The offset of the '>' that ends the tag whose name starts at `from`, quoted values
+// stepped over; npos when the tag does not end.
+std::size_t TagEnd(std::string_view bytes, std::size_t from) {
+  const char* const begin = bytes.data();
+  const char* const end = begin + bytes.size();
+  for (const char* p = begin + from; p < end; ++p) {
+    const char c = *p;
+    if (c == '>') return static_cast<std::size_t>(p - begin);
+    if (c == '"' || c == '\'') {
+      p = static_cast<const char*>(std::memchr(p + 1, c, static_cast<std::size_t>(end - p - 1)));
+      if (!p) return std::string_view::npos;
+    }
+  }
+  return std::string_view::npos;
+}
+
+// A run is closed once it holds this many bytes: big enough that parsing it costs far more
+// than starting a parse, small enough to stay in the cache.
+constexpr std::size_t kPieceRunBytes = 256 * 1024;
+
+struct SplitContents {
+  std::size_t end = 0;  // offset of the end tag that closes the contents
+  std::size_t elements = 0;
+};
+
+// Splits the contents of an element, from `from` to its end tag `close` (the "</name"
+// bytes), into runs of whole child elements appended to `runs`. Nothing when the contents
+// hold what a plain scan does not follow: text or marks other than elements among the
+// children, an element left open, or an end tag of another name.
+template <class Run>
+std::optional<SplitContents> Split(std::string_view bytes, std::size_t from, std::string_view close,
+                                   std::vector<Run>& runs) {
+  SplitContents out;
+  Run run{};
+  bool runOpen = false;
+  std::size_t depth = 0, elementStart = 0, pos = from;
+  const auto elementDone = [&](std::size_t end) {
+    if (!runOpen) run.begin = elementStart;
+    run.end = end;
+    runOpen = true;
+    ++out.elements;
+    if (run.end - run.begin >= kPieceRunBytes) {
+      runs.push_back(run);
+      runOpen = false;
+    }
+  };
+  for (;;) {
+    if (depth == 0) {
+      while (pos < bytes.size() && IsXmlBlank(bytes[pos])) ++pos;
+      if (pos >= bytes.size() || bytes[pos] != '<') return std::nullopt;
+    } else {
+      pos = bytes.find('<', pos);
+      if (pos == std::string_view::npos) return std::nullopt;
+    }
+    if (pos + 1 >= bytes.size()) return std::nullopt;
+    const char mark = bytes[pos + 1];
+    if (mark == '/') {
+      if (depth == 0) {
+        const std::size_t after = pos + close.size();
+        if (bytes.substr(pos, close.size()) != close || after >= bytes.size() ||
+            (!IsXmlBlank(bytes[after]) && bytes[after] != '>'))
+          return std::nullopt;
+        if (runOpen) runs.push_back(run);
+        out.end = pos;
+        return out;
+      }
+      const std::size_t gt = bytes.find('>', pos);
+      if (gt == std::string_view::npos) return std::nullopt;
+      pos = gt + 1;
+      if (--depth == 0) elementDone(pos);
+    } else if (mark == '!' || mark == '?') {
+      return std::nullopt;
+    } else {
+      if (depth == 0) elementStart = pos;
+      const std::size_t gt = TagEnd(bytes, pos + 1);
+      if (gt == std::string_view::npos) return std::nullopt;
+      pos = gt + 1;
+      if (bytes[gt - 1] != '/')
+        ++depth;
+      else if (depth == 0)
+        elementDone(pos);
+    }
+  }
+}
+
 // The bytes with the contents of every element `name` cut out (its start tag and end tag
 // kept), or nothing when nothing was cut or a plain scan cannot cut safely: a comment,
 // CDATA or a processing instruction after the declaration may hide a tag, and an element
@@ -146,6 +231,8 @@ std::size_t TXMLElement::AttributeCount() const {
 }
 
 std::size_t TXMLElement::ChildCount() const {
+  if (file_)
+    if (const TXMLFile::PiecedElement* pieces = file_->PiecesOf(node_)) return pieces->elementCount;
   std::size_t n = 0;
   for (auto it = Children().begin(); it != Children().end(); ++it) ++n;
   return n;
@@ -195,16 +282,16 @@ bool TXMLFile::ParseWithoutContentsOf(std::string_view elementName) {
   return ParseText(elementName) || (!bytes_.empty() && ParseText({}));
 }
 
-// With `skipped` set, the bytes are kept until the shortened text has parsed, for the
-// whole-text parse that takes over when it does not.
-bool TXMLFile::ParseText(std::string_view skipped) {
-  parsed_ = false;
-  doc_.reset();
-  text_.clear();
-  error_.clear();
+// Pugixml's options for every parse: entities stay raw in the tree, the model decodes
+// what it copies.
+constexpr unsigned kParseOptions = (pugi::parse_default | pugi::parse_declaration) & ~pugi::parse_escapes;
 
-  std::string_view bytes = bytes_;
-  bool utf8 = false;
+// Skips a byte-order mark and leading blanks and decides the encoding. False (with
+// ErrorText) for an empty file, UTF-16 or an encoding the format does not use.
+// CheckUtf8 then refuses bytes that break the UTF-8 they claim.
+bool TXMLFile::PrepareBytes(std::string_view& bytes, bool& utf8) {
+  bytes = bytes_;
+  utf8 = false;
   if (bytes.substr(0, 3) == "\xEF\xBB\xBF") {
     bytes.remove_prefix(3);
     utf8 = true;
@@ -218,7 +305,6 @@ bool TXMLFile::ParseText(std::string_view skipped) {
     error_ = "Файл записан в кодировке UTF-16, которая для расчётов не применяется.";
     return false;
   }
-
   const std::string declared = Lower(DeclaredEncoding(bytes));
   if (!utf8 && !declared.empty()) {
     if (declared == "utf-8" || declared == "utf8") {
@@ -229,6 +315,34 @@ bool TXMLFile::ParseText(std::string_view skipped) {
       return false;
     }
   }
+  return true;
+}
+
+bool TXMLFile::CheckUtf8(std::string_view bytes, bool utf8) {
+  if (!utf8 || IsValidUtf8(bytes)) return true;
+  error_ = "Файл объявлен в кодировке UTF-8, но содержит байты, недопустимые в ней.";
+  return false;
+}
+
+void TXMLFile::ClearPieces() {
+  pieced_.clear();
+  runs_.clear();
+  runParsed_.clear();
+  pieceFailed_ = false;
+}
+
+// With `skipped` set, the bytes are kept until the shortened text has parsed, for the
+// whole-text parse that takes over when it does not.
+bool TXMLFile::ParseText(std::string_view skipped) {
+  parsed_ = false;
+  doc_.reset();
+  text_.clear();
+  error_.clear();
+  ClearPieces();
+
+  std::string_view bytes;
+  bool utf8 = false;
+  if (!PrepareBytes(bytes, utf8)) return false;
   std::string shortened;
   if (!skipped.empty()) {
     const std::string name = utf8 ? std::string(skipped) : Utf8ToCp1251(skipped);
@@ -237,22 +351,16 @@ bool TXMLFile::ParseText(std::string_view skipped) {
     shortened = std::move(*cut);
     bytes = shortened;
   }
-  if (utf8) {
-    if (!IsValidUtf8(bytes)) {
-      error_ = "Файл объявлен в кодировке UTF-8, но содержит байты, недопустимые в ней.";
-      return false;
-    }
+  if (!CheckUtf8(bytes, utf8)) return false;
+  if (utf8)
     text_.assign(bytes);
-  } else {
+  else
     text_ = Cp1251ToUtf8(bytes);
-  }
   shortened = {};
   if (skipped.empty()) ReleaseBytes();
 
-  // Entities stay raw in the tree: the model decodes what it copies.
-  const unsigned options = (pugi::parse_default | pugi::parse_declaration) & ~pugi::parse_escapes;
   const pugi::xml_parse_result result =
-      doc_.load_buffer_inplace(text_.data(), text_.size(), options, pugi::encoding_utf8);
+      doc_.load_buffer_inplace(text_.data(), text_.size(), kParseOptions, pugi::encoding_utf8);
   if (!result) {
     const auto [line, column] = LineAndColumn(text_, static_cast<std::size_t>(result.offset));
     error_ = "Строка " + std::to_string(line) + ", позиция " + std::to_string(column) + ": " +
@@ -268,6 +376,187 @@ bool TXMLFile::ParseText(std::string_view skipped) {
   if (!skipped.empty()) ReleaseBytes();
   parsed_ = true;
   return true;
+}
+
+bool TXMLFile::ParseInPieces(std::string_view elementName) {
+  parsed_ = false;
+  doc_.reset();
+  text_.clear();
+  error_.clear();
+  ClearPieces();
+
+  std::string_view bytes;
+  if (!PrepareBytes(bytes, utf8_) || !CheckUtf8(bytes, utf8_)) return false;
+  if (ParseOutline(bytes, elementName)) {
+    parsed_ = true;
+    return true;
+  }
+  return ParseText({});
+}
+
+// Builds the outline: the text with the contents of every element `name` cut out and
+// split into runs, each outline element tied to its runs by where pugixml saw its name.
+// False when a plain scan cannot split safely or the outline does not parse as it should.
+bool TXMLFile::ParseOutline(std::string_view bytes, std::string_view name) {
+  std::size_t declarationEnd = 0;
+  if (bytes.substr(0, 2) == "<?") {
+    declarationEnd = bytes.find("?>");
+    if (declarationEnd == std::string_view::npos) return false;
+    declarationEnd += 2;
+  }
+  if (HasTagStartingWith(bytes, '!') || HasTagStartingWith(bytes.substr(declarationEnd), '?')) return false;
+
+  const std::string encodedName = utf8_ ? std::string(name) : Utf8ToCp1251(name);
+  const std::string open = "<" + encodedName;
+  const std::string close = "</" + encodedName;
+  const std::boyer_moore_horspool_searcher openTag(open.begin(), open.end());
+  const std::size_t base = static_cast<std::size_t>(bytes.data() - bytes_.data());
+  const auto append = [&](std::size_t from, std::size_t to) {
+    if (utf8_)
+      text_.append(bytes, from, to - from);
+    else
+      text_ += Cp1251ToUtf8(bytes.substr(from, to - from));
+  };
+
+  std::vector<std::pair<std::size_t, PiecedElement>> found;  // where each name lands in text_
+  std::size_t pos = 0, searchFrom = 0;
+  for (;;) {
+    const auto hit = std::search(bytes.begin() + static_cast<std::ptrdiff_t>(searchFrom), bytes.end(), openTag);
+    if (hit == bytes.end()) break;
+    const std::size_t start = static_cast<std::size_t>(hit - bytes.begin());
+    const std::size_t after = start + open.size();
+    if (after >= bytes.size()) break;
+    if (const char next = bytes[after]; !IsXmlBlank(next) && next != '>' && next != '/') {  // a longer name
+      searchFrom = after;
+      continue;
+    }
+    const std::size_t tagEnd = TagEnd(bytes, after);
+    if (tagEnd == std::string_view::npos) return false;
+    append(pos, start);
+    const std::size_t nameOffset = text_.size() + 1;
+    append(start, tagEnd + 1);
+    pos = searchFrom = tagEnd + 1;
+    PiecedElement element;
+    element.firstRun = runs_.size();
+    if (bytes[tagEnd - 1] != '/') {
+      const std::optional<SplitContents> contents = Split(bytes, pos, close, runs_);
+      if (!contents) return false;
+      element.elementCount = contents->elements;
+      pos = searchFrom = contents->end;
+    }
+    element.runCount = runs_.size() - element.firstRun;
+    found.emplace_back(nameOffset, element);
+  }
+  append(pos, bytes.size());
+  for (PieceRun& run : runs_) {
+    run.begin += base;
+    run.end += base;
+  }
+
+  const pugi::xml_parse_result result =
+      doc_.load_buffer_inplace(text_.data(), text_.size(), kParseOptions, pugi::encoding_utf8);
+  if (!result || !doc_.document_element()) return false;
+
+  // Tie the outline's elements of that name, in document order, to what the scan found.
+  std::size_t next = 0;
+  for (pugi::xml_node n = doc_.first_child(); n;) {
+    if (n.type() == pugi::node_element && name == n.name()) {
+      if (next == found.size() || n.offset_debug() != static_cast<std::ptrdiff_t>(found[next].first)) return false;
+      pieced_.emplace(n.internal_object(), found[next++].second);
+    }
+    if (n.first_child()) {
+      n = n.first_child();
+    } else {
+      while (n && !n.next_sibling()) n = n.parent();
+      if (n) n = n.next_sibling();
+    }
+  }
+  if (next != found.size()) return false;
+  runParsed_.assign(runs_.size(), false);
+  if (pieced_.empty()) ReleaseBytes();
+  return true;
+}
+
+const TXMLFile::PiecedElement* TXMLFile::PiecesOf(pugi::xml_node node) const {
+  if (pieced_.empty() || node.first_child()) return nullptr;
+  const auto it = pieced_.find(node.internal_object());
+  return it == pieced_.end() ? nullptr : &it->second;
+}
+
+// Parses one run into doc, its text kept in `text`. False when it is not well-formed.
+bool TXMLFile::ParseRun(std::size_t run, std::string& text, pugi::xml_document& doc) const {
+  const std::string_view raw = std::string_view(bytes_).substr(runs_[run].begin, runs_[run].end - runs_[run].begin);
+  if (utf8_)
+    text.assign(raw);
+  else
+    Cp1251ToUtf8(raw, text);
+  const unsigned options = kParseOptions & ~pugi::parse_declaration;
+  const bool ok = doc.load_buffer_inplace(text.data(), text.size(), options, pugi::encoding_utf8) &&
+                  static_cast<bool>(doc.first_child());
+  if (ok)
+    runParsed_[run] = true;
+  else
+    pieceFailed_ = true;
+  return ok;
+}
+
+bool TXMLFile::PiecesParsed() const {
+  std::string text;
+  pugi::xml_document doc;
+  for (std::size_t run = 0; run < runs_.size() && !pieceFailed_; ++run)
+    if (!runParsed_[run]) ParseRun(run, text, doc);
+  return !pieceFailed_;
+}
+
+// The run at hand of a walk over children parsed in pieces.
+struct TXMLPieceCursor {
+  const TXMLFile* file = nullptr;
+  std::size_t run = 0, endRun = 0;
+  std::string text;
+  pugi::xml_document doc;
+
+  // The first element of the next run that parses, or an empty node at the end or at a
+  // broken run (which the file remembers).
+  pugi::xml_node Next() {
+    for (; run < endRun; ++run) {
+      if (!file->ParseRun(run, text, doc)) {
+        run = endRun;
+        break;
+      }
+      for (pugi::xml_node n = doc.first_child(); n; n = n.next_sibling())
+        if (n.type() == pugi::node_element) return n;
+    }
+    doc.reset();
+    return {};
+  }
+};
+
+TXMLElement::ChildIterator::ChildIterator(std::shared_ptr<TXMLPieceCursor> cursor) : cursor_(std::move(cursor)) {
+  n_ = cursor_->Next();
+}
+
+void TXMLElement::ChildIterator::NextPiece() {
+  ++cursor_->run;
+  n_ = cursor_->Next();
+}
+
+TXMLElement::ChildIterator TXMLElement::ChildRange::begin() const {
+  if (file)
+    if (const TXMLFile::PiecedElement* pieces = file->PiecesOf(node)) {
+      if (pieces->runCount == 0) return end();
+      auto cursor = std::make_shared<TXMLPieceCursor>();
+      cursor->file = file;
+      cursor->run = pieces->firstRun;
+      cursor->endRun = pieces->firstRun + pieces->runCount;
+      return ChildIterator(std::move(cursor));
+    }
+  return ChildIterator(node.first_child(), file);
+}
+
+bool TXMLElement::HasChildren() const {
+  if (file_)
+    if (const TXMLFile::PiecedElement* pieces = file_->PiecesOf(node_)) return pieces->elementCount > 0;
+  return static_cast<bool>(*Children().begin());
 }
 
 void TXMLFile::ReleaseBytes() {
@@ -286,7 +575,7 @@ TXMLAttrArr TXMLFile::Declaration() const {
 }
 
 TXMLElement TXMLFile::Root() const {
-  return parsed_ ? TXMLElement(doc_.document_element()) : TXMLElement();
+  return parsed_ ? TXMLElement(doc_.document_element(), pieced_.empty() ? nullptr : this) : TXMLElement();
 }
 
 }  // namespace orsvelt

@@ -6,8 +6,10 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include <pugixml.hpp>
@@ -22,12 +24,15 @@ struct TXMLAttr {
 };
 using TXMLAttrArr = std::vector<TXMLAttr>;
 
+class TXMLFile;
+struct TXMLPieceCursor;
+
 // A cheap handle to one element of a parsed file; an empty handle behaves as an element
 // without name, attributes or children.
 class TXMLElement {
  public:
   TXMLElement() = default;
-  explicit TXMLElement(pugi::xml_node node) : node_(node) {}
+  explicit TXMLElement(pugi::xml_node node, const TXMLFile* outlineOf = nullptr) : node_(node), file_(outlineOf) {}
 
   explicit operator bool() const { return static_cast<bool>(node_); }
 
@@ -63,14 +68,22 @@ class TXMLElement {
   bool HasAttributes() const { return static_cast<bool>(node_.first_attribute()); }
   std::size_t AttributeCount() const;
 
+  // Walks child elements. Over children that are parsed in pieces (see
+  // TXMLFile::ParseInPieces) it owns the piece at hand, so the handles it yields live only
+  // until it moves past their piece.
   class ChildIterator {
    public:
     using value_type = TXMLElement;
     using difference_type = std::ptrdiff_t;
     ChildIterator() = default;
-    explicit ChildIterator(pugi::xml_node n) : n_(SkipToElement(n)) {}
-    TXMLElement operator*() const { return TXMLElement(n_); }
-    ChildIterator& operator++() { n_ = SkipToElement(n_.next_sibling()); return *this; }
+    ChildIterator(pugi::xml_node first, const TXMLFile* outlineOf) : n_(SkipToElement(first)), file_(outlineOf) {}
+    explicit ChildIterator(std::shared_ptr<TXMLPieceCursor> cursor);
+    TXMLElement operator*() const { return TXMLElement(n_, cursor_ ? nullptr : file_); }
+    ChildIterator& operator++() {
+      n_ = SkipToElement(n_.next_sibling());
+      if (!n_ && cursor_) NextPiece();
+      return *this;
+    }
     ChildIterator operator++(int) { auto old = *this; ++*this; return old; }
     bool operator==(const ChildIterator& o) const { return n_ == o.n_; }
 
@@ -79,23 +92,29 @@ class TXMLElement {
       while (n && n.type() != pugi::node_element) n = n.next_sibling();
       return n;
     }
+    void NextPiece();
+
     pugi::xml_node n_;
+    const TXMLFile* file_ = nullptr;            // walking the outline of a file parsed in pieces
+    std::shared_ptr<TXMLPieceCursor> cursor_;  // walking children parsed in pieces
   };
   struct ChildRange {
     pugi::xml_node node;
-    ChildIterator begin() const { return ChildIterator(node.first_child()); }
+    const TXMLFile* file = nullptr;
+    ChildIterator begin() const;
     ChildIterator end() const { return ChildIterator(); }
   };
 
   // Child elements in document order (text between them is not a child).
-  ChildRange Children() const { return {node_}; }
-  bool HasChildren() const { return *Children().begin() ? true : false; }
+  ChildRange Children() const { return {node_, file_}; }
+  bool HasChildren() const;
   std::size_t ChildCount() const;
 
   pugi::xml_node Node() const { return node_; }
 
  private:
   pugi::xml_node node_;
+  const TXMLFile* file_ = nullptr;  // set on the outline of a file parsed in pieces
 };
 
 // A report file: its bytes, then its tree once parsed. Owns the text every view points into.
@@ -124,6 +143,20 @@ class TXMLFile {
   // parse, the whole text is parsed as by Parse.
   bool ParseWithoutContentsOf(std::string_view elementName);
 
+  // Parse that builds only the outline of the file at once: the children of every element
+  // with this name are parsed a few at a time while they are walked, each run freed when
+  // the walk moves on, so a large file never holds its whole tree. The bytes stay until
+  // the file goes. Where a plain scan cannot split the contents safely (text, comments,
+  // CDATA, processing instructions, an element left open) the whole text is parsed as by
+  // Parse. After a walk, call PiecesParsed.
+  bool ParseInPieces(std::string_view elementName);
+
+  // After ParseInPieces and a walk over the tree: parses the pieces the walk left unread.
+  // True when every piece was well-formed, so the walk saw the tree Parse would have
+  // built; otherwise false, and the caller parses the whole text with Parse to learn
+  // where the text is broken.
+  bool PiecesParsed() const;
+
   // Why the last LoadFromFile or Parse failed, in Russian, for the user.
   const std::string& ErrorText() const { return error_; }
 
@@ -134,14 +167,39 @@ class TXMLFile {
   TXMLElement Root() const;
 
  private:
+  friend class TXMLElement;
+  friend struct TXMLPieceCursor;
+  // A run of whole child elements, as a range of the bytes.
+  struct PieceRun {
+    std::size_t begin = 0, end = 0;
+  };
+  // An element of the outline whose children wait in the bytes.
+  struct PiecedElement {
+    std::size_t firstRun = 0, runCount = 0, elementCount = 0;
+  };
+
+  bool PrepareBytes(std::string_view& bytes, bool& utf8);
+  bool CheckUtf8(std::string_view bytes, bool utf8);
   bool ParseText(std::string_view skipped);
+  bool ParseOutline(std::string_view bytes, std::string_view name);
+  void ClearPieces();
   void ReleaseBytes();
+  const PiecedElement* PiecesOf(pugi::xml_node node) const;
+  bool ParseRun(std::size_t run, std::string& text, pugi::xml_document& doc) const;
 
   std::string bytes_;
   std::string text_;  // UTF-8 text that the tree points into
   pugi::xml_document doc_;
   bool parsed_ = false;
   std::string error_;
+
+  // Parsing in pieces: the elements whose children wait in the bytes, and the runs of
+  // whole child elements they are cut into.
+  bool utf8_ = false;
+  std::unordered_map<const void*, PiecedElement> pieced_;  // by pugixml's node
+  std::vector<PieceRun> runs_;
+  mutable std::vector<bool> runParsed_;
+  mutable bool pieceFailed_ = false;
 };
 
 }  // namespace orsvelt

@@ -17,6 +17,7 @@
 #include "markup/workbook_check.h"
 #include "support/test_support.h"
 #include "xml/codepage.h"
+#include "xml/xmlwork.h"
 
 namespace orsvelt {
 namespace {
@@ -163,6 +164,33 @@ TEST(HostileInput, TruncatedAtManyPoints) {
     else EXPECT_TRUE(c.message == "Не удалось разобрать XML-файл.") << cut << ": " << c.message;
   }
   EXPECT_EQ(written, 0) << "a truncated report was taken for a whole one";
+}
+
+TEST(HostileInput, DamageInsideThePersonsIsRefusedWithWhereItIs) {
+  // The persons are read a few at a time; a broken one must still refuse the whole file,
+  // with the line and column that the whole text gives.
+  const std::string report = test::ReadBytes(Example502());
+  const std::string person = Utf8ToCp1251("<ПерсСвСтрахЛиц");
+  const std::size_t last = report.rfind(person);
+  ASSERT_NE(last, std::string::npos);
+  for (const std::string& damage : {std::string("<Б></В>"), std::string("<Б x=\"1></Б>")}) {
+    std::string damaged = report;
+    damaged.insert(last, damage);
+    TXMLFile whole;
+    whole.LoadFromBytes(damaged);
+    ASSERT_FALSE(whole.Parse()) << damage;
+
+    ExampleFolder f;
+    test::WriteBytes(f.main, damaged);
+    CheckRequest request;
+    request.report = f.main;
+    request.outputPath = f.dir / "p.html";
+    const CheckOutcome outcome = RunCheck(request);
+    EXPECT_FALSE(outcome.ok) << damage;
+    EXPECT_EQ(outcome.message, "Не удалось разобрать XML-файл.") << damage;
+    EXPECT_EQ(outcome.detail, whole.ErrorText()) << damage;
+    EXPECT_FALSE(fs::exists(request.outputPath)) << damage;
+  }
 }
 
 TEST(HostileInput, RandomByteFlips) {

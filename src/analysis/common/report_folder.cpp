@@ -52,4 +52,38 @@ bool ReadReportTitle(TXMLFile& xml, const std::filesystem::path& path) {
   return true;
 }
 
+ReportReading ReadReport(const std::filesystem::path& path, TRSVFile& file, std::string& error) {
+  TXMLFile xml;
+  if (!xml.LoadFromFile(path)) {
+    error = xml.ErrorText();
+    return ReportReading::NotLoaded;
+  }
+  if (!xml.ParseInPieces("РасчетСВ")) {
+    error = xml.ErrorText();
+    return ReportReading::NotParsed;
+  }
+  const auto isReport = [&] { return xml.Root().Name() == "Файл"; };
+  if (isReport()) file.Load(xml.Root(), "");
+  if (!xml.PiecesParsed()) {
+    file.Clear();
+    if (!xml.Parse()) {
+      error = xml.ErrorText();
+      return ReportReading::NotParsed;
+    }
+    if (isReport()) file.Load(xml.Root(), "");
+  }
+  return isReport() ? ReportReading::Read : ReportReading::NotReport;
+}
+
+bool ReadFolderReport(const std::filesystem::path& path, TRSVFile& file, bool titleOnly) {
+  if (!titleOnly) {
+    std::string error;
+    return ReadReport(path, file, error) == ReportReading::Read;
+  }
+  TXMLFile xml;
+  if (!ReadReportTitle(xml, path) || xml.Root().Name() != "Файл") return false;
+  file.Load(xml.Root(), "");
+  return true;
+}
+
 }  // namespace orsvelt

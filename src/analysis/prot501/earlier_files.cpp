@@ -19,11 +19,8 @@ namespace {
 // no report. Reading errors inside a report do not count: one unknown attribute must not
 // take a quarter out of every person's cumulative base.
 // With titleOnly the calculation bodies are left out: enough to choose the earlier files.
-bool ReadReport(const std::filesystem::path& path, TRSVFile& file, bool titleOnly) {
-  TXMLFile xml;
-  const bool read = titleOnly ? ReadReportTitle(xml, path) : xml.LoadFromFile(path) && xml.Parse();
-  if (!read || xml.Root().Name() != "Файл") return false;
-  file.Load(xml.Root(), "");
+bool ReadReport501(const std::filesystem::path& path, TRSVFile& file, bool titleOnly) {
+  if (!ReadFolderReport(path, file, titleOnly)) return false;
   return file.Document501 != nullptr;
 }
 
@@ -54,7 +51,7 @@ void TRSV501Prot::ReadEarlierFiles(const std::filesystem::path& folder, const TR
   std::vector<EarlierFileKey> taken;
   for (const std::filesystem::path& path : ListReportFiles(folder)) {
     TRSVFile candidate;
-    if (!ReadReport(path, candidate, /*titleOnly=*/true)) continue;
+    if (!ReadReport501(path, candidate, /*titleOnly=*/true)) continue;
     const TRSV501Document& doc = *candidate.Document501;
     if (IsEarlierFile(doc, main, PayerINN)) taken.push_back({doc.Период, doc.НомКорр, path});
   }
@@ -62,7 +59,7 @@ void TRSV501Prot::ReadEarlierFiles(const std::filesystem::path& folder, const TR
 
   for (const EarlierFileKey& key : taken) {
     TRSVFile file;
-    if (!ReadReport(key.path, file, /*titleOnly=*/false)) continue;  // changed since it was listed
+    if (!ReadReport501(key.path, file, /*titleOnly=*/false)) continue;  // changed since it was listed
     const TRSV501Document& doc = *file.Document501;
     TRSV501EarlierFileRec& rec = EarlierFiles.emplace_back();
     rec.FileName = file.FileId + ".xml";

@@ -29,10 +29,8 @@ std::string PlaceName502(std::string_view code) {
 }
 
 bool TRSV502ReportFile::Load(const std::filesystem::path& path, bool titleOnly) {
-  TXMLFile xml;  // the model copies what it needs; the tree goes before the analysis
-  const bool read = titleOnly ? ReadReportTitle(xml, path) : xml.LoadFromFile(path) && xml.Parse();
-  if (!read || xml.Root().Name() != "Файл") return false;
-  file_.Load(xml.Root(), "");
+  // The model copies what it needs; the text and the tree go before the analysis.
+  if (!ReadFolderReport(path, file_, titleOnly)) return false;
   return file_.Document502 != nullptr;
 }
 

@@ -1,0 +1,179 @@
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "xml/codepage.h"
+#include "xml/xmlwork.h"
+
+namespace orsvelt {
+namespace {
+
+constexpr std::string_view kCalc = "РасчетСВ";
+
+// Everything the model can see of e and its descendants: names, attributes in order,
+// leaf texts, child lists in brackets, and the counts the model asks for.
+std::string Dump(TXMLElement e) {
+  std::string out(e.Name());
+  for (const TXMLAttr a : e.Attributes()) out += " " + std::string(a.Name) + "=" + std::string(a.Value);
+  if (!e.HasChildren()) return out + " '" + std::string(e.Text()) + "'";
+  out += " #" + std::to_string(e.ChildCount()) + "(";
+  for (const TXMLElement c : e.Children()) out += Dump(c) + " ";
+  return out + ")";
+}
+
+struct Reading {
+  bool parsed = false;
+  bool piecesParsed = false;
+  std::string dump;
+  std::string error;
+};
+
+Reading InPieces(const std::string& bytes) {
+  TXMLFile f;
+  f.LoadFromBytes(bytes);
+  Reading r;
+  r.parsed = f.ParseInPieces(kCalc);
+  if (r.parsed) r.dump = Dump(f.Root());
+  r.piecesParsed = r.parsed && f.PiecesParsed();
+  r.error = f.ErrorText();
+  return r;
+}
+
+Reading Whole(const std::string& bytes) {
+  TXMLFile f;
+  f.LoadFromBytes(bytes);
+  Reading r;
+  r.parsed = f.Parse();
+  if (r.parsed) r.dump = Dump(f.Root());
+  r.error = f.ErrorText();
+  return r;
+}
+
+void ExpectSameAsWhole(const std::string& utf8, bool asCp1251 = true) {
+  const std::string bytes = asCp1251 ? Utf8ToCp1251(utf8) : utf8;
+  const Reading whole = Whole(bytes);
+  ASSERT_TRUE(whole.parsed) << whole.error << "\n" << utf8;
+  const Reading pieces = InPieces(bytes);
+  ASSERT_TRUE(pieces.parsed) << pieces.error << "\n" << utf8;
+  EXPECT_TRUE(pieces.piecesParsed) << utf8;
+  EXPECT_EQ(pieces.dump, whole.dump) << utf8;
+}
+
+TEST(XmlReaderInPieces, GivesTheTreeOfTheWholeParse) {
+  const std::string head = "<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n<Файл ИдФайл=\"x\">";
+  for (const std::string body : {
+           // the usual layout, blanks and line ends between the children
+           "<Документ><СвНП/><РасчетСВ>\n  <ОбязПлатСВ ОКТМО=\"1\"><УплПерОПС Сум=\"1.00\"/></ОбязПлатСВ>\n"
+           "  <ПерсСвСтрахЛиц НомКорр=\"0\">т&amp;кст</ПерсСвСтрахЛиц>\r\n</РасчетСВ><Подписант/></Документ>",
+           // empty in every form, attributes of its own, and a longer name that begins alike
+           "<Документ><РасчетСВ/><РасчетСВ></РасчетСВ><РасчетСВ>  \n </РасчетСВ><РасчетСВ2><Б/></РасчетСВ2>"
+           "<РасчетСВ\n  a=\"1\" b='2'><В/></РасчетСВ ></Документ>",
+           // quotes holding what looks like markup, both kinds of quotes
+           "<Документ><РасчетСВ><А x=\"a>b/\" y='</РасчетСВ>' z=\"'\"/><Б w='\"/>'>t</Б></РасчетСВ></Документ>",
+           // one nested in another, and several in several documents
+           "<Документ><РасчетСВ><РасчетСВ><Г/></РасчетСВ><Д/></РасчетСВ></Документ>"
+           "<Документ Период=\"31\"><РасчетСВ><Е/></РасчетСВ></Документ>",
+           // deep children and texts inside them
+           "<Документ><РасчетСВ><А><Б><В>1</В><В>2</В></Б></А>\t<А/></РасчетСВ></Документ>",
+       })
+    ExpectSameAsWhole(head + body + "</Файл>");
+}
+
+TEST(XmlReaderInPieces, ReadsUtf8Files) {
+  ExpectSameAsWhole("\xEF\xBB\xBF<Файл><Документ><РасчетСВ><Ж а=\"№1\"/><З/></РасчетСВ></Документ></Файл>",
+                    /*asCp1251=*/false);
+  ExpectSameAsWhole("<?xml version=\"1.0\" encoding=\"UTF-8\"?><Файл><РасчетСВ><Ж/></РасчетСВ></Файл>",
+                    /*asCp1251=*/false);
+}
+
+TEST(XmlReaderInPieces, WalksChildrenAcrossManyRunsInOrder) {
+  // Far more than one run of children, some of them large, with the count the model asks for.
+  std::string body;
+  std::string expected;
+  for (int i = 0; i < 20000; ++i) {
+    const std::string n = std::to_string(i);
+    body += "<Л Н=\"" + n + "\">" + (i % 997 == 0 ? std::string(300000, 'z') : n) + "</Л>\n";
+  }
+  const std::string text = "<Файл><Документ><РасчетСВ>" + body + "</РасчетСВ></Документ></Файл>";
+  ExpectSameAsWhole(text);
+
+  TXMLFile f;
+  f.LoadFromBytes(Utf8ToCp1251(text));
+  ASSERT_TRUE(f.ParseInPieces(kCalc));
+  const TXMLElement calc = *(*f.Root().Children().begin()).Children().begin();
+  EXPECT_EQ(calc.ChildCount(), 20000u);
+  int next = 0;
+  for (const TXMLElement person : calc.Children()) {
+    ASSERT_EQ((*person.Attributes().begin()).Value, std::to_string(next));
+    ++next;
+  }
+  EXPECT_EQ(next, 20000);
+  EXPECT_TRUE(f.PiecesParsed());
+}
+
+TEST(XmlReaderInPieces, FallsBackToTheWholeParseWhereAScanCannotSplit) {
+  // Text among the children, marks that may hide tags, an end tag of another name: the
+  // whole text is parsed, so the tree is still the whole parse's.
+  for (const std::string calc : {
+           "<РасчетСВ>text<А/></РасчетСВ>",
+           "<РасчетСВ><А/>,<Б/></РасчетСВ>",
+           "<РасчетСВ><!-- x --><А/></РасчетСВ>",
+           "<РасчетСВ><А><![CDATA[<Б>]]></А></РасчетСВ>",
+           "<РасчетСВ><?pi x?><А/></РасчетСВ>",
+       })
+    ExpectSameAsWhole("<Файл><Документ>" + calc + "</Документ></Файл>");
+  // An attribute that holds the start tag: the scan finds it where pugixml sees no element.
+  ExpectSameAsWhole("<Файл x=\"<РасчетСВ>\"><Документ><РасчетСВ><А/></РасчетСВ></Документ></Файл>");
+  ExpectSameAsWhole("<Файл x=\"<РасчетСВ><Б/></РасчетСВ>\"><Документ><РасчетСВ/></Документ></Файл>");
+}
+
+TEST(XmlReaderInPieces, ABrokenPieceShowsAtTheWalkAndTheWholeParseSaysWhere) {
+  for (const std::string calc : {
+           "<РасчетСВ><А><Б></А></Б></РасчетСВ>",  // crossed end tags
+           "<РасчетСВ><А x=\"1\" x=\"2\"/></РасчетСВ>",  // pugixml takes this; the model sees both
+           "<РасчетСВ><А/><Б x=\"1/></РасчетСВ><В/></Документ></Файл>",  // quote left open
+           "<РасчетСВ><А>&#;</А><Б/ ></РасчетСВ>",
+       }) {
+    const std::string bytes = Utf8ToCp1251("<Файл><Документ>" + calc + "</Документ></Файл>");
+    const Reading whole = Whole(bytes);
+    const Reading pieces = InPieces(bytes);
+    if (whole.parsed) {
+      EXPECT_TRUE(pieces.piecesParsed) << calc;
+      EXPECT_EQ(pieces.dump, whole.dump) << calc;
+      continue;
+    }
+    EXPECT_FALSE(pieces.parsed && pieces.piecesParsed) << calc;
+    if (!pieces.parsed) {
+      EXPECT_EQ(pieces.error, whole.error) << calc;
+    }
+  }
+}
+
+TEST(XmlReaderInPieces, PiecesTheWalkLeftUnreadAreCheckedAtTheEnd) {
+  std::string body;
+  for (int i = 0; i < 5000; ++i) body += "<ПерсСвСтрахЛиц Н=\"" + std::string(100, 'f') + "\"/>";
+  body += "<ПерсСвСтрахЛиц><А></Б></ПерсСвСтрахЛиц>";
+  TXMLFile f;
+  f.LoadFromBytes(Utf8ToCp1251("<Файл><Документ><РасчетСВ>" + body + "</РасчетСВ></Документ></Файл>"));
+  ASSERT_TRUE(f.ParseInPieces(kCalc));
+  EXPECT_EQ(f.Root().Name(), "Файл");  // the walk stops before the calculation
+  EXPECT_FALSE(f.PiecesParsed());
+  EXPECT_FALSE(f.Parse());
+  EXPECT_NE(f.ErrorText().find("Строка 1, позиция"), std::string::npos) << f.ErrorText();
+}
+
+TEST(XmlReaderInPieces, RefusesWhatParseRefusesWithItsText) {
+  for (const std::string& bytes : {std::string(" \n "), std::string("\xFF\xFE<\0a\0", 6),
+                                  std::string("<?xml version=\"1.0\" encoding=\"koi8-r\"?><a/>"),
+                                  std::string("\xEF\xBB\xBF<a>\xC3</a>"), Utf8ToCp1251("<Файл><РасчетСВ><А/>")}) {
+    const Reading whole = Whole(bytes);
+    const Reading pieces = InPieces(bytes);
+    ASSERT_FALSE(whole.parsed);
+    EXPECT_FALSE(pieces.parsed);
+    EXPECT_EQ(pieces.error, whole.error);
+  }
+}
+
+}  // namespace
+}  // namespace orsvelt
