@@ -28,20 +28,38 @@ TRSV502ProtMonthSums& TRSV502ProtMonthSums::operator+=(const TRSV502ProtMonthSum
   return *this;
 }
 
+namespace {
+
+constexpr std::size_t kIndexedFrom = 16;  // categories in one quarter before an index pays
+
+}  // namespace
+
 int TRSV502ProtQuartData::Find(std::string_view code) const {
-  const auto it = byCode_.find(std::string(code));
-  return it == byCode_.end() ? -1 : it->second;
+  if (byCode_) {
+    const auto it = byCode_->find(std::string(code));
+    return it == byCode_->end() ? -1 : it->second;
+  }
+  for (std::size_t i = 0; i < categories_.size(); ++i)
+    if (categories_[i].КодКатЛиц == code) return static_cast<int>(i);
+  return -1;
 }
 
 int TRSV502ProtQuartData::FindOrAdd(std::string_view code) {
-  const auto [it, added] = byCode_.try_emplace(std::string(code), static_cast<int>(categories_.size()));
-  if (added) categories_.push_back(TRSV502ProtCategory{std::string(code), {}});
-  return it->second;
+  if (const int found = Find(code); found >= 0) return found;
+  const int index = static_cast<int>(categories_.size());
+  categories_.push_back(TRSV502ProtCategory{std::string(code), {}});
+  if (byCode_) {
+    byCode_->emplace(code, index);
+  } else if (categories_.size() > kIndexedFrom) {
+    byCode_ = std::make_unique<std::unordered_map<std::string, int>>();
+    for (std::size_t i = 0; i < categories_.size(); ++i) byCode_->emplace(categories_[i].КодКатЛиц, static_cast<int>(i));
+  }
+  return index;
 }
 
 void TRSV502ProtQuartData::ClearCategories() {
   categories_.clear();
-  byCode_.clear();
+  byCode_.reset();
 }
 
 }  // namespace orsvelt

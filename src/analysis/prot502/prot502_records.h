@@ -41,7 +41,8 @@ struct TRSV502ProtCategory {
 };
 
 // One person's (or the totals') data for one quarter. The categories keep the order in
-// which they were first met; the index only speeds up the search by code.
+// which they were first met. A quarter has a handful of them, searched in place; only a
+// damaged report with many gets an index by code, so that its search stays linear.
 class TRSV502ProtQuartData {
  public:
   bool Annulled = false;
@@ -58,7 +59,7 @@ class TRSV502ProtQuartData {
 
  private:
   std::vector<TRSV502ProtCategory> categories_;
-  std::unordered_map<std::string, int> byCode_;
+  std::unique_ptr<std::unordered_map<std::string, int>> byCode_;
 };
 
 // One insured person, or the totals over all persons (identity left empty).
