@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <deque>
 
 #include "analysis/prot501/prot501.h"
 #include "analysis/prot501/title_texts.h"
@@ -28,7 +29,7 @@ int FirstMonthOfPeriod(std::string_view period) {
 }
 
 template <class Person, class Index>
-Person& FindPerson(std::vector<Person>& persons, Index& index, const TRSV501DanFLPoluch& who) {
+Person& FindPerson(std::deque<Person>& persons, Index& index, const TRSV501DanFLPoluch& who) {
   const auto append = [&]() -> Person& {
     Person& p = persons.emplace_back();
     p.FullName = FullNameOf(*who.ФИО);
@@ -77,6 +78,7 @@ const std::vector<TRSV501SvVyplMK>* MonthRowsOf(const TRSV501PersSvSL& el) {
 }
 
 void AddPensionRows(TRSV501BaseCheckPLQuarterRec& block, const std::vector<TRSV501SvVyplMK>& rows) {
+  block.Months.reserve(std::min<std::size_t>(rows.size(), 12));
   for (const TRSV501SvVyplMK& mk : rows) {
     const int month = MonthNumber(mk.Месяц);
     if (month == 0) continue;
@@ -95,6 +97,7 @@ void AddPensionRows(TRSV501BaseCheckPLQuarterRec& block, const std::vector<TRSV5
 }
 
 void SetOMSOSSRows(TRSV501OMSOSSQuarterRec& block, const std::vector<TRSV501SvVyplMK>& rows) {
+  block.Rows.reserve(rows.size());
   for (const TRSV501SvVyplMK& mk : rows) {
     const int month = MonthNumber(mk.Месяц);
     if (month == 0) continue;

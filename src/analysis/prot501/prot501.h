@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <filesystem>
 #include <string>
 #include <unordered_map>
@@ -227,10 +228,11 @@ struct TRSV501ProtData {
   std::vector<TRSV501FarmMemberRec> FarmMembers;
   Amount Section2OPS = 0, Section2OMS = 0;
 
-  // Accumulation from the start of the year.
-  std::vector<TRSV501BaseCheckPLRec> BaseChecks;
+  // Accumulation from the start of the year. Deques: a large year's persons are never
+  // moved to a bigger block, which would need the old block and the new one at once.
+  std::deque<TRSV501BaseCheckPLRec> BaseChecks;
   TRSV501BaseCheckPLRec BaseCheckTotal;
-  std::vector<TRSV501OMSOSSPLRec> OMSOSSChecks;
+  std::deque<TRSV501OMSOSSPLRec> OMSOSSChecks;
   TRSV501OMSOSSPLRec OMSOSSTotal;
 
   // Yearly limits of Year. A cumulative pension base above PensionLimit is marked (the

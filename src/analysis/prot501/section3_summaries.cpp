@@ -56,6 +56,7 @@ void FillIdentity(TZLRec& person, const TRSV501PersSvSL& el) {
 void TRSV501Prot::AddPersons(const TRSV501Document& doc) {
   if (!doc.РасчетСВ) return;
   std::unordered_map<std::string, std::size_t> monthCategory, category, monthTariff, tariff;
+  Persons.reserve(Persons.size() + doc.РасчетСВ->ПерсСвСтрахЛиц.size());
   for (const TRSV501PersSvSL& el : doc.РасчетСВ->ПерсСвСтрахЛиц) {
     TZLRec& person = Persons.emplace_back();
     FillIdentity(person, el);
@@ -66,6 +67,7 @@ void TRSV501Prot::AddPersons(const TRSV501Document& doc) {
 
     std::vector<std::string> categories;  // distinct, in order of first appearance
     if (const TRSV501SvVyplVpFL* pay = el.СвВыплСВОПС->СвВыпл.get()) {
+      person.MonthRows.reserve(pay->СвВыплМК.size());
       for (const TRSV501SvVyplMK& mk : pay->СвВыплМК) {
         person.MonthRows.push_back({mk.Месяц, mk.КодКатЛиц, mk.СумВыпл, mk.ВыплОПС, mk.ВыплОПСДог, mk.НачислСВ});
         TRSV501MonthCategoryTotalRec& total =
@@ -94,6 +96,7 @@ void TRSV501Prot::AddPersons(const TRSV501Document& doc) {
 
     std::vector<std::string> tariffs;
     if (const TRSV501SvVyplFPDop* add = el.СвВыплСВОПС->ВыплСВДоп.get()) {
+      person.AddRows.reserve(add->ВыплСВДопМТ.size());
       for (const TRSV501VyplSvDopMT& mt : add->ВыплСВДопМТ) {
         person.AddRows.push_back({mt.Месяц, mt.Тариф, mt.ВыплСВ, mt.НачислСВ});
         TRSV501MonthTariffTotalRec& total =
