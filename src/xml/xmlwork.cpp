@@ -97,11 +97,22 @@ std::size_t TagEnd(std::string_view bytes, std::size_t from) {
     const char c = *p;
     if (c == '>') return static_cast<std::size_t>(p - begin);
     if (c == '"' || c == '\'') {
-      p = static_cast<const char*>(std::memchr(p + 1, c, static_cast<std::size_t>(end - p - 1)));
-      if (!p) return std::string_view::npos;
+      // Values are short: a plain loop beats a call to memchr.
+      do
+        ++p;
+      while (p < end && *p != c);
+      if (p == end) return std::string_view::npos;
     }
   }
   return std::string_view::npos;
+}
+
+// The offset of the next '<' from `from`, or npos; the text between tags inside the
+// calculation is mostly a line end and an indent.
+std::size_t NextTag(std::string_view bytes, std::size_t from) {
+  for (std::size_t i = from, stop = std::min(bytes.size(), from + 32); i < stop; ++i)
+    if (bytes[i] == '<') return i;
+  return bytes.find('<', from);
 }
 
 // A run is closed once it holds this many bytes: big enough that parsing it costs far more
@@ -139,7 +150,7 @@ std::optional<SplitContents> Split(std::string_view bytes, std::size_t from, std
       while (pos < bytes.size() && IsXmlBlank(bytes[pos])) ++pos;
       if (pos >= bytes.size() || bytes[pos] != '<') return std::nullopt;
     } else {
-      pos = bytes.find('<', pos);
+      pos = NextTag(bytes, pos);
       if (pos == std::string_view::npos) return std::nullopt;
     }
     if (pos + 1 >= bytes.size()) return std::nullopt;
@@ -154,7 +165,7 @@ std::optional<SplitContents> Split(std::string_view bytes, std::size_t from, std
         out.end = pos;
         return out;
       }
-      const std::size_t gt = bytes.find('>', pos);
+      const std::size_t gt = TagEnd(bytes, pos + 2);
       if (gt == std::string_view::npos) return std::nullopt;
       pos = gt + 1;
       if (--depth == 0) elementDone(pos);
