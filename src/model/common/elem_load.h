@@ -10,13 +10,12 @@
 #include <string_view>
 #include <vector>
 
+#include "model/common/messages.h"
 #include "xml/amount.h"
 #include "xml/stringfuncs.h"
 #include "xml/xmlwork.h"
 
 namespace orsvelt {
-
-using Messages = std::vector<std::string>;
 
 // Base of every element class: the messages an element collected about itself and its
 // descendants.
@@ -28,7 +27,7 @@ struct TElem {
 };
 
 // Appends a child's messages, in order, to the parent's list.
-inline void TakeOver(Messages& to, const Messages& from) { to.insert(to.end(), from.begin(), from.end()); }
+inline void TakeOver(Messages& to, const Messages& from) { to.Append(from); }
 
 enum class ValueKind { Text, RawText, Int32, Int64, Amount };
 
