@@ -184,49 +184,77 @@ std::optional<SplitContents> Split(std::string_view bytes, std::size_t from, std
   }
 }
 
-// The bytes with the contents of every element `name` cut out (its start tag and end tag
-// kept), or nothing when nothing was cut or a plain scan cannot cut safely: a comment,
-// CDATA or a processing instruction after the declaration may hide a tag, and an element
-// that is not closed has no end to cut to.
-std::optional<std::string> WithoutContentsOf(std::string_view bytes, std::string_view name) {
+// Whether a plain scan sees every tag: a comment, CDATA or a processing instruction after
+// the declaration may hide one.
+bool ScanSeesEveryTag(std::string_view bytes) {
   std::size_t declarationEnd = 0;
   if (bytes.substr(0, 2) == "<?") {
     declarationEnd = bytes.find("?>");
-    if (declarationEnd == std::string_view::npos) return std::nullopt;
+    if (declarationEnd == std::string_view::npos) return false;
     declarationEnd += 2;
   }
-  if (HasTagStartingWith(bytes, '!') || HasTagStartingWith(bytes.substr(declarationEnd), '?')) return std::nullopt;
+  return !HasTagStartingWith(bytes, '!') && !HasTagStartingWith(bytes.substr(declarationEnd), '?');
+}
 
-  const std::string open = "<" + std::string(name);
-  const std::string close = "</" + std::string(name);
-  const std::boyer_moore_horspool_searcher openTag(open.begin(), open.end());
-  const std::boyer_moore_horspool_searcher closeTag(close.begin(), close.end());
-  const auto offsetOf = [&](std::size_t from, const auto& searcher) {
-    const auto found = std::search(bytes.begin() + static_cast<std::ptrdiff_t>(from), bytes.end(), searcher);
-    return found == bytes.end() ? std::string_view::npos : static_cast<std::size_t>(found - bytes.begin());
+// Finds the start tags of one element name in raw bytes (the name in the bytes' encoding).
+class StartTags {
+ public:
+  explicit StartTags(std::string_view name) : open_("<" + std::string(name)), searcher_(open_.begin(), open_.end()) {}
+  StartTags(const StartTags&) = delete;
+  StartTags& operator=(const StartTags&) = delete;
+
+  struct Tag {
+    std::size_t begin = 0;                   // its '<'
+    std::size_t end = std::string_view::npos;  // its '>', npos when the tag does not end
+    bool empty = false;                      // written "<name ... />"
   };
+
+  // The first start tag at or after `from` (a longer name that begins alike is passed
+  // over); nothing when there is none.
+  std::optional<Tag> Next(std::string_view bytes, std::size_t from) const {
+    for (;;) {
+      const auto hit = std::search(bytes.begin() + static_cast<std::ptrdiff_t>(from), bytes.end(), searcher_);
+      if (hit == bytes.end()) return std::nullopt;
+      Tag tag;
+      tag.begin = static_cast<std::size_t>(hit - bytes.begin());
+      const std::size_t after = tag.begin + open_.size();
+      if (after >= bytes.size()) return std::nullopt;
+      if (const char next = bytes[after]; !IsXmlBlank(next) && next != '>' && next != '/') {
+        from = after;
+        continue;
+      }
+      tag.end = TagEnd(bytes, after);
+      tag.empty = tag.end != std::string_view::npos && bytes[tag.end - 1] == '/';
+      return tag;
+    }
+  }
+
+ private:
+  std::string open_;
+  std::boyer_moore_horspool_searcher<std::string::const_iterator> searcher_;
+};
+
+// The bytes with the contents of every element `name` cut out (its start tag and end tag
+// kept), or nothing when nothing was cut or a plain scan cannot cut safely: a tag may be
+// hidden (ScanSeesEveryTag), and an element that is not closed has no end to cut to.
+std::optional<std::string> WithoutContentsOf(std::string_view bytes, std::string_view name) {
+  if (!ScanSeesEveryTag(bytes)) return std::nullopt;
+  const StartTags startTags(name);
+  const std::string close = "</" + std::string(name);
+  const std::boyer_moore_horspool_searcher closeTag(close.begin(), close.end());
 
   std::string out;
   std::size_t pos = 0;
   bool cut = false;
-  for (std::size_t start; (start = offsetOf(pos, openTag)) != std::string_view::npos;) {
-    const std::size_t after = start + open.size();
-    if (after >= bytes.size()) break;
-    const char next = bytes[after];
-    if (!IsXmlBlank(next) && next != '>' && next != '/') {  // a longer name that begins alike
-      out.append(bytes, pos, after - pos);
-      pos = after;
-      continue;
-    }
-    const std::size_t tagEnd = bytes.find('>', after);
-    if (tagEnd == std::string_view::npos) break;
-    out.append(bytes, pos, tagEnd + 1 - pos);
-    pos = tagEnd + 1;
-    if (bytes[tagEnd - 1] == '/') continue;  // empty element
-    const std::size_t end = offsetOf(pos, closeTag);
-    if (end == std::string_view::npos) return std::nullopt;
-    cut = cut || end > pos;
-    pos = end;
+  for (std::optional<StartTags::Tag> tag; (tag = startTags.Next(bytes, pos)) && tag->end != std::string_view::npos;) {
+    out.append(bytes, pos, tag->end + 1 - pos);
+    pos = tag->end + 1;
+    if (tag->empty) continue;
+    const auto end = std::search(bytes.begin() + static_cast<std::ptrdiff_t>(pos), bytes.end(), closeTag);
+    if (end == bytes.end()) return std::nullopt;
+    const auto endOffset = static_cast<std::size_t>(end - bytes.begin());
+    cut = cut || endOffset > pos;
+    pos = endOffset;
   }
   if (!cut) return std::nullopt;
   out.append(bytes, pos);
@@ -409,18 +437,10 @@ bool TXMLFile::ParseInPieces(std::string_view elementName) {
 // split into runs, each outline element tied to its runs by where pugixml saw its name.
 // False when a plain scan cannot split safely or the outline does not parse as it should.
 bool TXMLFile::ParseOutline(std::string_view bytes, std::string_view name) {
-  std::size_t declarationEnd = 0;
-  if (bytes.substr(0, 2) == "<?") {
-    declarationEnd = bytes.find("?>");
-    if (declarationEnd == std::string_view::npos) return false;
-    declarationEnd += 2;
-  }
-  if (HasTagStartingWith(bytes, '!') || HasTagStartingWith(bytes.substr(declarationEnd), '?')) return false;
-
+  if (!ScanSeesEveryTag(bytes)) return false;
   const std::string encodedName = utf8_ ? std::string(name) : Utf8ToCp1251(name);
-  const std::string open = "<" + encodedName;
+  const StartTags startTags(encodedName);
   const std::string close = "</" + encodedName;
-  const std::boyer_moore_horspool_searcher openTag(open.begin(), open.end());
   const std::size_t base = static_cast<std::size_t>(bytes.data() - bytes_.data());
   const auto append = [&](std::size_t from, std::size_t to) {
     if (utf8_)
@@ -430,30 +450,20 @@ bool TXMLFile::ParseOutline(std::string_view bytes, std::string_view name) {
   };
 
   std::vector<std::pair<std::size_t, PiecedElement>> found;  // where each name lands in text_
-  std::size_t pos = 0, searchFrom = 0;
-  for (;;) {
-    const auto hit = std::search(bytes.begin() + static_cast<std::ptrdiff_t>(searchFrom), bytes.end(), openTag);
-    if (hit == bytes.end()) break;
-    const std::size_t start = static_cast<std::size_t>(hit - bytes.begin());
-    const std::size_t after = start + open.size();
-    if (after >= bytes.size()) break;
-    if (const char next = bytes[after]; !IsXmlBlank(next) && next != '>' && next != '/') {  // a longer name
-      searchFrom = after;
-      continue;
-    }
-    const std::size_t tagEnd = TagEnd(bytes, after);
-    if (tagEnd == std::string_view::npos) return false;
-    append(pos, start);
+  std::size_t pos = 0;
+  while (const std::optional<StartTags::Tag> tag = startTags.Next(bytes, pos)) {
+    if (tag->end == std::string_view::npos) return false;
+    append(pos, tag->begin);
     const std::size_t nameOffset = text_.size() + 1;
-    append(start, tagEnd + 1);
-    pos = searchFrom = tagEnd + 1;
+    append(tag->begin, tag->end + 1);
+    pos = tag->end + 1;
     PiecedElement element;
     element.firstRun = runs_.size();
-    if (bytes[tagEnd - 1] != '/') {
+    if (!tag->empty) {
       const std::optional<SplitContents> contents = Split(bytes, pos, close, runs_);
       if (!contents) return false;
       element.elementCount = contents->elements;
-      pos = searchFrom = contents->end;
+      pos = contents->end;
     }
     element.runCount = runs_.size() - element.firstRun;
     found.emplace_back(nameOffset, element);
@@ -484,7 +494,7 @@ bool TXMLFile::ParseOutline(std::string_view bytes, std::string_view name) {
   }
   if (next != found.size()) return false;
   runParsed_.assign(runs_.size(), false);
-  if (pieced_.empty()) ReleaseBytes();
+  if (runs_.empty()) ReleaseBytes();
   return true;
 }
 
