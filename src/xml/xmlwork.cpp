@@ -363,7 +363,12 @@ bool TXMLFile::CheckUtf8(std::string_view bytes, bool utf8) {
   return false;
 }
 
-void TXMLFile::ClearPieces() {
+// Forgets the tree of an earlier parse, and its pieces.
+void TXMLFile::ResetTree() {
+  parsed_ = false;
+  doc_.reset();
+  text_.clear();
+  error_.clear();
   pieced_.clear();
   runs_.clear();
   runParsed_.clear();
@@ -373,11 +378,7 @@ void TXMLFile::ClearPieces() {
 // With `skipped` set, the bytes are kept until the shortened text has parsed, for the
 // whole-text parse that takes over when it does not.
 bool TXMLFile::ParseText(std::string_view skipped) {
-  parsed_ = false;
-  doc_.reset();
-  text_.clear();
-  error_.clear();
-  ClearPieces();
+  ResetTree();
 
   std::string_view bytes;
   bool utf8 = false;
@@ -418,11 +419,7 @@ bool TXMLFile::ParseText(std::string_view skipped) {
 }
 
 bool TXMLFile::ParseInPieces(std::string_view elementName) {
-  parsed_ = false;
-  doc_.reset();
-  text_.clear();
-  error_.clear();
-  ClearPieces();
+  ResetTree();
 
   std::string_view bytes;
   if (!PrepareBytes(bytes, utf8_) || !CheckUtf8(bytes, utf8_)) return false;

@@ -182,7 +182,7 @@ class TXMLFile {
   bool CheckUtf8(std::string_view bytes, bool utf8);
   bool ParseText(std::string_view skipped);
   bool ParseOutline(std::string_view bytes, std::string_view name);
-  void ClearPieces();
+  void ResetTree();
   void ReleaseBytes();
   const PiecedElement* PiecesOf(pugi::xml_node node) const;
   bool ParseRun(std::size_t run, std::string& text, pugi::xml_document& doc) const;
