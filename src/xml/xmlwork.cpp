@@ -277,11 +277,33 @@ std::size_t TXMLElement::ChildCount() const {
   return n;
 }
 
+namespace {
+
+// While a TXMLFile::SharedStorage lives, the storage of the last file's bytes is kept for
+// the next file this thread reads: the large files of one folder are read one after
+// another, and fresh memory costs the system a page fault for every page. The spare keeps
+// its length too, so that a file of about the same size is read in without zero-filling.
+thread_local int storageSharers = 0;
+thread_local std::string spareBytes;
+
+void KeepAsSpare(std::string& bytes) {
+  if (storageSharers > 0 && bytes.capacity() > spareBytes.capacity()) std::swap(spareBytes, bytes);
+  bytes = std::string();
+}
+
+}  // namespace
+
+TXMLFile::SharedStorage::SharedStorage() { ++storageSharers; }
+
+TXMLFile::SharedStorage::~SharedStorage() {
+  if (--storageSharers == 0) spareBytes = std::string();
+}
+
 TXMLFile::TXMLFile() = default;
-TXMLFile::~TXMLFile() = default;
+TXMLFile::~TXMLFile() { ReleaseBytes(); }
 
 bool TXMLFile::LoadFromFile(const std::filesystem::path& path) {
-  bytes_.clear();
+  ReleaseBytes();
   error_.clear();
   std::error_code ec;
   if (std::filesystem::is_directory(path, ec)) {
@@ -300,10 +322,16 @@ bool TXMLFile::LoadFromFile(const std::filesystem::path& path) {
     error_ = "Файл не читается.";
     return false;
   }
+  // A larger file gets fresh storage of its own size: growing the spare would copy it
+  // and, for a moment, hold both.
+  if (static_cast<std::size_t>(size) <= spareBytes.capacity())
+    std::swap(bytes_, spareBytes);
+  else
+    spareBytes = std::string();
   bytes_.resize(static_cast<std::size_t>(size));
   in.read(bytes_.data(), size);
   if (in.gcount() != size) {
-    bytes_.clear();
+    ReleaseBytes();
     error_ = "Файл не читается.";
     return false;
   }
@@ -578,8 +606,7 @@ bool TXMLElement::HasChildren() const {
 }
 
 void TXMLFile::ReleaseBytes() {
-  bytes_.clear();
-  bytes_.shrink_to_fit();
+  KeepAsSpare(bytes_);
 }
 
 TXMLAttrArr TXMLFile::Declaration() const {

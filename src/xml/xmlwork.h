@@ -157,6 +157,17 @@ class TXMLFile {
   // where the text is broken.
   bool PiecesParsed() const;
 
+  // While one lives, the files this thread reads one after another share the storage of
+  // their bytes: what a file no longer needs is kept for the next, and given back to the
+  // system when the last SharedStorage goes.
+  class SharedStorage {
+   public:
+    SharedStorage();
+    ~SharedStorage();
+    SharedStorage(const SharedStorage&) = delete;
+    SharedStorage& operator=(const SharedStorage&) = delete;
+  };
+
   // Why the last LoadFromFile or Parse failed, in Russian, for the user.
   const std::string& ErrorText() const { return error_; }
 

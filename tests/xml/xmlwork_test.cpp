@@ -155,5 +155,33 @@ TEST(XmlReader, EmptyHandleIsHarmless) {
   EXPECT_EQ(none.ChildCount(), 0u);
 }
 
+TEST(XmlFile, FilesReadOneAfterAnotherInSharedStorageKeepTheirOwnBytes) {
+  test::TempDir dir;
+  const std::string big = "<Файл a=\"" + std::string(200000, 'x') + "\"><Б/></Файл>";
+  const std::string small = "<Файл b=\"1\"/>";
+  test::WriteBytes(dir / "big.xml", Utf8ToCp1251(big));
+  test::WriteBytes(dir / "small.xml", Utf8ToCp1251(small));
+  test::WriteBytes(dir / "bigger.xml", Utf8ToCp1251(big + std::string(300000, ' ')));
+
+  const TXMLFile::SharedStorage shared;
+  for (int round = 0; round < 2; ++round) {
+    for (const char* name : {"big.xml", "small.xml", "missing.xml", "bigger.xml", "small.xml"}) {
+      TXMLFile f;
+      const bool read = f.LoadFromFile(dir / name);
+      ASSERT_EQ(read, std::string(name) != "missing.xml") << name;
+      if (!read) continue;
+      ASSERT_TRUE(round == 0 ? f.Parse() : f.ParseInPieces("Б")) << name << ": " << f.ErrorText();
+      const TXMLAttr a = *f.Root().Attributes().begin();
+      if (std::string(name) == "small.xml") {
+        EXPECT_EQ(a.Name, "b");  // nothing of the larger file before it shows through
+        EXPECT_EQ(f.Root().ChildCount(), 0u);
+      } else {
+        EXPECT_EQ(a.Value.size(), 200000u) << name;
+        EXPECT_EQ(f.Root().ChildCount(), 1u) << name;
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace orsvelt

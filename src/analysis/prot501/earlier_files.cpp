@@ -49,11 +49,15 @@ void OrderEarlierFiles(std::vector<EarlierFileKey>& files) {
 void TRSV501Prot::ReadEarlierFiles(const std::filesystem::path& folder, const TRSVFile& mainFile) {
   const TRSV501Document& main = *mainFile.Document501;
   std::vector<EarlierFileKey> taken;
-  for (const std::filesystem::path& path : ListReportFiles(folder)) {
-    TRSVFile candidate;
-    if (!ReadReport501(path, candidate, /*titleOnly=*/true)) continue;
-    const TRSV501Document& doc = *candidate.Document501;
-    if (IsEarlierFile(doc, main, PayerINN)) taken.push_back({doc.Период, doc.НомКорр, path});
+  {
+    // A title is all that stays of each file: the next one may take over its storage.
+    const TXMLFile::SharedStorage titlesOneAfterAnother;
+    for (const std::filesystem::path& path : ListReportFiles(folder)) {
+      TRSVFile candidate;
+      if (!ReadReport501(path, candidate, /*titleOnly=*/true)) continue;
+      const TRSV501Document& doc = *candidate.Document501;
+      if (IsEarlierFile(doc, main, PayerINN)) taken.push_back({doc.Период, doc.НомКорр, path});
+    }
   }
   OrderEarlierFiles(taken);
 

@@ -5,6 +5,7 @@
 #include "analysis/common/report_folder.h"
 #include "model/rsv502/document.h"
 #include "xml/path_text.h"
+#include "xml/xmlwork.h"
 
 namespace orsvelt::prot502 {
 
@@ -22,6 +23,8 @@ void SortEarlierFiles(std::vector<TRSV502ProtFileRec>& files) {
 
 std::vector<TRSV502ProtFileRec> FindEarlierFiles(const std::filesystem::path& folder, const TRSV502ReportTitle& main) {
   std::vector<TRSV502ProtFileRec> found;
+  // A title is all that stays of each file: the next one may take over its storage.
+  const TXMLFile::SharedStorage titlesOneAfterAnother;
   for (const std::filesystem::path& path : ListReportFiles(folder)) {
     TRSV502ReportFile report;
     if (!report.Load(path, true)) continue;
