@@ -9,6 +9,7 @@ namespace orsvelt {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::size_t kEncodeSliceBytes = 256 * 1024;
 
 // The longest prefix that does not end inside a UTF-8 sequence, so that a chunk boundary
 // never splits a character (which would become two "?" instead of one letter).
@@ -52,11 +53,22 @@ void ProtocolWriter::Flush(bool final) {
   if (failed_ || pending_.empty()) return;
   const std::size_t cut = final ? pending_.size() : CompleteUtf8Prefix(pending_);
   if (cut == 0) return;
-  const std::size_t room = kMaxCp1251BytesPerUtf8Byte * cut;
-  if (encoded_.size() < room) encoded_.resize(room);
-  const char* const end = Utf8ToCp1251(std::string_view(pending_).substr(0, cut), encoded_.data());
+  // Encoded a slice at a time: the buffer stays small however much a chunk holds.
+  std::string_view rest = std::string_view(pending_).substr(0, cut);
+  while (!rest.empty()) {
+    std::size_t slice = rest.size();
+    if (slice > kEncodeSliceBytes) slice = CompleteUtf8Prefix(rest.substr(0, kEncodeSliceBytes));
+    if (slice == 0) slice = rest.size();
+    const std::size_t room = kMaxCp1251BytesPerUtf8Byte * slice;
+    if (encoded_.size() < room) encoded_.resize(room);
+    const char* const end = Utf8ToCp1251(rest.substr(0, slice), encoded_.data());
+    if (!sink_.Write(std::string_view(encoded_.data(), static_cast<std::size_t>(end - encoded_.data())))) {
+      Failure();
+      return;
+    }
+    rest.remove_prefix(slice);
+  }
   pending_.erase(0, cut);
-  if (!sink_.Write(std::string_view(encoded_.data(), static_cast<std::size_t>(end - encoded_.data())))) Failure();
 }
 
 void ProtocolWriter::Failure() {

@@ -66,6 +66,21 @@ TEST(ProtocolWriter, ChunkBoundaryNeverSplitsACharacter) {
   }
 }
 
+// A chunk is encoded in slices; wherever a slice ends, the bytes must be those of encoding
+// the whole text at once.
+TEST(ProtocolWriter, LargeChunksEncodeAsTheWholeText) {
+  const std::string pattern = "aЖ€✓😀bД\xD0" "A\xE2\x82" "B\x80Ёz\xF0\x9F";
+  for (std::size_t shift = 0; shift < pattern.size(); ++shift) {
+    std::string text(shift, 'x');
+    while (text.size() < 700 * 1024) text += pattern;
+    MemorySink sink;
+    ProtocolWriter out(sink, 2 * 1024 * 1024);
+    out.Put(text);
+    ASSERT_TRUE(out.Finish());
+    EXPECT_EQ(sink.Bytes(), Utf8ToCp1251(text)) << "shift " << shift;
+  }
+}
+
 TEST(ProtocolWriter, LargeOutputStreamsInChunks) {
   CountingSink sink;
   ProtocolWriter out(sink);
