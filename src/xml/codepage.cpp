@@ -177,7 +177,14 @@ void Cp1251ToUtf8(std::string_view bytes, std::string& out) {
   // Every form is stored as four bytes and the pointer moves by its length: room for the
   // last form's spare bytes.
   out.resize(size + 3);
-  char* p = out.data();
+  Cp1251ToUtf8(bytes, out.data());
+  out.resize(size);
+}
+
+char* Cp1251ToUtf8(std::string_view bytes, char* p) {
+  const char* const begin = bytes.data();
+  const char* const end = begin + bytes.size();
+  std::uint64_t word = 0;
   for (const char* q = begin; q < end;) {
     std::uint32_t four = 0;
     if (end - q >= 8 && AsciiWord(q, word)) {
@@ -200,7 +207,7 @@ void Cp1251ToUtf8(std::string_view bytes, std::string& out) {
       p += f.length;
     }
   }
-  out.resize(size);
+  return p;
 }
 
 char* Utf8ToCp1251(std::string_view utf8, char* p) {

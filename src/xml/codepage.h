@@ -15,6 +15,14 @@ std::string Cp1251ToUtf8(std::string_view bytes);
 // The same into out, whose storage is reused: for decoding many pieces one after another.
 void Cp1251ToUtf8(std::string_view bytes, std::string& out);
 
+// No form is longer than three bytes; a form is written as four, so the buffer needs three
+// spare bytes at the end.
+inline constexpr std::size_t kMaxUtf8BytesPerCp1251Byte = 3;
+
+// The same into a buffer of at least kMaxUtf8BytesPerCp1251Byte * bytes.size() + 3 bytes,
+// without sizing the text first; returns the end of what was written.
+char* Cp1251ToUtf8(std::string_view bytes, char* out);
+
 // Encodes UTF-8 to Windows-1251. A character without a Windows-1251 form is written as a
 // decimal numeric character reference (é -> "&#233;"), so nothing is lost in a protocol.
 // Each byte of malformed UTF-8 becomes "?".

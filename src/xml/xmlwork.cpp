@@ -532,12 +532,22 @@ const TXMLFile::PiecedElement* TXMLFile::PiecesOf(pugi::xml_node node) const {
 // Parses one run into doc, its text kept in `text`. False when it is not well-formed.
 bool TXMLFile::ParseRun(std::size_t run, std::string& text, pugi::xml_document& doc) const {
   const std::string_view raw = std::string_view(bytes_).substr(runs_[run].begin, runs_[run].end - runs_[run].begin);
-  if (utf8_)
+  // A run of the usual size is decoded unsized into a buffer that only grows; a single huge
+  // element is sized first, so that it does not take three times its size.
+  std::size_t size = 0;
+  if (utf8_) {
     text.assign(raw);
-  else
+    size = text.size();
+  } else if (raw.size() > 4 * kPieceRunBytes) {
     Cp1251ToUtf8(raw, text);
+    size = text.size();
+  } else {
+    const std::size_t room = kMaxUtf8BytesPerCp1251Byte * raw.size() + 3;
+    if (text.size() < room) text.resize(room);
+    size = static_cast<std::size_t>(Cp1251ToUtf8(raw, text.data()) - text.data());
+  }
   const unsigned options = kParseOptions & ~pugi::parse_declaration;
-  const bool ok = doc.load_buffer_inplace(text.data(), text.size(), options, pugi::encoding_utf8) &&
+  const bool ok = doc.load_buffer_inplace(text.data(), size, options, pugi::encoding_utf8) &&
                   static_cast<bool>(doc.first_child());
   if (ok)
     runParsed_[run] = true;

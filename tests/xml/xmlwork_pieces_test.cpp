@@ -88,12 +88,14 @@ TEST(XmlReaderInPieces, ReadsUtf8Files) {
 }
 
 TEST(XmlReaderInPieces, WalksChildrenAcrossManyRunsInOrder) {
-  // Far more than one run of children, some of them large, with the count the model asks for.
+  // Far more than one run of children, some of them large and one larger than any run,
+  // with the count the model asks for.
   std::string body;
   std::string expected;
   for (int i = 0; i < 20000; ++i) {
     const std::string n = std::to_string(i);
-    body += "<Л Н=\"" + n + "\">" + (i % 997 == 0 ? std::string(300000, 'z') : n) + "</Л>\n";
+    const std::size_t filler = i == 5000 ? 1500000 : i % 997 == 0 ? 300000 : 0;  // runs of one element too
+    body += "<Л Н=\"" + n + "\">" + (filler ? std::string(filler, 'z') : n) + "</Л>\n";
   }
   const std::string text = "<Файл><Документ><РасчетСВ>" + body + "</РасчетСВ></Документ></Файл>";
   ExpectSameAsWhole(text);
