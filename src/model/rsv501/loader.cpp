@@ -1,15 +1,23 @@
 #include "model/rsv501/loader.h"
 
+#include "model/common/path_buffer.h"
+
 namespace orsvelt::rsv501 {
 
-std::string MakeChildPath(const std::string& parent, std::string_view name, ChildPath style, std::size_t i) {
-  std::string path = parent + " - " + std::string(name);
+void MakeChildPath(std::string& out, const std::string& parent, std::string_view name, ChildPath style, std::size_t i) {
+  out.assign(parent);
   switch (style) {
-    case ChildPath::Indexed: return path + "[" + std::to_string(i) + "]";
-    case ChildPath::Plain: return path;
-    case ChildPath::Spaced1Based: return path + " [" + std::to_string(i + 1) + "]";
-    case ChildPath::Parenthesized: return path + " (" + std::to_string(i) + ")";
+    case ChildPath::Indexed: return AppendPathStep(out, " - ", name, "[", i, "]");
+    case ChildPath::Plain: return AppendPathStep(out, " - ", name, {}, 0, {});
+    case ChildPath::Spaced1Based: return AppendPathStep(out, " - ", name, " [", i + 1, "]");
+    case ChildPath::Parenthesized: return AppendPathStep(out, " - ", name, " (", i, ")");
   }
+  AppendPathStep(out, " - ", name, {}, 0, {});
+}
+
+std::string MakeChildPath(const std::string& parent, std::string_view name, ChildPath style, std::size_t i) {
+  std::string path;
+  MakeChildPath(path, parent, name, style, i);
   return path;
 }
 

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "model/common/elem_load.h"
+#include "model/common/path_buffer.h"
 
 namespace orsvelt::rsv501 {
 
@@ -59,6 +60,8 @@ enum class ChildPath {
 };
 
 std::string MakeChildPath(const std::string& parent, std::string_view name, ChildPath style, std::size_t i);
+// The same into out, for a buffer that is reused.
+void MakeChildPath(std::string& out, const std::string& parent, std::string_view name, ChildPath style, std::size_t i);
 
 // One child element a class reads: its XML name and how it is created, stored and loaded.
 template <class T>
@@ -155,10 +158,13 @@ bool ChildPhase(T& obj, TXMLElement e, const std::string& path, const ElementSha
   }
   std::size_t i = 0;
   for (const TXMLElement child : e.Children()) {
-    if (const ChildField<T>* c = FindChild(shape.children, child.Name()))
-      c->load(obj, child, MakeChildPath(path, child.Name(), c->path, i), obj.Errors);
-    else
+    if (const ChildField<T>* c = FindChild(shape.children, child.Name())) {
+      ChildPathBuffer childPath;
+      MakeChildPath(childPath.Text(), path, child.Name(), c->path, i);
+      c->load(obj, child, childPath.Text(), obj.Errors);
+    } else {
       obj.AddError(path + std::string(shape.unknownChild) + std::string(child.Name()));
+    }
     ++i;
   }
   return true;

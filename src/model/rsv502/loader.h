@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "model/common/elem_load.h"
+#include "model/common/path_buffer.h"
 
 namespace orsvelt::rsv502 {
 
@@ -31,26 +32,17 @@ enum class PathForm {
   IndexFromOne  // P + " - " + name + "[" + (j + 1) + "]"
 };
 
-inline std::string ChildPath(const std::string& path, std::string_view name, PathForm form, std::size_t k,
-                             std::size_t j) {
-  std::string p = path;
-  p += form == PathForm::Blank ? " " : " - ";
-  p += name;
+inline void BuildChildPath(std::string& out, const std::string& path, std::string_view name, PathForm form,
+                           std::size_t k, std::size_t j) {
+  out.assign(path);
+  const std::string_view separator = form == PathForm::Blank ? " " : " - ";
   switch (form) {
     case PathForm::Dash:
-    case PathForm::Blank:
-      break;
-    case PathForm::Position:
-      p += "(" + std::to_string(k) + ")";
-      break;
-    case PathForm::Index:
-      p += "[" + std::to_string(j) + "]";
-      break;
-    case PathForm::IndexFromOne:
-      p += "[" + std::to_string(j + 1) + "]";
-      break;
+    case PathForm::Blank: return AppendPathStep(out, separator, name, {}, 0, {});
+    case PathForm::Position: return AppendPathStep(out, separator, name, "(", k, ")");
+    case PathForm::Index: return AppendPathStep(out, separator, name, "[", j, "]");
+    case PathForm::IndexFromOne: return AppendPathStep(out, separator, name, "[", j + 1, "]");
   }
-  return p;
 }
 
 namespace detail {
@@ -86,7 +78,9 @@ void LoadIntoSlot(typename detail::MemberOf<decltype(Slot)>::Class& parent, TXML
   std::size_t j = 0;
   if constexpr (detail::IsList<std::remove_cvref_t<decltype(slot)>>::value) j = slot.size();
   auto& child = NewChild(slot);
-  LoadChild(child, e, ChildPath(path, name, form, k, j), parent.Errors);
+  ChildPathBuffer childPath;
+  BuildChildPath(childPath.Text(), path, name, form, k, j);
+  LoadChild(child, e, childPath.Text(), parent.Errors);
 }
 
 // The table entry for the child element `name` held in the member Slot (a
