@@ -462,7 +462,9 @@ bool TXMLFile::ParseInPieces(std::string_view elementName) {
 // split into runs, each outline element tied to its runs by where pugixml saw its name.
 // False when a plain scan cannot split safely or the outline does not parse as it should.
 bool TXMLFile::ParseOutline(std::string_view bytes, std::string_view name) {
-  if (!ScanSeesEveryTag(bytes)) return false;
+  // pugixml takes a NUL for the end of its text: in a run it would end the run early, where
+  // the whole text fails with the elements around it still open.
+  if (!ScanSeesEveryTag(bytes) || bytes.find('\0') != std::string_view::npos) return false;
   const std::string encodedName = utf8_ ? std::string(name) : Utf8ToCp1251(name);
   const StartTags startTags(encodedName);
   const std::string close = "</" + encodedName;

@@ -147,8 +147,8 @@ class TXMLFile {
   // with this name are parsed a few at a time while they are walked, each run freed when
   // the walk moves on, so a large file never holds its whole tree. The bytes stay until
   // the file goes. Where a plain scan cannot split the contents safely (text, comments,
-  // CDATA, processing instructions, an element left open) the whole text is parsed as by
-  // Parse. After a walk, call PiecesParsed.
+  // CDATA, processing instructions, NUL bytes, an element left open) the whole text is
+  // parsed as by Parse. After a walk, call PiecesParsed.
   bool ParseInPieces(std::string_view elementName);
 
   // After ParseInPieces and a walk over the tree: parses the pieces the walk left unread.

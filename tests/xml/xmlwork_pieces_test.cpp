@@ -131,11 +131,12 @@ TEST(XmlReaderInPieces, FallsBackToTheWholeParseWhereAScanCannotSplit) {
 }
 
 TEST(XmlReaderInPieces, ABrokenPieceShowsAtTheWalkAndTheWholeParseSaysWhere) {
-  for (const std::string calc : {
+  for (const std::string& calc : std::vector<std::string>{
            "<РасчетСВ><А><Б></А></Б></РасчетСВ>",  // crossed end tags
            "<РасчетСВ><А x=\"1\" x=\"2\"/></РасчетСВ>",  // pugixml takes this; the model sees both
            "<РасчетСВ><А/><Б x=\"1/></РасчетСВ><В/></Документ></Файл>",  // quote left open
            "<РасчетСВ><А>&#;</А><Б/ ></РасчетСВ>",
+           "<РасчетСВ><А/" + std::string(2, '\0') + " x=\"1\"><Б/></А></РасчетСВ>",  // a NUL ends pugixml's text
        }) {
     const std::string bytes = Utf8ToCp1251("<Файл><Документ>" + calc + "</Документ></Файл>");
     const Reading whole = Whole(bytes);
