@@ -9,13 +9,10 @@
 #include <utility>
 
 #include "xml/path_text.h"
+#include "xml/system_error_text.h"
 
 namespace orsvelt {
 namespace {
-
-std::string Reason(int err) {
-  return err != 0 ? std::generic_category().message(err) : std::string("ошибка ввода-вывода");
-}
 
 std::string Hex(std::uint64_t value) {
   static constexpr char kDigits[] = "0123456789abcdef";
@@ -52,7 +49,7 @@ FileSink::FileSink(std::filesystem::path target) : target_(std::move(target)) {
   if (!out_.is_open()) {
     const int err = errno;
     temp_.clear();
-    Fail("Не удалось создать файл протокола \"" + PathToUtf8(target_) + "\": " + Reason(err));
+    Fail("Не удалось создать файл протокола \"" + PathToUtf8(target_) + "\": " + SystemErrorText(err));
   }
 }
 
@@ -64,7 +61,7 @@ bool FileSink::Write(std::string_view bytes) {
   if (Failed()) return false;
   errno = 0;
   out_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (!out_) return FailAndClean("записать", Reason(errno));
+  if (!out_) return FailAndClean("записать", SystemErrorText(errno));
   return true;
 }
 
@@ -73,12 +70,12 @@ bool FileSink::Commit() {
   if (committed_) return true;
   errno = 0;
   out_.flush();
-  if (!out_) return FailAndClean("записать", Reason(errno));
+  if (!out_) return FailAndClean("записать", SystemErrorText(errno));
   out_.close();
-  if (out_.fail()) return FailAndClean("записать", Reason(errno));
+  if (out_.fail()) return FailAndClean("записать", SystemErrorText(errno));
   std::error_code ec;
   std::filesystem::rename(temp_, target_, ec);
-  if (ec) return FailAndClean("сохранить", ec.message());
+  if (ec) return FailAndClean("сохранить", SystemErrorText(ec));
   committed_ = true;
   temp_.clear();
   return true;

@@ -73,6 +73,8 @@ TEST(FileSink, MissingFolderFailsWithoutLeavingAnything) {
   EXPECT_FALSE(out.Finish());
   EXPECT_NE(out.ErrorText().find("Не удалось создать файл протокола"), std::string::npos) << out.ErrorText();
   EXPECT_NE(out.ErrorText().find(PathToUtf8(target)), std::string::npos) << out.ErrorText();
+  // The system's reason reaches the user in Russian.
+  EXPECT_TRUE(out.ErrorText().ends_with("\": нет такого файла или папки")) << out.ErrorText();
   EXPECT_TRUE(Entries(dir.path()).empty());
 }
 
@@ -122,6 +124,7 @@ TEST(FileSink, TargetThatCannotBeReplacedFailsAtCommit) {
   out.Line("text");
   EXPECT_FALSE(out.Finish());
   EXPECT_NE(out.ErrorText().find("Не удалось сохранить файл протокола"), std::string::npos) << out.ErrorText();
+  EXPECT_TRUE(out.ErrorText().ends_with("\": это папка")) << out.ErrorText();
   EXPECT_EQ(Entries(dir.path()), std::vector<std::string>{"prot.html"});
   EXPECT_TRUE(fs::is_directory(target));
 }
