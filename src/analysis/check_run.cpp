@@ -1,5 +1,6 @@
 #include "analysis/check_run.h"
 
+#include <optional>
 #include <system_error>
 
 #include "analysis/common/report_folder.h"
@@ -34,10 +35,74 @@ CheckOutcome Failure(std::string message, std::string detail = {}) {
 
 }  // namespace
 
+namespace {
+
+struct AnalysisRow {
+  std::string_view formatVersion;
+  std::unique_ptr<TRSVProt> (*make)();
+};
+
+// The format versions the program reads, oldest first; a new format is one more row.
+constexpr AnalysisRow kAnalyses[] = {
+    {"5.01", []() -> std::unique_ptr<TRSVProt> { return std::make_unique<TRSV501Prot>(); }},
+    {"5.02", []() -> std::unique_ptr<TRSVProt> { return std::make_unique<TRSV502Prot>(); }},
+};
+
+// A version as found in the file, shown within bounds: the attribute is anyone's text.
+std::string ShownVersion(std::string_view version) {
+  constexpr std::size_t kShown = 20;
+  std::string shown;
+  std::size_t chars = 0;
+  for (std::size_t i = 0; i < version.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(version[i]);
+    if ((byte & 0xC0) != 0x80 && ++chars > kShown) return "\"" + shown + "...\"";
+    shown += byte < 0x20 ? ' ' : version[i];
+  }
+  return "\"" + shown + "\"";
+}
+
+std::string UnknownVersionDetail(std::string_view version) {
+  std::string text = version.empty() ? "Версия формата в файле не указана"
+                                     : "В файле указана версия формата " + ShownVersion(version);
+  text += "; программа читает версии " + ReadableFormatVersions() + ".";
+  return text;
+}
+
+// The run reads the checked report and the report files of its folder; a protocol put in
+// place of one of them would lose it. An existing file is compared by what the system
+// resolves (links, "./", other spellings and hard links name the same file); a path where
+// no file is yet loses nothing.
+std::optional<CheckOutcome> RefuseOverwrite(const std::filesystem::path& report, const std::filesystem::path& folder,
+                                            const std::filesystem::path& target) {
+  std::error_code ec;
+  if (!std::filesystem::exists(target, ec)) return std::nullopt;
+  const auto same = [&](const std::filesystem::path& file) {
+    std::error_code sameError;
+    return std::filesystem::equivalent(file, target, sameError) && !sameError;
+  };
+  if (same(report))
+    return Failure("Протокол не записан: указанный файл - это проверяемый расчёт.", PathToUtf8(target));
+  for (const std::filesystem::path& candidate : ListReportFiles(folder))
+    if (same(candidate))
+      return Failure("Протокол не записан: указанный файл - это расчёт из папки проверяемого.", PathToUtf8(target));
+  return std::nullopt;
+}
+
+}  // namespace
+
 std::unique_ptr<TRSVProt> MakeAnalysis(std::string_view formatVersion) {
-  if (formatVersion == "5.01") return std::make_unique<TRSV501Prot>();
-  if (formatVersion == "5.02") return std::make_unique<TRSV502Prot>();
+  for (const AnalysisRow& row : kAnalyses)
+    if (row.formatVersion == formatVersion) return row.make();
   return nullptr;
+}
+
+std::string ReadableFormatVersions() {
+  std::string list;
+  for (const AnalysisRow& row : kAnalyses) {
+    if (!list.empty()) list += ", ";
+    list += row.formatVersion;
+  }
+  return list;
 }
 
 std::string ProtocolFileName(std::string_view runStamp, const std::filesystem::path& report) {
@@ -49,7 +114,12 @@ std::string ProtocolFileName(std::string_view runStamp, const std::filesystem::p
 CheckOutcome RunCheck(const CheckRequest& request) {
   std::error_code ec;
   if (request.report.empty() || !std::filesystem::exists(request.report, ec))
-    return Failure("Выбранный файл отсутствует на диске.");
+    return Failure("Выбранный файл отсутствует на диске.", PathToUtf8(request.report));
+  std::filesystem::path folder = request.report.parent_path();
+  if (folder.empty()) folder = ".";
+  // A path given in full is refused before the reading, which may take long.
+  if (!request.outputPath.empty())
+    if (auto refused = RefuseOverwrite(request.report, folder, request.outputPath)) return *std::move(refused);
 
   TRSVFile file;
   std::string error;
@@ -60,11 +130,9 @@ CheckOutcome RunCheck(const CheckRequest& request) {
     case ReportReading::NotReport: return Failure("Файл не является отчётом в ФНС.");
   }
   std::unique_ptr<TRSVProt> analysis = MakeAnalysis(file.FormatVersion);
-  if (!analysis) return Failure("Неизвестный формат файла.");
+  if (!analysis) return Failure("Неизвестный формат файла.", UnknownVersionDetail(file.FormatVersion));
   if (!request.runStamp.empty()) analysis->FixRunStamp(request.runStamp);
 
-  std::filesystem::path folder = request.report.parent_path();
-  if (folder.empty()) folder = ".";
   if (!analysis->Analyse(file, folder)) return Failure(analysis->ErrorText());
 
   const bool html = request.format == ProtocolFormat::Html;
@@ -73,6 +141,7 @@ CheckOutcome RunCheck(const CheckRequest& request) {
     const std::string name = ProtocolFileName(analysis->RunStamp(), request.report) + (html ? ".html" : ".xml");
     target = request.outputFolder / Utf8ToPath(name);
   }
+  if (auto refused = RefuseOverwrite(request.report, folder, target)) return *std::move(refused);
   const bool written = html ? analysis->WriteHtml(target) : analysis->WriteSpreadsheet(target);
   if (!written) return Failure(analysis->ErrorText());
 

@@ -33,6 +33,9 @@ CheckOutcome RunCheck(const CheckRequest& request);
 // The analysis object for a format version, or null for a version the program does not read.
 std::unique_ptr<TRSVProt> MakeAnalysis(std::string_view formatVersion);
 
+// The versions MakeAnalysis knows, oldest first: "5.01, 5.02".
+std::string ReadableFormatVersions();
+
 // "prot_" + stamp with ":" as "-" and blanks as "_" + "_" + the report's file name
 // without its last four characters.
 std::string ProtocolFileName(std::string_view runStamp, const std::filesystem::path& report);
