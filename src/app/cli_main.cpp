@@ -3,11 +3,16 @@
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "analysis/check_run.h"
+#include "markup/program_constants.h"
 #include "xml/path_text.h"
+
+// The protocols print VersionText; --version must not tell another.
+static_assert(orsvelt::VersionText == ORSVELT_VERSION, "VersionText differs from the project's VERSION");
 
 namespace {
 
@@ -19,9 +24,15 @@ constexpr std::string_view kUsage =
     "\n"
     "  --format html|xml   протокол: страница HTML или книга SpreadsheetML (по умолчанию xml)\n"
     "  --output ПУТЬ       куда записать протокол (по умолчанию во временную папку\n"
-    "                      под именем prot_<дата>_<время>_<имя расчёта>)\n"
+    "                      под именем prot_<дата>_<время>_<имя расчёта>); если ПУТЬ - папка,\n"
+    "                      протокол пишется в неё под тем же именем. Поверх проверяемого\n"
+    "                      расчёта и расчётов из его папки протокол не пишется\n"
     "  --run-stamp ТЕКСТ   дата и время формирования вместо текущих, например \"07.12.2026 9:05:03\"\n"
     "  --help              эта справка\n"
+    "  --version           версия программы\n"
+    "\n"
+    "Значение можно писать и через знак равенства: --format=html. Если расширение файла\n"
+    "протокола не подходит к формату, протокол записывается с предупреждением.\n"
     "\n"
     "Путь протокола печатается в стандартный вывод. Коды завершения: 0 - протокол записан,\n"
     "1 - проверка не выполнена (причина в стандартном потоке ошибок), 2 - неверный вызов.\n";
@@ -32,34 +43,72 @@ int Usage(std::string_view problem) {
   return 2;
 }
 
+std::string AsciiLower(std::string_view text) {
+  std::string out(text);
+  for (char& c : out)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return out;
+}
+
+std::optional<orsvelt::ProtocolFormat> FormatNamed(std::string_view name) {
+  const std::string lower = AsciiLower(name);
+  if (lower == "html") return orsvelt::ProtocolFormat::Html;
+  if (lower == "xml") return orsvelt::ProtocolFormat::Workbook;
+  return std::nullopt;
+}
+
+// A protocol under a name its viewer does not expect is still written, with a word of warning.
+void WarnOnExtension(const std::filesystem::path& protocol, orsvelt::ProtocolFormat format) {
+  const bool html = format == orsvelt::ProtocolFormat::Html;
+  const std::string extension = AsciiLower(orsvelt::PathToUtf8(protocol.extension()));
+  if (html ? extension == ".html" || extension == ".htm" : extension == ".xml") return;
+  std::cerr << "orsvelt-cli: предупреждение: протокол в формате " << (html ? "HTML" : "XML") << " записан в файл "
+            << (extension.empty() ? "без расширения" : "с расширением \"" + orsvelt::PathToUtf8(protocol.extension()) + "\"")
+            << ", ожидается \"" << (html ? ".html" : ".xml") << "\"\n";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   orsvelt::CheckRequest request;
   std::string report;
   for (int i = 1; i < argc; ++i) {
-    const std::string_view arg = argv[i];
-    auto value = [&]() -> const char* { return i + 1 < argc ? argv[++i] : nullptr; };
+    std::string_view arg = argv[i];
+    // "--name=value" and "--name value" alike.
+    std::optional<std::string_view> inlineValue;
+    if (arg.starts_with("--")) {
+      if (const auto eq = arg.find('='); eq != std::string_view::npos) {
+        inlineValue = arg.substr(eq + 1);
+        arg = arg.substr(0, eq);
+      }
+    }
+    auto value = [&]() -> std::optional<std::string_view> {
+      if (inlineValue) return inlineValue;
+      if (i + 1 < argc) return std::string_view(argv[++i]);
+      return std::nullopt;
+    };
+    const bool takesValue = arg == "--format" || arg == "--output" || arg == "--run-stamp";
+    if (inlineValue && !takesValue) return Usage("параметр " + std::string(arg) + " не принимает значения");
     if (arg == "--help" || arg == "-h") {
       std::cout << kUsage;
       return 0;
+    } else if (arg == "--version") {
+      std::cout << "orsvelt-cli " << ORSVELT_VERSION << "\n";
+      return 0;
     } else if (arg == "--format") {
-      const char* v = value();
+      const auto v = value();
       if (!v) return Usage("после --format нужно указать html или xml");
-      if (std::string_view(v) == "html")
-        request.format = orsvelt::ProtocolFormat::Html;
-      else if (std::string_view(v) == "xml")
-        request.format = orsvelt::ProtocolFormat::Workbook;
-      else
-        return Usage("неизвестный формат протокола: " + std::string(v));
+      const auto format = FormatNamed(*v);
+      if (!format) return Usage("неизвестный формат протокола: " + std::string(*v));
+      request.format = *format;
     } else if (arg == "--output") {
-      const char* v = value();
-      if (!v) return Usage("после --output нужно указать путь");
-      request.outputPath = orsvelt::Utf8ToPath(v);
+      const auto v = value();
+      if (!v || v->empty()) return Usage("после --output нужно указать путь");
+      request.outputPath = orsvelt::Utf8ToPath(*v);
     } else if (arg == "--run-stamp") {
-      const char* v = value();
-      if (!v || !*v) return Usage("после --run-stamp нужно указать дату и время");
-      request.runStamp = v;
+      const auto v = value();
+      if (!v || v->empty()) return Usage("после --run-stamp нужно указать дату и время");
+      request.runStamp = *v;
     } else if (arg.size() > 1 && arg.front() == '-' && arg != "-") {
       return Usage("неизвестный параметр: " + std::string(arg));
     } else if (report.empty()) {
@@ -72,8 +121,13 @@ int main(int argc, char** argv) {
 
   request.report = orsvelt::Utf8ToPath(report);
   std::error_code ec;
-  request.outputFolder = std::filesystem::temp_directory_path(ec);
-  if (ec) request.outputFolder = "/tmp";
+  if (!request.outputPath.empty() && std::filesystem::is_directory(request.outputPath, ec)) {
+    request.outputFolder = request.outputPath;
+    request.outputPath.clear();
+  } else {
+    request.outputFolder = std::filesystem::temp_directory_path(ec);
+    if (ec) request.outputFolder = "/tmp";
+  }
 
   const orsvelt::CheckOutcome outcome = orsvelt::RunCheck(request);
   if (!outcome.ok) {
@@ -81,6 +135,7 @@ int main(int argc, char** argv) {
     if (!outcome.detail.empty()) std::cerr << outcome.detail << "\n";
     return 1;
   }
+  if (!request.outputPath.empty()) WarnOnExtension(outcome.protocol, request.format);
   std::cout << orsvelt::PathToUtf8(outcome.protocol) << "\n";
   return 0;
 }

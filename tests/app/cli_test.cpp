@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "markup/program_constants.h"
 #include "support/test_support.h"
 
 namespace orsvelt {
@@ -27,9 +28,10 @@ std::string Quote(const std::string& s) {
   return q + "'";
 }
 
+// A protocol written to the default place lands in the call's own temporary folder.
 CliResult RunCli(const std::string& args) {
   test::TempDir io;
-  const std::string cmd = Quote(ORSVELT_CLI) + " " + args + " >" + Quote((io / "out").string()) + " 2>" +
+  const std::string cmd = "TMPDIR=" + Quote(io.path().string()) + " " + Quote(ORSVELT_CLI) + " " + args + " >" + Quote((io / "out").string()) + " 2>" +
                           Quote((io / "err").string()) + " </dev/null";
   const int status = std::system(cmd.c_str());
   CliResult r;
@@ -74,6 +76,9 @@ TEST(CommandLine, FailureTableMessages) {
     EXPECT_EQ(r.err.substr(0, r.err.find('\n')), c.message) << c.path;
     EXPECT_TRUE(r.out.empty()) << c.path;
   }
+  EXPECT_EQ(RunOn(dir / "absent.xml").err, "Выбранный файл отсутствует на диске.\n" + (dir / "absent.xml").string() + "\n");
+  EXPECT_EQ(RunOn(dir / "v503.xml").err,
+            "Неизвестный формат файла.\nВ файле указана версия формата \"5.03\"; программа читает версии 5.01, 5.02.\n");
 }
 
 TEST(CommandLine, ParseFailureNamesTheReasonOnTheNextLine) {
@@ -100,14 +105,17 @@ TEST(CommandLine, CommentsAndSingleQuotesAreFine) {
   test::WriteCp1251(dir / "r.xml", "<?xml version='1.0' encoding='windows-1251'?>\n<!-- выгрузка -->\n"
                                    "<Файл ВерсФорм='4.00'  ИдФайл = 'x'><Документ/></Файл>\n");
   const CliResult r = RunOn(dir / "r.xml");
-  EXPECT_EQ(r.err, "Неизвестный формат файла.\n");
+  EXPECT_EQ(r.err, "Неизвестный формат файла.\n"
+                   "В файле указана версия формата \"4.00\"; программа читает версии 5.01, 5.02.\n");
 }
 
 TEST(CommandLine, HugeAndDeepInputs) {
   test::TempDir dir;
   test::WriteCp1251(dir / "big.xml", "<Файл ВерсФорм=\"5.03\" ИдФайл=\"" + std::string(50u << 20, 'x') +
                                         "\"><Документ/></Файл>");
-  EXPECT_EQ(RunOn(dir / "big.xml").err, "Неизвестный формат файла.\n");
+  EXPECT_EQ(RunOn(dir / "big.xml").err,
+            "Неизвестный формат файла.\n"
+            "В файле указана версия формата \"5.03\"; программа читает версии 5.01, 5.02.\n");
 
   std::string deep = "<Файл ВерсФорм=\"5.02\">";
   for (int i = 0; i < 100000; ++i) deep += "<Документ>";
@@ -125,10 +133,94 @@ TEST(CommandLine, Usage) {
   r = RunCli("--help");
   EXPECT_EQ(r.exitCode, 0);
   EXPECT_NE(r.out.find("--run-stamp"), std::string::npos);
+  EXPECT_NE(r.out.find("--version"), std::string::npos);
+  EXPECT_NE(r.out.find("--format=html"), std::string::npos);
   EXPECT_EQ(RunCli("--format pdf a.xml").exitCode, 2);
   EXPECT_EQ(RunCli("--bogus a.xml").exitCode, 2);
   EXPECT_EQ(RunCli("a.xml b.xml").exitCode, 2);
   EXPECT_EQ(RunCli("--output").exitCode, 2);
+}
+
+fs::path Example502() {
+  return test::ExamplesDir() / "5.02" /
+         "NO_RASCHSV_7707_7707_7707123456770701001_20200721_5e6f7a8b-9c0d-4e1f-a2b3-c4d5e6f7a8b9.xml";
+}
+const std::string kStamp = "--run-stamp '21.07.2020 10:15:00' ";
+
+TEST(CommandLine, NeverWritesOverTheCheckedReports) {
+  test::TempDir dir;
+  fs::copy(test::ExamplesDir() / "5.02", dir / "r");
+  const fs::path report = dir / "r" / Example502().filename();
+  const fs::path earlier =
+      dir / "r" / "NO_RASCHSV_7707_7707_7707123456770701001_20200424_3f2a7c1e-5b8d-4e6a-9c0f-1d2e3f4a5b6c.xml";
+  const std::string reportBytes = test::ReadBytes(report), earlierBytes = test::ReadBytes(earlier);
+  for (const fs::path& output : {report, dir / "r" / "." / report.filename(), earlier}) {
+    const CliResult r = RunOn(report, "--format html --output " + Quote(output.string()));
+    EXPECT_EQ(r.exitCode, 1) << output;
+    EXPECT_TRUE(r.out.empty()) << output;
+    EXPECT_EQ(r.err.rfind("Протокол не записан: указанный файл - это ", 0), 0u) << r.err;
+    EXPECT_TRUE(r.err.ends_with("\n" + output.string() + "\n")) << r.err;
+  }
+  EXPECT_EQ(test::ReadBytes(report), reportBytes);
+  EXPECT_EQ(test::ReadBytes(earlier), earlierBytes);
+}
+
+TEST(CommandLine, OptionSpellings) {
+  test::TempDir dir;
+  const CliResult plain = RunOn(Example502(), kStamp + "--format html --output " + Quote((dir / "a.html").string()));
+  ASSERT_EQ(plain.exitCode, 0) << plain.err;
+  const std::string html = test::ReadBytes(dir / "a.html");
+  for (const std::string& call : {"--format=html --output=" + Quote((dir / "b.html").string()),
+                                  "--format HTML --output " + Quote((dir / "b.html").string()),
+                                  "--format=Html --output " + Quote((dir / "b.html").string())}) {
+    const CliResult r = RunOn(Example502(), kStamp + call);
+    EXPECT_EQ(r.exitCode, 0) << call << r.err;
+    EXPECT_EQ(r.err, "") << call;
+    EXPECT_EQ(test::ReadBytes(dir / "b.html"), html) << call;
+  }
+  const CliResult xml = RunOn(Example502(), "--run-stamp='21.07.2020 10:15:00' --format=XML --output=" +
+                                                Quote((dir / "c.xml").string()));
+  EXPECT_EQ(xml.exitCode, 0) << xml.err;
+  EXPECT_NE(test::ReadBytes(dir / "c.xml").find("<Workbook"), std::string::npos);
+  EXPECT_EQ(RunCli("--help=yes").exitCode, 2);
+  EXPECT_EQ(RunCli("--output= a.xml").exitCode, 2);
+  EXPECT_EQ(RunCli("--format=pdf a.xml").exitCode, 2);
+}
+
+TEST(CommandLine, OutputFolderTakesTheProtocolUnderItsUsualName) {
+  test::TempDir dir;
+  const CliResult r = RunOn(Example502(), kStamp + "--format html --output " + Quote(dir.path().string()));
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  const fs::path expected =
+      dir / "prot_21.07.2020_10-15-00_NO_RASCHSV_7707_7707_7707123456770701001_20200721_5e6f7a8b-9c0d-4e1f-a2b3-c4d5e6f7a8b9.html";
+  EXPECT_EQ(r.out, expected.string() + "\n");
+  EXPECT_TRUE(fs::is_regular_file(expected));
+}
+
+TEST(CommandLine, ExtensionThatDoesNotFitTheFormatIsWrittenWithAWarning) {
+  test::TempDir dir;
+  struct Case {
+    std::string call, name;
+    bool warned;
+  } cases[] = {
+      {"--format html", "p.xml", true},  {"--format xml", "p.html", true}, {"--format html", "p", true},
+      {"--format html", "p.HTM", false}, {"--format xml", "p.XML", false}, {"", "p.xml", false},
+  };
+  for (const auto& c : cases) {
+    const CliResult r = RunOn(Example502(), kStamp + c.call + " --output " + Quote((dir / c.name).string()));
+    EXPECT_EQ(r.exitCode, 0) << c.name << r.err;
+    EXPECT_TRUE(fs::is_regular_file(dir / c.name)) << c.name;
+    EXPECT_EQ(r.err.rfind("orsvelt-cli: предупреждение: протокол в формате ", 0) == 0, c.warned) << c.name << r.err;
+  }
+  EXPECT_EQ(RunOn(Example502(), kStamp + "--format html --output " + Quote((dir / "q.xml").string())).err,
+            "orsvelt-cli: предупреждение: протокол в формате HTML записан в файл с расширением \".xml\", "
+            "ожидается \".html\"\n");
+}
+
+TEST(CommandLine, Version) {
+  const CliResult r = RunCli("--version");
+  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_EQ(r.out, "orsvelt-cli " + std::string(VersionText) + "\n");
 }
 
 TEST(CommandLine, FilesWrittenByOthers) {
@@ -139,7 +231,9 @@ TEST(CommandLine, FilesWrittenByOthers) {
   EXPECT_EQ(RunOn(samples / "5.01" / "stub_utf8_bytes_under_cp1251_declaration.xml").exitCode, 1);
   int later = 0;
   for (const auto& entry : fs::directory_iterator(samples / "later")) {
-    EXPECT_EQ(RunOn(entry.path()).err, "Неизвестный формат файла.\n") << entry.path();
+    const std::string err = RunOn(entry.path()).err;
+    EXPECT_EQ(err.rfind("Неизвестный формат файла.\n", 0), 0u) << entry.path();
+    EXPECT_TRUE(err.ends_with("; программа читает версии 5.01, 5.02.\n")) << entry.path() << err;
     ++later;
   }
   EXPECT_GE(later, 6);
