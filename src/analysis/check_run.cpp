@@ -33,10 +33,6 @@ CheckOutcome Failure(std::string message, std::string detail = {}) {
   return out;
 }
 
-}  // namespace
-
-namespace {
-
 struct AnalysisRow {
   std::string_view formatVersion;
   std::unique_ptr<TRSVProt> (*make)();
