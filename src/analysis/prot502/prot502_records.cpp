@@ -1,24 +1,8 @@
 #include "analysis/prot502/prot502_records.h"
 
-#include <limits>
+#include "analysis/common/saturating_sum.h"
 
 namespace orsvelt {
-namespace {
-
-// A report may carry amounts near the 64-bit limit; their sum stops at the limit rather
-// than wrapping round to a wrong sign.
-void AddSaturating(Amount& sum, Amount value) {
-  constexpr Amount kMax = std::numeric_limits<Amount>::max();
-  constexpr Amount kMin = std::numeric_limits<Amount>::min();
-  if (value > 0 && sum > kMax - value)
-    sum = kMax;
-  else if (value < 0 && sum < kMin - value)
-    sum = kMin;
-  else
-    sum += value;
-}
-
-}  // namespace
 
 TRSV502ProtMonthSums& TRSV502ProtMonthSums::operator+=(const TRSV502ProtMonthSums& other) {
   AddSaturating(СумВыпл, other.СумВыпл);
