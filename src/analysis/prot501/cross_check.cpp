@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "analysis/common/saturating_sum.h"
 #include "analysis/prot501/prot501.h"
 #include "model/rsv501/document.h"
 #include "reference/category_groups.h"
@@ -32,7 +33,10 @@ bool MakeRecord(std::vector<TRSV501CompareMainRec>& records, const std::vector<s
   return true;
 }
 
-void CopySection1(TRSV501CompareMainRec& rec, const TRSV501RaschSV_OPS* ops) {
+// Adds one tariff's subsection 1.1 to its group's record: a payer with tariffs 01 and 03
+// declares one block of each, and section 3 holds the persons of both. An absent value
+// counts as zero, as a lone block shows it.
+void AddSection1(TRSV501CompareMainRec& rec, const TRSV501RaschSV_OPS* ops) {
   const TRSV501ColLic* persons = ops ? ops->КолЛицНачСВВс.get() : nullptr;
   const TRSV501SvSum1* payments = ops ? ops->ВыплНачислФЛ.get() : nullptr;
   const TRSV501SvSum1* base = ops ? ops->БазНачислСВ.get() : nullptr;
@@ -50,10 +54,10 @@ void CopySection1(TRSV501CompareMainRec& rec, const TRSV501RaschSV_OPS* ops) {
   };
   for (int i = 0; i < 4; ++i) {
     TRSV501CompareColumn& col = rec.Column(i);
-    col.PersonsS1 = count(i);
-    col.PaymentsS1 = sum(payments, i);
-    col.BaseS1 = sum(base, i) - sum(over, i);
-    col.ContribS1 = sum(contrib, i);
+    AddSaturating(col.PersonsS1, count(i));
+    AddSaturating(col.PaymentsS1, sum(payments, i));
+    AddSaturating(col.BaseS1, sum(base, i) - sum(over, i));
+    AddSaturating(col.ContribS1, sum(contrib, i));
   }
 }
 
@@ -90,7 +94,7 @@ void TRSV501Prot::BuildComparisons(const TRSV501Document& doc) {
     if (!rec && MakeRecord(Comparisons, PeriodMonths, TariffGroup(annex.ТарифПлат),
                            CategoriesOfTariff(annex.ТарифПлат)))
       rec = &Comparisons.back();
-    if (rec) CopySection1(*rec, annex.РасчСВ_ОПС.get());
+    if (rec) AddSection1(*rec, annex.РасчСВ_ОПС.get());
   }
 
   for (const TZLRec& person : Persons) {

@@ -91,6 +91,50 @@ TEST(Prot501CrossCheck, AgreeingAndDisagreeingTariffs) {
   EXPECT_EQ(&prot.Comparisons.back(), u);  // made after the declared tariffs
 }
 
+// Tariffs 01, 02 and 03 share one record: their blocks add up, and a later block of zeros
+// (as correction reports write one for 02) takes nothing away.
+TEST(Prot501CrossCheck, BlocksOfOneTariffGroupAddUp) {
+  ReportSpec r;
+  TariffSpec first;
+  first.tariff = "01";
+  first.persons = {2, 2, 1, 1};
+  first.payments = first.base = {"300.00", "200.00", "50.00", "50.00"};
+  first.contributions = {"66.00", "44.00", "11.00", "11.00"};
+  TariffSpec third;
+  third.tariff = "03";
+  third.persons = {1, 1, 1, 0};
+  third.payments = third.base = {"80.00", "40.00", "40.00", "0.00"};
+  third.contributions = {"10.00", "5.00", "5.00", "0.00"};
+  TariffSpec empty;
+  empty.tariff = "02";
+  r.tariffs = {first, third, empty};
+  r.persons = {
+      Worker(1, {{"07", "НР", "100.00", "100.00", "0.00", "22.00"},
+                 {"08", "НР", "50.00", "50.00", "0.00", "11.00"},
+                 {"09", "НР", "50.00", "50.00", "0.00", "11.00"}}),
+      Worker(2, {{"07", "НР", "100.00", "100.00", "0.00", "22.00"}}),
+      Worker(3, {{"07", "ВПНР", "40.00", "40.00", "0.00", "5.00"}, {"08", "ВПНР", "40.00", "40.00", "0.00", "5.00"}}),
+  };
+
+  TempDir dir;
+  TRSV501Prot prot;
+  ASSERT_TRUE(AnalyseReport(prot, WriteReport(dir.path(), r)));
+  ASSERT_EQ(prot.Comparisons.size(), 1u);
+  const TRSV501CompareMainRec& rec = prot.Comparisons[0];
+  EXPECT_EQ(rec.TariffCodes, (std::vector<std::string>{"01", "02", "03"}));
+  const std::int32_t persons[] = {3, 3, 2, 1};
+  for (int i = 0; i < 4; ++i) {
+    const TRSV501CompareColumn& c = rec.Column(i);
+    EXPECT_EQ(c.PersonsS1, persons[i]) << i;
+    EXPECT_EQ(c.PersonsS1, c.PersonsS3) << i;
+    EXPECT_EQ(c.PaymentsS1, c.PaymentsS3) << i;
+    EXPECT_EQ(c.BaseS1, c.BaseS3) << i;
+    EXPECT_EQ(c.ContribS1, c.ContribS3) << i;
+  }
+  EXPECT_EQ(rec.PaymentsS1, 3800000);
+  EXPECT_EQ(rec.ContribS1, 760000);
+}
+
 TEST(Prot501CrossCheck, NoRecordsWithoutPersonsOrSubsectionOrKnownPeriod) {
   TariffSpec t;
   t.payments = {"1.00", "1.00", "0.00", "0.00"};

@@ -110,6 +110,16 @@ TEST(Prot501Examples, DemoCorrectionFolderRunsEndToEnd) {
   EXPECT_FALSE(prot.Comparisons.empty());
   EXPECT_FALSE(prot.BaseChecks.empty());
 
+  // Correction 1 declares tariffs 01 and 02; the later block of 02 does not replace 01.
+  TRSV501Prot first;
+  ASSERT_TRUE(AnalyseReport(first, FindReport(dir.path(), "_20170331_"))) << first.ErrorText();
+  ASSERT_EQ(first.Comparisons.size(), 1u);
+  const TRSV501CompareMainRec& both = first.Comparisons[0];
+  EXPECT_EQ(both.PersonsS1, 2);
+  EXPECT_EQ(both.PaymentsS1, 760000 * kRouble);
+  EXPECT_EQ(both.Column(1).BaseS1, 246000 * kRouble);
+  EXPECT_EQ(both.Column(2).ContribS1, 53351 * kRouble);  // 53 240 of 01 and 111 of 02
+
   for (ProtocolFormat format : {ProtocolFormat::Html, ProtocolFormat::Workbook}) {
     CheckRequest request;
     request.report = main;
