@@ -1,5 +1,5 @@
 // Each person's figures gathered over the year's reports: per period the data of the
-// highest correction, then running totals from January.
+// highest correction (of the latest file among equals), then running totals from January.
 
 #include <algorithm>
 #include <array>
@@ -61,10 +61,15 @@ Block& FindBlock(std::vector<Block>& blocks, const std::string& period) {
   return b;
 }
 
-// Takes the element's data into the block when it is a higher correction.
+// Takes the element's data into the block when it is a higher correction, or an equal one
+// from a later file: correction reports write the person's own "НомКорр" as 0 again, so
+// the file order (period, correction, main file last) is what tells the newer data. Inside
+// one file the first element stays.
 template <class Block>
 bool Supersedes(Block& block, const TRSV501PersSvSL& el, std::int32_t fileNumber) {
-  if (block.CorrectionNumber >= el.НомКорр) return false;
+  const bool laterFile = block.FileNumber >= 0 && block.FileNumber != fileNumber;
+  if (block.CorrectionNumber > el.НомКорр) return false;
+  if (block.CorrectionNumber == el.НомКорр && !laterFile) return false;
   block.FileNumber = fileNumber;
   block.Number = el.Номер;
   block.PeriodCode = el.Период;

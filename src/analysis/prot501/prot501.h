@@ -250,7 +250,8 @@ class TRSV501Prot : public TRSVProt, public TRSV501ProtData {
   bool WriteSpreadsheet(const std::filesystem::path& path) override;  // workbook_writer.cpp
 
   // Adds one file's personal data to both accumulations (0: the main file, k: the k-th
-  // earlier file). Only elements of Year with a name are taken.
+  // earlier file). Only elements of Year with a name are taken. Files come oldest first,
+  // the main file last: of equal correction numbers the later file's data is kept.
   void AddToAccumulation(const TRSV501Document& doc, std::int32_t fileNumber);
   // Completes the quarters, the running totals, the OMS/OSS estimate and the totals.
   void FinishAccumulation();

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "report_builder.h"
@@ -84,22 +86,56 @@ TEST(Prot501Accumulation, HighestCorrectionWinsAndMissingQuartersAreEmpty) {
   EXPECT_EQ(prot.BaseCheckTotal.Periods[0].Months[0].Base, 200 * kRouble);
 }
 
-TEST(Prot501Accumulation, EqualCorrectionKeepsTheFileAddedFirst) {
+// Correction reports write the person's "НомКорр" as 0 again: among equal numbers the file
+// added later (period, correction, main file last) holds the current data, while a second
+// element of the person in the same file does not replace the first.
+TEST(Prot501Accumulation, EqualPersonCorrectionTakesTheLaterFile) {
   TempDir dir;
-  ReportSpec earlier = Report("NO_RASCHSV_e", "21", 1);
-  earlier.persons = {Holder("S-X", "Иксов", QuarterRows(1, "1.00", "1.00"))};
-  earlier.persons[0].correction = 1;
-  WriteReport(dir.path(), earlier);
-  ReportSpec main = Report("NO_RASCHSV_m", "21", 2);
-  main.persons = {Holder("S-X", "Иксов", QuarterRows(1, "5.00", "5.00"))};
-  main.persons[0].correction = 1;
+  ReportSpec original = Report("NO_RASCHSV_q1_0", "21", 0);
+  original.persons = {Holder("S-X", "Иксов", QuarterRows(1, "1.00", "1.00")),
+                      Holder("S-Y", "Игреков", QuarterRows(1, "1.00", "1.00")),
+                      Holder("S-Z", "Зетов", QuarterRows(1, "1.00", "1.00"))};
+  original.persons[2].correction = 1;  // a higher number still wins over a later file
+  WriteReport(dir.path(), original);
+  ReportSpec correction = Report("NO_RASCHSV_q1_1", "21", 1);
+  correction.persons = {Holder("S-X", "Иксов", QuarterRows(1, "2.00", "2.00")),
+                        Holder("S-X", "Иксов", QuarterRows(1, "3.00", "3.00")),
+                        Holder("S-Y", "Игреков", QuarterRows(1, "4.00", "4.00")),
+                        Holder("S-Z", "Зетов", QuarterRows(1, "5.00", "5.00"))};
+  for (int i = 0; i < 4; ++i) correction.persons[i].number = i + 1;
+  WriteReport(dir.path(), correction);
+  ReportSpec main = Report("NO_RASCHSV_q1_2", "21", 2);
+  main.persons = {Holder("S-Y", "Игреков", QuarterRows(1, "7.00", "7.00"))};
   TRSV501Prot prot;
   ASSERT_TRUE(AnalyseReport(prot, WriteReport(dir.path(), main)));
-  ASSERT_EQ(prot.BaseChecks.size(), 1u);
-  EXPECT_EQ(prot.BaseChecks[0].Periods[0].FileNumber, 1);
-  EXPECT_EQ(prot.BaseChecks[0].Periods[0].Months[0].Base, 1 * kRouble);
-  ASSERT_EQ(prot.OMSOSSChecks.size(), 1u);
-  EXPECT_EQ(prot.OMSOSSChecks[0].Periods[0].FileNumber, 1);
+  ASSERT_EQ(prot.EarlierFiles.size(), 2u);
+  ASSERT_EQ(prot.BaseChecks.size(), 3u);
+  ASSERT_EQ(prot.OMSOSSChecks.size(), 3u);
+
+  struct Expected {
+    std::string surname;
+    std::int32_t file, number, correction;
+    Amount base;
+  };
+  for (const Expected& e : {Expected{"Иксов", 2, 1, 0, 2 * kRouble}, Expected{"Игреков", 0, 1, 0, 7 * kRouble},
+                            Expected{"Зетов", 1, 1, 1, 1 * kRouble}}) {
+    const TRSV501BaseCheckPLRec* base = BaseOf(prot, e.surname);
+    ASSERT_NE(base, nullptr) << e.surname;
+    const TRSV501BaseCheckPLQuarterRec& block = base->Periods[0];
+    EXPECT_EQ(block.FileNumber, e.file) << e.surname;
+    EXPECT_EQ(block.Number, e.number) << e.surname;
+    EXPECT_EQ(block.CorrectionNumber, e.correction) << e.surname;
+    ASSERT_EQ(block.Months.size(), 3u) << e.surname;
+    EXPECT_EQ(block.Months[2].Base, e.base) << e.surname;
+    EXPECT_EQ(block.Months[2].CumBase, 3 * e.base) << e.surname;
+
+    const auto oms = std::find_if(prot.OMSOSSChecks.begin(), prot.OMSOSSChecks.end(),
+                                  [&](const TRSV501OMSOSSPLRec& p) { return p.FullName.rfind(e.surname, 0) == 0; });
+    ASSERT_NE(oms, prot.OMSOSSChecks.end()) << e.surname;
+    EXPECT_EQ(oms->Periods[0].FileNumber, e.file) << e.surname;
+    ASSERT_EQ(oms->Periods[0].Rows.size(), 3u) << e.surname;
+    EXPECT_EQ(oms->Periods[0].Rows[0].Payments, e.base) << e.surname;
+  }
 }
 
 TEST(Prot501Accumulation, CumulativeBaseAgainstTheYearlyLimit) {

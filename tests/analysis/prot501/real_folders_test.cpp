@@ -108,7 +108,12 @@ TEST(Prot501Examples, DemoCorrectionFolderRunsEndToEnd) {
   EXPECT_EQ(prot.EarlierFiles[0].CorrectionNumber, 1);
   EXPECT_FALSE(prot.Persons.empty());
   EXPECT_FALSE(prot.Comparisons.empty());
-  EXPECT_FALSE(prot.BaseChecks.empty());
+  // Every person carries one SNILS and "НомКорр" 0 in both files: the checked correction's
+  // first person holds the quarter, not the superseded report's.
+  ASSERT_EQ(prot.BaseChecks.size(), 1u);
+  EXPECT_EQ(prot.BaseChecks[0].Periods[0].FileNumber, 0);
+  EXPECT_EQ(prot.BaseChecks[0].Periods[0].Number, 2);
+  EXPECT_EQ(prot.BaseChecks[0].Periods[0].Months[2].Base, 50000 * kRouble);
 
   // Correction 1 declares tariffs 01 and 02; the later block of 02 does not replace 01.
   TRSV501Prot first;
