@@ -11,6 +11,9 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QDir>
 #include <QFileDialog>
 #include <QGroupBox>
@@ -22,6 +25,7 @@
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -366,6 +370,54 @@ TEST_F(MainFormTest, SiteLabelOpensTheProgramsPage) {
   EXPECT_EQ(viewer.calls[0].viewer, "site");
   EXPECT_EQ(viewer.calls[0].target, ToQString(SiteUrl));
   EXPECT_TRUE(viewer.calls[0].target.startsWith("https://"));
+}
+
+// Drags urls onto the window's centre and drops them there, as the platform delivers it.
+// True when the window accepted the drag and the drop.
+bool DropOnto(TMain_Form& form, const QList<QUrl>& urls) {
+  QMimeData data;
+  data.setUrls(urls);
+  const QPoint centre = form.rect().center();
+  QDragEnterEvent enter(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(&form, &enter);
+  if (!enter.isAccepted()) return false;
+  QDropEvent drop(QPointF(centre), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(&form, &drop);
+  return drop.isAccepted();
+}
+
+TEST_F(MainFormTest, DroppedReportBecomesTheChosenFileOtherDropsAreIgnored) {
+  test::TempDir dir;
+  for (const char* name : {"NO_RASCHSV_1.xml", "Отчёт 2.XML", "notes.txt"}) test::WriteBytes(dir / name, "<x/>");
+  fs::create_directory(dir / "folder.xml");
+  const auto url = [&](const char* name) { return QUrl::fromLocalFile(PathToQString(dir / name)); };
+  const QString before = QStringLiteral("/r/NO_RASCHSV_0.xml");
+
+  struct Case {
+    QList<QUrl> urls;
+    QString chosen;  // empty: the drop is refused and the file stays
+  };
+  const Case cases[] = {
+      {{url("NO_RASCHSV_1.xml")}, QDir::toNativeSeparators(PathToQString(dir / "NO_RASCHSV_1.xml"))},
+      {{url("Отчёт 2.XML")}, QDir::toNativeSeparators(PathToQString(dir / "Отчёт 2.XML"))},
+      {{url("notes.txt")}, {}},
+      {{url("folder.xml")}, {}},
+      {{url("missing.xml")}, {}},
+      {{url("NO_RASCHSV_1.xml"), url("Отчёт 2.XML")}, {}},  // which one was meant is unknown
+      {{QUrl("https://example.org/NO_RASCHSV_1.xml")}, {}},
+      {{}, {}},
+  };
+  auto form = Open();
+  // The platform hands a drop to the innermost widget that takes drops: that must be the window,
+  // the file name's field included.
+  EXPECT_TRUE(form->acceptDrops());
+  EXPECT_FALSE(Edit(*form)->acceptDrops());
+  for (const Case& c : cases) {
+    Edit(*form)->setText(before);
+    EXPECT_EQ(DropOnto(*form, c.urls), !c.chosen.isEmpty()) << c.chosen.toStdString();
+    EXPECT_EQ(Edit(*form)->text(), c.chosen.isEmpty() ? before : c.chosen);
+  }
+  EXPECT_TRUE(messages.shown.isEmpty());
 }
 
 // Waits for the dialog that "Обзор" opens, lets check look at it, then accepts or cancels it.

@@ -5,13 +5,17 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
@@ -74,6 +78,16 @@ QFont WindowFont() {
   return QFontDatabase::systemFont(QFontDatabase::GeneralFont);
 }
 
+// The report a drag carries: one local file named *.xml in any case; empty for anything else.
+QString DraggedReport(const QMimeData* data) {
+  if (!data || !data->hasUrls()) return {};
+  const QList<QUrl> urls = data->urls();
+  if (urls.size() != 1 || !urls.front().isLocalFile()) return {};
+  const QFileInfo file(urls.front().toLocalFile());
+  if (!file.isFile() || file.suffix().compare(QLatin1String("xml"), Qt::CaseInsensitive) != 0) return {};
+  return QDir::toNativeSeparators(file.absoluteFilePath());
+}
+
 QLabel* CentredLabel(const QString& text, QWidget* parent) {
   auto* label = new QLabel(text, parent);
   label->setAlignment(Qt::AlignHCenter);
@@ -84,6 +98,7 @@ QLabel* CentredLabel(const QString& text, QWidget* parent) {
 
 TMain_Form::TMain_Form(MainFormServices services, QWidget* parent) : QWidget(parent), services_(std::move(services)) {
   setWindowTitle(ToQString(WindowCaption));
+  setAcceptDrops(true);
   setFont(WindowFont());
   BuildControls();
   setFixedWidth(kWidth);
@@ -120,6 +135,8 @@ void TMain_Form::BuildControls() {
   FileName_Edit = new QLineEdit(this);
   FileName_Edit->setObjectName("FileName_Edit");
   FileName_Edit->setReadOnly(true);
+  // A drop over the field would stop at it (it takes only text, and is read-only); the window takes it.
+  FileName_Edit->setAcceptDrops(false);
   caption->setBuddy(FileName_Edit);
   fileRow->addWidget(FileName_Edit);
   Browse_Button = new QPushButton(QString::fromUtf8(kBrowse), this);
@@ -195,6 +212,17 @@ void TMain_Form::showEvent(QShowEvent* event) {
 void TMain_Form::closeEvent(QCloseEvent* event) {
   RunGuarded([this] { OnClose(); });
   event->accept();
+}
+
+void TMain_Form::dragEnterEvent(QDragEnterEvent* event) {
+  if (!DraggedReport(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void TMain_Form::dropEvent(QDropEvent* event) {
+  const QString report = DraggedReport(event->mimeData());
+  if (report.isEmpty()) return;
+  ShowFileName(report);
+  event->acceptProposedAction();
 }
 
 void TMain_Form::OnShow() {
