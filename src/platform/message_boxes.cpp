@@ -1,14 +1,24 @@
 #include "platform/message_boxes.h"
 
-#include <QMessageBox>
-
 #include "markup/program_constants.h"
 #include "platform/qt_text.h"
 
 namespace orsvelt {
 
-void PlainMessageBoxes::Show(const QString& text) {
-  QMessageBox box(QMessageBox::NoIcon, ToQString(ApplicationTitle), text, QMessageBox::Ok, parent_);
+QMessageBox::Icon MessageIcon(MessageKind kind) {
+  switch (kind) {
+    case MessageKind::Error:
+      return QMessageBox::Critical;
+    case MessageKind::Warning:
+      return QMessageBox::Warning;
+    case MessageKind::Information:
+      return QMessageBox::Information;
+  }
+  return QMessageBox::Critical;  // an out-of-range kind is still worth the user's attention
+}
+
+void PlainMessageBoxes::Show(MessageKind kind, const QString& text) {
+  QMessageBox box(MessageIcon(kind), ToQString(ApplicationTitle), text, QMessageBox::Ok, parent_);
   box.exec();
 }
 

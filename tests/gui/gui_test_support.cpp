@@ -6,7 +6,7 @@
 
 namespace orsvelt::test {
 
-bool ViewerRecorder::Record(const char* viewer, const std::filesystem::path& file) {
+ViewerStart ViewerRecorder::Record(const char* viewer, const std::filesystem::path& file) {
   calls.push_back({viewer, PathToQString(file)});
   return result;
 }

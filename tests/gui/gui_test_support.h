@@ -21,30 +21,34 @@ namespace orsvelt::test {
 
 class MessageRecorder : public MessageBoxes {
  public:
-  void Show(const QString& text) override { shown.push_back(text); }
+  void Show(MessageKind kind, const QString& text) override {
+    kinds.push_back(kind);
+    shown.push_back(text);
+  }
+  std::vector<MessageKind> kinds;
   QStringList shown;
 };
 
-// Records each request; answers with `result`.
+// Records each request; answers with `result` (OpenSite: whether it is Started).
 class ViewerRecorder : public ProtocolViewer {
  public:
   struct Call {
     std::string viewer;  // "page", "excel", "calc", "site"
     QString target;
   };
-  bool OpenPage(const std::filesystem::path& html) override { return Record("page", html); }
-  bool OpenInExcel(const std::filesystem::path& workbook) override { return Record("excel", workbook); }
-  bool OpenInCalc(const std::filesystem::path& workbook) override { return Record("calc", workbook); }
+  ViewerStart OpenPage(const std::filesystem::path& html) override { return Record("page", html); }
+  ViewerStart OpenInExcel(const std::filesystem::path& workbook) override { return Record("excel", workbook); }
+  ViewerStart OpenInCalc(const std::filesystem::path& workbook) override { return Record("calc", workbook); }
   bool OpenSite(const QString& url) override {
     calls.push_back({"site", url});
-    return result;
+    return result == ViewerStart::Started;
   }
 
   std::vector<Call> calls;
-  bool result = true;
+  ViewerStart result = ViewerStart::Started;
 
  private:
-  bool Record(const char* viewer, const std::filesystem::path& file);
+  ViewerStart Record(const char* viewer, const std::filesystem::path& file);
 };
 
 // Points QSettings of this process at a fresh folder for as long as it lives, so that no

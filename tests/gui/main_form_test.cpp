@@ -274,17 +274,31 @@ TEST_F(MainFormTest, FailedWriterIsShownAndNothingIsOpened) {
   });
   RunOn(*form, "/r/a.xml");
   EXPECT_EQ(messages.shown, QStringList{"Не удалось записать протокол: нет места на диске."});
+  EXPECT_EQ(messages.kinds, std::vector<MessageKind>{MessageKind::Error});
   EXPECT_TRUE(viewer.calls.empty());
 }
 
 TEST_F(MainFormTest, ViewerThatCannotStartNamesTheProtocolsPath) {
   CheckRequest request;
   auto form = Open(FakeRun{&request});
-  viewer.result = false;
-  RunOn(*form, "/r/a.xml");
-  ASSERT_EQ(messages.shown.size(), 1);
-  const QString expected = QDir::toNativeSeparators(PathToQString(request.outputFolder / "prot_x.xml"));
-  EXPECT_TRUE(messages.shown[0].endsWith(expected)) << messages.shown[0].toStdString();
+  struct Case {
+    ViewerStart result;
+    const char* start;  // how the message begins
+  };
+  for (const Case c : {Case{ViewerStart::Failed, "Не удалось открыть протокол программой просмотра."},
+                       Case{ViewerStart::NotInstalled, "На компьютере не найдена программа для просмотра электронных "
+                                                       "таблиц (Excel или LibreOffice Calc)."}}) {
+    messages.shown.clear();
+    messages.kinds.clear();
+    viewer.result = c.result;
+    RunOn(*form, "/r/a.xml");
+    const QString expected = QDir::toNativeSeparators(PathToQString(request.outputFolder / "prot_x.xml"));
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown[0].startsWith(QString::fromUtf8(c.start))) << messages.shown[0].toStdString();
+    EXPECT_TRUE(messages.shown[0].endsWith("Протокол записан в файл:\n" + expected)) << messages.shown[0].toStdString();
+    // The protocol is there: a warning, not an error.
+    EXPECT_EQ(messages.kinds, std::vector<MessageKind>{MessageKind::Warning});
+  }
 }
 
 TEST_F(MainFormTest, BusyCursorWhileRunningOnly) {
@@ -325,6 +339,7 @@ TEST_F(MainFormTest, ApplicationShowsErrorsEscapingEventHandlers) {
   QEvent event(QEvent::User);
   EXPECT_FALSE(QCoreApplication::sendEvent(&object, &event));
   EXPECT_EQ(messages.shown, QStringList{"сбой в обработчике"});
+  EXPECT_EQ(messages.kinds, std::vector<MessageKind>{MessageKind::Error});
 }
 
 TEST_F(MainFormTest, UnhandledErrorsAreShownInTheUsersLanguage) {

@@ -53,6 +53,9 @@ constexpr const char* kSite = "Сайт программы";
 constexpr const char* kOpenFilter = "Файлы расчетов по страховым взносам (NO_RASCHSV_*.xml)";
 constexpr const char* kViewerFailed =
     "Не удалось открыть протокол программой просмотра. Протокол записан в файл:\n";
+constexpr const char* kNoSpreadsheetProgram =
+    "На компьютере не найдена программа для просмотра электронных таблиц (Excel или LibreOffice Calc). "
+    "Протокол записан в файл:\n";
 
 constexpr int kExcel = 0;
 constexpr int kBrowser = 2;
@@ -278,14 +281,17 @@ void TMain_Form::RunOnce() {
   if (!outcome.ok) {
     QString text = ToQString(outcome.message);
     if (!outcome.detail.empty()) text += QLatin1Char('\n') + ToQString(outcome.detail);
-    Messages().Show(text);
+    Messages().Show(MessageKind::Error, text);
     return;
   }
-  if (!OpenProtocol(choice, outcome.protocol))
-    Messages().Show(QString::fromUtf8(kViewerFailed) + QDir::toNativeSeparators(PathToQString(outcome.protocol)));
+  const ViewerStart start = OpenProtocol(choice, outcome.protocol);
+  if (start == ViewerStart::Started) return;
+  const char* reason = start == ViewerStart::NotInstalled ? kNoSpreadsheetProgram : kViewerFailed;
+  Messages().Show(MessageKind::Warning,
+                  QString::fromUtf8(reason) + QDir::toNativeSeparators(PathToQString(outcome.protocol)));
 }
 
-bool TMain_Form::OpenProtocol(int choice, const std::filesystem::path& protocol) {
+ViewerStart TMain_Form::OpenProtocol(int choice, const std::filesystem::path& protocol) {
   if (choice == kBrowser) return Viewer().OpenPage(protocol);
   if (choice == kExcel) return Viewer().OpenInExcel(protocol);
   return Viewer().OpenInCalc(protocol);  // Calc, and also when nothing is chosen

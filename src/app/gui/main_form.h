@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "analysis/check_run.h"
+#include "platform/protocol_viewer.h"
 #include "platform/settings_store.h"
 
 class QButtonGroup;
@@ -19,7 +20,6 @@ namespace orsvelt {
 
 class ClickableLabel;
 class MessageBoxes;
-class ProtocolViewer;
 
 using CheckRunner = std::function<CheckOutcome(const CheckRequest&)>;
 
@@ -58,7 +58,7 @@ class TMain_Form : public QWidget {
   void BuildControls();
   void ShowFileName(const QString& path);
   void RunOnce();
-  bool OpenProtocol(int choice, const std::filesystem::path& protocol);
+  ViewerStart OpenProtocol(int choice, const std::filesystem::path& protocol);
 
   MessageBoxes& Messages();
   ProtocolViewer& Viewer();

@@ -23,10 +23,10 @@ void ReportUnhandledError(const std::exception* error) {
     text = ToQString(error->what());
   if (text.isEmpty()) text = QStringLiteral("Произошла непредвиденная ошибка.");
   if (g_messages) {
-    g_messages->Show(text);
+    g_messages->Show(MessageKind::Error, text);
     return;
   }
-  PlainMessageBoxes(QApplication::activeWindow()).Show(text);
+  PlainMessageBoxes(QApplication::activeWindow()).Show(MessageKind::Error, text);
 }
 
 OrsveltApplication::OrsveltApplication(int& argc, char** argv) : QApplication(argc, argv) {}
