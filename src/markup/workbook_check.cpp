@@ -76,7 +76,10 @@ class TableCheck {
     if (HasText(table)) return At(row_, 0) + "text inside <Table>";
     for (pugi::xml_node child = table.first_child(); child; child = child.next_sibling()) {
       if (child.type() != pugi::node_element) continue;
-      if (Named(child, "Column")) continue;
+      if (Named(child, "Column")) {
+        if (std::string problem = CheckColumn(child); !problem.empty()) return problem;
+        continue;
+      }
       if (!Named(child, "Row")) return At(row_, 0) + "<" + child.name() + "> inside <Table>";
       if (std::string problem = CheckRow(child); !problem.empty()) return problem;
     }
@@ -89,6 +92,28 @@ class TableCheck {
     if (row > 0) text += ", row " + std::to_string(row);
     if (column > 0) text += ", column " + std::to_string(column);
     return text + ": ";
+  }
+
+  // Columns stand before the rows, each after the one before it (ss:Index, ss:Span).
+  std::string CheckColumn(const pugi::xml_node& columnNode) {
+    if (row_ > 0) return At(row_, 0) + "<Column> after the rows";
+    long first = column_ + 1;
+    if (pugi::xml_attribute index = columnNode.attribute("ss:Index")) {
+      const std::optional<long> value = Count(index.value());
+      if (!value || *value < first)
+        return At(0, first) + "column ss:Index \"" + index.value() + "\" does not follow column " +
+               std::to_string(column_);
+      first = *value;
+    }
+    long span = 0;
+    if (pugi::xml_attribute spanned = columnNode.attribute("ss:Span")) {
+      const std::optional<long> value = Count(spanned.value());
+      if (!value) return At(0, first) + "malformed ss:Span \"" + spanned.value() + "\"";
+      span = *value;
+    }
+    column_ = first + span;
+    if (column_ > kMaxColumns) return At(0, first) + "column beyond the last column of a worksheet";
+    return {};
   }
 
   std::string CheckRow(const pugi::xml_node& rowNode) {
@@ -173,6 +198,7 @@ class TableCheck {
   const std::set<std::string>& styles_;
   std::vector<Cover> cover_;
   long row_ = 0;
+  long column_ = 0;  // the last column a <Column> describes
 };
 
 std::string CollectStyles(const pugi::xml_node& workbook, std::set<std::string>& styles) {

@@ -36,6 +36,9 @@ TEST(CheckWorkbook, SoundWorkbooks) {
       // MergeDown 0 covers its own row only.
       "<Row><Cell ss:MergeDown=\"0\"/></Row><Row><Cell/></Row>",
       "<Row ss:Index=\"3\"><Cell ss:Index=\"2\"/></Row><Row ss:Height=\"20\"></Row>",
+      // Columns with and without ss:Index, one spanning three, one skipping ahead.
+      "<Column ss:Index=\"1\" ss:Width=\"50\"/><Column ss:Width=\"60\" ss:Span=\"2\"/>"
+      "<Column ss:Index=\"7\" ss:Width=\"132\"/><Row/>",
   };
   for (const char* rows : cases) EXPECT_EQ(CheckWorkbook(BookOfRows(rows)), "") << rows;
   EXPECT_EQ(CheckWorkbook(Book(Sheet("Титул", "") + Sheet("Состав", ""))), "");
@@ -59,6 +62,14 @@ TEST(CheckWorkbook, ProblemsAreFoundAndLocated) {
       {BookOfRows("<Row><Cell ss:Index=\"0\"/></Row>"), "malformed ss:Index"},
       {BookOfRows("<Row><Cell ss:MergeAcross=\"20000\"/></Row>"), "beyond the last column"},
       {BookOfRows("<Row/><Row ss:Index=\"1\"/>"), "does not follow row 1"},
+      // Excel refuses columns out of order and columns after the rows.
+      {BookOfRows("<Column ss:Index=\"2\"/><Column ss:Index=\"2\"/>"),
+       "column 3: column ss:Index \"2\" does not follow column 2"},
+      {BookOfRows("<Column ss:Span=\"2\"/><Column ss:Index=\"3\"/>"), "does not follow column 3"},
+      {BookOfRows("<Column ss:Index=\"x\"/>"), "column ss:Index \"x\" does not follow column 0"},
+      {BookOfRows("<Column ss:Span=\"-1\"/>"), "malformed ss:Span"},
+      {BookOfRows("<Column ss:Index=\"16385\"/>"), "beyond the last column"},
+      {BookOfRows("<Row/><Column ss:Index=\"1\"/>"), "row 1: <Column> after the rows"},
       {BookOfRows("<Row><Cell ss:StyleID=\"Missing\"/></Row>"), "style \"Missing\" is not defined"},
       {BookOfRows("<Row><Cell><Data ss:Type=\"Number\">1 234,50</Data></Cell></Row>"), "Number cell holds \"1 234,50\""},
       {BookOfRows("<Row><Cell><Data ss:Type=\"Number\"></Data></Cell></Row>"), "Number cell holds \"\""},
