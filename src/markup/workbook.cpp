@@ -23,6 +23,9 @@ constexpr std::string_view kAlignRight =
     "<Alignment ss:Horizontal=\"Right\" ss:Vertical=\"Center\" ss:Indent=\"0\" ss:WrapText=\"1\" />";
 // Two decimals, minus for negatives, a dash for zero.
 constexpr std::string_view kMoneyFormat = "<NumberFormat ss:Format=\"0.00;\\-0.00;\\ \\-\"/>";
+// Written out for every other style: Calc shows a Number cell of a style without a format
+// with two decimals ("1.00" for a count).
+constexpr std::string_view kGeneralFormat = "<NumberFormat ss:Format=\"General\"/>";
 // Stands for the six lines of the borders block.
 constexpr std::string_view kBorders = "borders";
 
@@ -32,19 +35,19 @@ struct Style {
 };
 
 const Style kStyles[] = {
-    {"SheetHeader", {kBoldFont, kAlignCenter}},
-    {"SheetHeaderLeft", {kBoldFont, kAlignLeft}},
-    {"CellHeaderCenter", {kBoldFont, kAlignCenter, kBorders}},
-    {"CellHeaderLeft", {kBoldFont, kAlignLeft, kBorders}},
+    {"SheetHeader", {kBoldFont, kAlignCenter, kGeneralFormat}},
+    {"SheetHeaderLeft", {kBoldFont, kAlignLeft, kGeneralFormat}},
+    {"CellHeaderCenter", {kBoldFont, kAlignCenter, kBorders, kGeneralFormat}},
+    {"CellHeaderLeft", {kBoldFont, kAlignLeft, kBorders, kGeneralFormat}},
     {"CellHeaderRight", {kBoldFont, kAlignRight, kBorders, kMoneyFormat}},
-    {"CommonText", {kAlignLeft}},
-    {"BorderedText", {kAlignLeft, kBorders}},
-    {"CellNumber", {kPlainFont, kAlignRight, kBorders}},
-    {"BorderedCenteredText", {kAlignCenter, kBorders}},
-    {"RedText", {kAlignLeft, kRedFont}},
+    {"CommonText", {kAlignLeft, kGeneralFormat}},
+    {"BorderedText", {kAlignLeft, kBorders, kGeneralFormat}},
+    {"CellNumber", {kPlainFont, kAlignRight, kBorders, kGeneralFormat}},
+    {"BorderedCenteredText", {kAlignCenter, kBorders, kGeneralFormat}},
+    {"RedText", {kAlignLeft, kRedFont, kGeneralFormat}},
     {"CellSumm", {kPlainFont, kAlignRight, kBorders, kMoneyFormat}},
-    {"CellBlueCenter", {kWhiteBoldFont, kBlueFill, kAlignCenter, kBorders}},
-    {"CellBlueNumber", {kWhiteBoldFont, kBlueFill, kAlignRight, kBorders}},
+    {"CellBlueCenter", {kWhiteBoldFont, kBlueFill, kAlignCenter, kBorders, kGeneralFormat}},
+    {"CellBlueNumber", {kWhiteBoldFont, kBlueFill, kAlignRight, kBorders, kGeneralFormat}},
     {"CellBlueSumm", {kWhiteBoldFont, kBlueFill, kAlignRight, kBorders, kMoneyFormat}},
 };
 

@@ -7,6 +7,13 @@
 
 namespace orsvelt {
 
+// Width in points of a column of amounts. Sized for the widest amount a cell can hold,
+// "-922337203685477.58" (the range of Amount; the reports' 15 integer digits fill it too),
+// in the bold of the blue and total styles and in the widest default font Calc may use:
+// DejaVu Sans Bold 10, 17 digits of 6.96 pt, point and minus, 126 pt, and the cell's
+// margins (Liberation Sans and Arial need 101 pt; Calc shows "###" for what does not fit).
+inline constexpr int kAmountColumnWidth = 132;
+
 // From the XML declaration to "</Styles>".
 void WorkbookOpen(ProtocolWriter& out);
 // "</Workbook>".

@@ -98,7 +98,10 @@ void WorksheetOptions(ProtocolWriter& out, FrozenPanes panes) {
 
 void TableOpen(ProtocolWriter& out, const std::vector<int>& columnWidths) {
   out.Line("<Table xmlns:x=\"urn:schemas-microsoft-com:office:excel\">");
-  for (int width : columnWidths) out.Line("<Column ss:Width=\"", std::to_string(width), "\" />");
+  // Each column names its index: without it Calc goes on counting from the columns of the
+  // sheets before, and every sheet after the first gets its widths shifted right.
+  for (std::size_t i = 0; i < columnWidths.size(); ++i)
+    out.Line("<Column ss:Index=\"", std::to_string(i + 1), "\" ss:Width=\"", std::to_string(columnWidths[i]), "\" />");
 }
 
 void WorksheetClose(ProtocolWriter& out) {

@@ -21,7 +21,7 @@ enum class FrozenPanes {
 void WorksheetOpen(ProtocolWriter& out, std::string_view name);
 // The options block, from "  <WorksheetOptions ...>" to "  </WorksheetOptions>".
 void WorksheetOptions(ProtocolWriter& out, FrozenPanes panes);
-// "<Table ...>" and one "<Column ss:Width="w" />" line per width.
+// "<Table ...>" and one "<Column ss:Index="n" ss:Width="w" />" line per width, from column 1 on.
 void TableOpen(ProtocolWriter& out, const std::vector<int>& columnWidths);
 // "  </Table>" and " </Worksheet>".
 void WorksheetClose(ProtocolWriter& out);

@@ -1,6 +1,8 @@
 #include "markup/workbook.h"
 
+#include <limits>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -8,6 +10,8 @@
 #include "markup/workbook_check.h"
 #include "markup/worksheet.h"
 #include "markup_test_lines.h"
+#include "support/calc_layout.h"
+#include "xml/stringfuncs.h"
 
 namespace orsvelt {
 namespace {
@@ -25,6 +29,7 @@ constexpr std::string_view kBorders = R"(<Borders>
 </Borders>
 )";
 constexpr std::string_view kMoney = "<NumberFormat ss:Format=\"0.00;\\-0.00;\\ \\-\"/>\n";
+constexpr std::string_view kGeneral = "<NumberFormat ss:Format=\"General\"/>\n";
 
 std::string Style(std::string_view id, std::string body) {
   return "<Style ss:ID=\"" + std::string(id) + "\" xmlns:ss=\"urn:schemas-microsoft-com:office:spreadsheet\">\n" +
@@ -43,6 +48,7 @@ std::string GoldenWorkbookOpening() {
   };
   const std::string borders(kBorders);
   const std::string money(kMoney);
+  const std::string general(kGeneral);
   return std::string(R"(<?xml version="1.0" encoding="windows-1251"?>
 <Workbook xmlns="urn:schemas-microsoft-com:office:spreadsheet" xmlns:ss="urn:schemas-microsoft-com:office:spreadsheet">
  <ExcelWorkbook xmlns="urn:schemas-microsoft-com:office:excel">
@@ -52,26 +58,26 @@ std::string GoldenWorkbookOpening() {
  </ExcelWorkbook>
 <DocumentProperties Author="" LastAuthor="" Created="" LastSaved="" Company="" Version="1.0" />
 <Styles>
-)") + Style("SheetHeader", bold + align("Center")) +
-         Style("SheetHeaderLeft", bold + align("Left")) +
-         Style("CellHeaderCenter", bold + align("Center") + borders) +
-         Style("CellHeaderLeft", bold + align("Left") + borders) +
+)") + Style("SheetHeader", bold + align("Center") + general) +
+         Style("SheetHeaderLeft", bold + align("Left") + general) +
+         Style("CellHeaderCenter", bold + align("Center") + borders + general) +
+         Style("CellHeaderLeft", bold + align("Left") + borders + general) +
          Style("CellHeaderRight", bold + align("Right") + borders + money) +
-         Style("CommonText", align("Left")) +
-         Style("BorderedText", align("Left") + borders) +
-         Style("CellNumber", plain + align("Right") + borders) +
-         Style("BorderedCenteredText", align("Center") + borders) +
-         Style("RedText", align("Left") + red) +
+         Style("CommonText", align("Left") + general) +
+         Style("BorderedText", align("Left") + borders + general) +
+         Style("CellNumber", plain + align("Right") + borders + general) +
+         Style("BorderedCenteredText", align("Center") + borders + general) +
+         Style("RedText", align("Left") + red + general) +
          Style("CellSumm", plain + align("Right") + borders + money) +
-         Style("CellBlueCenter", white + blue + align("Center") + borders) +
-         Style("CellBlueNumber", white + blue + align("Right") + borders) +
+         Style("CellBlueCenter", white + blue + align("Center") + borders + general) +
+         Style("CellBlueNumber", white + blue + align("Right") + borders + general) +
          Style("CellBlueSumm", white + blue + align("Right") + borders + money) + "</Styles>\n";
 }
 
 constexpr std::string_view kGoldenTitle = R"(<Worksheet ss:Name="Титул" xmlns:ss="urn:schemas-microsoft-com:office:spreadsheet">
 <Table xmlns:x="urn:schemas-microsoft-com:office:excel">
-<Column ss:Width="350" />
-<Column ss:Width="600" />
+<Column ss:Index="1" ss:Width="350" />
+<Column ss:Index="2" ss:Width="600" />
 <Row><Cell ss:StyleID="SheetHeader" ss:MergeAcross="1"><Data ss:Type="String">Протокол отображения сводных данных расчета по страховым взносам</Data></Cell></Row>
 <Row></Row>
 <Row><Cell ss:StyleID="CommonText" ss:MergeAcross="1"><Data ss:Type="String">Программа Brannix:Orsvelt 2.2.0.0 от 10 января 2020 г.</Data></Cell></Row>
@@ -178,8 +184,8 @@ TEST(WorkbookCells, RowsAndWorksheetPieces) {
   });
   EXPECT_TRUE(SameLines(ProtocolLines(bytes), GoldenLines(R"(<Worksheet ss:Name="Сверка Р1Р3 осн_1" xmlns:ss="urn:schemas-microsoft-com:office:spreadsheet">
 <Table xmlns:x="urn:schemas-microsoft-com:office:excel">
-<Column ss:Width="200" />
-<Column ss:Width="80" />
+<Column ss:Index="1" ss:Width="200" />
+<Column ss:Index="2" ss:Width="80" />
 <Row><Cell ss:StyleID="SheetHeader" ss:MergeAcross="8"><Data ss:Type="String">Сверка</Data></Cell></Row>
 <Row ss:Height="20">
 <Cell ss:StyleID="CellHeaderCenter" ss:MergeDown="1"><Data ss:Type="String">Источник</Data></Cell>
@@ -294,6 +300,50 @@ TEST(Workbook, MergedPersonRowsPassTheCheck) {
     WorkbookClose(out);
   });
   EXPECT_EQ(CheckWorkbook(bytes), "");
+}
+
+// A sheet of one amount column after a text column, in the protocols' frame.
+std::string AmountSheet(const std::vector<int>& widths, std::string_view amountStyle) {
+  return WrittenBytes([&](ProtocolWriter& out) {
+    WorkbookOpen(out);
+    TitleSheetOpen(out);
+    WorksheetClose(out);
+    WorksheetOpen(out, "Суммы");
+    TableOpen(out, widths);
+    RowOpen(out);
+    StringCell(out, {.style = "BorderedText"}, "Итого");
+    AmountCell(out, {.style = amountStyle}, std::numeric_limits<Amount>::min());
+    RowClose(out);
+    WorksheetClose(out);
+    WorkbookClose(out);
+  });
+}
+
+// Calc counts columns on from the sheets before unless each names its index, shows a
+// Number cell of a style without a format with two decimals, and "###" for an amount
+// wider than its column.
+TEST(Workbook, ReadsRightInCalc) {
+  EXPECT_EQ(FormatAmountPlain(std::numeric_limits<Amount>::min()), "-922337203685477.58");
+  EXPECT_GE(kAmountColumnWidth, test::WidestBoldAmountWidth());
+  for (std::string_view style : {"CellSumm", "CellBlueSumm", "CellHeaderRight"}) {
+    const std::string bytes = AmountSheet({200, kAmountColumnWidth}, style);
+    EXPECT_EQ(CheckWorkbook(bytes), "");
+    EXPECT_EQ(test::CheckCalcLayout(bytes), "") << style;
+  }
+  EXPECT_NE(test::CheckCalcLayout(AmountSheet({200, 100}, "CellBlueSumm")).find("row 1, column 2: an amount column"),
+            std::string::npos);
+  EXPECT_NE(test::CheckCalcLayout(AmountSheet({200}, "CellSumm")).find("default width"), std::string::npos);
+  // The same amount under a style without the money format is not measured.
+  EXPECT_EQ(test::CheckCalcLayout(AmountSheet({200}, "CellNumber")), "");
+
+  std::string unindexed = AmountSheet({200, kAmountColumnWidth}, "CellSumm");
+  unindexed.replace(unindexed.find("<Column ss:Index=\"1\""), std::string_view("<Column ss:Index=\"1\"").size(), "<Column");
+  EXPECT_NE(test::CheckCalcLayout(unindexed).find("<Column> without ss:Index"), std::string::npos);
+  std::string unformatted = AmountSheet({200, kAmountColumnWidth}, "CellSumm");
+  const std::size_t general = unformatted.find("<NumberFormat ss:Format=\"General\"/>");
+  ASSERT_NE(general, std::string::npos);
+  unformatted.erase(general, std::string_view("<NumberFormat ss:Format=\"General\"/>\r\n").size());
+  EXPECT_NE(test::CheckCalcLayout(unformatted).find("style \"SheetHeader\" has no money format"), std::string::npos);
 }
 
 }  // namespace

@@ -3,8 +3,10 @@
 // spreadsheet refuse the whole workbook).
 
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "analysis/prot501/prot501_writers.h"
 #include "analysis/prot501/writer_common.h"
@@ -22,6 +24,13 @@ using prot501::OrPlaceholder;
 
 // Extra rows a cell covers for a person with this many rows ("0" without rows).
 int MergeDown(std::size_t rows) { return rows == 0 ? 0 : static_cast<int>(rows) - 1; }
+
+// Column widths: the leading columns, then this many columns of amounts.
+std::vector<int> AmountsAfter(std::initializer_list<int> leading, int amounts) {
+  std::vector<int> widths(leading);
+  widths.insert(widths.end(), static_cast<std::size_t>(amounts), kAmountColumnWidth);
+  return widths;
+}
 
 void HeaderCells(ProtocolWriter& out, std::initializer_list<std::string_view> captions) {
   RowOpen(out);
@@ -279,7 +288,7 @@ void MainTariffSheet(ProtocolWriter& out, const TRSV501ProtData& d) {
   if (d.Persons.empty()) return;
   WorksheetOpen(out, "Р3 осн");
   WorksheetOptions(out, FrozenPanes::TopRows2);
-  TableOpen(out, {50, 50, 300, 50, 80, 80, 50, 50, 50, 60, 80, 65, 65, 65, 65});
+  TableOpen(out, AmountsAfter({50, 50, 300, 50, 80, 80, 50, 50, 50, 60, 80}, 4));
   SheetTitle(out, 15, "Сводное отображение начислений и сумм по разделу 3 в разрезе основных тарифов");
   HeaderCells(out, {"№ п/п", "№ в файле", "ФИО", "Пол", "СНИЛС", "ИНН", "Признак ЗЛ ОПС", "Признак ЗЛ ОМС",
                     "Признак ЗЛ ОСС", "Месяц", "Код категории ЗЛ", "Сумма выплат", "База всего", "База по ГПД",
@@ -313,7 +322,7 @@ void AddTariffSheet(ProtocolWriter& out, const TRSV501ProtData& d) {
   if (d.Persons.empty() || d.MonthTariffTotals.empty()) return;
   WorksheetOpen(out, "Р3 доп");
   WorksheetOptions(out, FrozenPanes::TopRows2);
-  TableOpen(out, {50, 50, 300, 80, 80, 60, 80, 65, 65});
+  TableOpen(out, AmountsAfter({50, 50, 300, 80, 80, 60, 80}, 2));
   SheetTitle(out, 9, "Сводное отображение начислений и сумм по разделу 3 в разрезе дополнительных тарифов");
   HeaderCells(out, {"№ п/п", "№ в файле", "ФИО", "СНИЛС", "ИНН", "Месяц", "Код тарифа", "Сумма выплат",
                     "Начислено взносов"});
@@ -365,7 +374,7 @@ void AmountPair(ProtocolWriter& out, Amount s1, Amount s3) {
 
 void ComparisonSheet(ProtocolWriter& out, const TRSV501CompareMainRec& rec, std::size_t k) {
   WorksheetOpen(out, "Сверка Р1Р3 осн_" + std::to_string(k));
-  TableOpen(out, {200, 80, 80, 80, 80, 80, 80, 80, 80});
+  TableOpen(out, AmountsAfter({200}, 8));
   SheetTitle(out, 9, "Сверка данных между подразделами 1.1 и 3.2.1 (основные тарифы)");
   EmptyRow(out);
   RowOpen(out);
@@ -421,7 +430,7 @@ void FarmMemberSheet(ProtocolWriter& out, const TRSV501ProtData& d) {
   if (!d.Section2Present) return;
   WorksheetOpen(out, "Данные по КФХ");
   WorksheetOptions(out, FrozenPanes::TopRows3);
-  TableOpen(out, {80, 80, 200, 80, 80, 80, 80, 80});
+  TableOpen(out, AmountsAfter({80, 80, 200, 80, 80, 80}, 2));
   SheetTitle(out, 8, "Сведения по взносам за членов КФХ (раздел 2)");
   EmptyRow(out);
   if (d.FarmMembers.empty()) {
@@ -519,7 +528,7 @@ void BaseCheckSheet(ProtocolWriter& out, const TRSV501ProtData& d) {
   if (d.EarlierFiles.empty() || d.BaseChecks.empty()) return;
   WorksheetOpen(out, "Талмуд НИ");
   WorksheetOptions(out, FrozenPanes::TopRows4LeftCols4);
-  TableOpen(out, {200, 80, 80, 80});
+  TableOpen(out, AmountsAfter({200, 80, 80, 80, 60, 60}, 8));
   StringCellRow(out, {.style = "SheetHeaderLeft", .mergeAcross = 10},
                 "Сведения для контроля показателей по застрахованным лицам нарастающим итогом с начала года");
   // Written as it stands: the quotes around the column name belong to the note.
@@ -552,7 +561,7 @@ void OMSOSSSheet(ProtocolWriter& out, const TRSV501ProtData& d) {
   if (d.OMSOSSChecks.empty()) return;
   WorksheetOpen(out, "ОМС-ОСС расчётно");
   WorksheetOptions(out, FrozenPanes::TopRows4LeftCols4Unselected);
-  TableOpen(out, {200, 80, 80, 90});
+  TableOpen(out, AmountsAfter({200, 80, 80, 90}, 12));
   StringCellRow(out, {.style = "SheetHeaderLeft", .mergeAcross = 11},
                 "Расчётные данные по взносам ОМС и ОСС по застрахованным лицам помесячно и нарастающим итогом с "
                 "начала года");

@@ -188,7 +188,7 @@ void PersonSheetHeader(ProtocolWriter& out, const Quarters& quarters) {
   std::vector<int> widths{50, 300, 50, 80, 80, 60};
   for (std::size_t k = 0; k < quarters.size(); ++k) {
     widths.insert(widths.end(), {60, 60});
-    widths.insert(widths.end(), 12, 90);
+    widths.insert(widths.end(), 12, kAmountColumnWidth);
   }
   TableOpen(out, widths);
   StringCellRow(out, {.style = "SheetHeader", .mergeAcross = 5},

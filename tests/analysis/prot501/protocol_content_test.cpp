@@ -3,6 +3,7 @@
 
 #include <functional>
 
+#include "markup/workbook.h"
 #include "support/test_support.h"
 #include "writer_test_data.h"
 #include "xml/stringfuncs.h"
@@ -171,7 +172,7 @@ TEST(Protocol501Content, YearWithoutSocialLimitSaysSoOnce) {
   const std::vector<std::string> book = WorkbookLines(d);
   EXPECT_EQ(Count(Joined(book), notice), 1u);
   // The notice stands where the spacer stood, so the four frozen heading rows stay the same.
-  const std::vector<std::string> head = LinesFrom(book, "<Column ss:Width=\"90\" />", 4);
+  const std::vector<std::string> head = LinesFrom(book, "<Column ss:Index=\"16\" ss:Width=\"" + std::to_string(kAmountColumnWidth) + "\" />", 4);
   ASSERT_EQ(head.size(), 4u);
   EXPECT_EQ(head[3], "<Row><Cell ss:StyleID=\"RedText\" ss:MergeAcross=\"11\"><Data ss:Type=\"String\">" + notice +
                          "</Data></Cell></Row>");

@@ -1,7 +1,8 @@
 // The protocols of the example reports, through the whole run: every page and workbook
-// must open without repair.
+// must open without repair, and the workbooks read right in Calc.
 
 #include "analysis/check_run.h"
+#include "support/calc_layout.h"
 #include "support/test_support.h"
 #include "writer_test_data.h"
 
@@ -27,6 +28,9 @@ TEST(Protocol501Examples, EveryExampleGivesWellFormedProtocols) {
       ASSERT_TRUE(outcome.ok) << outcome.message << " " << outcome.detail;
       const std::string bytes = ReadBytes(request.outputPath);
       EXPECT_EQ(format == ProtocolFormat::Html ? CheckHtmlWellFormed(bytes) : CheckWorkbook(bytes), "");
+      if (format == ProtocolFormat::Workbook) {
+        EXPECT_EQ(CheckCalcLayout(bytes), "");
+      }
     }
   }
   EXPECT_GT(reports, 0);

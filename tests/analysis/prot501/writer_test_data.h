@@ -11,6 +11,7 @@
 #include "markup/html_check.h"
 #include "markup/markup_test_lines.h"
 #include "markup/workbook_check.h"
+#include "support/calc_layout.h"
 
 namespace orsvelt::test {
 
@@ -128,7 +129,8 @@ inline TRSV501OMSOSSPLRec OmsOssPerson(std::string name) {
   return person;
 }
 
-// The page and the workbook of a report, each checked for well-formedness on the way.
+// The page and the workbook of a report, each checked for well-formedness (and the workbook
+// for its reading in Calc) on the way.
 inline std::string PageOf(const TRSV501ProtData& d, const ProtocolHeader& header = TestHeader()) {
   const std::string bytes = WrittenBytes([&](ProtocolWriter& out) { WriteHtmlProtocol501(out, d, header); });
   EXPECT_EQ(CheckHtmlWellFormed(bytes), "");
@@ -138,6 +140,7 @@ inline std::string PageOf(const TRSV501ProtData& d, const ProtocolHeader& header
 inline std::string WorkbookOf(const TRSV501ProtData& d, const ProtocolHeader& header = TestHeader()) {
   const std::string bytes = WrittenBytes([&](ProtocolWriter& out) { WriteWorkbookProtocol501(out, d, header); });
   EXPECT_EQ(CheckWorkbook(bytes), "");
+  EXPECT_EQ(CheckCalcLayout(bytes), "");
   return bytes;
 }
 

@@ -13,6 +13,7 @@
 #include "markup/html_check.h"
 #include "markup/workbook_check.h"
 #include "report_text.h"
+#include "support/calc_layout.h"
 #include "support/test_support.h"
 #include "xml/path_text.h"
 
@@ -70,6 +71,7 @@ TEST(Example502, TheRunWritesBothProtocols) {
     } else {
       EXPECT_EQ(outcome.protocol.extension(), ".xml");
       EXPECT_EQ(CheckWorkbook(bytes), "");
+      EXPECT_EQ(CheckCalcLayout(bytes), "");
     }
   }
 }

@@ -15,6 +15,7 @@
 #include "markup/workbook_check.h"
 #include "protocol_lines.h"
 #include "report_text.h"
+#include "support/calc_layout.h"
 #include "support/test_support.h"
 #include "xml/path_text.h"
 
@@ -49,6 +50,7 @@ Protocols Write(TRSV502Prot& prot) {
   MemorySink workbook;
   EXPECT_TRUE(prot.WriteSpreadsheetTo(workbook, FixedHeader())) << prot.ErrorText();
   EXPECT_EQ(CheckWorkbook(workbook.Bytes()), "");
+  EXPECT_EQ(CheckCalcLayout(workbook.Bytes()), "");
   return {html.Bytes(), workbook.Bytes()};
 }
 
