@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "reference/code_table.h"
+#include "reference/evidence.h"
 #include "xml/amount.h"
 
 namespace orsvelt {
@@ -20,5 +21,12 @@ std::span<const CodeRow> SocialLimitRows501();
 // The limit of the year (exact text, e.g. "2019") in one of the lists above as an amount;
 // nullopt when the year has no row.
 std::optional<Amount> LimitOfYear(std::span<const CodeRow> limit_rows, std::string_view year);
+
+// The limits of any year a report can be for, with how each is known; nullopt for a year
+// without that kind of limit (never 0). Pension and social limits 2017..2022 (ОМС had none);
+// from 2023 the unified limit of pension, social and medical insurance together.
+std::optional<KnownAmount> PensionLimit(std::string_view year);
+std::optional<KnownAmount> SocialLimit(std::string_view year);
+std::optional<KnownAmount> UnifiedLimit(std::string_view year);
 
 }  // namespace orsvelt

@@ -48,5 +48,49 @@ TEST(BaseLimits, AscendingYearsAndGrowingLimits) {
   }
 }
 
+TEST(BaseLimits, EveryYearWithItsEvidence) {
+  constexpr Evidence kSeen = Evidence::established;
+  constexpr Evidence kInferred = Evidence::inferred;
+  using Known = std::optional<KnownAmount>;
+  struct Case {
+    std::string_view year;
+    Known pension, social, unified;
+  };
+  const std::vector<Case> cases{
+      {"2016", std::nullopt, std::nullopt, std::nullopt},
+      {"2017", KnownAmount{Roubles(876000), kSeen}, KnownAmount{Roubles(755000), kSeen}, std::nullopt},
+      {"2020", KnownAmount{Roubles(1292000), kSeen}, KnownAmount{Roubles(912000), kSeen}, std::nullopt},
+      {"2021", KnownAmount{Roubles(1465000), kInferred}, KnownAmount{Roubles(966000), kInferred}, std::nullopt},
+      {"2022", KnownAmount{Roubles(1565000), kInferred}, KnownAmount{Roubles(1032000), kInferred}, std::nullopt},
+      // From 2023 only the unified limit; the separate ones are not known, not 0.
+      {"2023", std::nullopt, std::nullopt, KnownAmount{Roubles(1917000), kSeen}},
+      // Reached to the kopeck by one person's within-limit base in the 2024 reports.
+      {"2024", std::nullopt, std::nullopt, KnownAmount{Roubles(2225000), kSeen}},
+      {"2025", std::nullopt, std::nullopt, KnownAmount{Roubles(2759000), kInferred}},
+      {"2026", std::nullopt, std::nullopt, KnownAmount{Roubles(2979000), kSeen}},
+      {"2027", std::nullopt, std::nullopt, std::nullopt},
+      {"", std::nullopt, std::nullopt, std::nullopt},
+      {"2024 ", std::nullopt, std::nullopt, std::nullopt},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.year);
+    EXPECT_EQ(PensionLimit(c.year), c.pension);
+    EXPECT_EQ(SocialLimit(c.year), c.social);
+    EXPECT_EQ(UnifiedLimit(c.year), c.unified);
+  }
+}
+
+TEST(BaseLimits, FormatListsAgreeWithTheYearLookUp) {
+  // The 5.01 and 5.02 lists are the first rows of the same table, so they cannot drift apart.
+  for (std::span<const CodeRow> rows : {PensionLimitRows501(), PensionLimitRows502()}) {
+    for (const CodeRow& row : rows) {
+      SCOPED_TRACE(row.code);
+      EXPECT_EQ(LimitOfYear(rows, row.code), PensionLimit(row.code)->value);
+    }
+  }
+  for (const CodeRow& row : SocialLimitRows502())
+    EXPECT_EQ(LimitOfYear(SocialLimitRows502(), row.code), SocialLimit(row.code)->value);
+}
+
 }  // namespace
 }  // namespace orsvelt
