@@ -1,0 +1,17 @@
+#pragma once
+// The format-neutral view of a loaded report, by the adapter of its format version.
+
+#include <optional>
+#include <string_view>
+
+#include "model/view/report_view.h"
+
+namespace orsvelt {
+
+struct TRSVFile;
+
+// The view of the file's document, or nothing when it holds none. The view refers into
+// file (see model/view/report_view.h); rootPath is the path TRSVFile::Load was given.
+std::optional<view::ReportView> MakeReportView(const TRSVFile& file, std::string_view rootPath = {});
+
+}  // namespace orsvelt
