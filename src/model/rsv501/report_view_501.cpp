@@ -217,12 +217,14 @@ constexpr Section3Form kForm{.personStep = " - ПерсСвСтрахЛиц",
                              .extraRowAttributes = {"Месяц", "Тариф", "ВыплСВ", "НачислСВ"}};
 
 // Children of a person and of "СвВыплСВОПС" are indexed by their position, which is 1
-// when the sibling the format puts before them is present.
-constexpr std::string_view kRowSteps[] = {" - СвВыплСВОПС[0] - СвВыпл[0] - СвВыплМК",
-                                          " - СвВыплСВОПС[1] - СвВыпл[0] - СвВыплМК"};
-constexpr std::string_view kExtraSteps[2][2] = {
-    {" - СвВыплСВОПС[0] - ВыплСВДоп[0] - ВыплСВДопМТ", " - СвВыплСВОПС[0] - ВыплСВДоп[1] - ВыплСВДопМТ"},
-    {" - СвВыплСВОПС[1] - ВыплСВДоп[0] - ВыплСВДопМТ", " - СвВыплСВОПС[1] - ВыплСВДоп[1] - ВыплСВДопМТ"}};
+// when the sibling the format puts before them is present: [ДанФЛПолуч present][СвВыпл present].
+constexpr PersonSteps kSteps[2][2] = {
+    {{" - ДанФЛПолуч[0]", " - СвВыплСВОПС[0] - СвВыпл[0] - СвВыплМК", " - СвВыплСВОПС[0] - ВыплСВДоп[0] - ВыплСВДопМТ"},
+     {" - ДанФЛПолуч[0]", " - СвВыплСВОПС[0] - СвВыпл[0] - СвВыплМК",
+      " - СвВыплСВОПС[0] - ВыплСВДоп[1] - ВыплСВДопМТ"}},
+    {{" - ДанФЛПолуч[0]", " - СвВыплСВОПС[1] - СвВыпл[0] - СвВыплМК", " - СвВыплСВОПС[1] - ВыплСВДоп[0] - ВыплСВДопМТ"},
+     {" - ДанФЛПолуч[0]", " - СвВыплСВОПС[1] - СвВыпл[0] - СвВыплМК",
+      " - СвВыплСВОПС[1] - ВыплСВДоп[1] - ВыплСВДопМТ"}}};
 
 // "01".."12" as written; anything else is no month.
 std::uint8_t CalendarMonth(std::string_view text) {
@@ -233,24 +235,21 @@ std::uint8_t CalendarMonth(std::string_view text) {
 void FillSection3(const TRSV501RaschetSV& r, std::string path, Section3& s) {
   s.path = std::move(path);
   s.form = &kForm;
-  s.persons.reserve(r.ПерсСвСтрахЛиц.size());
+  ReserveRows(r.ПерсСвСтрахЛиц, s);
   const std::uint32_t first = (r.ОбязПлатСВ ? 1 : 0) + (r.ОбязПлатСВ_КФХ ? 1 : 0);
   for (std::size_t i = 0; i < r.ПерсСвСтрахЛиц.size(); ++i) {
     const TRSV501PersSvSL& src = r.ПерсСвСтрахЛиц[i];
     Person& p = s.persons.emplace_back();
     FillIdentity(src.ДанФЛПолуч.get(), p);
     p.number = first + static_cast<std::uint32_t>(i);
-    p.identityStep = " - ДанФЛПолуч[0]";
-    const int opsIndex = src.ДанФЛПолуч ? 1 : 0;
-    p.rowsStep = kRowSteps[opsIndex];
+    const auto& ops = src.СвВыплСВОПС;
+    p.steps = &kSteps[src.ДанФЛПолуч ? 1 : 0][ops && ops->СвВыпл ? 1 : 0];
     p.firstRow = static_cast<std::uint32_t>(s.rows.size());
     p.firstExtraRow = static_cast<std::uint32_t>(s.extraRows.size());
-    if (!src.СвВыплСВОПС) continue;
-    const TRSV501SvVyplSVOPS& ops = *src.СвВыплСВОПС;
-    p.extraRowsStep = kExtraSteps[opsIndex][ops.СвВыпл ? 1 : 0];
-    if (ops.СвВыпл) {
+    if (!ops) continue;
+    if (ops->СвВыпл) {
       std::uint32_t position = 0;
-      for (const TRSV501SvVyplMK& mk : ops.СвВыпл->СвВыплМК)
+      for (const TRSV501SvVyplMK& mk : ops->СвВыпл->СвВыплМК)
         s.rows.push_back({.month = CalendarMonth(mk.Месяц),
                           .position = position++,
                           .category = mk.КодКатЛиц,
@@ -260,9 +259,9 @@ void FillSection3(const TRSV501RaschetSV& r, std::string path, Section3& s) {
                           .contributions = mk.НачислСВ});
       p.rowCount = position;
     }
-    if (ops.ВыплСВДоп) {
+    if (ops->ВыплСВДоп) {
       std::uint32_t position = 0;
-      for (const TRSV501VyplSvDopMT& mt : ops.ВыплСВДоп->ВыплСВДопМТ)
+      for (const TRSV501VyplSvDopMT& mt : ops->ВыплСВДоп->ВыплСВДопМТ)
         s.extraRows.push_back({.month = CalendarMonth(mt.Месяц),
                                .position = position++,
                                .tariff = mt.Тариф,

@@ -209,6 +209,9 @@ constexpr Section3Form kForm{.personStep = " - ПерсСвСтрахЛиц",
                              .rowAttributes = {"Месяц", "КодКатЛиц", "СумВыпл", "ВыплОПС", "ВыплОПСДог", "НачислСВ"},
                              .extraRowAttributes = {"Месяц", "КодСтрахЛиц", "ВыплСВ", "НачислСВ"}};
 
+constexpr PersonSteps kSteps{" - ДанФЛПолуч", " - СвВыплСВОПС - СвВыпл - СвВыплМК",
+                             " - СвВыплСВОПС - ВыплСВДоп - ВыплСВДопМТ"};
+
 // Month 1..3 of the quarter as a calendar month; 0 when either is out of range.
 std::uint8_t CalendarMonth(std::int32_t month, int quarter) {
   if (month < 1 || month > 3 || quarter < 1 || quarter > 4) return 0;
@@ -218,7 +221,7 @@ std::uint8_t CalendarMonth(std::int32_t month, int quarter) {
 void FillSection3(const TRSV502RaschetSV& r, std::string path, int quarter, Section3& s) {
   s.path = std::move(path);
   s.form = &kForm;
-  s.persons.reserve(r.ПерсСвСтрахЛиц.size());
+  ReserveRows(r.ПерсСвСтрахЛиц, s);
   const std::uint32_t first = 1 + (r.ОбязПлатСВ ? 1 : 0) + (r.ОбязПлатСВ_КФХ ? 1 : 0);
   for (std::size_t i = 0; i < r.ПерсСвСтрахЛиц.size(); ++i) {
     const TRSV502PersSvStrakhLic& src = r.ПерсСвСтрахЛиц[i];
@@ -226,9 +229,7 @@ void FillSection3(const TRSV502RaschetSV& r, std::string path, int quarter, Sect
     FillIdentity(src.ДанФЛПолуч.get(), p);
     p.annulled = src.ПрАннулир == "1";
     p.number = first + static_cast<std::uint32_t>(i);
-    p.identityStep = " - ДанФЛПолуч";
-    p.rowsStep = " - СвВыплСВОПС - СвВыпл - СвВыплМК";
-    p.extraRowsStep = " - СвВыплСВОПС - ВыплСВДоп - ВыплСВДопМТ";
+    p.steps = &kSteps;
     p.firstRow = static_cast<std::uint32_t>(s.rows.size());
     p.firstExtraRow = static_cast<std::uint32_t>(s.extraRows.size());
     if (!src.СвВыплСВОПС) continue;

@@ -73,21 +73,21 @@ std::string Section3::PathOf(const Person& p) const {
 
 std::string Section3::IdentityPathOf(const Person& p, std::string_view attribute) const {
   std::string out = PathOf(p);
-  out += p.identityStep;
+  if (p.steps) out += p.steps->identity;
   AppendAttribute(out, attribute);
   return out;
 }
 
 std::string Section3::PathOf(const Person& p, const MonthRow& row, RowField field) const {
   std::string out = PathOf(p);
-  AppendPathStep(out, p.rowsStep, {}, "[", row.position, "]");
+  if (p.steps) AppendPathStep(out, p.steps->rows, {}, "[", row.position, "]");
   if (form) AppendAttribute(out, form->rowAttributes[static_cast<std::size_t>(field)]);
   return out;
 }
 
 std::string Section3::PathOf(const Person& p, const ExtraTariffRow& row, ExtraRowField field) const {
   std::string out = PathOf(p);
-  AppendPathStep(out, p.extraRowsStep, {}, "[", row.position, "]");
+  if (p.steps) AppendPathStep(out, p.steps->extraRows, {}, "[", row.position, "]");
   if (form) AppendAttribute(out, form->extraRowAttributes[static_cast<std::size_t>(field)]);
   return out;
 }

@@ -129,6 +129,12 @@ struct Section3Form {
   std::array<std::string_view, 4> extraRowAttributes;    // in the order of ExtraRowField
 };
 
+// Path steps below a person to "ДанФЛПолуч", to the rows before their number and to the
+// additional-tariff rows before theirs; static texts of the adapter.
+struct PersonSteps {
+  std::string_view identity, rows, extraRows;
+};
+
 enum class RowField { Month, Category, Payments, Base, ContractBase, Contributions };
 enum class ExtraRowField { Month, Tariff, Base, Contributions };
 
@@ -159,8 +165,7 @@ struct Person {
   std::string_view inn, surname, givenName, patronymic, birthDate, sex;
   bool annulled = false;     // "ПрАннулир" (5.02); format 5.01 has no annulment
   std::uint32_t number = 0;  // number in the person's path
-  // Path steps below the person (static texts of the adapter).
-  std::string_view identityStep, rowsStep, extraRowsStep;
+  const PersonSteps* steps = nullptr;
   std::uint32_t firstRow = 0, rowCount = 0, firstExtraRow = 0, extraRowCount = 0;
 };
 

@@ -76,6 +76,21 @@ void FillIdentity(const Identity* id, Person& p) {
   FillName(id->ФИО.get(), p.surname, p.givenName, p.patronymic);
 }
 
+// Room for all persons and rows of section 3 at once: the lists of 100 000 persons would
+// otherwise grow to up to twice their size.
+template <class Persons>
+void ReserveRows(const Persons& persons, Section3& s) {
+  std::size_t rows = 0, extraRows = 0;
+  for (const auto& p : persons) {
+    if (!p.СвВыплСВОПС) continue;
+    if (p.СвВыплСВОПС->СвВыпл) rows += p.СвВыплСВОПС->СвВыпл->СвВыплМК.size();
+    if (p.СвВыплСВОПС->ВыплСВДоп) extraRows += p.СвВыплСВОПС->ВыплСВДоп->ВыплСВДопМТ.size();
+  }
+  s.persons.reserve(persons.size());
+  s.rows.reserve(rows);
+  s.extraRows.reserve(extraRows);
+}
+
 // One group child of a block (a sum or a count group), in the order the format defines;
 // exactly one member is set.
 template <class Owner, class Sum, class Count>
