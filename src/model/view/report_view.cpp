@@ -53,6 +53,12 @@ const Line* Section1::FindPayable(std::string_view name) const {
   return nullptr;
 }
 
+const Line* Section1::FindPayable(std::string_view name, std::string_view kbk) const {
+  for (const Line& l : payable)
+    if (l.name == name && l.code == kbk) return &l;
+  return nullptr;
+}
+
 const TariffBlock* Section1::FindTariff(std::string_view tariff) const {
   for (const TariffBlock& t : tariffs)
     if (t.tariff == tariff) return &t;

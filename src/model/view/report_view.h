@@ -119,6 +119,7 @@ struct Section1 {
   std::vector<Block> appendix2;
 
   const Line* FindPayable(std::string_view name) const;  // the first of that name, or null
+  const Line* FindPayable(std::string_view name, std::string_view kbk) const;
   const TariffBlock* FindTariff(std::string_view tariff) const;
 };
 

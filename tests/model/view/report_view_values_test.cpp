@@ -64,6 +64,8 @@ TEST(ReportView501, Section1LinesWithAllFiveColumns) {
   EXPECT_EQ(oss->code, "18210202090071010160");  // the КБК of "УплПревОСС"
   EXPECT_EQ(oss->Value(Column::Month1), Rub(536500));
   EXPECT_FALSE(s.FindPayable("ПревРасхОСС"));
+  EXPECT_EQ(s.FindPayable("УплПерОМС", "18210202101081013160")->Value(Column::Year), Rub(2881500));
+  EXPECT_FALSE(s.FindPayable("УплПерОМС", "18210202010061010160"));
 
   const view::TariffBlock* t01 = s.FindTariff("01");
   ASSERT_TRUE(t01);
