@@ -1,5 +1,6 @@
 #include "analysis/format_control/format_control.h"
 
+#include <algorithm>
 #include <fstream>
 #include <future>
 #include <iterator>
@@ -70,10 +71,8 @@ FormatControlResult FormatSchema::Check(std::string_view bytes, std::string_view
   std::vector<FormatFinding> rulePart = CheckRules(*rules_, bytes, fileName);
   result.findings = schemaPart.valid() ? schemaPart.get() : xsd_->Validate(bytes);
   // Well-formedness is the schema part's to report; the rules then have nothing to add.
-  const bool notWellFormed = !result.findings.empty() &&
-                             result.findings.front().kind == FormatFindingKind::kSchemaViolation &&
-                             result.findings.front().path.empty() && rulePart.size() == 1 &&
-                             rulePart.front().kind == FormatFindingKind::kInfo && rulePart.front().code.empty();
+  const bool notWellFormed = std::any_of(result.findings.begin(), result.findings.end(),
+                                         [](const FormatFinding& f) { return f.title == kNotWellFormedTitle; });
   if (!notWellFormed) {
     result.findings.insert(result.findings.end(), std::make_move_iterator(rulePart.begin()),
                            std::make_move_iterator(rulePart.end()));

@@ -23,6 +23,9 @@ struct FormatFinding {
   std::string message;  // libxml2's text for a schema violation; the schema's Russian one for a rule
 };
 
+// The title of a text that is not well-formed XML, from the schema part.
+inline constexpr const char* kNotWellFormedTitle = "Нарушение формата XML: текст не разбирается";
+
 inline FormatFinding MakeFinding(FormatFindingKind kind, std::string title, std::string message) {
   FormatFinding finding;
   finding.kind = kind;

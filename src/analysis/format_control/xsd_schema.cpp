@@ -1,11 +1,16 @@
 #include "analysis/format_control/xsd_schema.h"
 
+#include <algorithm>
 #include <climits>
+#include <cstring>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <mutex>
 
+#include <libxml/SAX2.h>
 #include <libxml/parser.h>
+#include <libxml/parserInternals.h>
 #include <libxml/tree.h>
 #include <libxml/xmlerror.h>
 #include <libxml/xmlschemas.h>
@@ -72,7 +77,7 @@ void Collect(ErrorSink& sink, const xmlError* error) {
   FormatFinding finding = MakeFinding(FormatFindingKind::kSchemaViolation,
                                       error->domain == XML_FROM_SCHEMASV
                                           ? SchemaViolationTitle(error->code, message)
-                                          : "Нарушение формата XML: текст не разбирается",
+                                          : kNotWellFormedTitle,
                                       message);
   finding.line = NodeLine(node, error->line);
   if (node != nullptr) finding.path = NodePath(node);
@@ -87,8 +92,23 @@ void OnParseError(void* context, xmlErrorPtr error) {
 
 void OnSchemaError(void* sink, xmlErrorPtr error) { Collect(*static_cast<ErrorSink*>(sink), error); }
 
-// Parses bytes into a tree with errors going to the sink only; nullptr when not well-formed.
-xmlDocPtr ReadDocument(std::string_view bytes, const char* url, ErrorSink& sink) {
+// The parser reads the bytes in pieces from here, so they are neither copied whole nor
+// decoded at once.
+struct ByteReader {
+  std::string_view rest;
+  static int Read(void* data, char* out, int size) {
+    auto& reader = *static_cast<ByteReader*>(data);
+    const std::size_t n = std::min(reader.rest.size(), static_cast<std::size_t>(size > 0 ? size : 0));
+    std::memcpy(out, reader.rest.data(), n);
+    reader.rest.remove_prefix(n);
+    return static_cast<int>(n);
+  }
+  static int Close(void*) { return 0; }
+};
+
+// Parses bytes with errors going to the sink only: into a tree, or (buildTree false) just to
+// learn whether they are well-formed. nullptr when they are not, or when no tree was asked for.
+xmlDocPtr ReadDocument(std::string_view bytes, const char* url, ErrorSink& sink, bool buildTree = true) {
   if (bytes.size() > static_cast<std::size_t>(INT_MAX)) {
     xmlError tooLarge{};
     tooLarge.level = XML_ERR_FATAL;
@@ -98,17 +118,86 @@ xmlDocPtr ReadDocument(std::string_view bytes, const char* url, ErrorSink& sink)
   }
   xmlParserCtxtPtr ctxt = xmlNewParserCtxt();
   if (ctxt == nullptr) return nullptr;
+  if (!buildTree) {
+    *ctxt->sax = xmlSAXHandler{};
+    ctxt->sax->initialized = XML_SAX2_MAGIC;
+  }
   ctxt->_private = &sink;
   ctxt->sax->serror = OnParseError;
-  xmlDocPtr doc = xmlCtxtReadMemory(ctxt, bytes.data(), static_cast<int>(bytes.size()), url, nullptr,
-                                    kReadOptions);
-  if (doc != nullptr && !ctxt->wellFormed) {
+  ByteReader reader{bytes};
+  xmlDocPtr doc = xmlCtxtReadIO(ctxt, ByteReader::Read, ByteReader::Close, &reader, url, nullptr, kReadOptions);
+  if (doc != nullptr && (!ctxt->wellFormed || !buildTree)) {
     xmlFreeDoc(doc);
     doc = nullptr;
   }
   xmlFreeParserCtxt(ctxt);
   return doc;
 }
+
+// A validation on the parser's stream of events: the elements open above the one being
+// read, for the paths of violations.
+struct StreamState {
+  ErrorSink sink;
+  xmlSchemaValidCtxtPtr validation = nullptr;
+  xmlParserCtxtPtr parser = nullptr;  // the validator's, known from the first element on
+  std::string path;                 // Файл/Документ/...
+  std::vector<std::size_t> starts;  // where each open element's name begins in path
+  std::vector<long> lines;          // the line of each open element's start tag
+  // The validator sees an end tag after the handlers here: the element stays open for
+  // its errors until the next event.
+  std::size_t pendingEnds = 0;
+
+  void Settle() {
+    for (; pendingEnds > 0 && !starts.empty(); --pendingEnds) {
+      path.resize(starts.back() == 0 ? 0 : starts.back() - 1);
+      starts.pop_back();
+      lines.pop_back();
+    }
+    pendingEnds = 0;
+  }
+
+  void Report(const xmlError* error) {
+    if (error == nullptr || error->level == XML_ERR_WARNING) return;
+    const std::string message = Trimmed(error->message);
+    FormatFinding& finding = sink.findings->emplace_back(MakeFinding(
+        FormatFindingKind::kSchemaViolation,
+        error->domain == XML_FROM_SCHEMASV ? SchemaViolationTitle(error->code, message)
+                                           : kNotWellFormedTitle,
+        message));
+    finding.line = error->domain == XML_FROM_SCHEMASV && !lines.empty() ? lines.back() : error->line;
+    if (error->domain == XML_FROM_SCHEMASV) {
+      finding.path = path;
+      // An attribute's fault names the attribute: "Element 'X', attribute 'Y': ...".
+      const auto at = message.find(", attribute '");
+      if (at != std::string::npos && at < message.find(": ")) {
+        const auto from = at + 13;
+        const auto close = message.find('\'', from);
+        if (close != std::string::npos) finding.path += "/@" + message.substr(from, close - from);
+      }
+    }
+  }
+
+  static void OnStart(void* data, const xmlChar* localname, const xmlChar*, const xmlChar*, int, const xmlChar**,
+                      int, int, const xmlChar**) {
+    auto& state = *static_cast<StreamState*>(data);
+    state.Settle();
+    if (!state.path.empty()) state.path += '/';
+    state.starts.push_back(state.path.size());
+    state.path += reinterpret_cast<const char*>(localname);
+    if (state.parser == nullptr) state.parser = xmlSchemaValidCtxtGetParserCtxt(state.validation);
+    state.lines.push_back(state.parser != nullptr ? xmlSAX2GetLineNumber(state.parser) : 0);
+  }
+
+  static void OnEnd(void* data, const xmlChar*, const xmlChar*, const xmlChar*) {
+    auto& state = *static_cast<StreamState*>(data);
+    state.Settle();
+    ++state.pendingEnds;
+  }
+
+  static void OnValidationError(void* data, xmlErrorPtr error) { static_cast<StreamState*>(data)->Report(error); }
+};
+
+
 
 // A schema refers to other files through these; refusing them keeps loading local and whole.
 bool RefersToOtherFiles(const xmlDoc* doc) {
@@ -177,16 +266,39 @@ XsdSchema::~XsdSchema() = default;
 std::vector<FormatFinding> XsdSchema::Validate(std::string_view bytes) const {
   InitLibxml();
   std::vector<FormatFinding> findings;
-  ErrorSink sink{.findings = &findings};
-  xmlDocPtr doc = ReadDocument(bytes, "report.xml", sink);
-  if (doc == nullptr) return findings;
-  xmlSchemaValidCtxtPtr context = xmlSchemaNewValidCtxt(parsed_->schema);
-  if (context != nullptr) {
-    xmlSchemaSetValidStructuredErrors(context, OnSchemaError, &sink);
-    xmlSchemaValidateDoc(context, doc);
-    xmlSchemaFreeValidCtxt(context);
+  StreamState state;
+  state.sink.findings = &findings;
+  if (bytes.size() > static_cast<std::size_t>(INT_MAX)) {
+    findings.push_back(MakeFinding(FormatFindingKind::kSchemaViolation, kNotWellFormedTitle,
+                                   "the file is larger than 2 GB"));
+    return findings;
   }
-  xmlFreeDoc(doc);
+  state.validation = xmlSchemaNewValidCtxt(parsed_->schema);
+  ByteReader reader{bytes};
+  xmlParserInputBufferPtr buffer =
+      state.validation ? xmlParserInputBufferCreateIO(ByteReader::Read, ByteReader::Close, &reader,
+                                                      XML_CHAR_ENCODING_NONE)
+                       : nullptr;
+  if (buffer == nullptr) {
+    if (state.validation != nullptr) xmlSchemaFreeValidCtxt(state.validation);
+    findings.push_back(MakeFinding(FormatFindingKind::kInfo, "Контроль формата по схеме не выполнен",
+                                   "Не хватило памяти для проверки по схеме."));
+    return findings;
+  }
+  // No tree: the element names on the way down are all a path needs.
+  xmlSAXHandler events{};
+  events.initialized = XML_SAX2_MAGIC;
+  events.startElementNs = StreamState::OnStart;
+  events.endElementNs = StreamState::OnEnd;
+  xmlSchemaSetValidStructuredErrors(state.validation, StreamState::OnValidationError, &state);
+  xmlSchemaSetValidOptions(state.validation, 0);
+  // Takes the buffer; its parser neither loads a DTD nor resolves external entities, as
+  // the handlers above do not ask for them.
+  const int outcome = xmlSchemaValidateStream(state.validation, buffer, XML_CHAR_ENCODING_NONE, &events, &state);
+  xmlSchemaFreeValidCtxt(state.validation);
+  // The validator's parser keeps its faults to itself: a second, plain pass over a text
+  // that failed tells whether it was well-formed, and where not.
+  if (outcome != 0) ReadDocument(bytes, "report.xml", state.sink, false);
   return findings;
 }
 
