@@ -59,6 +59,23 @@ long NodeLine(const xmlNode* node, long fallback) {
   return fallback;
 }
 
+// libxml2 writes some faults (of encoding, of input) straight to its generic handler, stderr
+// by default. That handler is per thread in libxml2; this silences it for one call's time.
+class QuietGenericErrors {
+ public:
+  QuietGenericErrors() : context_(xmlGenericErrorContext), handler_(xmlGenericError) {
+    xmlSetGenericErrorFunc(nullptr, Ignore);
+  }
+  ~QuietGenericErrors() { xmlSetGenericErrorFunc(context_, handler_); }
+  QuietGenericErrors(const QuietGenericErrors&) = delete;
+  QuietGenericErrors& operator=(const QuietGenericErrors&) = delete;
+
+ private:
+  static void Ignore(void*, const char*, ...) {}
+  void* context_;
+  xmlGenericErrorFunc handler_;
+};
+
 // Where the errors of one parse or one validation go: the sink lives on the caller's stack.
 struct ErrorSink {
   std::vector<FormatFinding>* findings = nullptr;
@@ -224,6 +241,7 @@ struct XsdSchema::Parsed {
 
 std::unique_ptr<XsdSchema> XsdSchema::Load(const std::filesystem::path& file, std::string& error) {
   InitLibxml();
+  const QuietGenericErrors quiet;
   error.clear();
   std::ifstream in(file, std::ios::binary);
   std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -265,6 +283,7 @@ XsdSchema::~XsdSchema() = default;
 
 std::vector<FormatFinding> XsdSchema::Validate(std::string_view bytes) const {
   InitLibxml();
+  const QuietGenericErrors quiet;
   std::vector<FormatFinding> findings;
   StreamState state;
   state.sink.findings = &findings;
