@@ -25,10 +25,13 @@ std::string FileStem(std::string_view fileName) {
   return std::string(fileName);
 }
 
+// As XML reads it, and libxml2 with it: a text without a declared encoding is UTF-8.
+bool ReadsAsUtf8(std::string_view bytes) { return IsUtf8Text(bytes) || DeclaredEncoding(bytes).empty(); }
+
 // The rules' part of a check: the report's tree in pugixml, then one walk over it.
 std::vector<FormatFinding> CheckRules(const EmbeddedRules& rules, std::string_view bytes,
                                       std::string_view fileName) {
-  std::string text = IsUtf8Text(bytes) ? std::string(bytes) : Cp1251ToUtf8(bytes);
+  std::string text = ReadsAsUtf8(bytes) ? std::string(bytes) : Cp1251ToUtf8(bytes);
   pugi::xml_document doc;
   const pugi::xml_parse_result parsed =
       doc.load_buffer_inplace(text.data(), text.size(), pugi::parse_default, pugi::encoding_utf8);
@@ -83,7 +86,7 @@ FormatControlResult FormatSchema::Check(std::string_view bytes, std::string_view
 std::string ReportFormVersion(std::string_view bytes) {
   // The root's attributes come before its first child: the head of the file is enough.
   const std::string_view head = bytes.substr(0, 64 * 1024);
-  const std::string text = IsUtf8Text(bytes) ? std::string(head) : Cp1251ToUtf8(head);
+  const std::string text = ReadsAsUtf8(bytes) ? std::string(head) : Cp1251ToUtf8(head);
   const std::string_view name = "ВерсФорм";
   std::size_t at = 0;
   while ((at = text.find(name, at)) != std::string::npos) {
