@@ -310,7 +310,6 @@ std::vector<FormatFinding> XsdSchema::Validate(std::string_view bytes) const {
   events.startElementNs = StreamState::OnStart;
   events.endElementNs = StreamState::OnEnd;
   xmlSchemaSetValidStructuredErrors(state.validation, StreamState::OnValidationError, &state);
-  xmlSchemaSetValidOptions(state.validation, 0);
   // Takes the buffer; its parser neither loads a DTD nor resolves external entities, as
   // the handlers above do not ask for them.
   const int outcome = xmlSchemaValidateStream(state.validation, buffer, XML_CHAR_ENCODING_NONE, &events, &state);
