@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <new>
+#include <string>
 #include <unordered_map>
 
 #include "analysis/format_control/usch_functions.h"
@@ -12,6 +13,10 @@ namespace {
 
 constexpr std::string_view kSchematron = "http://purl.oclc.org/dsdl/schematron";
 constexpr std::string_view kUsch = "http://www.unisoftware.ru/schematron-extensions";
+
+// libxml2's own limit: a deeper text is refused by the schema part anyway, and the path of
+// every breach would grow with the depth.
+constexpr std::size_t kMaxDepth = 256;
 
 // The prefix the schema binds to a namespace on its root, with the colon ("sch:").
 std::string PrefixOf(const pugi::xml_node root, std::string_view uri, std::string_view usual) {
@@ -281,6 +286,7 @@ std::vector<FormatFinding> EmbeddedRules::Check(const pugi::xml_document& report
 
   std::vector<std::size_t> firedPatterns;
   pugi::xml_node node = report.document_element();
+  std::size_t depth = 1;
   try {
     while (node) {
       if (const auto found = c.rulesByName.find(node.name()); found != c.rulesByName.end()) {
@@ -296,11 +302,18 @@ std::vector<FormatFinding> EmbeddedRules::Check(const pugi::xml_document& report
       // The next element in document order.
       pugi::xml_node next = node.first_child();
       while (next && next.type() != pugi::node_element) next = next.next_sibling();
+      if (next && ++depth > kMaxDepth) {
+        findings.push_back(MakeFinding(FormatFindingKind::kInfo, "Правила схемы проверены не полностью",
+                                       "Элементы вложены глубже " + std::to_string(kMaxDepth) +
+                                           " уровней; глубже правила не проверялись."));
+        break;
+      }
       while (!next && node) {
         next = node.next_sibling();
         while (next && next.type() != pugi::node_element) next = next.next_sibling();
         if (!next) {
           node = node.parent();
+          --depth;
           if (node.type() != pugi::node_element) node = pugi::xml_node();
         }
       }

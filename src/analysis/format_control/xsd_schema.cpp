@@ -1,7 +1,6 @@
 #include "analysis/format_control/xsd_schema.h"
 
 #include <algorithm>
-#include <climits>
 #include <cstring>
 #include <cstdio>
 #include <fstream>
@@ -126,13 +125,6 @@ struct ByteReader {
 // Parses bytes with errors going to the sink only: into a tree, or (buildTree false) just to
 // learn whether they are well-formed. nullptr when they are not, or when no tree was asked for.
 xmlDocPtr ReadDocument(std::string_view bytes, const char* url, ErrorSink& sink, bool buildTree = true) {
-  if (bytes.size() > static_cast<std::size_t>(INT_MAX)) {
-    xmlError tooLarge{};
-    tooLarge.level = XML_ERR_FATAL;
-    tooLarge.message = const_cast<char*>("the file is larger than 2 GB");
-    Collect(sink, &tooLarge);
-    return nullptr;
-  }
   xmlParserCtxtPtr ctxt = xmlNewParserCtxt();
   if (ctxt == nullptr) return nullptr;
   if (!buildTree) {
@@ -287,11 +279,6 @@ std::vector<FormatFinding> XsdSchema::Validate(std::string_view bytes) const {
   std::vector<FormatFinding> findings;
   StreamState state;
   state.sink.findings = &findings;
-  if (bytes.size() > static_cast<std::size_t>(INT_MAX)) {
-    findings.push_back(MakeFinding(FormatFindingKind::kSchemaViolation, kNotWellFormedTitle,
-                                   "the file is larger than 2 GB"));
-    return findings;
-  }
   state.validation = xmlSchemaNewValidCtxt(parsed_->schema);
   ByteReader reader{bytes};
   xmlParserInputBufferPtr buffer =

@@ -104,6 +104,21 @@ TEST(EmbeddedRules, UnevaluableAssertsAreInfoNotBreaches) {
   EXPECT_NE(findings[3].message.find("контекст правила"), std::string::npos) << findings[3].message;
 }
 
+// Every breach names its element's path: past libxml2's depth limit the walk stops, so a
+// deep text costs neither quadratic time nor memory.
+TEST(EmbeddedRules, WalkStopsBelowTheDepthLimit) {
+  std::string report = "<Файл>";
+  for (int i = 0; i < 5000; ++i) report += "<Д>";
+  for (int i = 0; i < 5000; ++i) report += "</Д>";
+  report += "</Файл>";
+  const auto findings =
+      CheckRules(SchemaWith("<s:pattern><s:rule context=\"Д\">" + Assert("false()", "1", "m") + "</s:rule></s:pattern>"),
+                 report);
+  EXPECT_EQ(Count(findings, FormatFindingKind::kRuleBreach), 255u);
+  ASSERT_EQ(Count(findings, FormatFindingKind::kInfo), 1u);
+  EXPECT_EQ(findings.back().title, "Правила схемы проверены не полностью");
+}
+
 TEST(EmbeddedRules, FileNameIsTheReports) {
   const std::string schema =
       SchemaWith("<s:pattern><s:rule context=\"Файл\">" +
