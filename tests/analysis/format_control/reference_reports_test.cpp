@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "analysis/format_control/format_control.h"
@@ -159,6 +160,25 @@ TEST(ReferenceReports, Sample508UnderItsOwnName) {
       schema->Check(test::ReadBytes(Sample("later/NO_RASCHSV_romashka_5.08.xml")),
                     "NO_RASCHSV_7701_7701_7701234567770101001_20260409_00000000-0000-0000-0000-000000000003.XML");
   EXPECT_EQ(OfKind(result, FormatFindingKind::kRuleBreach).size(), 2u);
+}
+
+// One parsed schema serves checks on several threads at once, each with its own errors.
+TEST(ReferenceReports, ConcurrentChecksAgree) {
+  ORSVELT_REQUIRE_REFERENCE();
+  const auto schema = LoadSchema(kFirst501);
+  ASSERT_TRUE(schema);
+  const std::string bytes = test::ReadBytes(Payer7715Reports()[2]);
+  const std::size_t expected = schema->Check(bytes, "r.xml").findings.size();
+  ASSERT_GT(expected, 0u);
+  std::vector<std::size_t> counts(4);
+  std::vector<std::thread> threads;
+  for (std::size_t i = 0; i < counts.size(); ++i) {
+    threads.emplace_back([&, i] {
+      for (int round = 0; round < 5; ++round) counts[i] = schema->Check(bytes, "r.xml").findings.size();
+    });
+  }
+  for (std::thread& t : threads) t.join();
+  for (const std::size_t n : counts) EXPECT_EQ(n, expected);
 }
 
 // Both encodings are read: the UTF-8 stub and its Windows-1251 sibling are valid.
