@@ -9,10 +9,10 @@
 #include <deque>
 #include <filesystem>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "analysis/common/analysis_base.h"
+#include "analysis/common/person_index.h"
 #include "xml/amount.h"
 
 namespace orsvelt {
@@ -257,12 +257,6 @@ class TRSV501Prot : public TRSVProt, public TRSV501ProtData {
   void FinishAccumulation();
 
  private:
-  // Persons are matched by SNILS; one without SNILS by its INN, else it stands alone.
-  struct PersonIndex {
-    std::unordered_map<std::string, std::size_t> bySnils;
-    std::unordered_map<std::string, std::size_t> byInn;
-  };
-
   void Reset();
   void TakeTitle(const TRSVFile& file, const TRSV501Document& doc);
   void ReadEarlierFiles(const std::filesystem::path& folder, const TRSVFile& mainFile);

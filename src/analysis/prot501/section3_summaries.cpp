@@ -6,7 +6,7 @@
 
 #include "analysis/prot501/patronymic.h"
 #include "analysis/prot501/prot501.h"
-#include "analysis/prot501/title_texts.h"
+#include "analysis/common/report_texts.h"
 #include "model/rsv501/document.h"
 
 namespace orsvelt {

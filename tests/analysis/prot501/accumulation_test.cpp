@@ -227,6 +227,21 @@ TEST(Prot501Accumulation, PersonsWithoutSnilsAreNotMergedByTheEmptyKey) {
   EXPECT_EQ(prot.OMSOSSChecks.size(), 4u);
 }
 
+// Fourteen characters without a digit are no SNILS: such persons were once all one person.
+TEST(Prot501Accumulation, ASnilsWithoutDigitsDoesNotMergeDifferentInns) {
+  TempDir dir;
+  ReportSpec main = Report("NO_RASCHSV_main", "21", 0);
+  main.persons = {Holder("--------------", "Первов", QuarterRows(1, "1.00", "1.00")),
+                  Holder("--------------", "Второв", QuarterRows(1, "2.00", "2.00"))};
+  main.persons[0].inn = "500100000001";
+  main.persons[1].inn = "500100000002";
+  TRSV501Prot prot;
+  ASSERT_TRUE(AnalyseReport(prot, WriteReport(dir.path(), main)));
+  ASSERT_EQ(prot.BaseChecks.size(), 2u);
+  ASSERT_NE(BaseOf(prot, "Второв"), nullptr);
+  EXPECT_EQ(BaseOf(prot, "Второв")->Periods[0].Months[0].Base, 2 * kRouble);
+}
+
 TEST(Prot501Accumulation, IgnoredElementsRowsAndBlocksWithoutAPlaceInTheTotal) {
   TempDir dir;
   ReportSpec main = Report("NO_RASCHSV_main", "33", 0);

@@ -23,17 +23,6 @@ TEST(Prot501EarlierFiles, ReportFileNamesMatchWithoutRegardToCase) {
   for (const auto& c : cases) EXPECT_EQ(IsReportFileName(c.name), c.report) << c.name;
 }
 
-TEST(Prot501EarlierFiles, OrderIsPeriodThenCorrectionAsNumber) {
-  std::vector<EarlierFileKey> files = {
-      {"31", 0, "a"}, {"21", 10, "b"}, {"21", 2, "c"}, {"21", 0, "d"}, {"21", 2, "e"}, {"52", 0, "f"},
-  };
-  OrderEarlierFiles(files);
-  std::vector<std::string> order;
-  for (const auto& f : files) order.push_back(f.path.string());
-  // 21/2 before 21/10; equal keys keep their listing order (c before e).
-  EXPECT_EQ(order, (std::vector<std::string>{"d", "c", "e", "b", "a", "f"}));
-}
-
 ReportSpec Report(const std::string& id, const std::string& period, int correction) {
   ReportSpec r;
   r.id = id;

@@ -192,16 +192,5 @@ TEST(EarlierFiles502, ReportFileNamesMatchThePatternInAnyCase) {
   for (const Case& c : cases) EXPECT_EQ(IsReportFileName(c.name), c.matches) << c.name;
 }
 
-TEST(EarlierFiles502, SortIsStableOnPeriodThenCorrection) {
-  std::vector<TRSV502ProtFileRec> files = {
-      {"a", "5.02", 2020, "31", 1, ""}, {"b", "5.02", 2020, "21", 2, ""}, {"c", "5.02", 2020, "31", 0, ""},
-      {"d", "5.02", 2020, "21", 2, ""}, {"e", "5.02", 2020, "21", 10, ""}, {"f", "5.02", 2020, "21", -1, ""},
-  };
-  prot502::SortEarlierFiles(files);
-  std::string order;
-  for (const auto& f : files) order += f.FileName;
-  EXPECT_EQ(order, "fbdeca");
-}
-
 }  // namespace
 }  // namespace orsvelt::test

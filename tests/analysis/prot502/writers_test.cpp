@@ -2,6 +2,7 @@
 // the shape of unusual person tables, escaping of report values, and failed writes.
 
 #include <filesystem>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -291,6 +292,20 @@ TEST(Writers502, AFailedWriteReturnsFalseWithTheReasonAndLeavesTheOldFile) {
   std::size_t entries = 0;
   for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path())) ++entries;
   EXPECT_EQ(entries, 2u);  // no temporary file left behind
+}
+
+// Running out of memory is said in the words the 5.01 protocols use, not as "std::bad_alloc".
+TEST(Writers502, OutOfMemoryGivesTheReasonInWords) {
+  struct NoMemorySink : ProtocolSink {
+    bool Write(std::string_view) override { throw std::bad_alloc(); }
+    bool Commit() override { return true; }
+  };
+  Collected c({Period("21", {Person("1", {{1, "НР"}})})});
+  NoMemorySink page, book;
+  EXPECT_FALSE(c.prot.WriteHtmlTo(page));
+  EXPECT_EQ(c.prot.ErrorText(), "Недостаточно памяти для формирования протокола.");
+  EXPECT_FALSE(c.prot.WriteSpreadsheetTo(book));
+  EXPECT_EQ(c.prot.ErrorText(), "Недостаточно памяти для формирования протокола.");
 }
 
 }  // namespace
