@@ -5,8 +5,8 @@
 #include <array>
 #include <deque>
 
-#include "analysis/prot501/prot501.h"
 #include "analysis/common/report_texts.h"
+#include "analysis/prot501/prot501.h"
 #include "model/rsv501/document.h"
 #include "reference/period_codes.h"
 

@@ -1,7 +1,7 @@
 #include "analysis/prot501/earlier_files.h"
 
-#include "analysis/prot501/prot501.h"
 #include "analysis/common/report_texts.h"
+#include "analysis/prot501/prot501.h"
 #include "model/rsv501/document.h"
 #include "model/rsvnalog.h"
 #include "reference/place_codes.h"

@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "analysis/prot501/prot501.h"
 #include "analysis/common/protocol_file.h"
 #include "analysis/common/report_texts.h"
+#include "analysis/prot501/prot501.h"
 
 namespace orsvelt::prot501 {
 

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
-#include "analysis/prot502/earlier_files.h"
 #include "analysis/common/protocol_file.h"
 #include "analysis/common/report_texts.h"
+#include "analysis/prot502/earlier_files.h"
 #include "analysis/prot502/prot502_writers.h"
-#include "reference/place_codes.h"
 #include "model/rsv502/document.h"
 #include "model/rsvnalog.h"
+#include "reference/place_codes.h"
 #include "xml/path_text.h"
 
 namespace orsvelt {

@@ -11,18 +11,6 @@
 namespace orsvelt::test {
 namespace {
 
-TEST(Prot501EarlierFiles, ReportFileNamesMatchWithoutRegardToCase) {
-  const struct {
-    const char* name;
-    bool report;
-  } cases[] = {
-      {"NO_RASCHSV_7700_1.xml", true},  {"no_raschsv_7700_1.XML", true}, {"No_RaschSV_.Xml", true},
-      {"NO_RASCHSV_1.xml.bak", false},  {"X_NO_RASCHSV_1.xml", false},   {"NO_RASCHSV1.xml", false},
-      {"NO_RASCHSV_.xm", false},        {"prot_NO_RASCHSV_1.xml", false},
-  };
-  for (const auto& c : cases) EXPECT_EQ(IsReportFileName(c.name), c.report) << c.name;
-}
-
 ReportSpec Report(const std::string& id, const std::string& period, int correction) {
   ReportSpec r;
   r.id = id;

@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include "analysis/common/report_folder.h"
 #include "analysis/prot502/earlier_files.h"
 #include "analysis/prot502/prot502.h"
 #include "report_text.h"
@@ -178,18 +177,6 @@ TEST(EarlierFiles502, AMissingFolderGivesNoEarlierFiles) {
   TRSV502Prot prot;
   ASSERT_TRUE(prot.Analyse(main->file, dir / "absent"));
   EXPECT_TRUE(prot.EarlierFiles().empty());
-}
-
-TEST(EarlierFiles502, ReportFileNamesMatchThePatternInAnyCase) {
-  struct Case {
-    const char* name;
-    bool matches;
-  } cases[] = {
-      {"NO_RASCHSV_x.xml", true},  {"no_raschsv_x.XML", true}, {"No_RaschSV_.Xml", true},
-      {"NO_RASCHSV.xml", false},   {"NO_RASCHSV_x.xml.bak", false}, {"xNO_RASCHSV_x.xml", false},
-      {"NO_RASCHSV_x.xm", false},  {"", false},
-  };
-  for (const Case& c : cases) EXPECT_EQ(IsReportFileName(c.name), c.matches) << c.name;
 }
 
 }  // namespace
