@@ -36,9 +36,9 @@ template <class Out>
 void PutCellOpen(Out& out, const CellFormat& format) {
   out.Put("<Cell");
   if (format.index > 0) PutNumberAttribute(out, "ss:Index", format.index);
-  if (!format.style.empty()) {
+  if (format.style != CellStyle::None) {
     out.Put(" ss:StyleID=\"");
-    out.PutText(format.style);
+    out.Put(CellStyleId(format.style));
     out.Put("\"");
   }
   if (format.downFirst && format.mergeDown >= 0) PutNumberAttribute(out, "ss:MergeDown", format.mergeDown);

@@ -34,7 +34,7 @@ std::vector<int> AmountsAfter(std::initializer_list<int> leading, int amounts) {
 
 void HeaderCells(ProtocolWriter& out, std::initializer_list<std::string_view> captions) {
   RowOpen(out);
-  for (std::string_view caption : captions) StringCell(out, {.style = "CellHeaderCenter"}, caption);
+  for (std::string_view caption : captions) StringCell(out, {.style = CellStyle::CellHeaderCenter}, caption);
   RowClose(out);
 }
 
@@ -55,7 +55,7 @@ void FileRows(ProtocolWriter& out, std::string_view fileName, std::string_view v
 }
 
 void SheetTitle(ProtocolWriter& out, int columns, std::string_view title) {
-  StringCellRow(out, {.style = "SheetHeader", .mergeAcross = columns - 1}, title);
+  StringCellRow(out, {.style = CellStyle::SheetHeader, .mergeAcross = columns - 1}, title);
 }
 
 void TitleSheet(ProtocolWriter& out, const TRSV501ProtData& d, const ProtocolHeader& header) {
@@ -78,8 +78,8 @@ void TitleSheet(ProtocolWriter& out, const TRSV501ProtData& d, const ProtocolHea
     for (std::size_t k = 0; k < d.EarlierFiles.size(); ++k) {
       const TRSV501EarlierFileRec& file = d.EarlierFiles[k];
       RowOpen(out);
-      StringCell(out, {.style = "SheetHeaderLeft"}, "№ п/п:");
-      StringCell(out, {.style = "SheetHeaderLeft"}, std::to_string(k + 1));
+      StringCell(out, {.style = CellStyle::SheetHeaderLeft}, "№ п/п:");
+      StringCell(out, {.style = CellStyle::SheetHeaderLeft}, std::to_string(k + 1));
       RowClose(out);
       FileRows(out, file.FileName, file.FormatVersion, file.PeriodText, file.CorrectionNumber, file.PlaceText);
       EmptyRow(out);
@@ -97,17 +97,17 @@ void TitleSheet(ProtocolWriter& out, const TRSV501ProtData& d, const ProtocolHea
 
 void PresenceRow(ProtocolWriter& out, std::string_view part, bool present, std::string_view note) {
   RowOpen(out);
-  StringCell(out, {.style = "BorderedText"}, part);
-  StringCell(out, {.style = "BorderedCenteredText"}, present ? "есть" : "нет");
-  StringCell(out, {.style = "BorderedText"}, note);
+  StringCell(out, {.style = CellStyle::BorderedText}, part);
+  StringCell(out, {.style = CellStyle::BorderedCenteredText}, present ? "есть" : "нет");
+  StringCell(out, {.style = CellStyle::BorderedText}, note);
   RowClose(out);
 }
 
 void CountRow(ProtocolWriter& out, std::string_view part, std::int32_t count, std::string_view note) {
   RowOpen(out);
-  StringCell(out, {.style = "BorderedText"}, part);
-  IntegerCell(out, {.style = "BorderedCenteredText"}, count);
-  StringCell(out, {.style = "BorderedText"}, note);
+  StringCell(out, {.style = CellStyle::BorderedText}, part);
+  IntegerCell(out, {.style = CellStyle::BorderedCenteredText}, count);
+  StringCell(out, {.style = CellStyle::BorderedText}, note);
   RowClose(out);
 }
 
@@ -215,24 +215,24 @@ std::string CodeWithCount(std::string_view code, std::int32_t count) {
 }
 
 void FourSums(ProtocolWriter& out, Amount payments, Amount base, Amount contractBase, Amount contributions) {
-  for (Amount amount : {payments, base, contractBase, contributions}) AmountCell(out, {.style = "CellSumm"}, amount);
+  for (Amount amount : {payments, base, contractBase, contributions}) AmountCell(out, {.style = CellStyle::CellSumm}, amount);
 }
 
 void MainTariffPerson(ProtocolWriter& out, const TZLRec& person) {
   const int down = MergeDown(person.MonthRows.size());
   RowOpen(out);
-  IntegerCell(out, {.style = "CellNumber", .mergeDown = down}, person.Ordinal);
-  IntegerCell(out, {.style = "CellNumber", .mergeDown = down}, person.Number);
-  StringCell(out, {.style = "BorderedText", .mergeDown = down}, person.FullName);
-  StringCell(out, {.style = person.SexMismatch ? "CellBlueCenter" : "BorderedCenteredText", .mergeDown = down},
+  IntegerCell(out, {.style = CellStyle::CellNumber, .mergeDown = down}, person.Ordinal);
+  IntegerCell(out, {.style = CellStyle::CellNumber, .mergeDown = down}, person.Number);
+  StringCell(out, {.style = CellStyle::BorderedText, .mergeDown = down}, person.FullName);
+  StringCell(out, {.style = person.SexMismatch ? CellStyle::CellBlueCenter : CellStyle::BorderedCenteredText, .mergeDown = down},
              person.SexText);
-  StringCell(out, {.style = "BorderedText", .mergeDown = down}, person.SNILS);
-  StringCell(out, {.style = "BorderedCenteredText", .mergeDown = down}, OrPlaceholder(person.INN, "не указан"));
-  NumberCell(out, {.style = "CellNumber", .mergeDown = down}, person.OPSFlag);
-  NumberCell(out, {.style = "CellNumber", .mergeDown = down}, person.OMSFlag);
-  NumberCell(out, {.style = "CellNumber", .mergeDown = down}, person.OSSFlag);
+  StringCell(out, {.style = CellStyle::BorderedText, .mergeDown = down}, person.SNILS);
+  StringCell(out, {.style = CellStyle::BorderedCenteredText, .mergeDown = down}, OrPlaceholder(person.INN, "не указан"));
+  NumberCell(out, {.style = CellStyle::CellNumber, .mergeDown = down}, person.OPSFlag);
+  NumberCell(out, {.style = CellStyle::CellNumber, .mergeDown = down}, person.OMSFlag);
+  NumberCell(out, {.style = CellStyle::CellNumber, .mergeDown = down}, person.OSSFlag);
   if (person.MonthRows.empty()) {
-    StringCell(out, {.style = "BorderedCenteredText", .mergeAcross = 5}, "Данные по начислениям отсутствуют");
+    StringCell(out, {.style = CellStyle::BorderedCenteredText, .mergeAcross = 5}, "Данные по начислениям отсутствуют");
     RowClose(out);
     return;
   }
@@ -240,8 +240,8 @@ void MainTariffPerson(ProtocolWriter& out, const TZLRec& person) {
   for (const TZLMonthRec& row : person.MonthRows) {
     if (!first) RowOpen(out);
     first = false;
-    StringCell(out, {.index = 10, .style = "BorderedText"}, MonthName(row.Month));
-    StringCell(out, {.style = "BorderedCenteredText"}, row.CategoryCode);
+    StringCell(out, {.index = 10, .style = CellStyle::BorderedText}, MonthName(row.Month));
+    StringCell(out, {.style = CellStyle::BorderedCenteredText}, row.CategoryCode);
     FourSums(out, row.Payments, row.Base, row.ContractBase, row.Contributions);
     RowClose(out);
   }
@@ -251,36 +251,36 @@ void MainTariffTotals(ProtocolWriter& out, const TRSV501ProtData& d) {
   if (!d.MonthCategoryTotals.empty()) {
     RowOpen(out);
     StringCell(out,
-               {.style = "CellHeaderLeft", .mergeAcross = 8, .mergeDown = MergeDown(d.MonthCategoryTotals.size())},
+               {.style = CellStyle::CellHeaderLeft, .mergeAcross = 8, .mergeDown = MergeDown(d.MonthCategoryTotals.size())},
                "Итого");
     bool first = true;
     for (const TRSV501MonthCategoryTotalRec& total : d.MonthCategoryTotals) {
       if (!first) RowOpen(out);
       first = false;
-      StringCell(out, {.index = 10, .style = "BorderedText"}, MonthName(total.Month));
-      StringCell(out, {.style = "BorderedCenteredText"}, CodeWithCount(total.CategoryCode, total.Count));
+      StringCell(out, {.index = 10, .style = CellStyle::BorderedText}, MonthName(total.Month));
+      StringCell(out, {.style = CellStyle::BorderedCenteredText}, CodeWithCount(total.CategoryCode, total.Count));
       FourSums(out, total.Payments, total.Base, total.ContractBase, total.Contributions);
       RowClose(out);
     }
   }
   if (!d.CategoryTotals.empty()) {
     RowOpen(out);
-    StringCell(out, {.style = "CellHeaderLeft", .mergeAcross = 9, .mergeDown = MergeDown(d.CategoryTotals.size())},
+    StringCell(out, {.style = CellStyle::CellHeaderLeft, .mergeAcross = 9, .mergeDown = MergeDown(d.CategoryTotals.size())},
                "Итого по кодам тарифов");
     bool first = true;
     for (const TRSV501CategoryTotalRec& total : d.CategoryTotals) {
       if (!first) RowOpen(out);
       first = false;
-      StringCell(out, {.index = 11, .style = "BorderedCenteredText"}, CodeWithCount(total.CategoryCode, total.Count));
+      StringCell(out, {.index = 11, .style = CellStyle::BorderedCenteredText}, CodeWithCount(total.CategoryCode, total.Count));
       FourSums(out, total.Payments, total.Base, total.ContractBase, total.Contributions);
       RowClose(out);
     }
   }
   RowOpen(out);
-  StringCell(out, {.style = "CellHeaderLeft", .mergeAcross = 5}, "Кол-во ЗЛ по признакам");
-  IntegerCell(out, {.style = "CellNumber"}, d.OPSFlagCount);
-  IntegerCell(out, {.style = "CellNumber"}, d.OMSFlagCount);
-  IntegerCell(out, {.style = "CellNumber"}, d.OSSFlagCount);
+  StringCell(out, {.style = CellStyle::CellHeaderLeft, .mergeAcross = 5}, "Кол-во ЗЛ по признакам");
+  IntegerCell(out, {.style = CellStyle::CellNumber}, d.OPSFlagCount);
+  IntegerCell(out, {.style = CellStyle::CellNumber}, d.OMSFlagCount);
+  IntegerCell(out, {.style = CellStyle::CellNumber}, d.OSSFlagCount);
   RowClose(out);
 }
 
@@ -301,19 +301,19 @@ void MainTariffSheet(ProtocolWriter& out, const TRSV501ProtData& d) {
 void AddTariffPerson(ProtocolWriter& out, const TZLRec& person, std::int32_t counter) {
   const int down = MergeDown(person.AddRows.size());
   RowOpen(out);
-  IntegerCell(out, {.style = "CellNumber", .mergeDown = down}, counter);
-  IntegerCell(out, {.style = "CellNumber", .mergeDown = down}, person.Number);
-  StringCell(out, {.style = "BorderedText", .mergeDown = down}, person.FullName);
-  StringCell(out, {.style = "BorderedCenteredText", .mergeDown = down}, person.SNILS);
-  StringCell(out, {.style = "BorderedCenteredText", .mergeDown = down}, OrPlaceholder(person.INN, "не указан"));
+  IntegerCell(out, {.style = CellStyle::CellNumber, .mergeDown = down}, counter);
+  IntegerCell(out, {.style = CellStyle::CellNumber, .mergeDown = down}, person.Number);
+  StringCell(out, {.style = CellStyle::BorderedText, .mergeDown = down}, person.FullName);
+  StringCell(out, {.style = CellStyle::BorderedCenteredText, .mergeDown = down}, person.SNILS);
+  StringCell(out, {.style = CellStyle::BorderedCenteredText, .mergeDown = down}, OrPlaceholder(person.INN, "не указан"));
   bool first = true;
   for (const TZLAddRec& row : person.AddRows) {
     if (!first) RowOpen(out);
     first = false;
-    StringCell(out, {.index = 6, .style = "BorderedText"}, MonthName(row.Month));
-    StringCell(out, {.style = "BorderedCenteredText"}, row.TariffCode);
-    AmountCell(out, {.style = "CellSumm"}, row.Payments);
-    AmountCell(out, {.style = "CellSumm"}, row.Contributions);
+    StringCell(out, {.index = 6, .style = CellStyle::BorderedText}, MonthName(row.Month));
+    StringCell(out, {.style = CellStyle::BorderedCenteredText}, row.TariffCode);
+    AmountCell(out, {.style = CellStyle::CellSumm}, row.Payments);
+    AmountCell(out, {.style = CellStyle::CellSumm}, row.Contributions);
     RowClose(out);
   }
 }
@@ -331,29 +331,29 @@ void AddTariffSheet(ProtocolWriter& out, const TRSV501ProtData& d) {
     if (!person.AddRows.empty()) AddTariffPerson(out, person, ++counter);
 
   RowOpen(out);
-  StringCell(out, {.style = "CellHeaderLeft", .mergeAcross = 4, .mergeDown = MergeDown(d.MonthTariffTotals.size())},
+  StringCell(out, {.style = CellStyle::CellHeaderLeft, .mergeAcross = 4, .mergeDown = MergeDown(d.MonthTariffTotals.size())},
              "Итого");
   bool first = true;
   for (const TRSV501MonthTariffTotalRec& total : d.MonthTariffTotals) {
     if (!first) RowOpen(out);
     first = false;
-    StringCell(out, {.index = 6, .style = "BorderedText"}, MonthName(total.Month));
-    StringCell(out, {.style = "BorderedCenteredText"}, CodeWithCount(total.TariffCode, total.Count));
-    AmountCell(out, {.style = "CellSumm"}, total.Payments);
-    AmountCell(out, {.style = "CellSumm"}, total.Contributions);
+    StringCell(out, {.index = 6, .style = CellStyle::BorderedText}, MonthName(total.Month));
+    StringCell(out, {.style = CellStyle::BorderedCenteredText}, CodeWithCount(total.TariffCode, total.Count));
+    AmountCell(out, {.style = CellStyle::CellSumm}, total.Payments);
+    AmountCell(out, {.style = CellStyle::CellSumm}, total.Contributions);
     RowClose(out);
   }
   if (!d.TariffTotals.empty()) {
     RowOpen(out);
-    StringCell(out, {.style = "CellHeaderLeft", .mergeAcross = 5, .mergeDown = MergeDown(d.TariffTotals.size())},
+    StringCell(out, {.style = CellStyle::CellHeaderLeft, .mergeAcross = 5, .mergeDown = MergeDown(d.TariffTotals.size())},
                "Итого по кодам тарифов");
     first = true;
     for (const TRSV501TariffTotalRec& total : d.TariffTotals) {
       if (!first) RowOpen(out);
       first = false;
-      StringCell(out, {.index = 7, .style = "BorderedCenteredText"}, CodeWithCount(total.TariffCode, total.Count));
-      AmountCell(out, {.style = "CellSumm"}, total.Payments);
-      AmountCell(out, {.style = "CellSumm"}, total.Contributions);
+      StringCell(out, {.index = 7, .style = CellStyle::BorderedCenteredText}, CodeWithCount(total.TariffCode, total.Count));
+      AmountCell(out, {.style = CellStyle::CellSumm}, total.Payments);
+      AmountCell(out, {.style = CellStyle::CellSumm}, total.Contributions);
       RowClose(out);
     }
   }
@@ -361,13 +361,13 @@ void AddTariffSheet(ProtocolWriter& out, const TRSV501ProtData& d) {
 }
 
 void CountPair(ProtocolWriter& out, std::int32_t s1, std::int32_t s3) {
-  const std::string_view style = s1 == s3 ? "CellNumber" : "CellBlueNumber";
+  const CellStyle style = s1 == s3 ? CellStyle::CellNumber : CellStyle::CellBlueNumber;
   IntegerCell(out, {.style = style}, s1);
   IntegerCell(out, {.style = style}, s3);
 }
 
 void AmountPair(ProtocolWriter& out, Amount s1, Amount s3) {
-  const std::string_view style = s1 == s3 ? "CellSumm" : "CellBlueSumm";
+  const CellStyle style = s1 == s3 ? CellStyle::CellSumm : CellStyle::CellBlueSumm;
   AmountCell(out, {.style = style}, s1);
   AmountCell(out, {.style = style}, s3);
 }
@@ -378,45 +378,45 @@ void ComparisonSheet(ProtocolWriter& out, const TRSV501CompareMainRec& rec, std:
   SheetTitle(out, 9, "Сверка данных между подразделами 1.1 и 3.2.1 (основные тарифы)");
   EmptyRow(out);
   RowOpen(out);
-  StringCell(out, {.style = "SheetHeaderLeft"}, "Коды тарифов взносов (раздел 1):");
-  StringCell(out, {.style = "CommonText", .mergeAcross = 7}, prot501::JoinCodes(rec.TariffCodes));
+  StringCell(out, {.style = CellStyle::SheetHeaderLeft}, "Коды тарифов взносов (раздел 1):");
+  StringCell(out, {.style = CellStyle::CommonText, .mergeAcross = 7}, prot501::JoinCodes(rec.TariffCodes));
   RowClose(out);
   RowOpen(out);
-  StringCell(out, {.style = "SheetHeaderLeft"}, "Коды категорий ЗЛ:");
-  StringCell(out, {.style = "CommonText", .mergeAcross = 7}, prot501::JoinCodes(rec.CategoryCodes));
+  StringCell(out, {.style = CellStyle::SheetHeaderLeft}, "Коды категорий ЗЛ:");
+  StringCell(out, {.style = CellStyle::CommonText, .mergeAcross = 7}, prot501::JoinCodes(rec.CategoryCodes));
   RowClose(out);
   EmptyRow(out);
 
   RowOpen(out);
-  StringCell(out, {.style = "CellHeaderCenter", .mergeDown = 1}, "Наименование показателя");
-  StringCell(out, {.style = "CellHeaderCenter", .mergeAcross = 1}, "За последние 3 мес.");
+  StringCell(out, {.style = CellStyle::CellHeaderCenter, .mergeDown = 1}, "Наименование показателя");
+  StringCell(out, {.style = CellStyle::CellHeaderCenter, .mergeAcross = 1}, "За последние 3 мес.");
   for (const std::string* month : {&rec.Month1, &rec.Month2, &rec.Month3})
-    StringCell(out, {.style = "CellHeaderCenter", .mergeAcross = 1}, MonthName(*month));
+    StringCell(out, {.style = CellStyle::CellHeaderCenter, .mergeAcross = 1}, MonthName(*month));
   RowClose(out);
   RowOpen(out);
   for (int i = 0; i < 4; ++i) {
-    StringCell(out, {.index = i == 0 ? 2 : 0, .style = "CellHeaderCenter"}, "Раздел 1");
-    StringCell(out, {.style = "CellHeaderCenter"}, "Раздел 3");
+    StringCell(out, {.index = i == 0 ? 2 : 0, .style = CellStyle::CellHeaderCenter}, "Раздел 1");
+    StringCell(out, {.style = CellStyle::CellHeaderCenter}, "Раздел 3");
   }
   RowClose(out);
 
   RowOpen(out);
-  StringCell(out, {.style = "CellHeaderLeft"}, "Кол-во застрахованных лиц с начислениями");
+  StringCell(out, {.style = CellStyle::CellHeaderLeft}, "Кол-во застрахованных лиц с начислениями");
   for (int i = 0; i < 4; ++i) CountPair(out, rec.Column(i).PersonsS1, rec.Column(i).PersonsS3);
   RowClose(out);
   RowOpen(out);
-  StringCell(out, {.style = "CellHeaderLeft"}, "Суммы выплат и иных вознаграждений");
+  StringCell(out, {.style = CellStyle::CellHeaderLeft}, "Суммы выплат и иных вознаграждений");
   for (int i = 0; i < 4; ++i) AmountPair(out, rec.Column(i).PaymentsS1, rec.Column(i).PaymentsS3);
   RowClose(out);
   RowOpen(out);
-  StringCell(out, {.style = "CellHeaderLeft"}, "База для начисления взносов");
+  StringCell(out, {.style = CellStyle::CellHeaderLeft}, "База для начисления взносов");
   for (int i = 0; i < 4; ++i) AmountPair(out, rec.Column(i).BaseS1, rec.Column(i).BaseS3);
   RowClose(out);
   RowOpen(out);
-  StringCell(out, {.style = "CellHeaderLeft"}, "Сумма взносов");
+  StringCell(out, {.style = CellStyle::CellHeaderLeft}, "Сумма взносов");
   for (int i = 0; i < 4; ++i) AmountPair(out, rec.Column(i).ContribS1, rec.Column(i).ContribS3);
   RowClose(out);
-  StringCellRow(out, {.style = "CommonText", .mergeAcross = 8},
+  StringCellRow(out, {.style = CellStyle::CommonText, .mergeAcross = 8},
                 "Примечание: При проверке корректирующих форм, в которых указаны только корректируемые данные "
                 "застрахованных лиц, расхождения сумм не являются ошибкой.");
   WorksheetClose(out);
@@ -434,7 +434,7 @@ void FarmMemberSheet(ProtocolWriter& out, const TRSV501ProtData& d) {
   SheetTitle(out, 8, "Сведения по взносам за членов КФХ (раздел 2)");
   EmptyRow(out);
   if (d.FarmMembers.empty()) {
-    StringCellRow(out, {.style = "CellHeaderLeft"}, "Сведения отсутствуют");
+    StringCellRow(out, {.style = CellStyle::CellHeaderLeft}, "Сведения отсутствуют");
     WorksheetClose(out);
     return;
   }
@@ -444,27 +444,27 @@ void FarmMemberSheet(ProtocolWriter& out, const TRSV501ProtData& d) {
   Amount medical = 0;
   for (const TRSV501FarmMemberRec& member : d.FarmMembers) {
     RowOpen(out);
-    StringCell(out, {.style = "BorderedCenteredText"}, OrPlaceholder(member.INN, "Не указан"));
-    StringCell(out, {.style = "BorderedCenteredText"}, OrPlaceholder(member.SNILS, "Не указан"));
-    StringCell(out, {.style = "BorderedText"}, OrPlaceholder(member.FullName, "Не указано"));
-    IntegerCell(out, {.style = "BorderedCenteredText"}, member.BirthYear);
-    StringCell(out, {.style = "BorderedCenteredText"}, OrPlaceholder(member.StartDate, "Не указана"));
-    StringCell(out, {.style = "BorderedCenteredText"}, OrPlaceholder(member.EndDate, "Не указана"));
-    AmountCell(out, {.style = "CellSumm"}, member.PensionContributions);
-    AmountCell(out, {.style = "CellSumm"}, member.MedicalContributions);
+    StringCell(out, {.style = CellStyle::BorderedCenteredText}, OrPlaceholder(member.INN, "Не указан"));
+    StringCell(out, {.style = CellStyle::BorderedCenteredText}, OrPlaceholder(member.SNILS, "Не указан"));
+    StringCell(out, {.style = CellStyle::BorderedText}, OrPlaceholder(member.FullName, "Не указано"));
+    IntegerCell(out, {.style = CellStyle::BorderedCenteredText}, member.BirthYear);
+    StringCell(out, {.style = CellStyle::BorderedCenteredText}, OrPlaceholder(member.StartDate, "Не указана"));
+    StringCell(out, {.style = CellStyle::BorderedCenteredText}, OrPlaceholder(member.EndDate, "Не указана"));
+    AmountCell(out, {.style = CellStyle::CellSumm}, member.PensionContributions);
+    AmountCell(out, {.style = CellStyle::CellSumm}, member.MedicalContributions);
     RowClose(out);
     pension += member.PensionContributions;
     medical += member.MedicalContributions;
   }
   RowOpen(out);
-  StringCell(out, {.style = "CellHeaderLeft", .mergeAcross = 5}, "Итого по членам КФХ");
-  AmountCell(out, {.style = "CellHeaderRight"}, pension);
-  AmountCell(out, {.style = "CellHeaderRight"}, medical);
+  StringCell(out, {.style = CellStyle::CellHeaderLeft, .mergeAcross = 5}, "Итого по членам КФХ");
+  AmountCell(out, {.style = CellStyle::CellHeaderRight}, pension);
+  AmountCell(out, {.style = CellStyle::CellHeaderRight}, medical);
   RowClose(out);
   RowOpen(out);
-  StringCell(out, {.style = "CellHeaderLeft", .mergeAcross = 5}, "Итоговые показатели в разделе 2");
-  AmountCell(out, {.style = "CellHeaderRight"}, d.Section2OPS);
-  AmountCell(out, {.style = "CellHeaderRight"}, d.Section2OMS);
+  StringCell(out, {.style = CellStyle::CellHeaderLeft, .mergeAcross = 5}, "Итоговые показатели в разделе 2");
+  AmountCell(out, {.style = CellStyle::CellHeaderRight}, d.Section2OPS);
+  AmountCell(out, {.style = CellStyle::CellHeaderRight}, d.Section2OMS);
   RowClose(out);
   WorksheetClose(out);
 }
@@ -478,25 +478,25 @@ std::size_t MonthRowCount(const TRSV501BaseCheckPLRec& person) {
 void BaseCheckPerson(ProtocolWriter& out, const TRSV501BaseCheckPLRec& person, Amount limit) {
   const int down = MergeDown(MonthRowCount(person));
   RowOpen(out);
-  StringCell(out, {.style = "BorderedText", .mergeDown = down}, person.FullName);
-  StringCell(out, {.style = "BorderedCenteredText", .mergeDown = down}, OrPlaceholder(person.SNILS, "Не указан"));
-  StringCell(out, {.style = "BorderedCenteredText", .mergeDown = down}, OrPlaceholder(person.INN, "Не указан"));
+  StringCell(out, {.style = CellStyle::BorderedText, .mergeDown = down}, person.FullName);
+  StringCell(out, {.style = CellStyle::BorderedCenteredText, .mergeDown = down}, OrPlaceholder(person.SNILS, "Не указан"));
+  StringCell(out, {.style = CellStyle::BorderedCenteredText, .mergeDown = down}, OrPlaceholder(person.INN, "Не указан"));
   bool first = true;
   for (const TRSV501BaseCheckPLQuarterRec& block : person.Periods) {
     for (const TRSV501BaseCheckMonthRec& month : block.Months) {
       if (!first) RowOpen(out);
       first = false;
-      StringCell(out, {.index = 4, .style = "CellHeaderLeft"}, MonthName(month.Month));
-      IntegerCell(out, {.style = "CellNumber"}, block.FileNumber);
-      IntegerCell(out, {.style = "CellNumber"}, block.Number);
-      AmountCell(out, {.style = "CellSumm"}, month.Payments);
-      AmountCell(out, {.style = "CellSumm"}, month.CumPayments);
-      AmountCell(out, {.style = "CellSumm"}, month.Base);
-      AmountCell(out, {.style = month.CumBase > limit ? "CellBlueSumm" : "CellSumm"}, month.CumBase);
-      AmountCell(out, {.style = "CellSumm"}, month.ContractBase);
-      AmountCell(out, {.style = "CellSumm"}, month.CumContractBase);
-      AmountCell(out, {.style = "CellSumm"}, month.Contributions);
-      AmountCell(out, {.style = "CellSumm"}, month.CumContributions);
+      StringCell(out, {.index = 4, .style = CellStyle::CellHeaderLeft}, MonthName(month.Month));
+      IntegerCell(out, {.style = CellStyle::CellNumber}, block.FileNumber);
+      IntegerCell(out, {.style = CellStyle::CellNumber}, block.Number);
+      AmountCell(out, {.style = CellStyle::CellSumm}, month.Payments);
+      AmountCell(out, {.style = CellStyle::CellSumm}, month.CumPayments);
+      AmountCell(out, {.style = CellStyle::CellSumm}, month.Base);
+      AmountCell(out, {.style = month.CumBase > limit ? CellStyle::CellBlueSumm : CellStyle::CellSumm}, month.CumBase);
+      AmountCell(out, {.style = CellStyle::CellSumm}, month.ContractBase);
+      AmountCell(out, {.style = CellStyle::CellSumm}, month.CumContractBase);
+      AmountCell(out, {.style = CellStyle::CellSumm}, month.Contributions);
+      AmountCell(out, {.style = CellStyle::CellSumm}, month.CumContributions);
       RowClose(out);
     }
   }
@@ -505,19 +505,19 @@ void BaseCheckPerson(ProtocolWriter& out, const TRSV501BaseCheckPLRec& person, A
 
 void BaseCheckTotal(ProtocolWriter& out, const TRSV501BaseCheckPLRec& total) {
   RowOpen(out);
-  StringCell(out, {.style = "CellHeaderLeft", .mergeAcross = 2, .mergeDown = MergeDown(MonthRowCount(total))},
+  StringCell(out, {.style = CellStyle::CellHeaderLeft, .mergeAcross = 2, .mergeDown = MergeDown(MonthRowCount(total))},
              "Итого:");
   bool first = true;
   for (const TRSV501BaseCheckPLQuarterRec& block : total.Periods) {
     for (const TRSV501BaseCheckMonthRec& month : block.Months) {
       if (!first) RowOpen(out);
       first = false;
-      StringCell(out, {.index = 4, .style = "CellHeaderLeft"}, MonthName(month.Month));
-      StringCell(out, {.style = "CellHeaderCenter"}, "-");
-      StringCell(out, {.style = "CellHeaderCenter"}, "-");
+      StringCell(out, {.index = 4, .style = CellStyle::CellHeaderLeft}, MonthName(month.Month));
+      StringCell(out, {.style = CellStyle::CellHeaderCenter}, "-");
+      StringCell(out, {.style = CellStyle::CellHeaderCenter}, "-");
       for (Amount amount : {month.Payments, month.CumPayments, month.Base, month.CumBase, month.ContractBase,
                             month.CumContractBase, month.Contributions, month.CumContributions})
-        AmountCell(out, {.style = "CellHeaderRight"}, amount);
+        AmountCell(out, {.style = CellStyle::CellHeaderRight}, amount);
       RowClose(out);
     }
   }
@@ -529,11 +529,11 @@ void BaseCheckSheet(ProtocolWriter& out, const TRSV501ProtData& d) {
   WorksheetOpen(out, "Талмуд НИ");
   WorksheetOptions(out, FrozenPanes::TopRows4LeftCols4);
   TableOpen(out, AmountsAfter({200, 80, 80, 80, 60, 60}, 8));
-  StringCellRow(out, {.style = "SheetHeaderLeft", .mergeAcross = 10},
+  StringCellRow(out, {.style = CellStyle::SheetHeaderLeft, .mergeAcross = 10},
                 "Сведения для контроля показателей по застрахованным лицам нарастающим итогом с начала года");
   // Written as it stands: the quotes around the column name belong to the note.
   out.Line("<Row>",
-           RawStringCellText({.style = "CommonText", .mergeAcross = 10},
+           RawStringCellText({.style = CellStyle::CommonText, .mergeAcross = 10},
                              kBaseCheckNote),
            "</Row>");
   EmptyRow(out);
@@ -545,13 +545,13 @@ void BaseCheckSheet(ProtocolWriter& out, const TRSV501ProtData& d) {
 }
 
 // Twelve rows; the first goes on in the row already open.
-void OMSOSSMonths(ProtocolWriter& out, const TRSV501OMSOSSPLRec& person, std::string_view amountStyle) {
+void OMSOSSMonths(ProtocolWriter& out, const TRSV501OMSOSSPLRec& person, CellStyle amountStyle) {
   bool first = true;
   for (std::size_t m = 0; m < person.Months.size(); ++m) {
     const TRSV501OMSOSSMonthRec& month = person.Months[m];
     if (!first) RowOpen(out);
     first = false;
-    StringCell(out, {.index = 4, .style = "CellHeaderLeft"}, MonthName(static_cast<std::int32_t>(m + 1)));
+    StringCell(out, {.index = 4, .style = CellStyle::CellHeaderLeft}, MonthName(static_cast<std::int32_t>(m + 1)));
     for (Amount amount : OMSOSSColumns(month)) AmountCell(out, {.style = amountStyle}, amount);
     RowClose(out);
   }
@@ -562,30 +562,30 @@ void OMSOSSSheet(ProtocolWriter& out, const TRSV501ProtData& d) {
   WorksheetOpen(out, "ОМС-ОСС расчётно");
   WorksheetOptions(out, FrozenPanes::TopRows4LeftCols4Unselected);
   TableOpen(out, AmountsAfter({200, 80, 80, 90}, 12));
-  StringCellRow(out, {.style = "SheetHeaderLeft", .mergeAcross = 11},
+  StringCellRow(out, {.style = CellStyle::SheetHeaderLeft, .mergeAcross = 11},
                 "Расчётные данные по взносам ОМС и ОСС по застрахованным лицам помесячно и нарастающим итогом с "
                 "начала года");
-  StringCellRow(out, {.style = "CommonText", .mergeAcross = 11},
+  StringCellRow(out, {.style = CellStyle::CommonText, .mergeAcross = 11},
                 "Примечание: Расчёт взносов ОМС выполняется раздельно по каждому тарифу. При расчёте ОСС из выплат "
                 "вычитаются суммы по ГПД и учитывается предельный размер базы.");
   // The notice takes the place of the spacer, so that the frozen heading rows stay four.
   if (d.SocialLimitKnown) {
     EmptyRow(out);
   } else {
-    StringCellRow(out, {.style = "RedText", .mergeAcross = 11}, prot501::SocialLimitUnknownText(d.Year));
+    StringCellRow(out, {.style = CellStyle::RedText, .mergeAcross = 11}, prot501::SocialLimitUnknownText(d.Year));
   }
   HeaderCells(out, {"ФИО", "СНИЛС", "ИНН", "Месяц", "База ОМС", "База ОМС НИ", "Взносы ОМС", "Взносы ОМС НИ",
                     "База ОСС", "База ОСС НИ", "Взносы ОСС", "Взносы ОСС НИ"});
   for (const TRSV501OMSOSSPLRec& person : d.OMSOSSChecks) {
     RowOpen(out);
-    StringCell(out, {.style = "BorderedText", .mergeDown = 11}, person.FullName);
-    StringCell(out, {.style = "BorderedCenteredText", .mergeDown = 11}, OrPlaceholder(person.SNILS, "Не указан"));
-    StringCell(out, {.style = "BorderedCenteredText", .mergeDown = 11}, OrPlaceholder(person.INN, "Не указан"));
-    OMSOSSMonths(out, person, "CellSumm");
+    StringCell(out, {.style = CellStyle::BorderedText, .mergeDown = 11}, person.FullName);
+    StringCell(out, {.style = CellStyle::BorderedCenteredText, .mergeDown = 11}, OrPlaceholder(person.SNILS, "Не указан"));
+    StringCell(out, {.style = CellStyle::BorderedCenteredText, .mergeDown = 11}, OrPlaceholder(person.INN, "Не указан"));
+    OMSOSSMonths(out, person, CellStyle::CellSumm);
   }
   RowOpen(out);
-  StringCell(out, {.style = "CellHeaderLeft", .mergeAcross = 2, .mergeDown = 11}, "Итого:");
-  OMSOSSMonths(out, d.OMSOSSTotal, "CellHeaderRight");
+  StringCell(out, {.style = CellStyle::CellHeaderLeft, .mergeAcross = 2, .mergeDown = 11}, "Итого:");
+  OMSOSSMonths(out, d.OMSOSSTotal, CellStyle::CellHeaderRight);
   WorksheetClose(out);
 }
 

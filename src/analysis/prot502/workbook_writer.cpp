@@ -18,13 +18,13 @@ namespace {
 
 using Quarters = std::vector<int>;
 
-constexpr CellFormat kBordered{.style = "BorderedText"};
-constexpr CellFormat kCentered{.style = "BorderedCenteredText"};
-constexpr CellFormat kHeaderCenter{.style = "CellHeaderCenter"};
-constexpr CellFormat kSumm{.style = "CellSumm"};
+constexpr CellFormat kBordered{.style = CellStyle::BorderedText};
+constexpr CellFormat kCentered{.style = CellStyle::BorderedCenteredText};
+constexpr CellFormat kHeaderCenter{.style = CellStyle::CellHeaderCenter};
+constexpr CellFormat kSumm{.style = CellStyle::CellSumm};
 
 void Heading(ProtocolWriter& out, std::string_view heading) {
-  StringCellRow(out, {.style = "SheetHeader", .mergeAcross = 1}, heading);
+  StringCellRow(out, {.style = CellStyle::SheetHeader, .mergeAcross = 1}, heading);
 }
 
 void KeyValueRow(ProtocolWriter& out, std::string_view caption, std::string_view value) {
@@ -64,8 +64,8 @@ void EarlierFileRows(ProtocolWriter& out, const TRSV502Prot& prot) {
   int n = 0;
   for (const TRSV502ProtFileRec& file : prot.EarlierFiles()) {
     RowOpen(out);
-    StringCell(out, {.style = "SheetHeaderLeft"}, "№ п/п:");
-    StringCell(out, {.style = "SheetHeaderLeft"}, std::to_string(++n));
+    StringCell(out, {.style = CellStyle::SheetHeaderLeft}, "№ п/п:");
+    StringCell(out, {.style = CellStyle::SheetHeaderLeft}, std::to_string(++n));
     RowClose(out);
     KeyValueRow(out, "Имя файла:", file.FileName);
     KeyValueRow(out, "Версия формата:", file.FormatVersion);
@@ -152,7 +152,7 @@ void CompositionSheet(ProtocolWriter& out, const TRSV502Prot& prot) {
   WorksheetOpen(out, "Состав");
   WorksheetOptions(out, FrozenPanes::TopRows2);
   TableOpen(out, {600, 100, 600});
-  StringCellRow(out, {.style = "SheetHeader", .mergeAcross = 2}, "Состав формы");
+  StringCellRow(out, {.style = CellStyle::SheetHeader, .mergeAcross = 2}, "Состав формы");
   RowOpen(out);
   for (std::string_view caption : {"Раздел/подраздел", "Наличие/кол-во", "Примечание"})
     StringCell(out, kHeaderCenter, caption);
@@ -191,29 +191,29 @@ void PersonSheetHeader(ProtocolWriter& out, const Quarters& quarters) {
     widths.insert(widths.end(), 12, kAmountColumnWidth);
   }
   TableOpen(out, widths);
-  StringCellRow(out, {.style = "SheetHeader", .mergeAcross = 5},
+  StringCellRow(out, {.style = CellStyle::SheetHeader, .mergeAcross = 5},
                 "Сводное отображение начислений и сумм по разделу 3 в разрезе основных тарифов");
 
   RowOpen(out);
   for (std::string_view caption : {"№ п/п", "ФИО", "Пол", "СНИЛС", "ИНН", "Источник ПД"})
-    StringCell(out, {.style = "CellHeaderCenter", .mergeDown = 2}, caption);
+    StringCell(out, {.style = CellStyle::CellHeaderCenter, .mergeDown = 2}, caption);
   for (int q : quarters)
-    StringCell(out, {.style = "CellHeaderCenter", .mergeAcross = 13}, std::to_string(q) + " квартал");
+    StringCell(out, {.style = CellStyle::CellHeaderCenter, .mergeAcross = 13}, std::to_string(q) + " квартал");
   RowClose(out);
 
   RowOpen(out, 20);
   for (std::size_t k = 0; k < quarters.size(); ++k) {
-    StringCell(out, {.index = k == 0 ? 7 : 0, .style = "CellHeaderCenter", .mergeDown = 1}, "Источник");
-    StringCell(out, {.style = "CellHeaderCenter", .mergeDown = 1}, "Код категории ЗЛ");
+    StringCell(out, {.index = k == 0 ? 7 : 0, .style = CellStyle::CellHeaderCenter, .mergeDown = 1}, "Источник");
+    StringCell(out, {.style = CellStyle::CellHeaderCenter, .mergeDown = 1}, "Код категории ЗЛ");
     for (int m = 1; m <= 3; ++m)
-      StringCell(out, {.style = "CellHeaderCenter", .mergeAcross = 3}, MonthNameLower(3 * (quarters[k] - 1) + m));
+      StringCell(out, {.style = CellStyle::CellHeaderCenter, .mergeAcross = 3}, MonthNameLower(3 * (quarters[k] - 1) + m));
   }
   RowClose(out);
 
   RowOpen(out);
   for (std::size_t k = 0; k < quarters.size(); ++k) {
     for (int m = 1; m <= 3; ++m) {
-      StringCell(out, {.index = m == 1 ? QuarterColumn(k) + 2 : 0, .style = "CellHeaderCenter"}, "Выплаты");
+      StringCell(out, {.index = m == 1 ? QuarterColumn(k) + 2 : 0, .style = CellStyle::CellHeaderCenter}, "Выплаты");
       StringCell(out, kHeaderCenter, "База ОПС");
       StringCell(out, kHeaderCenter, "База ГПД");
       StringCell(out, kHeaderCenter, "Взносы");
@@ -248,14 +248,14 @@ void PersonQuarterCells(ProtocolWriter& out, const TRSV502ProtQuartData* quarter
                         std::string_view code) {
   if (!quarter) {
     if (at.row == 0)
-      StringCell(out, {.style = "BorderedCenteredText", .mergeAcross = 13, .mergeDown = at.mergeDown, .downFirst = true},
+      StringCell(out, {.style = CellStyle::BorderedCenteredText, .mergeAcross = 13, .mergeDown = at.mergeDown, .downFirst = true},
                  "Данные отсутствуют");
     return;
   }
-  StringCell(out, {.index = at.Index(), .style = "BorderedCenteredText"}, quarter->Source);
+  StringCell(out, {.index = at.Index(), .style = CellStyle::BorderedCenteredText}, quarter->Source);
   if (quarter->Annulled) {
     if (at.row == 0)
-      StringCell(out, {.style = "BorderedCenteredText", .mergeAcross = 12, .mergeDown = at.mergeDown, .downFirst = true},
+      StringCell(out, {.style = CellStyle::BorderedCenteredText, .mergeAcross = 12, .mergeDown = at.mergeDown, .downFirst = true},
                  "Аннулировано");
     return;
   }
@@ -267,11 +267,11 @@ void TotalsQuarterCells(ProtocolWriter& out, const TRSV502ProtQuartData* quarter
                         std::string_view code) {
   if (!quarter) {
     if (at.row == 0)
-      StringCell(out, {.style = "BorderedCenteredText", .mergeAcross = 13, .mergeDown = at.mergeDown, .downFirst = true},
+      StringCell(out, {.style = CellStyle::BorderedCenteredText, .mergeAcross = 13, .mergeDown = at.mergeDown, .downFirst = true},
                  "Данные отсутствуют");
     return;
   }
-  StringCell(out, {.index = at.Index(), .style = "BorderedCenteredText"}, "-");
+  StringCell(out, {.index = at.Index(), .style = CellStyle::BorderedCenteredText}, "-");
   StringCell(out, kCentered, code);
   AmountCells(out, *quarter, code);
 }
@@ -295,12 +295,12 @@ void PersonRows(ProtocolWriter& out, const TRSV502Prot& prot, const TRSV502ProtZ
   const std::vector<std::string> codes = prot.PersonCategories(person);
   const int down = codes.empty() ? 0 : static_cast<int>(codes.size()) - 1;
   RowOpen(out);
-  IntegerCell(out, {.style = "CellNumber", .mergeDown = down}, number);
-  StringCell(out, {.style = "BorderedText", .mergeDown = down}, person.Name);
-  StringCell(out, {.style = "BorderedText", .mergeDown = down}, GenderMark(person.Пол));
-  StringCell(out, {.style = "BorderedCenteredText", .mergeDown = down}, FormatSnils(person.Key));
-  StringCell(out, {.style = "BorderedText", .mergeDown = down}, person.ИННФЛ.empty() ? "не указан" : person.ИННФЛ);
-  StringCell(out, {.style = "BorderedText", .mergeDown = down}, person.Source);
+  IntegerCell(out, {.style = CellStyle::CellNumber, .mergeDown = down}, number);
+  StringCell(out, {.style = CellStyle::BorderedText, .mergeDown = down}, person.Name);
+  StringCell(out, {.style = CellStyle::BorderedText, .mergeDown = down}, GenderMark(person.Пол));
+  StringCell(out, {.style = CellStyle::BorderedCenteredText, .mergeDown = down}, FormatSnils(person.Key));
+  StringCell(out, {.style = CellStyle::BorderedText, .mergeDown = down}, person.ИННФЛ.empty() ? "не указан" : person.ИННФЛ);
+  StringCell(out, {.style = CellStyle::BorderedText, .mergeDown = down}, person.Source);
   CategoryRows(out, codes, quarters, person, down,
                [&](const TRSV502ProtQuartData* quarter, const QuarterPlace& at, const std::string& code) {
                  PersonQuarterCells(out, quarter, at, code);
@@ -312,7 +312,7 @@ void TotalsRows(ProtocolWriter& out, const TRSV502Prot& prot, const TRSV502ProtZ
   const std::vector<std::string> codes = prot.PersonCategories(totals);
   const int down = codes.empty() ? 0 : static_cast<int>(codes.size()) - 1;
   RowOpen(out);
-  StringCell(out, {.style = "BorderedText", .mergeAcross = 5, .mergeDown = down, .downFirst = true}, "Итого");
+  StringCell(out, {.style = CellStyle::BorderedText, .mergeAcross = 5, .mergeDown = down, .downFirst = true}, "Итого");
   CategoryRows(out, codes, quarters, totals, down,
                [&](const TRSV502ProtQuartData* quarter, const QuarterPlace& at, const std::string& code) {
                  TotalsQuarterCells(out, quarter, at, code);
