@@ -152,6 +152,42 @@ TEST(HtmlTables, KeyValueTableEscapesValues) {
 )")));
 }
 
+TEST(HtmlTables, CellAttributesStandInTheOrderAsked) {
+  const std::string bytes = WrittenBytes([](ProtocolWriter& out) {
+    HtmlRowOpen(out);
+    HtmlCell(out, {}, "a&b");
+    HtmlRawCell(out, {.cssClass = "tdnorm"}, "1&nbsp;000,00");
+    HtmlCell(out, {.cssClass = "tdnorm", .rowspan = 3}, "x");
+    HtmlCell(out, {.cssClass = "tderrcenter", .rowspan = 3, .classLast = true}, "Ж");
+    HtmlCell(out, {.kind = HtmlCellKind::Header, .colspan = 9, .rowspan = 2}, "Итого");
+    HtmlCell(out, {.kind = HtmlCellKind::Header, .cssClass = "tdnorm", .colspan = 6, .rowspan = 2, .rowspanFirst = true},
+             "Итого:");
+    HtmlCell(out, {.kind = HtmlCellKind::Header, .cssClass = "left", .colspan = 6, .classLast = true}, "КФХ");
+    HtmlRawCell(out, {.indent = 6, .colspan = 6}, "");
+    HtmlRowClose(out);
+    HtmlHeaderRow(out, {"ИНН", "<СНИЛС>"});
+    HtmlRowOpen(out, 0);
+    HtmlRowClose(out, 0);
+  });
+  EXPECT_TRUE(SameLines(ProtocolLines(bytes), GoldenLines(R"(   <tr>
+    <td>a&amp;b</td>
+    <td class="tdnorm">1&nbsp;000,00</td>
+    <td class="tdnorm" rowspan="3">x</td>
+    <td rowspan="3" class="tderrcenter">Ж</td>
+    <th colspan="9" rowspan="2">Итого</th>
+    <th class="tdnorm" rowspan="2" colspan="6">Итого:</th>
+    <th colspan="6" class="left">КФХ</th>
+      <td colspan="6"></td>
+   </tr>
+   <tr>
+    <th>ИНН</th>
+    <th>&lt;СНИЛС&gt;</th>
+   </tr>
+<tr>
+</tr>
+)")));
+}
+
 TEST(HtmlTables, EndTagOfAnOpeningTag) {
   const struct {
     std::string_view open;

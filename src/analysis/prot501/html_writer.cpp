@@ -21,32 +21,35 @@ using prot501::MonthName;
 using prot501::OMSOSSColumns;
 using prot501::OrPlaceholder;
 
-constexpr std::string_view kTdNorm = "    <td class=\"tdnorm\">";
-constexpr std::string_view kTdErr = "    <td class=\"tderr\">";
-constexpr std::string_view kThNorm = "    <th class=\"tdnorm\">";
+constexpr HtmlCellFormat kTd{};
+constexpr HtmlCellFormat kTdNorm{.cssClass = "tdnorm"};
+constexpr HtmlCellFormat kTdErr{.cssClass = "tderr"};
+constexpr HtmlCellFormat kTdCenter{.cssClass = "center"};
+constexpr HtmlCellFormat kTh{.kind = HtmlCellKind::Header};
+constexpr HtmlCellFormat kThLeft{.kind = HtmlCellKind::Header, .cssClass = "left"};
+constexpr HtmlCellFormat kThNorm{.kind = HtmlCellKind::Header, .cssClass = "tdnorm"};
 
 std::string Int(std::int64_t value) { return std::to_string(value); }
 
-void RowOpen(ProtocolWriter& out) { out.Line("   <tr>"); }
-void RowClose(ProtocolWriter& out) { out.Line("   </tr>"); }
+void RowOpen(ProtocolWriter& out) { HtmlRowOpen(out); }
+void RowClose(ProtocolWriter& out) { HtmlRowClose(out); }
 
-// "1" for a person without rows, so that its cells still fill one row.
-std::string RowSpan(std::size_t rows) { return Int(rows == 0 ? 1 : static_cast<std::int64_t>(rows)); }
+// 1 for a person without rows, so that its cells still fill one row.
+int RowSpan(std::size_t rows) { return rows == 0 ? 1 : static_cast<int>(rows); }
 
-// The opening tag with a row span: SpanTag("    <td class=\"tdnorm\"", 3) ->
-// "    <td class="tdnorm" rowspan="3">".
-std::string SpanTag(std::string_view tagStart, std::size_t rows, std::string_view after = {}) {
-  return std::string(tagStart) + " rowspan=\"" + RowSpan(rows) + "\"" + std::string(after) + ">";
+// A header cell over columns and the given number of rows.
+HtmlCellFormat ThSpan(int columns, std::size_t rows) {
+  return {.kind = HtmlCellKind::Header, .colspan = columns, .rowspan = static_cast<int>(rows)};
 }
 
-void AmountCell(ProtocolWriter& out, std::string_view openTag, Amount amount) {
-  HtmlRawLine(out, openTag, FormatAmountGrouped(amount));
+// The format with a row span.
+HtmlCellFormat Spanning(HtmlCellFormat format, std::size_t rows) {
+  format.rowspan = RowSpan(rows);
+  return format;
 }
 
-void HeaderRow(ProtocolWriter& out, std::initializer_list<std::string_view> captions) {
-  RowOpen(out);
-  for (std::string_view caption : captions) HtmlTextLine(out, "    <th>", caption);
-  RowClose(out);
+void AmountCell(ProtocolWriter& out, const HtmlCellFormat& format, Amount amount) {
+  HtmlRawCell(out, format, FormatAmountGrouped(amount));
 }
 
 std::string_view Presence(bool present) { return present ? "есть" : "нет"; }
@@ -102,21 +105,20 @@ void Payer(ProtocolWriter& out, const TRSV501ProtData& d) {
 }
 
 void CompositionRow(ProtocolWriter& out, std::string_view part, std::string_view value, std::string_view note) {
-  out.Line("<tr>");
-  HtmlTextLine(out, "   <td>", part);
-  HtmlTextLine(out, "   <td class=\"center\">", value);
-  HtmlTextLine(out, "   <td>", note);
-  out.Line("</tr>");
+  HtmlRowOpen(out, 0);
+  HtmlCell(out, {.indent = 3}, part);
+  HtmlCell(out, {.indent = 3, .cssClass = "center"}, value);
+  HtmlCell(out, {.indent = 3}, note);
+  HtmlRowClose(out, 0);
 }
 
 void Composition(ProtocolWriter& out, const TRSV501ProtData& d) {
   out.Line("  <h2>Состав файла</h2>");
   HtmlTableOpen(out);
-  out.Line("<tr>");
-  out.Line("   <th>Раздел/подраздел</th>");
-  out.Line("   <th>Наличие/кол-во</th>");
-  out.Line("   <th>Примечание</th>");
-  out.Line("</tr>");
+  HtmlRowOpen(out, 0);
+  for (std::string_view caption : {"Раздел/подраздел", "Наличие/кол-во", "Примечание"})
+    HtmlCell(out, {.kind = HtmlCellKind::Header, .indent = 3}, caption);
+  HtmlRowClose(out, 0);
   CompositionRow(out, "Раздел 1. Сводные данные об обязательствах плательщика страховых взносов",
                  Presence(d.Section1Present), "Обязателен для плательщиков, производящих выплаты физлицам");
   CompositionRow(out,
@@ -213,8 +215,8 @@ void Composition(ProtocolWriter& out, const TRSV501ProtData& d) {
 }
 
 void MonthRowCells(ProtocolWriter& out, const TZLMonthRec& row) {
-  HtmlTextLine(out, "    <td>", MonthName(row.Month));
-  HtmlTextLine(out, "    <td>", row.CategoryCode);
+  HtmlCell(out, kTd, MonthName(row.Month));
+  HtmlCell(out, kTd, row.CategoryCode);
   AmountCell(out, kTdNorm, row.Payments);
   AmountCell(out, kTdNorm, row.Base);
   AmountCell(out, kTdNorm, row.ContractBase);
@@ -224,19 +226,20 @@ void MonthRowCells(ProtocolWriter& out, const TZLMonthRec& row) {
 void MainTariffPerson(ProtocolWriter& out, const TZLRec& person) {
   const std::size_t rows = person.MonthRows.size();
   RowOpen(out);
-  HtmlRawLine(out, SpanTag("    <td class=\"tdnorm\"", rows), Int(person.Ordinal));
-  HtmlRawLine(out, SpanTag("    <td class=\"tdnorm\"", rows), Int(person.Number));
-  HtmlTextLine(out, SpanTag("    <td", rows), person.FullName);
-  HtmlTextLine(out,
-               SpanTag("    <td", rows, person.SexMismatch ? " class=\"tderrcenter\"" : " class=\"tdnormcenter\""),
-               person.SexText);
-  HtmlTextLine(out, SpanTag("    <td", rows), person.SNILS);
-  HtmlTextLine(out, SpanTag("    <td", rows), OrPlaceholder(person.INN, "не указан"));
-  HtmlTextLine(out, SpanTag("    <td class=\"center\"", rows), person.OPSFlag);
-  HtmlTextLine(out, SpanTag("    <td class=\"center\"", rows), person.OMSFlag);
-  HtmlTextLine(out, SpanTag("    <td class=\"center\"", rows), person.OSSFlag);
+  HtmlRawCell(out, Spanning(kTdNorm, rows), Int(person.Ordinal));
+  HtmlRawCell(out, Spanning(kTdNorm, rows), Int(person.Number));
+  HtmlCell(out, Spanning(kTd, rows), person.FullName);
+  HtmlCell(out,
+           {.cssClass = person.SexMismatch ? "tderrcenter" : "tdnormcenter", .rowspan = RowSpan(rows),
+            .classLast = true},
+           person.SexText);
+  HtmlCell(out, Spanning(kTd, rows), person.SNILS);
+  HtmlCell(out, Spanning(kTd, rows), OrPlaceholder(person.INN, "не указан"));
+  HtmlCell(out, Spanning(kTdCenter, rows), person.OPSFlag);
+  HtmlCell(out, Spanning(kTdCenter, rows), person.OMSFlag);
+  HtmlCell(out, Spanning(kTdCenter, rows), person.OSSFlag);
   if (rows == 0) {
-    out.Line("    <td colspan=\"6\">Данные по начислениям отсутствуют.</td>");
+    HtmlCell(out, {.colspan = 6}, "Данные по начислениям отсутствуют.");
     RowClose(out);
     return;
   }
@@ -250,14 +253,13 @@ void MainTariffPerson(ProtocolWriter& out, const TZLRec& person) {
 void MainTariffTotals(ProtocolWriter& out, const TRSV501ProtData& d) {
   if (!d.MonthCategoryTotals.empty()) {
     RowOpen(out);
-    out.Line("    <th colspan=\"9\" rowspan=\"", Int(static_cast<std::int64_t>(d.MonthCategoryTotals.size())),
-             "\">Итого</th>");
+    HtmlCell(out, ThSpan(9, d.MonthCategoryTotals.size()), "Итого");
     bool first = true;
     for (const TRSV501MonthCategoryTotalRec& total : d.MonthCategoryTotals) {
       if (!first) RowOpen(out);
       first = false;
-      HtmlTextLine(out, "    <td>", MonthName(total.Month));
-      HtmlRawLine(out, "    <td>", CodeWithCount(total.CategoryCode, total.Count));
+      HtmlCell(out, kTd, MonthName(total.Month));
+      HtmlRawCell(out, kTd, CodeWithCount(total.CategoryCode, total.Count));
       AmountCell(out, kTdNorm, total.Payments);
       AmountCell(out, kTdNorm, total.Base);
       AmountCell(out, kTdNorm, total.ContractBase);
@@ -267,13 +269,12 @@ void MainTariffTotals(ProtocolWriter& out, const TRSV501ProtData& d) {
   }
   if (!d.CategoryTotals.empty()) {
     RowOpen(out);
-    out.Line("    <th colspan=\"10\" rowspan=\"", Int(static_cast<std::int64_t>(d.CategoryTotals.size())),
-             "\">Итого по кодам тарифов</th>");
+    HtmlCell(out, ThSpan(10, d.CategoryTotals.size()), "Итого по кодам тарифов");
     bool first = true;
     for (const TRSV501CategoryTotalRec& total : d.CategoryTotals) {
       if (!first) RowOpen(out);
       first = false;
-      HtmlRawLine(out, "    <td>", CodeWithCount(total.CategoryCode, total.Count));
+      HtmlRawCell(out, kTd, CodeWithCount(total.CategoryCode, total.Count));
       AmountCell(out, kTdNorm, total.Payments);
       AmountCell(out, kTdNorm, total.Base);
       AmountCell(out, kTdNorm, total.ContractBase);
@@ -282,18 +283,18 @@ void MainTariffTotals(ProtocolWriter& out, const TRSV501ProtData& d) {
     }
   }
   RowOpen(out);
-  out.Line("    <th colspan=\"6\">Кол-во ЗЛ по признакам:</th>");
-  HtmlRawLine(out, "    <td class=\"center\">", Int(d.OPSFlagCount));
-  HtmlRawLine(out, "    <td class=\"center\">", Int(d.OMSFlagCount));
-  HtmlRawLine(out, "    <td class=\"center\">", Int(d.OSSFlagCount));
-  out.Line("    <td colspan=\"6\"></td>");
+  HtmlCell(out, {.kind = HtmlCellKind::Header, .colspan = 6}, "Кол-во ЗЛ по признакам:");
+  HtmlRawCell(out, kTdCenter, Int(d.OPSFlagCount));
+  HtmlRawCell(out, kTdCenter, Int(d.OMSFlagCount));
+  HtmlRawCell(out, kTdCenter, Int(d.OSSFlagCount));
+  HtmlRawCell(out, {.colspan = 6}, "");
   RowClose(out);
 }
 
 void MainTariffs(ProtocolWriter& out, const TRSV501ProtData& d) {
   out.Line("  <h3>Начисления и взносы по основным тарифам</h3>");
   HtmlTableOpen(out);
-  HeaderRow(out, {"№ п/п", "№ в файле", "ФИО", "Пол", "СНИЛС", "ИНН", "Признак ЗЛ ОПС", "Признак ЗЛ ОМС",
+  HtmlHeaderRow(out, {"№ п/п", "№ в файле", "ФИО", "Пол", "СНИЛС", "ИНН", "Признак ЗЛ ОПС", "Признак ЗЛ ОМС",
                   "Признак ЗЛ ОСС", "Месяц", "Код категории ЗЛ", "Сумма выплат", "База для начисления взносов",
                   "База в т. ч. по ГПД", "Начислено взносов"});
   for (const TZLRec& person : d.Persons) MainTariffPerson(out, person);
@@ -304,16 +305,16 @@ void MainTariffs(ProtocolWriter& out, const TRSV501ProtData& d) {
 void AddTariffPerson(ProtocolWriter& out, const TZLRec& person, std::int32_t counter) {
   const std::size_t rows = person.AddRows.size();
   RowOpen(out);
-  HtmlRawLine(out, SpanTag("    <td class=\"tdnorm\"", rows), Int(counter));
-  HtmlRawLine(out, SpanTag("    <td class=\"tdnorm\"", rows), Int(person.Number));
-  HtmlTextLine(out, SpanTag("    <td", rows), person.FullName);
-  HtmlTextLine(out, SpanTag("    <td", rows), person.SNILS);
-  HtmlTextLine(out, SpanTag("    <td", rows), OrPlaceholder(person.INN, "не указан"));
+  HtmlRawCell(out, Spanning(kTdNorm, rows), Int(counter));
+  HtmlRawCell(out, Spanning(kTdNorm, rows), Int(person.Number));
+  HtmlCell(out, Spanning(kTd, rows), person.FullName);
+  HtmlCell(out, Spanning(kTd, rows), person.SNILS);
+  HtmlCell(out, Spanning(kTd, rows), OrPlaceholder(person.INN, "не указан"));
   for (std::size_t i = 0; i < rows; ++i) {
     const TZLAddRec& row = person.AddRows[i];
     if (i > 0) RowOpen(out);
-    HtmlTextLine(out, "    <td>", MonthName(row.Month));
-    HtmlTextLine(out, "    <td>", row.TariffCode);
+    HtmlCell(out, kTd, MonthName(row.Month));
+    HtmlCell(out, kTd, row.TariffCode);
     AmountCell(out, kTdNorm, row.Payments);
     AmountCell(out, kTdNorm, row.Contributions);
     RowClose(out);
@@ -324,33 +325,31 @@ void AddTariffs(ProtocolWriter& out, const TRSV501ProtData& d) {
   if (d.MonthTariffTotals.empty()) return;
   out.Line("  <h3>Начисления и взносы по дополнительным тарифам</h3>");
   HtmlTableOpen(out);
-  HeaderRow(out, {"№ п/п", "№ в файле", "ФИО", "СНИЛС", "ИНН", "Месяц", "Код тарифа", "Сумма выплат",
+  HtmlHeaderRow(out, {"№ п/п", "№ в файле", "ФИО", "СНИЛС", "ИНН", "Месяц", "Код тарифа", "Сумма выплат",
                   "Начислено взносов"});
   std::int32_t counter = 0;
   for (const TZLRec& person : d.Persons)
     if (!person.AddRows.empty()) AddTariffPerson(out, person, ++counter);
   RowOpen(out);
-  out.Line("    <th colspan=\"5\" rowspan=\"", Int(static_cast<std::int64_t>(d.MonthTariffTotals.size())),
-           "\">Итого</th>");
+  HtmlCell(out, ThSpan(5, d.MonthTariffTotals.size()), "Итого");
   bool first = true;
   for (const TRSV501MonthTariffTotalRec& total : d.MonthTariffTotals) {
     if (!first) RowOpen(out);
     first = false;
-    HtmlTextLine(out, "    <td>", MonthName(total.Month));
-    HtmlRawLine(out, "    <td>", CodeWithCount(total.TariffCode, total.Count));
+    HtmlCell(out, kTd, MonthName(total.Month));
+    HtmlRawCell(out, kTd, CodeWithCount(total.TariffCode, total.Count));
     AmountCell(out, kTdNorm, total.Payments);
     AmountCell(out, kTdNorm, total.Contributions);
     RowClose(out);
   }
   if (!d.TariffTotals.empty()) {
     RowOpen(out);
-    out.Line("    <th colspan=\"6\" rowspan=\"", Int(static_cast<std::int64_t>(d.TariffTotals.size())),
-             "\">Итого по кодам тарифов</th>");
+    HtmlCell(out, ThSpan(6, d.TariffTotals.size()), "Итого по кодам тарифов");
     first = true;
     for (const TRSV501TariffTotalRec& total : d.TariffTotals) {
       if (!first) RowOpen(out);
       first = false;
-      HtmlRawLine(out, "    <td>", CodeWithCount(total.TariffCode, total.Count));
+      HtmlRawCell(out, kTd, CodeWithCount(total.TariffCode, total.Count));
       AmountCell(out, kTdNorm, total.Payments);
       AmountCell(out, kTdNorm, total.Contributions);
       RowClose(out);
@@ -377,9 +376,9 @@ std::string_view ComparisonMonth(std::string_view code) {
 
 template <typename Value>
 void ComparisonPair(ProtocolWriter& out, Value s1, Value s3, std::string (*format)(Value)) {
-  const std::string_view open = s1 == s3 ? kTdNorm : kTdErr;
-  HtmlRawLine(out, open, format(s1));
-  HtmlRawLine(out, open, format(s3));
+  const HtmlCellFormat& cell = s1 == s3 ? kTdNorm : kTdErr;
+  HtmlRawCell(out, cell, format(s1));
+  HtmlRawCell(out, cell, format(s3));
 }
 
 std::string FormatCount(std::int32_t value) { return Int(value); }
@@ -390,33 +389,33 @@ void Comparison(ProtocolWriter& out, const TRSV501CompareMainRec& rec) {
                prot501::JoinCodes(rec.CategoryCodes));
   HtmlTableOpen(out);
   RowOpen(out);
-  out.Line("    <th rowspan=\"2\">Наименование показателя</th>");
-  out.Line("    <th colspan=\"2\">За последние 3 месяца отчетного периода</th>");
+  HtmlCell(out, {.kind = HtmlCellKind::Header, .rowspan = 2}, "Наименование показателя");
+  HtmlCell(out, ThSpan(2, 0), "За последние 3 месяца отчетного периода");
   for (const std::string* month : {&rec.Month1, &rec.Month2, &rec.Month3})
-    HtmlTextLine(out, "    <th colspan=\"2\">", ComparisonMonth(*month));
+    HtmlCell(out, ThSpan(2, 0), ComparisonMonth(*month));
   RowClose(out);
   RowOpen(out);
   for (int i = 0; i < 4; ++i) {
-    out.Line("    <th>Раздел 1</th>");
-    out.Line("    <th>Раздел 3</th>");
+    HtmlCell(out, kTh, "Раздел 1");
+    HtmlCell(out, kTh, "Раздел 3");
   }
   RowClose(out);
 
   RowOpen(out);
-  out.Line("    <th class=\"left\">Кол-во застрахованных лиц с начислениями</th>");
+  HtmlCell(out, kThLeft, "Кол-во застрахованных лиц с начислениями");
   for (int i = 0; i < 4; ++i) ComparisonPair(out, rec.Column(i).PersonsS1, rec.Column(i).PersonsS3, FormatCount);
   RowClose(out);
   RowOpen(out);
-  out.Line("    <th class=\"left\">Суммы выплат и иных вознаграждений</th>");
+  HtmlCell(out, kThLeft, "Суммы выплат и иных вознаграждений");
   for (int i = 0; i < 4; ++i)
     ComparisonPair(out, rec.Column(i).PaymentsS1, rec.Column(i).PaymentsS3, FormatAmountGrouped);
   RowClose(out);
   RowOpen(out);
-  out.Line("    <th class=\"left\">База для начисления взносов</th>");
+  HtmlCell(out, kThLeft, "База для начисления взносов");
   for (int i = 0; i < 4; ++i) ComparisonPair(out, rec.Column(i).BaseS1, rec.Column(i).BaseS3, FormatAmountGrouped);
   RowClose(out);
   RowOpen(out);
-  out.Line("    <th class=\"left\">Сумма взносов</th>");
+  HtmlCell(out, kThLeft, "Сумма взносов");
   for (int i = 0; i < 4; ++i)
     ComparisonPair(out, rec.Column(i).ContribS1, rec.Column(i).ContribS3, FormatAmountGrouped);
   RowClose(out);
@@ -435,6 +434,8 @@ void Comparisons(ProtocolWriter& out, const TRSV501ProtData& d) {
   for (const TRSV501CompareMainRec& rec : d.Comparisons) Comparison(out, rec);
 }
 
+constexpr HtmlCellFormat kThLeftOver6{.kind = HtmlCellKind::Header, .cssClass = "left", .colspan = 6, .classLast = true};
+
 void FarmMembers(ProtocolWriter& out, const TRSV501ProtData& d) {
   if (!d.Section2Present) return;
   out.Line("  <h2>Сведения о членах крестьянского (фермерского) хозяйства (включая главу)</h2>");
@@ -443,31 +444,33 @@ void FarmMembers(ProtocolWriter& out, const TRSV501ProtData& d) {
     return;
   }
   HtmlTableOpen(out);
-  HeaderRow(out, {"ИНН", "СНИЛС", "Ф. И. О.", "Год рождения", "Дата начала членства", "Дата окончания членства",
+  HtmlHeaderRow(out, {"ИНН", "СНИЛС", "Ф. И. О.", "Год рождения", "Дата начала членства", "Дата окончания членства",
                   "Сумма ОПС", "Сумма ОМС"});
   Amount pension = 0;
   Amount medical = 0;
   for (const TRSV501FarmMemberRec& member : d.FarmMembers) {
     RowOpen(out);
-    HtmlTextLine(out, "      <td class=\"center\">", OrPlaceholder(member.INN, "Не указан"));
-    HtmlTextLine(out, "      <td class=\"center\">", OrPlaceholder(member.SNILS, "Не указан"));
-    HtmlTextLine(out, "      <td class=\"left\">", OrPlaceholder(member.FullName, "Не указано"));
-    HtmlRawLine(out, "      <td class=\"center\">", Int(member.BirthYear));
-    HtmlTextLine(out, "      <td class=\"center\">", member.StartDate);
-    HtmlTextLine(out, "      <td class=\"center\">", member.EndDate);
-    AmountCell(out, "      <td class=\"tdnorm\">", member.PensionContributions);
-    AmountCell(out, "      <td class=\"tdnorm\">", member.MedicalContributions);
+    // The member cells stand deeper than the other rows' cells.
+    constexpr HtmlCellFormat center{.indent = 6, .cssClass = "center"};
+    HtmlCell(out, center, OrPlaceholder(member.INN, "Не указан"));
+    HtmlCell(out, center, OrPlaceholder(member.SNILS, "Не указан"));
+    HtmlCell(out, {.indent = 6, .cssClass = "left"}, OrPlaceholder(member.FullName, "Не указано"));
+    HtmlRawCell(out, center, Int(member.BirthYear));
+    HtmlCell(out, center, member.StartDate);
+    HtmlCell(out, center, member.EndDate);
+    AmountCell(out, {.indent = 6, .cssClass = "tdnorm"}, member.PensionContributions);
+    AmountCell(out, {.indent = 6, .cssClass = "tdnorm"}, member.MedicalContributions);
     RowClose(out);
     pension += member.PensionContributions;
     medical += member.MedicalContributions;
   }
   RowOpen(out);
-  out.Line("    <th colspan=\"6\" class=\"left\">Итого взносов по членам КФХ:</th>");
+  HtmlCell(out, kThLeftOver6, "Итого взносов по членам КФХ:");
   AmountCell(out, kThNorm, pension);
   AmountCell(out, kThNorm, medical);
   RowClose(out);
   RowOpen(out);
-  out.Line("    <th colspan=\"6\" class=\"left\">Итоговые показатели в разделе 2:</th>");
+  HtmlCell(out, kThLeftOver6, "Итоговые показатели в разделе 2:");
   AmountCell(out, kThNorm, d.Section2OPS);
   AmountCell(out, kThNorm, d.Section2OMS);
   RowClose(out);
@@ -483,17 +486,17 @@ std::size_t MonthRowCount(const TRSV501BaseCheckPLRec& person) {
 void BaseCheckPerson(ProtocolWriter& out, const TRSV501BaseCheckPLRec& person, Amount limit) {
   const std::size_t rows = MonthRowCount(person);
   RowOpen(out);
-  HtmlTextLine(out, SpanTag("    <td", rows), person.FullName);
-  HtmlTextLine(out, SpanTag("    <td", rows), person.SNILS);
-  HtmlTextLine(out, SpanTag("    <td", rows), OrPlaceholder(person.INN, "не указан"));
+  HtmlCell(out, Spanning(kTd, rows), person.FullName);
+  HtmlCell(out, Spanning(kTd, rows), person.SNILS);
+  HtmlCell(out, Spanning(kTd, rows), OrPlaceholder(person.INN, "не указан"));
   bool first = true;
   for (const TRSV501BaseCheckPLQuarterRec& block : person.Periods) {
     for (const TRSV501BaseCheckMonthRec& month : block.Months) {
       if (!first) RowOpen(out);
       first = false;
-      HtmlTextLine(out, "    <th>", MonthName(month.Month));
-      HtmlRawLine(out, kTdNorm, Int(block.FileNumber));
-      HtmlRawLine(out, kTdNorm, Int(block.Number));
+      HtmlCell(out, kTh, MonthName(month.Month));
+      HtmlRawCell(out, kTdNorm, Int(block.FileNumber));
+      HtmlRawCell(out, kTdNorm, Int(block.Number));
       AmountCell(out, kTdNorm, month.Payments);
       AmountCell(out, kTdNorm, month.CumPayments);
       AmountCell(out, kTdNorm, month.Base);
@@ -510,15 +513,15 @@ void BaseCheckPerson(ProtocolWriter& out, const TRSV501BaseCheckPLRec& person, A
 
 void BaseCheckTotal(ProtocolWriter& out, const TRSV501BaseCheckPLRec& total) {
   RowOpen(out);
-  out.Line("    <th colspan=\"3\" rowspan=\"", RowSpan(MonthRowCount(total)), "\">Итого:</th>");
+  HtmlCell(out, Spanning(ThSpan(3, 0), MonthRowCount(total)), "Итого:");
   bool first = true;
   for (const TRSV501BaseCheckPLQuarterRec& block : total.Periods) {
     for (const TRSV501BaseCheckMonthRec& month : block.Months) {
       if (!first) RowOpen(out);
       first = false;
-      HtmlTextLine(out, "    <th>", MonthName(month.Month));
-      out.Line("    <th class=\"tdnorm\">-</th>");
-      out.Line("    <th class=\"tdnorm\">-</th>");
+      HtmlCell(out, kTh, MonthName(month.Month));
+      HtmlCell(out, kThNorm, "-");
+      HtmlCell(out, kThNorm, "-");
       for (Amount amount : {month.Payments, month.CumPayments, month.Base, month.CumBase, month.ContractBase,
                             month.CumContractBase, month.Contributions, month.CumContributions})
         AmountCell(out, kThNorm, amount);
@@ -533,7 +536,7 @@ void BaseChecks(ProtocolWriter& out, const TRSV501ProtData& d) {
   out.Line("  <h2>Сведения для контроля показателей по застрахованным лицам нарастающим итогом с начала года</h2>");
   out.Line("  <p>", kBaseCheckNote, "</p>");
   HtmlTableOpen(out);
-  HeaderRow(out, {"Ф. И. О.", "СНИЛС", "ИНН", "Месяц", "№ файла", "№ в файле", "Выплаты", "Выплаты НИ", "База",
+  HtmlHeaderRow(out, {"Ф. И. О.", "СНИЛС", "ИНН", "Месяц", "№ файла", "№ в файле", "Выплаты", "Выплаты НИ", "База",
                   "База НИ", "База ГПД", "База ГПД НИ", "Взносы", "Взносы НИ"});
   for (const TRSV501BaseCheckPLRec& person : d.BaseChecks) BaseCheckPerson(out, person, d.PensionLimit);
   BaseCheckTotal(out, d.BaseCheckTotal);
@@ -541,14 +544,14 @@ void BaseChecks(ProtocolWriter& out, const TRSV501ProtData& d) {
 }
 
 // Twelve rows; the first goes on in the row already open.
-void OMSOSSMonths(ProtocolWriter& out, const TRSV501OMSOSSPLRec& person, std::string_view amountTag) {
+void OMSOSSMonths(ProtocolWriter& out, const TRSV501OMSOSSPLRec& person, const HtmlCellFormat& amountCell) {
   bool first = true;
   for (std::size_t m = 0; m < person.Months.size(); ++m) {
     const TRSV501OMSOSSMonthRec& month = person.Months[m];
     if (!first) RowOpen(out);
     first = false;
-    HtmlTextLine(out, "    <th>", MonthName(static_cast<std::int32_t>(m + 1)));
-    for (Amount amount : OMSOSSColumns(month)) AmountCell(out, amountTag, amount);
+    HtmlCell(out, kTh, MonthName(static_cast<std::int32_t>(m + 1)));
+    for (Amount amount : OMSOSSColumns(month)) AmountCell(out, amountCell, amount);
     RowClose(out);
   }
 }
@@ -561,17 +564,18 @@ void OMSOSSChecks(ProtocolWriter& out, const TRSV501ProtData& d) {
       "вычитаются суммы по ГПД и учитывается предельный размер базы.</p>");
   if (!d.SocialLimitKnown) HtmlTextLine(out, "  <p>", prot501::SocialLimitUnknownText(d.Year));
   HtmlTableOpen(out);
-  HeaderRow(out, {"Ф. И. О.", "СНИЛС", "ИНН", "Месяц", "База ОМС", "База ОМС НИ", "Взносы ОМС", "Взносы ОМС НИ",
+  HtmlHeaderRow(out, {"Ф. И. О.", "СНИЛС", "ИНН", "Месяц", "База ОМС", "База ОМС НИ", "Взносы ОМС", "Взносы ОМС НИ",
                   "База ОСС", "База ОСС НИ", "Взносы ОСС", "Взносы ОСС НИ"});
   for (const TRSV501OMSOSSPLRec& person : d.OMSOSSChecks) {
     RowOpen(out);
-    HtmlTextLine(out, "    <td rowspan=\"12\">", person.FullName);
-    HtmlTextLine(out, "    <td rowspan=\"12\">", person.SNILS);
-    HtmlTextLine(out, "    <td rowspan=\"12\">", OrPlaceholder(person.INN, "не указан"));
+    constexpr HtmlCellFormat twelveRows{.rowspan = 12};
+    HtmlCell(out, twelveRows, person.FullName);
+    HtmlCell(out, twelveRows, person.SNILS);
+    HtmlCell(out, twelveRows, OrPlaceholder(person.INN, "не указан"));
     OMSOSSMonths(out, person, kTdNorm);
   }
   RowOpen(out);
-  out.Line("    <th colspan=\"3\" rowspan=\"12\">Итого:</th>");
+  HtmlCell(out, ThSpan(3, 12), "Итого:");
   OMSOSSMonths(out, d.OMSOSSTotal, kThNorm);
   HtmlDataTableClose(out);
 }

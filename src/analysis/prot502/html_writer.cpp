@@ -15,7 +15,8 @@
 namespace orsvelt {
 namespace {
 
-constexpr std::string_view kTd = "    <td class=\"tdnorm\">";
+constexpr HtmlCellFormat kTd{.cssClass = "tdnorm"};
+constexpr HtmlCellFormat kTh{.kind = HtmlCellKind::Header};
 
 using Quarters = std::vector<int>;
 
@@ -114,29 +115,26 @@ void CompositionBlock(ProtocolWriter& out, const TRSV502Prot& prot) {
 }
 
 void HeaderRows(ProtocolWriter& out, const Quarters& quarters) {
-  out.Line("   <tr>");
+  HtmlRowOpen(out);
   for (std::string_view caption : {"№ п/п", "ФИО", "Пол", "СНИЛС", "ИНН", "Источник ПД"})
-    out.Line("    <th rowspan=\"3\">", caption, "</th>");
-  for (int q : quarters) out.Line("    <th colspan=\"14\">", std::to_string(q), " квартал</th>");
-  out.Line("   </tr>");
+    HtmlCell(out, {.kind = HtmlCellKind::Header, .rowspan = 3}, caption);
+  for (int q : quarters) HtmlCell(out, {.kind = HtmlCellKind::Header, .colspan = 14}, std::to_string(q) + " квартал");
+  HtmlRowClose(out);
 
-  out.Line("   <tr>");
+  HtmlRowOpen(out);
   for (int q : quarters) {
-    out.Line("    <th rowspan=\"2\">Источник</th>");
-    out.Line("    <th rowspan=\"2\">Код категории ЗЛ</th>");
+    HtmlCell(out, {.kind = HtmlCellKind::Header, .rowspan = 2}, "Источник");
+    HtmlCell(out, {.kind = HtmlCellKind::Header, .rowspan = 2}, "Код категории ЗЛ");
     const int first = 3 * (q - 1);
-    for (int m = 1; m <= 3; ++m) out.Line("    <th colspan=\"4\">", MonthNameLower(first + m), "</th>");
+    for (int m = 1; m <= 3; ++m) HtmlCell(out, {.kind = HtmlCellKind::Header, .colspan = 4}, MonthNameLower(first + m));
   }
-  out.Line("   </tr>");
+  HtmlRowClose(out);
 
-  out.Line("   <tr>");
-  for (std::size_t i = 0; i < quarters.size() * 3; ++i) {
-    out.Line("    <th>Сумма выплат</th>");
-    out.Line("    <th>База ОПС</th>");
-    out.Line("    <th>В т. ч. по ГПД</th>");
-    out.Line("    <th>Сумма взносов</th>");
-  }
-  out.Line("   </tr>");
+  HtmlRowOpen(out);
+  for (std::size_t i = 0; i < quarters.size() * 3; ++i)
+    for (std::string_view caption : {"Сумма выплат", "База ОПС", "В т. ч. по ГПД", "Сумма взносов"})
+      HtmlCell(out, kTh, caption);
+  HtmlRowClose(out);
 }
 
 // The twelve amount cells of category code in the quarter, or twelve dashes without it.
@@ -144,65 +142,65 @@ void AmountCells(ProtocolWriter& out, const TRSV502ProtQuartData& quarter, std::
   const int e = TRSV502Prot::FindCategory(quarter, code);
   for (std::size_t m = 0; m < 3; ++m) {
     if (e < 0) {
-      for (int i = 0; i < 4; ++i) out.Line(kTd, "-</td>");
+      for (int i = 0; i < 4; ++i) HtmlRawCell(out, kTd, "-");
       continue;
     }
     const TRSV502ProtMonthSums& sums = quarter.Categories()[static_cast<std::size_t>(e)].Months[m];
     for (Amount amount : {sums.СумВыпл, sums.ВыплОПС, sums.ВыплОПСДог, sums.НачислСВ})
-      out.Line(kTd, FormatAmountGrouped(amount), "</td>");
+      HtmlRawCell(out, kTd, FormatAmountGrouped(amount));
   }
 }
 
 void PersonQuarterCells(ProtocolWriter& out, const TRSV502ProtQuartData* quarter, std::size_t row,
-                        const std::string& rowspan, std::string_view code) {
+                        int rowspan, std::string_view code) {
   if (!quarter) {
-    if (row == 0) out.Line("    <td class=\"tdnorm\" colspan=\"14\" rowspan=\"", rowspan, "\">Данные отсутствуют</td>");
+    if (row == 0) HtmlCell(out, {.cssClass = "tdnorm", .colspan = 14, .rowspan = rowspan}, "Данные отсутствуют");
     return;
   }
-  HtmlTextLine(out, kTd, quarter->Source);
+  HtmlCell(out, kTd, quarter->Source);
   if (quarter->Annulled) {
-    if (row == 0) out.Line("    <td class=\"tdnorm\" colspan=\"13\" rowspan=\"", rowspan, "\">Аннулировано</td>");
+    if (row == 0) HtmlCell(out, {.cssClass = "tdnorm", .colspan = 13, .rowspan = rowspan}, "Аннулировано");
     return;
   }
-  HtmlTextLine(out, kTd, code);
+  HtmlCell(out, kTd, code);
   AmountCells(out, *quarter, code);
 }
 
 void TotalsQuarterCells(ProtocolWriter& out, const TRSV502ProtQuartData* quarter, std::string_view code) {
   if (!quarter) {
-    out.Line("    <td class=\"tdnorm\" colspan=\"14\">Данные отсутствуют</td>");
+    HtmlCell(out, {.cssClass = "tdnorm", .colspan = 14}, "Данные отсутствуют");
     return;
   }
-  out.Line(kTd, "-</td>");
-  HtmlTextLine(out, kTd, code);
+  HtmlRawCell(out, kTd, "-");
+  HtmlCell(out, kTd, code);
   AmountCells(out, *quarter, code);
 }
 
-// The rows of one record after its leading cells: one per category code, "   <tr>" opening
+// The rows of one record after its leading cells: one per category code, a new row opening
 // each but the first. A record without codes has its row closed after the leading cells.
 template <class QuarterCells>
 void CategoryRows(ProtocolWriter& out, const std::vector<std::string>& codes, const Quarters& quarters,
                   const TRSV502ProtZLRec& record, QuarterCells&& quarterCells) {
   for (std::size_t j = 0; j < codes.size(); ++j) {
-    if (j > 0) out.Line("   <tr>");
+    if (j > 0) HtmlRowOpen(out);
     for (int q : quarters) quarterCells(record.Quarter(q), j, codes[j]);
-    out.Line("   </tr>");
+    HtmlRowClose(out);
   }
-  if (codes.empty()) out.Line("   </tr>");
+  if (codes.empty()) HtmlRowClose(out);
 }
 
 void PersonRows(ProtocolWriter& out, const TRSV502Prot& prot, const TRSV502ProtZLRec& person, int number,
                 const Quarters& quarters) {
   const std::vector<std::string> codes = prot.PersonCategories(person);
-  const std::string rowspan = std::to_string(codes.empty() ? 1 : codes.size());
-  const std::string open = "    <td class=\"tdnorm\" rowspan=\"" + rowspan + "\">";
-  out.Line("   <tr>");
-  HtmlTextLine(out, open, std::to_string(number));
-  HtmlTextLine(out, open, person.Name);
-  HtmlTextLine(out, open, GenderMark(person.Пол));
-  HtmlTextLine(out, open, FormatSnils(person.Key));
-  HtmlTextLine(out, open, person.ИННФЛ);
-  HtmlTextLine(out, open, person.Source);
+  const int rowspan = codes.empty() ? 1 : static_cast<int>(codes.size());
+  const HtmlCellFormat lead{.cssClass = "tdnorm", .rowspan = rowspan};
+  HtmlRowOpen(out);
+  HtmlCell(out, lead, std::to_string(number));
+  HtmlCell(out, lead, person.Name);
+  HtmlCell(out, lead, GenderMark(person.Пол));
+  HtmlCell(out, lead, FormatSnils(person.Key));
+  HtmlCell(out, lead, person.ИННФЛ);
+  HtmlCell(out, lead, person.Source);
   CategoryRows(out, codes, quarters, person,
                [&](const TRSV502ProtQuartData* quarter, std::size_t row, const std::string& code) {
                  PersonQuarterCells(out, quarter, row, rowspan, code);
@@ -212,9 +210,10 @@ void PersonRows(ProtocolWriter& out, const TRSV502Prot& prot, const TRSV502ProtZ
 void TotalsRows(ProtocolWriter& out, const TRSV502Prot& prot, const TRSV502ProtZLRec& totals,
                 const Quarters& quarters) {
   const std::vector<std::string> codes = prot.PersonCategories(totals);
-  const std::string rowspan = std::to_string(codes.empty() ? 1 : codes.size());
-  out.Line("   <tr>");
-  out.Line("    <th class=\"tdnorm\" rowspan=\"", rowspan, "\" colspan=\"6\">Итого:</th>");
+  const int rowspan = codes.empty() ? 1 : static_cast<int>(codes.size());
+  HtmlRowOpen(out);
+  HtmlCell(out, {.kind = HtmlCellKind::Header, .cssClass = "tdnorm", .colspan = 6, .rowspan = rowspan, .rowspanFirst = true},
+           "Итого:");
   CategoryRows(out, codes, quarters, totals,
                [&](const TRSV502ProtQuartData* quarter, std::size_t, const std::string& code) {
                  TotalsQuarterCells(out, quarter, code);
