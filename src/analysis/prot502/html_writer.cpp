@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "analysis/prot502/composition_table.h"
 #include "analysis/prot502/prot502.h"
 #include "analysis/prot502/prot502_writers.h"
 #include "analysis/prot502/protocol_texts.h"
@@ -65,52 +66,41 @@ void EarlierFilesBlock(ProtocolWriter& out, const TRSV502Prot& prot) {
   }
 }
 
-constexpr std::string_view kAppendixItems[8] = {
-    "     <li>Приложение 2. Расчет сумм СВ на ОСС по временной нетрудоспособности и в связи с материнством</li>",
-    "     <li>Приложение 3. Расходы по ОСС на случай временной нетрудоспособности и в связи с материнством и "
-    "расходы, осуществляемые в соответствии с законодательством РФ</li>",
-    "     <li>Приложение 4 Выплаты, произведенные за счет средств, финансируемых из федерального бюджета</li>",
-    "     <li>Приложение 5. Расчёт соответствия условиям применения пониженного тарифа пп. 3 п. 1 ст. 427 НК</li>",
-    "     <li>Приложение 6. Расчёт соответствия условиям применения пониженного тарифа пп. 7 п. 1 ст. 427 НК</li>",
-    "     <li>Приложение 7. Расчёт соответствия условиям применения пониженного тарифа пп. 15 п. 1 ст. 427 НК</li>",
-    "     <li>Приложение 8. Сведения для применения тарифа абз. 2 пп. 2 п. 2 ст. 425 НК</li>",
-    "     <li>Приложение 9. Сведения, необходимые для применения положений пп. 1 п. 3 ст. 422 НК организациями, "
-    "осуществляющими выплаты и иные вознаграждения в пользу обучающихся</li>",
-};
+// An item of the inner lists.
+void CompositionItem(ProtocolWriter& out, const CompositionPart502& part, std::string_view suffix = {}) {
+  out.Line("     <li>", part.PageName(), suffix, "</li>");
+}
+
+std::string Pieces(std::int64_t count) { return " - " + std::to_string(count) + " шт."; }
 
 void CompositionBlock(ProtocolWriter& out, const TRSV502Prot& prot) {
   const TRSV502ProtComposition& c = prot.Composition();
   out.Line("  <h2>Состав основного файла</h2>");
   out.Line("  <ul>");
   if (c.Section1) {
-    out.Put("   <li>Раздел 1. Сводные данные об обязательствах плательщика страховых взносов");
+    out.Put("   <li>");
+    out.Put(kSection1Part502.PageName());
     if (c.Appendix1Count == 0 && !c.AnyAppendix2To9()) {
       out.Line("</li>");
     } else {
       out.Line("<ul>");
-      if (c.Appendix1Count > 0)
-        out.Line("     <li>Приложение 1. Расчёт сумм СВ на ОПС и ОМС - ", std::to_string(c.Appendix1Count), " шт.</li>");
+      if (c.Appendix1Count > 0) CompositionItem(out, kSection1Appendix1Part502, Pieces(c.Appendix1Count));
       for (std::size_t i = 0; i < c.Appendix2To9.size(); ++i)
-        if (c.Appendix2To9[i]) out.Line(kAppendixItems[i]);
+        if (c.Appendix2To9[i]) CompositionItem(out, kSection1AppendixParts502[i]);
       out.Line(" </ul>");
       out.Line("</li>");
     }
   }
   if (c.Section2) {
     // The items of section 2 stand without an inner list; the first one continues the line.
-    out.Put(
-        "   <li>Раздел 2. Сводные данные об обязательствах плательщиков страховых взносов - глав крестьянских "
-        "(фермерских) хозяйств");
-    if (c.Section2Pension) out.Line("     <li>Суммы СВ на ОПС</li>");
-    if (c.Section2Medical) out.Line("     <li>Суммы СВ на ОМС</li>");
-    if (c.Section2Appendix1)
-      out.Line("     <li>Приложение 1. Расчёт сумм СВ, подлежащих уплате за главу и членов КФХ - ",
-               std::to_string(c.Section2Members), " шт.</li>");
+    out.Put("   <li>");
+    out.Put(kSection2Part502.PageName());
+    if (c.Section2Pension) CompositionItem(out, kSection2PensionPart502);
+    if (c.Section2Medical) CompositionItem(out, kSection2MedicalPart502);
+    if (c.Section2Appendix1) CompositionItem(out, kSection2Appendix1Part502, Pieces(c.Section2Members));
     out.Line("</li>");
   }
-  if (c.Section3Persons > 0)
-    out.Line("   <li>Раздел 3. Персонифицированные сведения о застрахованных лицах - ",
-             std::to_string(c.Section3Persons), " шт.</li>");
+  if (c.Section3Persons > 0) out.Line("   <li>", kSection3Part502.PageName(), Pieces(c.Section3Persons), "</li>");
   out.Line("  </ul>");
 }
 

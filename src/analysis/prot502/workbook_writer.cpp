@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "analysis/prot502/composition_table.h"
 #include "analysis/prot502/prot502.h"
 #include "analysis/prot502/prot502_writers.h"
 #include "analysis/prot502/protocol_texts.h"
@@ -95,57 +96,18 @@ void TitleSheet(ProtocolWriter& out, const TRSV502Prot& prot, const ProtocolHead
   WorksheetClose(out);
 }
 
-void CompositionRow(ProtocolWriter& out, std::string_view name, std::string_view value, std::string_view note) {
+void CompositionRow(ProtocolWriter& out, const CompositionPart502& part, std::string_view value) {
   RowOpen(out);
-  StringCell(out, kBordered, name);
+  StringCell(out, kBordered, part.name);
   StringCell(out, kCentered, value);
-  if (note.empty())
+  if (part.note.empty())
     EmptyCell(out, kBordered);
   else
-    StringCell(out, kBordered, note);
+    StringCell(out, kBordered, part.note);
   RowClose(out);
 }
 
 std::string_view Presence(bool present) { return present ? "есть" : "нет"; }
-
-constexpr std::string_view kForPayersToPersons =
-    "Включается в состав расчёта для плательщиков, производящих выплаты физлицам";
-constexpr std::string_view kForBenefitExpenses =
-    "Включается в состав расчёта при произведении расходов на выплату страхового обеспечения по обязательному "
-    "социальному страхованию на случай временной нетрудоспособности и в связи с материнством (кроме пилотного "
-    "проекта)";
-constexpr std::string_view kForTariff = "Включается в состав расчёта при применении указанного тарифа";
-
-struct AppendixRow {
-  std::string_view name;
-  std::string_view note;
-};
-
-// Appendices 2..9 of section 1.
-constexpr AppendixRow kAppendixRows[8] = {
-    {"Приложение 2. Расчет сумм СВ на ОСС по временной нетрудоспособности и в связи с материнством",
-     kForPayersToPersons},
-    {"Приложение 3. Расходы по ОСС на случай временной нетрудоспособности и в связи с материнством и расходы, "
-     "осуществляемые в соответствии с законодательством РФ",
-     kForBenefitExpenses},
-    {"Приложение 4. Выплаты, произведенные за счет средств, финансируемых из федерального бюджета",
-     kForBenefitExpenses},
-    {"Приложение 5. Расчёт соответствия условиям применения пониженного тарифа пп. 3 п. 1 ст. 427 НК "
-     "(ИТ-компании)",
-     kForTariff},
-    {"Приложение 6. Расчёт соответствия условиям применения пониженного тарифа пп. 7 п. 1 ст. 427 НК (НКО на "
-     "УСНО с деятельностью по соцобслуживанию и т. д.)",
-     kForTariff},
-    {"Приложение 7. Расчёт соответствия условиям применения пониженного тарифа пп. 15 п. 1 ст. 427 НК "
-     "(производство анимационной аудиовизуальной продукции)",
-     kForTariff},
-    {"Приложение 8. Сведения для применения тарифа абз. 2 пп. 2 п. 2 ст. 425 НК (ОСС по временно пребывающим "
-     "иностранцам)",
-     kForTariff},
-    {"Приложение 9. Сведения, необходимые для применения положений пп. 1 п. 3 ст. 422 НК организациями, "
-     "осуществляющими выплаты и иные вознаграждения в пользу обучающихся",
-     ""},
-};
 
 void CompositionSheet(ProtocolWriter& out, const TRSV502Prot& prot) {
   const TRSV502ProtComposition& c = prot.Composition();
@@ -158,26 +120,19 @@ void CompositionSheet(ProtocolWriter& out, const TRSV502Prot& prot) {
     StringCell(out, kHeaderCenter, caption);
   RowClose(out);
 
-  CompositionRow(out, "Раздел 1. Сводные данные об обязательствах плательщика страховых взносов",
-                 Presence(c.Section1), "Обязателен для плательщиков, производящих выплаты физлицам");
+  CompositionRow(out, kSection1Part502, Presence(c.Section1));
   if (c.Section1 && (c.Appendix1Count > 0 || c.AnyAppendix2To9())) {
-    CompositionRow(out, "Приложение 1. Расчёт сумм СВ на ОПС и ОМС", std::to_string(c.Appendix1Count),
-                   kForPayersToPersons);
+    CompositionRow(out, kSection1Appendix1Part502, std::to_string(c.Appendix1Count));
     for (std::size_t i = 0; i < c.Appendix2To9.size(); ++i)
-      CompositionRow(out, kAppendixRows[i].name, Presence(c.Appendix2To9[i]), kAppendixRows[i].note);
+      CompositionRow(out, kSection1AppendixParts502[i], Presence(c.Appendix2To9[i]));
   }
-  CompositionRow(out,
-                 "Раздел 2. Сводные данные об обязательствах плательщиков страховых взносов - глав крестьянских "
-                 "(фермерских) хозяйств",
-                 Presence(c.Section2), "Включается в расчёт главами крестьянских (фермерских) хозяйств");
+  CompositionRow(out, kSection2Part502, Presence(c.Section2));
   if (c.Section2 && (c.Section2Pension || c.Section2Medical || c.Section2Appendix1)) {
-    CompositionRow(out, "Суммы страховых взносов на ОПС", Presence(c.Section2Pension), "");
-    CompositionRow(out, "Суммы страховых взносов на ОМС", Presence(c.Section2Medical), "");
-    CompositionRow(out, "Приложение 1. Расчёт сумм СВ, подлежащих уплате за главу и членов КФХ",
-                   std::to_string(c.Section2Members), "");
+    CompositionRow(out, kSection2PensionPart502, Presence(c.Section2Pension));
+    CompositionRow(out, kSection2MedicalPart502, Presence(c.Section2Medical));
+    CompositionRow(out, kSection2Appendix1Part502, std::to_string(c.Section2Members));
   }
-  CompositionRow(out, "Раздел 3. Персонифицированные сведения о застрахованных лицах",
-                 std::to_string(c.Section3Persons), kForPayersToPersons);
+  CompositionRow(out, kSection3Part502, std::to_string(c.Section3Persons));
   WorksheetClose(out);
 }
 
