@@ -8,6 +8,7 @@
 
 #include "analysis/prot501/composition_table.h"
 #include "analysis/prot501/prot501_writers.h"
+#include "analysis/prot501/protocol_title.h"
 #include "analysis/prot501/writer_common.h"
 #include "markup/html_page.h"
 #include "markup/html_tables.h"
@@ -32,9 +33,6 @@ constexpr HtmlCellFormat kThNorm{.kind = HtmlCellKind::Header, .cssClass = "tdno
 
 std::string Int(std::int64_t value) { return std::to_string(value); }
 
-void RowOpen(ProtocolWriter& out) { HtmlRowOpen(out); }
-void RowClose(ProtocolWriter& out) { HtmlRowClose(out); }
-
 // 1 for a person without rows, so that its cells still fill one row.
 int RowSpan(std::size_t rows) { return rows == 0 ? 1 : static_cast<int>(rows); }
 
@@ -56,51 +54,6 @@ void AmountCell(ProtocolWriter& out, const HtmlCellFormat& format, Amount amount
 // "code (count ЗЛ)", the code escaped.
 std::string CodeWithCount(std::string_view code, std::int32_t count) {
   return MarkupText(code) + " (" + Int(count) + " ЗЛ)";
-}
-
-void FileRows(ProtocolWriter& out, std::string_view fileName, std::string_view version, std::string_view period,
-              std::int32_t correction, std::string_view place) {
-  HtmlKeyValueRow(out, "Имя файла:", fileName);
-  HtmlKeyValueRow(out, "Версия формата", version);
-  HtmlKeyValueRow(out, "Отчётный период", period);
-  HtmlKeyValueRow(out, "№ корректировки", Int(correction));
-  HtmlKeyValueRow(out, "По месту", place);
-}
-
-void MainFile(ProtocolWriter& out, const TRSV501ProtData& d) {
-  out.Line("  <h2>Сведения об основном проверяемом файле</h2>");
-  HtmlTableOpen(out);
-  FileRows(out, d.FileName, d.FormatVersion, d.PeriodText, d.CorrectionNumber, d.PlaceText);
-  HtmlKeyValueTableClose(out);
-}
-
-void ReadErrors(ProtocolWriter& out, const TRSV501ProtData& d) {
-  if (d.ReadErrors.empty()) return;
-  out.Line("  <h2>Ошибки чтения файла (мягкий контроль):</h2>");
-  for (const std::string& message : d.ReadErrors) HtmlTextLine(out, "  <p>", message);
-}
-
-void EarlierFiles(ProtocolWriter& out, const TRSV501ProtData& d) {
-  if (d.EarlierFiles.empty()) return;
-  out.Line("  <h2>Сведения о файлах за предыдущие периоды отчетного года</h2>");
-  for (std::size_t k = 0; k < d.EarlierFiles.size(); ++k) {
-    const TRSV501EarlierFileRec& file = d.EarlierFiles[k];
-    HtmlTableOpen(out);
-    HtmlKeyValueRow(out, "№ п/п:", Int(static_cast<std::int64_t>(k) + 1), "left bold");
-    FileRows(out, file.FileName, file.FormatVersion, file.PeriodText, file.CorrectionNumber, file.PlaceText);
-    HtmlKeyValueTableClose(out);
-    out.Line("<p>&nbsp;</p>");
-  }
-}
-
-void Payer(ProtocolWriter& out, const TRSV501ProtData& d) {
-  out.Line("  <h2>Сведения о плательщике взносов</h2>");
-  HtmlTableOpen(out);
-  HtmlKeyValueRow(out, "Тип плательщика взносов", d.PayerType);
-  HtmlKeyValueRow(out, "Наименование организации / Фамилия, имя, отчество физического лица", d.PayerName);
-  HtmlKeyValueRow(out, "ИНН", d.PayerINN);
-  HtmlKeyValueRow(out, "КПП юридического лица", d.PayerKPP);
-  HtmlKeyValueTableClose(out);
 }
 
 void CompositionRow(ProtocolWriter& out, const prot501::CompositionPart& part, const TRSV501ProtData& d) {
@@ -135,7 +88,7 @@ void MonthRowCells(ProtocolWriter& out, const TZLMonthRec& row) {
 
 void MainTariffPerson(ProtocolWriter& out, const TZLRec& person) {
   const std::size_t rows = person.MonthRows.size();
-  RowOpen(out);
+  HtmlRowOpen(out);
   HtmlRawCell(out, Spanning(kTdNorm, rows), Int(person.Ordinal));
   HtmlRawCell(out, Spanning(kTdNorm, rows), Int(person.Number));
   HtmlCell(out, Spanning(kTd, rows), person.FullName);
@@ -150,23 +103,23 @@ void MainTariffPerson(ProtocolWriter& out, const TZLRec& person) {
   HtmlCell(out, Spanning(kTdCenter, rows), person.OSSFlag);
   if (rows == 0) {
     HtmlCell(out, {.colspan = 6}, "Данные по начислениям отсутствуют.");
-    RowClose(out);
+    HtmlRowClose(out);
     return;
   }
   for (std::size_t i = 0; i < rows; ++i) {
-    if (i > 0) RowOpen(out);
+    if (i > 0) HtmlRowOpen(out);
     MonthRowCells(out, person.MonthRows[i]);
-    RowClose(out);
+    HtmlRowClose(out);
   }
 }
 
 void MainTariffTotals(ProtocolWriter& out, const TRSV501ProtData& d) {
   if (!d.MonthCategoryTotals.empty()) {
-    RowOpen(out);
+    HtmlRowOpen(out);
     HtmlCell(out, ThSpan(9, d.MonthCategoryTotals.size()), "Итого");
     bool first = true;
     for (const TRSV501MonthCategoryTotalRec& total : d.MonthCategoryTotals) {
-      if (!first) RowOpen(out);
+      if (!first) HtmlRowOpen(out);
       first = false;
       HtmlCell(out, kTd, MonthName(total.Month));
       HtmlRawCell(out, kTd, CodeWithCount(total.CategoryCode, total.Count));
@@ -174,31 +127,31 @@ void MainTariffTotals(ProtocolWriter& out, const TRSV501ProtData& d) {
       AmountCell(out, kTdNorm, total.Base);
       AmountCell(out, kTdNorm, total.ContractBase);
       AmountCell(out, kTdNorm, total.Contributions);
-      RowClose(out);
+      HtmlRowClose(out);
     }
   }
   if (!d.CategoryTotals.empty()) {
-    RowOpen(out);
+    HtmlRowOpen(out);
     HtmlCell(out, ThSpan(10, d.CategoryTotals.size()), "Итого по кодам тарифов");
     bool first = true;
     for (const TRSV501CategoryTotalRec& total : d.CategoryTotals) {
-      if (!first) RowOpen(out);
+      if (!first) HtmlRowOpen(out);
       first = false;
       HtmlRawCell(out, kTd, CodeWithCount(total.CategoryCode, total.Count));
       AmountCell(out, kTdNorm, total.Payments);
       AmountCell(out, kTdNorm, total.Base);
       AmountCell(out, kTdNorm, total.ContractBase);
       AmountCell(out, kTdNorm, total.Contributions);
-      RowClose(out);
+      HtmlRowClose(out);
     }
   }
-  RowOpen(out);
+  HtmlRowOpen(out);
   HtmlCell(out, {.kind = HtmlCellKind::Header, .colspan = 6}, "Кол-во ЗЛ по признакам:");
   HtmlRawCell(out, kTdCenter, Int(d.OPSFlagCount));
   HtmlRawCell(out, kTdCenter, Int(d.OMSFlagCount));
   HtmlRawCell(out, kTdCenter, Int(d.OSSFlagCount));
   HtmlRawCell(out, {.colspan = 6}, "");
-  RowClose(out);
+  HtmlRowClose(out);
 }
 
 void MainTariffs(ProtocolWriter& out, const TRSV501ProtData& d) {
@@ -214,7 +167,7 @@ void MainTariffs(ProtocolWriter& out, const TRSV501ProtData& d) {
 
 void AddTariffPerson(ProtocolWriter& out, const TZLRec& person, std::int32_t counter) {
   const std::size_t rows = person.AddRows.size();
-  RowOpen(out);
+  HtmlRowOpen(out);
   HtmlRawCell(out, Spanning(kTdNorm, rows), Int(counter));
   HtmlRawCell(out, Spanning(kTdNorm, rows), Int(person.Number));
   HtmlCell(out, Spanning(kTd, rows), person.FullName);
@@ -222,12 +175,12 @@ void AddTariffPerson(ProtocolWriter& out, const TZLRec& person, std::int32_t cou
   HtmlCell(out, Spanning(kTd, rows), OrPlaceholder(person.INN, "не указан"));
   for (std::size_t i = 0; i < rows; ++i) {
     const TZLAddRec& row = person.AddRows[i];
-    if (i > 0) RowOpen(out);
+    if (i > 0) HtmlRowOpen(out);
     HtmlCell(out, kTd, MonthName(row.Month));
     HtmlCell(out, kTd, row.TariffCode);
     AmountCell(out, kTdNorm, row.Payments);
     AmountCell(out, kTdNorm, row.Contributions);
-    RowClose(out);
+    HtmlRowClose(out);
   }
 }
 
@@ -240,29 +193,29 @@ void AddTariffs(ProtocolWriter& out, const TRSV501ProtData& d) {
   std::int32_t counter = 0;
   for (const TZLRec& person : d.Persons)
     if (!person.AddRows.empty()) AddTariffPerson(out, person, ++counter);
-  RowOpen(out);
+  HtmlRowOpen(out);
   HtmlCell(out, ThSpan(5, d.MonthTariffTotals.size()), "Итого");
   bool first = true;
   for (const TRSV501MonthTariffTotalRec& total : d.MonthTariffTotals) {
-    if (!first) RowOpen(out);
+    if (!first) HtmlRowOpen(out);
     first = false;
     HtmlCell(out, kTd, MonthName(total.Month));
     HtmlRawCell(out, kTd, CodeWithCount(total.TariffCode, total.Count));
     AmountCell(out, kTdNorm, total.Payments);
     AmountCell(out, kTdNorm, total.Contributions);
-    RowClose(out);
+    HtmlRowClose(out);
   }
   if (!d.TariffTotals.empty()) {
-    RowOpen(out);
+    HtmlRowOpen(out);
     HtmlCell(out, ThSpan(6, d.TariffTotals.size()), "Итого по кодам тарифов");
     first = true;
     for (const TRSV501TariffTotalRec& total : d.TariffTotals) {
-      if (!first) RowOpen(out);
+      if (!first) HtmlRowOpen(out);
       first = false;
       HtmlRawCell(out, kTd, CodeWithCount(total.TariffCode, total.Count));
       AmountCell(out, kTdNorm, total.Payments);
       AmountCell(out, kTdNorm, total.Contributions);
-      RowClose(out);
+      HtmlRowClose(out);
     }
   }
   HtmlDataTableClose(out);
@@ -298,37 +251,37 @@ void Comparison(ProtocolWriter& out, const TRSV501CompareMainRec& rec) {
   HtmlTextLine(out, "  <h3>Коды категорий застрахованных лиц, соответствующие кодам тарифов: ",
                prot501::JoinCodes(rec.CategoryCodes));
   HtmlTableOpen(out);
-  RowOpen(out);
+  HtmlRowOpen(out);
   HtmlCell(out, {.kind = HtmlCellKind::Header, .rowspan = 2}, "Наименование показателя");
   HtmlCell(out, ThSpan(2, 0), "За последние 3 месяца отчетного периода");
   for (const std::string* month : {&rec.Month1, &rec.Month2, &rec.Month3})
     HtmlCell(out, ThSpan(2, 0), ComparisonMonth(*month));
-  RowClose(out);
-  RowOpen(out);
+  HtmlRowClose(out);
+  HtmlRowOpen(out);
   for (int i = 0; i < 4; ++i) {
     HtmlCell(out, kTh, "Раздел 1");
     HtmlCell(out, kTh, "Раздел 3");
   }
-  RowClose(out);
+  HtmlRowClose(out);
 
-  RowOpen(out);
+  HtmlRowOpen(out);
   HtmlCell(out, kThLeft, "Кол-во застрахованных лиц с начислениями");
   for (int i = 0; i < 4; ++i) ComparisonPair(out, rec.Column(i).PersonsS1, rec.Column(i).PersonsS3, FormatCount);
-  RowClose(out);
-  RowOpen(out);
+  HtmlRowClose(out);
+  HtmlRowOpen(out);
   HtmlCell(out, kThLeft, "Суммы выплат и иных вознаграждений");
   for (int i = 0; i < 4; ++i)
     ComparisonPair(out, rec.Column(i).PaymentsS1, rec.Column(i).PaymentsS3, FormatAmountGrouped);
-  RowClose(out);
-  RowOpen(out);
+  HtmlRowClose(out);
+  HtmlRowOpen(out);
   HtmlCell(out, kThLeft, "База для начисления взносов");
   for (int i = 0; i < 4; ++i) ComparisonPair(out, rec.Column(i).BaseS1, rec.Column(i).BaseS3, FormatAmountGrouped);
-  RowClose(out);
-  RowOpen(out);
+  HtmlRowClose(out);
+  HtmlRowOpen(out);
   HtmlCell(out, kThLeft, "Сумма взносов");
   for (int i = 0; i < 4; ++i)
     ComparisonPair(out, rec.Column(i).ContribS1, rec.Column(i).ContribS3, FormatAmountGrouped);
-  RowClose(out);
+  HtmlRowClose(out);
   HtmlDataTableClose(out);
   out.Line(
       "<p>Примечание: При проверке корректирующих форм, в которых указаны только корректируемые данные "
@@ -359,7 +312,7 @@ void FarmMembers(ProtocolWriter& out, const TRSV501ProtData& d) {
   Amount pension = 0;
   Amount medical = 0;
   for (const TRSV501FarmMemberRec& member : d.FarmMembers) {
-    RowOpen(out);
+    HtmlRowOpen(out);
     // The member cells stand deeper than the other rows' cells.
     constexpr HtmlCellFormat center{.indent = 6, .cssClass = "center"};
     HtmlCell(out, center, OrPlaceholder(member.INN, "Не указан"));
@@ -370,20 +323,20 @@ void FarmMembers(ProtocolWriter& out, const TRSV501ProtData& d) {
     HtmlCell(out, center, member.EndDate);
     AmountCell(out, {.indent = 6, .cssClass = "tdnorm"}, member.PensionContributions);
     AmountCell(out, {.indent = 6, .cssClass = "tdnorm"}, member.MedicalContributions);
-    RowClose(out);
+    HtmlRowClose(out);
     pension += member.PensionContributions;
     medical += member.MedicalContributions;
   }
-  RowOpen(out);
+  HtmlRowOpen(out);
   HtmlCell(out, kThLeftOver6, "Итого взносов по членам КФХ:");
   AmountCell(out, kThNorm, pension);
   AmountCell(out, kThNorm, medical);
-  RowClose(out);
-  RowOpen(out);
+  HtmlRowClose(out);
+  HtmlRowOpen(out);
   HtmlCell(out, kThLeftOver6, "Итоговые показатели в разделе 2:");
   AmountCell(out, kThNorm, d.Section2OPS);
   AmountCell(out, kThNorm, d.Section2OMS);
-  RowClose(out);
+  HtmlRowClose(out);
   HtmlDataTableClose(out);
 }
 
@@ -395,14 +348,14 @@ std::size_t MonthRowCount(const TRSV501BaseCheckPLRec& person) {
 
 void BaseCheckPerson(ProtocolWriter& out, const TRSV501BaseCheckPLRec& person, Amount limit) {
   const std::size_t rows = MonthRowCount(person);
-  RowOpen(out);
+  HtmlRowOpen(out);
   HtmlCell(out, Spanning(kTd, rows), person.FullName);
   HtmlCell(out, Spanning(kTd, rows), person.SNILS);
   HtmlCell(out, Spanning(kTd, rows), OrPlaceholder(person.INN, "не указан"));
   bool first = true;
   for (const TRSV501BaseCheckPLQuarterRec& block : person.Periods) {
     for (const TRSV501BaseCheckMonthRec& month : block.Months) {
-      if (!first) RowOpen(out);
+      if (!first) HtmlRowOpen(out);
       first = false;
       HtmlCell(out, kTh, MonthName(month.Month));
       HtmlRawCell(out, kTdNorm, Int(block.FileNumber));
@@ -415,19 +368,19 @@ void BaseCheckPerson(ProtocolWriter& out, const TRSV501BaseCheckPLRec& person, A
       AmountCell(out, kTdNorm, month.CumContractBase);
       AmountCell(out, kTdNorm, month.Contributions);
       AmountCell(out, kTdNorm, month.CumContributions);
-      RowClose(out);
+      HtmlRowClose(out);
     }
   }
-  if (first) RowClose(out);
+  if (first) HtmlRowClose(out);
 }
 
 void BaseCheckTotal(ProtocolWriter& out, const TRSV501BaseCheckPLRec& total) {
-  RowOpen(out);
+  HtmlRowOpen(out);
   HtmlCell(out, Spanning(ThSpan(3, 0), MonthRowCount(total)), "Итого:");
   bool first = true;
   for (const TRSV501BaseCheckPLQuarterRec& block : total.Periods) {
     for (const TRSV501BaseCheckMonthRec& month : block.Months) {
-      if (!first) RowOpen(out);
+      if (!first) HtmlRowOpen(out);
       first = false;
       HtmlCell(out, kTh, MonthName(month.Month));
       HtmlCell(out, kThNorm, "-");
@@ -435,10 +388,10 @@ void BaseCheckTotal(ProtocolWriter& out, const TRSV501BaseCheckPLRec& total) {
       for (Amount amount : {month.Payments, month.CumPayments, month.Base, month.CumBase, month.ContractBase,
                             month.CumContractBase, month.Contributions, month.CumContributions})
         AmountCell(out, kThNorm, amount);
-      RowClose(out);
+      HtmlRowClose(out);
     }
   }
-  if (first) RowClose(out);
+  if (first) HtmlRowClose(out);
 }
 
 void BaseChecks(ProtocolWriter& out, const TRSV501ProtData& d) {
@@ -458,11 +411,11 @@ void OMSOSSMonths(ProtocolWriter& out, const TRSV501OMSOSSPLRec& person, const H
   bool first = true;
   for (std::size_t m = 0; m < person.Months.size(); ++m) {
     const TRSV501OMSOSSMonthRec& month = person.Months[m];
-    if (!first) RowOpen(out);
+    if (!first) HtmlRowOpen(out);
     first = false;
     HtmlCell(out, kTh, MonthName(static_cast<std::int32_t>(m + 1)));
     for (Amount amount : OMSOSSColumns(month)) AmountCell(out, amountCell, amount);
-    RowClose(out);
+    HtmlRowClose(out);
   }
 }
 
@@ -477,14 +430,14 @@ void OMSOSSChecks(ProtocolWriter& out, const TRSV501ProtData& d) {
   HtmlHeaderRow(out, {"Ф. И. О.", "СНИЛС", "ИНН", "Месяц", "База ОМС", "База ОМС НИ", "Взносы ОМС", "Взносы ОМС НИ",
                   "База ОСС", "База ОСС НИ", "Взносы ОСС", "Взносы ОСС НИ"});
   for (const TRSV501OMSOSSPLRec& person : d.OMSOSSChecks) {
-    RowOpen(out);
+    HtmlRowOpen(out);
     constexpr HtmlCellFormat twelveRows{.rowspan = 12};
     HtmlCell(out, twelveRows, person.FullName);
     HtmlCell(out, twelveRows, person.SNILS);
     HtmlCell(out, twelveRows, OrPlaceholder(person.INN, "не указан"));
     OMSOSSMonths(out, person, kTdNorm);
   }
-  RowOpen(out);
+  HtmlRowOpen(out);
   HtmlCell(out, ThSpan(3, 12), "Итого:");
   OMSOSSMonths(out, d.OMSOSSTotal, kThNorm);
   HtmlDataTableClose(out);
@@ -494,10 +447,11 @@ void OMSOSSChecks(ProtocolWriter& out, const TRSV501ProtData& d) {
 
 void WriteHtmlProtocol501(ProtocolWriter& out, const TRSV501ProtData& data, const ProtocolHeader& header) {
   HtmlPageOpen(out, header);
-  MainFile(out, data);
-  ReadErrors(out, data);
-  EarlierFiles(out, data);
-  Payer(out, data);
+  const ProtocolTitle title = prot501::TitleOf(data);
+  HtmlMainFileBlock(out, title.mainFile);
+  HtmlReadErrorsBlock(out, title.readErrors);
+  HtmlEarlierFilesBlock(out, title.earlierFiles);
+  HtmlPayerBlock(out, title.payer);
   Composition(out, data);
   Section3(out, data);
   Comparisons(out, data);

@@ -10,6 +10,7 @@
 
 #include "analysis/prot501/composition_table.h"
 #include "analysis/prot501/prot501_writers.h"
+#include "analysis/prot501/protocol_title.h"
 #include "analysis/prot501/writer_common.h"
 #include "markup/workbook.h"
 #include "markup/workbook_cells.h"
@@ -39,61 +40,8 @@ void HeaderCells(ProtocolWriter& out, std::initializer_list<std::string_view> ca
   RowClose(out);
 }
 
-void LabelValueRow(ProtocolWriter& out, std::string_view label, std::string_view value) {
-  RowOpen(out);
-  StringCell(out, {}, label);
-  StringCell(out, {}, value);
-  RowClose(out);
-}
-
-void FileRows(ProtocolWriter& out, std::string_view fileName, std::string_view version, std::string_view period,
-              std::int32_t correction, std::string_view place) {
-  LabelValueRow(out, "Имя файла:", fileName);
-  LabelValueRow(out, "Версия формата:", version);
-  LabelValueRow(out, "Отчётный период:", period);
-  LabelValueRow(out, "№ корректировки:", std::to_string(correction));
-  LabelValueRow(out, "По месту:", place);
-}
-
 void SheetTitle(ProtocolWriter& out, int columns, std::string_view title) {
   StringCellRow(out, {.style = CellStyle::SheetHeader, .mergeAcross = columns - 1}, title);
-}
-
-void TitleSheet(ProtocolWriter& out, const TRSV501ProtData& d, const ProtocolHeader& header) {
-  TitleSheetOpen(out, header);
-  SheetTitle(out, 2, "Сведения об основном файле расчета");
-  EmptyRow(out);
-  FileRows(out, d.FileName, d.FormatVersion, d.PeriodText, d.CorrectionNumber, d.PlaceText);
-  EmptyRow(out);
-
-  if (!d.ReadErrors.empty()) {
-    SheetTitle(out, 2, "Сведения об ошибках чтения файла (мягкий контроль)");
-    EmptyRow(out);
-    for (const std::string& message : d.ReadErrors) StringCellRow(out, {.mergeAcross = 2}, message);
-    EmptyRow(out);
-  }
-
-  if (!d.EarlierFiles.empty()) {
-    SheetTitle(out, 2, "Сведения о файлах предыдущих периодов отчётного года");
-    EmptyRow(out);
-    for (std::size_t k = 0; k < d.EarlierFiles.size(); ++k) {
-      const TRSV501EarlierFileRec& file = d.EarlierFiles[k];
-      RowOpen(out);
-      StringCell(out, {.style = CellStyle::SheetHeaderLeft}, "№ п/п:");
-      StringCell(out, {.style = CellStyle::SheetHeaderLeft}, std::to_string(k + 1));
-      RowClose(out);
-      FileRows(out, file.FileName, file.FormatVersion, file.PeriodText, file.CorrectionNumber, file.PlaceText);
-      EmptyRow(out);
-    }
-  }
-
-  SheetTitle(out, 2, "Сведения о плательщике страховых взносов");
-  EmptyRow(out);
-  LabelValueRow(out, "Тип плательщика взносов:", d.PayerType);
-  LabelValueRow(out, "Наименование организации / ФИО физического лица:", d.PayerName);
-  LabelValueRow(out, "ИНН:", d.PayerINN);
-  LabelValueRow(out, "КПП юридического лица:", d.PayerKPP);
-  WorksheetClose(out);
 }
 
 void CompositionRow(ProtocolWriter& out, const prot501::CompositionPart& part, const TRSV501ProtData& d) {
@@ -502,7 +450,7 @@ void OMSOSSSheet(ProtocolWriter& out, const TRSV501ProtData& d) {
 
 void WriteWorkbookProtocol501(ProtocolWriter& out, const TRSV501ProtData& data, const ProtocolHeader& header) {
   WorkbookOpen(out);
-  TitleSheet(out, data, header);
+  TitleSheet(out, header, prot501::TitleOf(data), {.errorRowOnOneLine = true});
   CompositionSheet(out, data);
   MainTariffSheet(out, data);
   AddTariffSheet(out, data);

@@ -20,10 +20,11 @@ inline constexpr std::string_view kForPayersToPersons502 =
     "Включается в состав расчёта для плательщиков, производящих выплаты физлицам";
 
 inline constexpr CompositionPart502 kSection1Part502{
-    "Раздел 1. Сводные данные об обязательствах плательщика страховых взносов", {},
+    "Раздел 1. Сводные данные об обязательствах плательщика страховых взносов",
+    {},
     "Обязателен для плательщиков, производящих выплаты физлицам"};
-inline constexpr CompositionPart502 kSection1Appendix1Part502{"Приложение 1. Расчёт сумм СВ на ОПС и ОМС", {},
-                                                               kForPayersToPersons502};
+inline constexpr CompositionPart502 kSection1Appendix1Part502{
+    "Приложение 1. Расчёт сумм СВ на ОПС и ОМС", {}, kForPayersToPersons502};
 // Appendices 2..9 of section 1.
 extern const std::array<CompositionPart502, 8> kSection1AppendixParts502;
 
@@ -36,7 +37,7 @@ inline constexpr CompositionPart502 kSection2PensionPart502{"Суммы стра
 inline constexpr CompositionPart502 kSection2MedicalPart502{"Суммы страховых взносов на ОМС", "Суммы СВ на ОМС", {}};
 inline constexpr CompositionPart502 kSection2Appendix1Part502{
     "Приложение 1. Расчёт сумм СВ, подлежащих уплате за главу и членов КФХ", {}, {}};
-inline constexpr CompositionPart502 kSection3Part502{"Раздел 3. Персонифицированные сведения о застрахованных лицах",
-                                                      {}, kForPayersToPersons502};
+inline constexpr CompositionPart502 kSection3Part502{
+    "Раздел 3. Персонифицированные сведения о застрахованных лицах", {}, kForPayersToPersons502};
 
 }  // namespace orsvelt

@@ -9,6 +9,7 @@
 #include "analysis/prot502/prot502.h"
 #include "analysis/prot502/prot502_writers.h"
 #include "analysis/prot502/protocol_texts.h"
+#include "analysis/prot502/protocol_title.h"
 #include "markup/html_page.h"
 #include "markup/html_tables.h"
 #include "xml/stringfuncs.h"
@@ -20,51 +21,6 @@ constexpr HtmlCellFormat kTd{.cssClass = "tdnorm"};
 constexpr HtmlCellFormat kTh{.kind = HtmlCellKind::Header};
 
 using Quarters = std::vector<int>;
-
-void MainFileBlock(ProtocolWriter& out, const TRSV502Prot& prot) {
-  out.Line("  <h2>Сведения об основном проверяемом файле</h2>");
-  HtmlTableOpen(out);
-  HtmlKeyValueRow(out, "Имя файла:", prot.MainFileName());
-  HtmlKeyValueRow(out, "Версия формата", prot.FormatLabel());
-  HtmlKeyValueRow(out, "Отчётный период", PeriodText502(prot.PeriodCode(), prot.ReportYear()));
-  HtmlKeyValueRow(out, "№ корректировки", std::to_string(prot.CorrectionNumber()));
-  HtmlKeyValueRow(out, "По месту", prot.PlaceName());
-  HtmlKeyValueTableClose(out);
-}
-
-void ReadErrorsBlock(ProtocolWriter& out, const TRSV502Prot& prot) {
-  if (prot.ReadErrors().empty()) return;
-  out.Line("  <h2>Ошибки чтения файла (мягкий контроль):</h2>");
-  for (const std::string& message : prot.ReadErrors()) HtmlTextLine(out, "  <p>", message);
-}
-
-void PayerBlock(ProtocolWriter& out, const TRSV502Prot& prot) {
-  const TRSV502ProtPayer& payer = prot.Payer();
-  out.Line("  <h2>Сведения о плательщике взносов</h2>");
-  HtmlTableOpen(out);
-  HtmlKeyValueRow(out, "Тип плательщика взносов", payer.Type);
-  HtmlKeyValueRow(out, "Наименование организации / Фамилия, имя, отчество физического лица", payer.Name);
-  HtmlKeyValueRow(out, "ИНН", payer.Inn);
-  HtmlKeyValueRow(out, "КПП юридического лица", payer.Kpp);
-  HtmlKeyValueTableClose(out);
-}
-
-void EarlierFilesBlock(ProtocolWriter& out, const TRSV502Prot& prot) {
-  if (prot.EarlierFiles().empty()) return;
-  out.Line("  <h2>Сведения о файлах за предыдущие периоды отчетного года</h2>");
-  int n = 0;
-  for (const TRSV502ProtFileRec& file : prot.EarlierFiles()) {
-    HtmlTableOpen(out);
-    HtmlKeyValueRow(out, "№ п/п:", std::to_string(++n), "left bold");
-    HtmlKeyValueRow(out, "Имя файла:", file.FileName);
-    HtmlKeyValueRow(out, "Версия формата", file.FormatVersion);
-    HtmlKeyValueRow(out, "Отчётный период", PeriodText502(file.PeriodCode, file.ReportYear));
-    HtmlKeyValueRow(out, "№ корректировки", std::to_string(file.CorrectionNumber));
-    HtmlKeyValueRow(out, "По месту", file.PlaceName);
-    HtmlKeyValueTableClose(out);
-    out.Line("<p>&nbsp;</p>");
-  }
-}
 
 // An item of the inner lists.
 void CompositionItem(ProtocolWriter& out, const CompositionPart502& part, std::string_view suffix = {}) {
@@ -227,10 +183,11 @@ void PersonsBlock(ProtocolWriter& out, const TRSV502Prot& prot) {
 
 void WriteHtmlProtocol502(ProtocolWriter& out, const TRSV502Prot& prot, const ProtocolHeader& header) {
   HtmlPageOpen(out, header);
-  MainFileBlock(out, prot);
-  ReadErrorsBlock(out, prot);
-  PayerBlock(out, prot);
-  EarlierFilesBlock(out, prot);
+  const ProtocolTitle title = TitleOf502(prot);
+  HtmlMainFileBlock(out, title.mainFile);
+  HtmlReadErrorsBlock(out, title.readErrors);
+  HtmlPayerBlock(out, title.payer);
+  HtmlEarlierFilesBlock(out, title.earlierFiles);
   CompositionBlock(out, prot);
   PersonsBlock(out, prot);
   HtmlPageClose(out);

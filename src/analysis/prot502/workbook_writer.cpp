@@ -9,6 +9,7 @@
 #include "analysis/prot502/prot502.h"
 #include "analysis/prot502/prot502_writers.h"
 #include "analysis/prot502/protocol_texts.h"
+#include "analysis/prot502/protocol_title.h"
 #include "markup/workbook.h"
 #include "markup/workbook_cells.h"
 #include "markup/worksheet.h"
@@ -23,78 +24,6 @@ constexpr CellFormat kBordered{.style = CellStyle::BorderedText};
 constexpr CellFormat kCentered{.style = CellStyle::BorderedCenteredText};
 constexpr CellFormat kHeaderCenter{.style = CellStyle::CellHeaderCenter};
 constexpr CellFormat kSumm{.style = CellStyle::CellSumm};
-
-void Heading(ProtocolWriter& out, std::string_view heading) {
-  StringCellRow(out, {.style = CellStyle::SheetHeader, .mergeAcross = 1}, heading);
-}
-
-void KeyValueRow(ProtocolWriter& out, std::string_view caption, std::string_view value) {
-  RowOpen(out);
-  StringCell(out, kBordered, caption);
-  StringCell(out, kBordered, value);
-  RowClose(out);
-}
-
-void MainFileRows(ProtocolWriter& out, const TRSV502Prot& prot) {
-  Heading(out, "Сведения об основном файле расчета");
-  EmptyRow(out);
-  KeyValueRow(out, "Имя файла:", prot.MainFileName());
-  KeyValueRow(out, "Версия формата:", prot.FormatLabel());
-  KeyValueRow(out, "Отчётный период:", PeriodText502(prot.PeriodCode(), prot.ReportYear()));
-  KeyValueRow(out, "№ корректировки:", std::to_string(prot.CorrectionNumber()));
-  KeyValueRow(out, "По месту:", prot.PlaceName());
-  EmptyRow(out);
-}
-
-void ReadErrorRows(ProtocolWriter& out, const TRSV502Prot& prot) {
-  if (prot.ReadErrors().empty()) return;
-  Heading(out, "Сведения об ошибках чтения файла (мягкий контроль)");
-  EmptyRow(out);
-  for (const std::string& message : prot.ReadErrors()) {
-    RowOpen(out);
-    StringCell(out, {.mergeAcross = 2}, message);
-    RowClose(out);
-  }
-  EmptyRow(out);
-}
-
-void EarlierFileRows(ProtocolWriter& out, const TRSV502Prot& prot) {
-  if (prot.EarlierFiles().empty()) return;
-  Heading(out, "Сведения о файлах предыдущих периодов отчётного года");
-  EmptyRow(out);
-  int n = 0;
-  for (const TRSV502ProtFileRec& file : prot.EarlierFiles()) {
-    RowOpen(out);
-    StringCell(out, {.style = CellStyle::SheetHeaderLeft}, "№ п/п:");
-    StringCell(out, {.style = CellStyle::SheetHeaderLeft}, std::to_string(++n));
-    RowClose(out);
-    KeyValueRow(out, "Имя файла:", file.FileName);
-    KeyValueRow(out, "Версия формата:", file.FormatVersion);
-    KeyValueRow(out, "Отчётный период:", PeriodText502(file.PeriodCode, file.ReportYear));
-    KeyValueRow(out, "№ корректировки:", std::to_string(file.CorrectionNumber));
-    KeyValueRow(out, "По месту:", file.PlaceName);
-    EmptyRow(out);
-  }
-}
-
-void PayerRows(ProtocolWriter& out, const TRSV502Prot& prot) {
-  const TRSV502ProtPayer& payer = prot.Payer();
-  Heading(out, "Сведения о плательщике страховых взносов");
-  EmptyRow(out);
-  KeyValueRow(out, "Тип плательщика взносов:", payer.Type);
-  KeyValueRow(out, "Наименование организации / ФИО физического лица:", payer.Name);
-  KeyValueRow(out, "ИНН:", payer.Inn);
-  KeyValueRow(out, "КПП юридического лица:", payer.Kpp);
-}
-
-void TitleSheet(ProtocolWriter& out, const TRSV502Prot& prot, const ProtocolHeader& header) {
-  TitleSheetOpen(out, header);
-  MainFileRows(out, prot);
-  ReadErrorRows(out, prot);
-  EarlierFileRows(out, prot);
-  PayerRows(out, prot);
-  WorksheetClose(out);
-}
 
 void CompositionRow(ProtocolWriter& out, const CompositionPart502& part, std::string_view value) {
   RowOpen(out);
@@ -290,7 +219,7 @@ void PersonSheet(ProtocolWriter& out, const TRSV502Prot& prot) {
 
 void WriteWorkbookProtocol502(ProtocolWriter& out, const TRSV502Prot& prot, const ProtocolHeader& header) {
   WorkbookOpen(out);
-  TitleSheet(out, prot, header);
+  TitleSheet(out, header, TitleOf502(prot), {.valueStyle = CellStyle::BorderedText});
   CompositionSheet(out, prot);
   if (!prot.Persons().empty()) PersonSheet(out, prot);
   WorkbookClose(out);
