@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "analysis/common/composition_block.h"
 #include "analysis/prot501/composition_table.h"
 #include "analysis/prot501/prot501_writers.h"
 #include "analysis/prot501/protocol_title.h"
@@ -70,7 +71,7 @@ void Composition(ProtocolWriter& out, const TRSV501ProtData& d) {
   out.Line("  <h2>Состав файла</h2>");
   HtmlTableOpen(out);
   HtmlRowOpen(out, 0);
-  for (std::string_view caption : {"Раздел/подраздел", "Наличие/кол-во", "Примечание"})
+  for (std::string_view caption : kCompositionCaptions)
     HtmlCell(out, {.kind = HtmlCellKind::Header, .indent = 3}, caption);
   HtmlRowClose(out, 0);
   for (const prot501::CompositionPart& part : prot501::CompositionParts()) CompositionRow(out, part, d);

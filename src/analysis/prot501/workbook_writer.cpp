@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "analysis/common/composition_block.h"
 #include "analysis/prot501/composition_table.h"
 #include "analysis/prot501/prot501_writers.h"
 #include "analysis/prot501/protocol_title.h"
@@ -58,11 +59,7 @@ void CompositionRow(ProtocolWriter& out, const prot501::CompositionPart& part, c
 }
 
 void CompositionSheet(ProtocolWriter& out, const TRSV501ProtData& d) {
-  WorksheetOpen(out, "Состав");
-  WorksheetOptions(out, FrozenPanes::TopRows2);
-  TableOpen(out, {600, 100, 600});
-  SheetTitle(out, 3, "Состав формы");
-  HeaderCells(out, {"Раздел/подраздел", "Наличие/кол-во", "Примечание"});
+  CompositionSheetOpen(out);
   for (const prot501::CompositionPart& part : prot501::CompositionParts()) CompositionRow(out, part, d);
   WorksheetClose(out);
 }

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "analysis/common/composition_block.h"
 #include "analysis/prot502/composition_table.h"
 #include "analysis/prot502/prot502.h"
 #include "analysis/prot502/prot502_writers.h"
@@ -40,14 +41,7 @@ std::string_view Presence(bool present) { return present ? "есть" : "нет"
 
 void CompositionSheet(ProtocolWriter& out, const TRSV502Prot& prot) {
   const TRSV502ProtComposition& c = prot.Composition();
-  WorksheetOpen(out, "Состав");
-  WorksheetOptions(out, FrozenPanes::TopRows2);
-  TableOpen(out, {600, 100, 600});
-  StringCellRow(out, {.style = CellStyle::SheetHeader, .mergeAcross = 2}, "Состав формы");
-  RowOpen(out);
-  for (std::string_view caption : {"Раздел/подраздел", "Наличие/кол-во", "Примечание"})
-    StringCell(out, kHeaderCenter, caption);
-  RowClose(out);
+  CompositionSheetOpen(out);
 
   CompositionRow(out, kSection1Part502, Presence(c.Section1));
   if (c.Section1 && (c.Appendix1Count > 0 || c.AnyAppendix2To9())) {
