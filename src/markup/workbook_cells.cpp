@@ -169,4 +169,10 @@ void StringCellRow(ProtocolWriter& out, const CellFormat& format, std::string_vi
   out.Line("<Row>", StringCellText(format, text), "</Row>");
 }
 
+void RawStringCellRow(ProtocolWriter& out, const CellFormat& format, std::string_view markup) {
+  out.Line("<Row>", RawStringCellText(format, markup), "</Row>");
+}
+
+void ContinuationRowOpen(ProtocolWriter& out) { out.Line("   <Row>"); }
+
 }  // namespace orsvelt

@@ -75,5 +75,9 @@ void RowClose(ProtocolWriter& out);
 void EmptyRow(ProtocolWriter& out);
 // A row of one String cell on one line: "<Row><Cell ...><Data ss:Type="String">text</Data></Cell></Row>".
 void StringCellRow(ProtocolWriter& out, const CellFormat& format, std::string_view text);
+// The same with markup as it stands.
+void RawStringCellRow(ProtocolWriter& out, const CellFormat& format, std::string_view markup);
+// "   <Row>": the 5.02 person sheet has always indented the further rows of a merged record.
+void ContinuationRowOpen(ProtocolWriter& out);
 
 }  // namespace orsvelt

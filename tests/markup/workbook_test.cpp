@@ -196,6 +196,8 @@ TEST(WorkbookCells, RowsAndWorksheetPieces) {
     RowClose(out);
     RowOpen(out);
     EmptyRow(out);
+    RawStringCellRow(out, {.style = CellStyle::CommonText}, "\"№ файла\"");
+    ContinuationRowOpen(out);
     WorksheetClose(out);
   });
   EXPECT_TRUE(SameLines(ProtocolLines(bytes), GoldenLines(R"(<Worksheet ss:Name="Сверка Р1Р3 осн_1" xmlns:ss="urn:schemas-microsoft-com:office:spreadsheet">
@@ -213,6 +215,8 @@ TEST(WorkbookCells, RowsAndWorksheetPieces) {
 </Row>
 <Row>
 <Row></Row>
+<Row><Cell ss:StyleID="CommonText"><Data ss:Type="String">"№ файла"</Data></Cell></Row>
+   <Row>
   </Table>
  </Worksheet>
 )")));

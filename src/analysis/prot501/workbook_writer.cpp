@@ -386,10 +386,7 @@ void BaseCheckSheet(ProtocolWriter& out, const TRSV501ProtData& d) {
   StringCellRow(out, {.style = CellStyle::SheetHeaderLeft, .mergeAcross = 10},
                 "Сведения для контроля показателей по застрахованным лицам нарастающим итогом с начала года");
   // Written as it stands: the quotes around the column name belong to the note.
-  out.Line("<Row>",
-           RawStringCellText({.style = CellStyle::CommonText, .mergeAcross = 10},
-                             kBaseCheckNote),
-           "</Row>");
+  RawStringCellRow(out, {.style = CellStyle::CommonText, .mergeAcross = 10}, kBaseCheckNote);
   EmptyRow(out);
   HeaderCells(out, {"ФИО", "СНИЛС", "ИНН", "Месяц", "№ файла", "№ в файле", "Выплаты", "Выплаты НИ", "База ОПС",
                     "База ОПС НИ", "База ОПС ГПД", "База ОПС ГПД НИ", "Взносы ОПС", "Взносы ОПС НИ"});

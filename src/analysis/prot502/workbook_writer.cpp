@@ -154,13 +154,13 @@ void TotalsQuarterCells(ProtocolWriter& out, const TRSV502ProtQuartData* quarter
   AmountCells(out, *quarter, code);
 }
 
-// The rows of one record after its leading cells: one per category code, "   <Row>" opening
+// The rows of one record after its leading cells: one per category code, a continuation row opening
 // each but the first. A record without codes has its row closed after the leading cells.
 template <class QuarterCells>
 void CategoryRows(ProtocolWriter& out, const std::vector<std::string>& codes, const Quarters& quarters,
                   const TRSV502ProtZLRec& record, int mergeDown, QuarterCells&& quarterCells) {
   for (std::size_t j = 0; j < codes.size(); ++j) {
-    if (j > 0) out.Line("   <Row>");
+    if (j > 0) ContinuationRowOpen(out);
     for (std::size_t k = 0; k < quarters.size(); ++k)
       quarterCells(record.Quarter(quarters[k]), QuarterPlace{j, QuarterColumn(k), mergeDown}, codes[j]);
     RowClose(out);
