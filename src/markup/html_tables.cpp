@@ -2,8 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
-
-#include "markup/markup_text.h"
+#include <string>
 
 namespace orsvelt {
 
@@ -93,49 +92,6 @@ void HtmlKeyValueRow(ProtocolWriter& out, std::string_view caption, std::string_
   HtmlCell(out, {.kind = HtmlCellKind::Header, .indent = 3, .cssClass = "left"}, caption);
   HtmlCell(out, {.indent = 3, .cssClass = valueClass}, value);
   HtmlRowClose(out, 0);
-}
-
-namespace {
-
-// "td" for "    <td class=\"x\">"; empty when the text holds no tag name.
-std::string_view TagName(std::string_view openTag) {
-  const std::size_t open = openTag.find('<');
-  if (open == std::string_view::npos) return {};
-  std::size_t end = open + 1;
-  while (end < openTag.size() && openTag[end] != ' ' && openTag[end] != '>' && openTag[end] != '/' &&
-         openTag[end] != '\t')
-    ++end;
-  return openTag.substr(open + 1, end - open - 1);
-}
-
-void PutEndTag(ProtocolWriter& out, std::string_view openTag) {
-  const std::string_view name = TagName(openTag);
-  if (name.empty()) return;
-  out.Put("</");
-  out.Put(name);
-  out.Put(">");
-}
-
-}  // namespace
-
-void HtmlTextLine(ProtocolWriter& out, std::string_view openTag, std::string_view text) {
-  out.Put(openTag);
-  out.PutText(text);
-  PutEndTag(out, openTag);
-  out.Line();
-}
-
-void HtmlRawLine(ProtocolWriter& out, std::string_view openTag, std::string_view markup) {
-  out.Put(openTag);
-  out.Put(markup);
-  PutEndTag(out, openTag);
-  out.Line();
-}
-
-std::string HtmlEndTag(std::string_view openTag) {
-  const std::string_view name = TagName(openTag);
-  if (name.empty()) return {};
-  return "</" + std::string(name) + ">";
 }
 
 }  // namespace orsvelt

@@ -1,6 +1,6 @@
 #pragma once
-// Tables and one-line elements of the HTML protocols. Text arguments are values and are
-// escaped; the Raw variants take markup and are for fixed texts that hold tags or entities.
+// Tables of the HTML protocols: their frames, key-value rows, and the cells and rows of data
+// tables. Text arguments are values and are escaped; the Raw variants take markup as it stands.
 
 #include <initializer_list>
 #include <string>
@@ -49,14 +49,5 @@ void HtmlHeaderRow(ProtocolWriter& out, std::initializer_list<std::string_view> 
 // "<tr>" and "</tr>" after indent blanks.
 void HtmlRowOpen(ProtocolWriter& out, int indent = 3);
 void HtmlRowClose(ProtocolWriter& out, int indent = 3);
-
-// openTag, the escaped text and the matching end tag on one line:
-// HtmlTextLine(out, "    <td class=\"tdnorm\">", name) -> "    <td class="tdnorm">name</td>".
-void HtmlTextLine(ProtocolWriter& out, std::string_view openTag, std::string_view text);
-// The same with markup that is written as it stands.
-void HtmlRawLine(ProtocolWriter& out, std::string_view openTag, std::string_view markup);
-
-// "</td>" for "    <td class=\"x\">"; empty when the text holds no tag name.
-std::string HtmlEndTag(std::string_view openTag);
 
 }  // namespace orsvelt

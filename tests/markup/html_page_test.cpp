@@ -131,8 +131,7 @@ TEST(HtmlTables, KeyValueTableEscapesValues) {
     HtmlKeyValueRow(out, "№ п/п:", "1", "left bold");
     HtmlKeyValueTableClose(out);
     HtmlTableOpen(out);
-    HtmlTextLine(out, "    <td class=\"tdnorm\" rowspan=\"2\">", "ООО \"Ромашка\" & Ко");
-    HtmlRawLine(out, "  <p>", "&nbsp;");
+    HtmlCell(out, {.cssClass = "tdnorm", .rowspan = 2}, "ООО \"Ромашка\" & Ко");
     HtmlDataTableClose(out);
   });
   EXPECT_TRUE(SameLines(ProtocolLines(bytes), GoldenLines(R"(  <table cellpadding="0" cellspacing="0" border="1">
@@ -147,8 +146,36 @@ TEST(HtmlTables, KeyValueTableEscapesValues) {
 </table>
   <table cellpadding="0" cellspacing="0" border="1">
     <td class="tdnorm" rowspan="2">ООО &quot;Ромашка&quot; &amp; Ко</td>
-  <p>&nbsp;</p>
   </table>
+)")));
+}
+
+TEST(HtmlPage, BlocksBetweenTheTables) {
+  const std::string bytes = WrittenBytes([](ProtocolWriter& out) {
+    HtmlHeading(out, 2, "Сведения <о> плательщике");
+    HtmlHeading(out, 3, "Коды: 01, 02");
+    HtmlParagraph(out, "ошибка & \"x\"");
+    HtmlParagraph(out, "Примечание", 0);
+    HtmlRawParagraph(out, "значение \"№ файла\"");
+    HtmlListOpen(out, 2);
+    HtmlListItemStart(out, 3, "Раздел 1");
+    HtmlListOpen(out, 0);
+    HtmlListItem(out, 5, "Приложение <1>");
+    HtmlListClose(out, 1);
+    HtmlListItemEnd(out);
+    HtmlListClose(out, 2);
+  });
+  EXPECT_TRUE(SameLines(ProtocolLines(bytes), GoldenLines(R"(  <h2>Сведения &lt;о&gt; плательщике</h2>
+  <h3>Коды: 01, 02</h3>
+  <p>ошибка &amp; &quot;x&quot;</p>
+<p>Примечание</p>
+  <p>значение "№ файла"</p>
+  <ul>
+   <li>Раздел 1<ul>
+     <li>Приложение &lt;1&gt;</li>
+ </ul>
+</li>
+  </ul>
 )")));
 }
 
@@ -186,21 +213,6 @@ TEST(HtmlTables, CellAttributesStandInTheOrderAsked) {
 <tr>
 </tr>
 )")));
-}
-
-TEST(HtmlTables, EndTagOfAnOpeningTag) {
-  const struct {
-    std::string_view open;
-    std::string_view end;
-  } cases[] = {
-      {"   <td>", "</td>"},
-      {"    <th class=\"left\">", "</th>"},
-      {"  <h2>", "</h2>"},
-      {"<li\tclass=\"x\">", "</li>"},
-      {"no tag", ""},
-      {"<>", ""},
-  };
-  for (const auto& c : cases) EXPECT_EQ(HtmlEndTag(c.open), c.end) << c.open;
 }
 
 }  // namespace

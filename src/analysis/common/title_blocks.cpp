@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string_view>
 
+#include "markup/html_page.h"
 #include "markup/html_tables.h"
 #include "markup/workbook.h"
 #include "markup/worksheet.h"
@@ -43,7 +44,7 @@ void SheetFileRows(ProtocolWriter& out, const TitleSheetLayout& layout, const Ti
 }  // namespace
 
 void HtmlMainFileBlock(ProtocolWriter& out, const TitleFile& file) {
-  out.Line("  <h2>Сведения об основном проверяемом файле</h2>");
+  HtmlHeading(out, 2, "Сведения об основном проверяемом файле");
   HtmlTableOpen(out);
   HtmlFileRows(out, file);
   HtmlKeyValueTableClose(out);
@@ -51,24 +52,24 @@ void HtmlMainFileBlock(ProtocolWriter& out, const TitleFile& file) {
 
 void HtmlReadErrorsBlock(ProtocolWriter& out, const std::vector<std::string>& errors) {
   if (errors.empty()) return;
-  out.Line("  <h2>Ошибки чтения файла (мягкий контроль):</h2>");
-  for (const std::string& message : errors) HtmlTextLine(out, "  <p>", message);
+  HtmlHeading(out, 2, "Ошибки чтения файла (мягкий контроль):");
+  for (const std::string& message : errors) HtmlParagraph(out, message);
 }
 
 void HtmlEarlierFilesBlock(ProtocolWriter& out, const std::vector<TitleFile>& files) {
   if (files.empty()) return;
-  out.Line("  <h2>Сведения о файлах за предыдущие периоды отчетного года</h2>");
+  HtmlHeading(out, 2, "Сведения о файлах за предыдущие периоды отчетного года");
   for (std::size_t k = 0; k < files.size(); ++k) {
     HtmlTableOpen(out);
     HtmlKeyValueRow(out, "№ п/п:", std::to_string(k + 1), "left bold");
     HtmlFileRows(out, files[k]);
     HtmlKeyValueTableClose(out);
-    out.Line("<p>&nbsp;</p>");
+    HtmlRawParagraph(out, "&nbsp;", 0);
   }
 }
 
 void HtmlPayerBlock(ProtocolWriter& out, const TitlePayer& payer) {
-  out.Line("  <h2>Сведения о плательщике взносов</h2>");
+  HtmlHeading(out, 2, "Сведения о плательщике взносов");
   HtmlTableOpen(out);
   HtmlKeyValueRow(out, "Тип плательщика взносов", payer.type);
   HtmlKeyValueRow(out, "Наименование организации / Фамилия, имя, отчество физического лица", payer.name);

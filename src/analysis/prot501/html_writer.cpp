@@ -68,7 +68,7 @@ void CompositionRow(ProtocolWriter& out, const prot501::CompositionPart& part, c
 }
 
 void Composition(ProtocolWriter& out, const TRSV501ProtData& d) {
-  out.Line("  <h2>Состав файла</h2>");
+  HtmlHeading(out, 2, "Состав файла");
   HtmlTableOpen(out);
   HtmlRowOpen(out, 0);
   for (std::string_view caption : kCompositionCaptions)
@@ -156,7 +156,7 @@ void MainTariffTotals(ProtocolWriter& out, const TRSV501ProtData& d) {
 }
 
 void MainTariffs(ProtocolWriter& out, const TRSV501ProtData& d) {
-  out.Line("  <h3>Начисления и взносы по основным тарифам</h3>");
+  HtmlHeading(out, 3, "Начисления и взносы по основным тарифам");
   HtmlTableOpen(out);
   HtmlHeaderRow(out, {"№ п/п", "№ в файле", "ФИО", "Пол", "СНИЛС", "ИНН", "Признак ЗЛ ОПС", "Признак ЗЛ ОМС",
                   "Признак ЗЛ ОСС", "Месяц", "Код категории ЗЛ", "Сумма выплат", "База для начисления взносов",
@@ -187,7 +187,7 @@ void AddTariffPerson(ProtocolWriter& out, const TZLRec& person, std::int32_t cou
 
 void AddTariffs(ProtocolWriter& out, const TRSV501ProtData& d) {
   if (d.MonthTariffTotals.empty()) return;
-  out.Line("  <h3>Начисления и взносы по дополнительным тарифам</h3>");
+  HtmlHeading(out, 3, "Начисления и взносы по дополнительным тарифам");
   HtmlTableOpen(out);
   HtmlHeaderRow(out, {"№ п/п", "№ в файле", "ФИО", "СНИЛС", "ИНН", "Месяц", "Код тарифа", "Сумма выплат",
                   "Начислено взносов"});
@@ -223,9 +223,9 @@ void AddTariffs(ProtocolWriter& out, const TRSV501ProtData& d) {
 }
 
 void Section3(ProtocolWriter& out, const TRSV501ProtData& d) {
-  out.Line("  <h2>Данные по застрахованным лицам из разделов 3</h2>");
+  HtmlHeading(out, 2, "Данные по застрахованным лицам из разделов 3");
   if (d.Persons.empty()) {
-    out.Line("  <p>Данные в разделах 3 отсутствуют.</p>");
+    HtmlParagraph(out, "Данные в разделах 3 отсутствуют.");
     return;
   }
   MainTariffs(out, d);
@@ -248,9 +248,10 @@ void ComparisonPair(ProtocolWriter& out, Value s1, Value s3, std::string (*forma
 std::string FormatCount(std::int32_t value) { return Int(value); }
 
 void Comparison(ProtocolWriter& out, const TRSV501CompareMainRec& rec) {
-  HtmlTextLine(out, "  <h3>Коды тарифов взносов (раздел 1): ", prot501::JoinCodes(rec.TariffCodes));
-  HtmlTextLine(out, "  <h3>Коды категорий застрахованных лиц, соответствующие кодам тарифов: ",
-               prot501::JoinCodes(rec.CategoryCodes));
+  HtmlHeading(out, 3, "Коды тарифов взносов (раздел 1): " + prot501::JoinCodes(rec.TariffCodes));
+  HtmlHeading(
+      out, 3,
+      "Коды категорий застрахованных лиц, соответствующие кодам тарифов: " + prot501::JoinCodes(rec.CategoryCodes));
   HtmlTableOpen(out);
   HtmlRowOpen(out);
   HtmlCell(out, {.kind = HtmlCellKind::Header, .rowspan = 2}, "Наименование показателя");
@@ -284,15 +285,16 @@ void Comparison(ProtocolWriter& out, const TRSV501CompareMainRec& rec) {
     ComparisonPair(out, rec.Column(i).ContribS1, rec.Column(i).ContribS3, FormatAmountGrouped);
   HtmlRowClose(out);
   HtmlDataTableClose(out);
-  out.Line(
-      "<p>Примечание: При проверке корректирующих форм, в которых указаны только корректируемые данные "
-      "застрахованных лиц, расхождения сумм не являются ошибкой.</p>");
+  HtmlParagraph(out,
+                "Примечание: При проверке корректирующих форм, в которых указаны только корректируемые данные "
+                "застрахованных лиц, расхождения сумм не являются ошибкой.",
+                0);
 }
 
 void Comparisons(ProtocolWriter& out, const TRSV501ProtData& d) {
-  out.Line("  <h2>Сверка данных между подразделами 1.1 и 3.2.1 (основные тарифы)</h2>");
+  HtmlHeading(out, 2, "Сверка данных между подразделами 1.1 и 3.2.1 (основные тарифы)");
   if (d.Comparisons.empty()) {
-    out.Line("  <p>Данные отсутствуют.</p>");
+    HtmlParagraph(out, "Данные отсутствуют.");
     return;
   }
   for (const TRSV501CompareMainRec& rec : d.Comparisons) Comparison(out, rec);
@@ -302,9 +304,9 @@ constexpr HtmlCellFormat kThLeftOver6{.kind = HtmlCellKind::Header, .cssClass = 
 
 void FarmMembers(ProtocolWriter& out, const TRSV501ProtData& d) {
   if (!d.Section2Present) return;
-  out.Line("  <h2>Сведения о членах крестьянского (фермерского) хозяйства (включая главу)</h2>");
+  HtmlHeading(out, 2, "Сведения о членах крестьянского (фермерского) хозяйства (включая главу)");
   if (d.FarmMembers.empty()) {
-    out.Line("  <p>Сведения о членах КФХ отсутствуют.</p>");
+    HtmlParagraph(out, "Сведения о членах КФХ отсутствуют.");
     return;
   }
   HtmlTableOpen(out);
@@ -397,8 +399,8 @@ void BaseCheckTotal(ProtocolWriter& out, const TRSV501BaseCheckPLRec& total) {
 
 void BaseChecks(ProtocolWriter& out, const TRSV501ProtData& d) {
   if (d.EarlierFiles.empty() || d.BaseChecks.empty()) return;
-  out.Line("  <h2>Сведения для контроля показателей по застрахованным лицам нарастающим итогом с начала года</h2>");
-  out.Line("  <p>", kBaseCheckNote, "</p>");
+  HtmlHeading(out, 2, "Сведения для контроля показателей по застрахованным лицам нарастающим итогом с начала года");
+  HtmlRawParagraph(out, kBaseCheckNote);
   HtmlTableOpen(out);
   HtmlHeaderRow(out, {"Ф. И. О.", "СНИЛС", "ИНН", "Месяц", "№ файла", "№ в файле", "Выплаты", "Выплаты НИ", "База",
                   "База НИ", "База ГПД", "База ГПД НИ", "Взносы", "Взносы НИ"});
@@ -422,11 +424,11 @@ void OMSOSSMonths(ProtocolWriter& out, const TRSV501OMSOSSPLRec& person, const H
 
 void OMSOSSChecks(ProtocolWriter& out, const TRSV501ProtData& d) {
   if (d.EarlierFiles.empty() || d.OMSOSSChecks.empty()) return;
-  out.Line("  <h2>Расчётные сведения по взносам ОМС и ОСС помесячно и нарастающим итогом по застрахованным лицам</h2>");
-  out.Line(
-      "  <p>Примечание: Расчёт взносов ОМС выполняется раздельно по каждому тарифу. При расчёте ОСС из выплат "
-      "вычитаются суммы по ГПД и учитывается предельный размер базы.</p>");
-  if (!d.SocialLimitKnown) HtmlTextLine(out, "  <p>", prot501::SocialLimitUnknownText(d.Year));
+  HtmlHeading(out, 2, "Расчётные сведения по взносам ОМС и ОСС помесячно и нарастающим итогом по застрахованным лицам");
+  HtmlParagraph(out,
+                "Примечание: Расчёт взносов ОМС выполняется раздельно по каждому тарифу. При расчёте ОСС из выплат "
+                "вычитаются суммы по ГПД и учитывается предельный размер базы.");
+  if (!d.SocialLimitKnown) HtmlParagraph(out, prot501::SocialLimitUnknownText(d.Year));
   HtmlTableOpen(out);
   HtmlHeaderRow(out, {"Ф. И. О.", "СНИЛС", "ИНН", "Месяц", "База ОМС", "База ОМС НИ", "Взносы ОМС", "Взносы ОМС НИ",
                   "База ОСС", "База ОСС НИ", "Взносы ОСС", "Взносы ОСС НИ"});

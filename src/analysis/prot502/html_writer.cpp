@@ -24,40 +24,38 @@ using Quarters = std::vector<int>;
 
 // An item of the inner lists.
 void CompositionItem(ProtocolWriter& out, const CompositionPart502& part, std::string_view suffix = {}) {
-  out.Line("     <li>", part.PageName(), suffix, "</li>");
+  HtmlListItem(out, 5, std::string(part.PageName()) + std::string(suffix));
 }
 
 std::string Pieces(std::int64_t count) { return " - " + std::to_string(count) + " шт."; }
 
 void CompositionBlock(ProtocolWriter& out, const TRSV502Prot& prot) {
   const TRSV502ProtComposition& c = prot.Composition();
-  out.Line("  <h2>Состав основного файла</h2>");
-  out.Line("  <ul>");
+  HtmlHeading(out, 2, "Состав основного файла");
+  HtmlListOpen(out, 2);
   if (c.Section1) {
-    out.Put("   <li>");
-    out.Put(kSection1Part502.PageName());
-    if (c.Appendix1Count == 0 && !c.AnyAppendix2To9()) {
-      out.Line("</li>");
-    } else {
-      out.Line("<ul>");
+    HtmlListItemStart(out, 3, kSection1Part502.PageName());
+    if (c.Appendix1Count > 0 || c.AnyAppendix2To9()) {
+      // The inner list opens on the item's line and closes a blank deeper than the page's lists.
+      HtmlListOpen(out, 0);
       if (c.Appendix1Count > 0) CompositionItem(out, kSection1Appendix1Part502, Pieces(c.Appendix1Count));
       for (std::size_t i = 0; i < c.Appendix2To9.size(); ++i)
         if (c.Appendix2To9[i]) CompositionItem(out, kSection1AppendixParts502[i]);
-      out.Line(" </ul>");
-      out.Line("</li>");
+      HtmlListClose(out, 1);
     }
+    HtmlListItemEnd(out);
   }
   if (c.Section2) {
     // The items of section 2 stand without an inner list; the first one continues the line.
-    out.Put("   <li>");
-    out.Put(kSection2Part502.PageName());
+    HtmlListItemStart(out, 3, kSection2Part502.PageName());
     if (c.Section2Pension) CompositionItem(out, kSection2PensionPart502);
     if (c.Section2Medical) CompositionItem(out, kSection2MedicalPart502);
     if (c.Section2Appendix1) CompositionItem(out, kSection2Appendix1Part502, Pieces(c.Section2Members));
-    out.Line("</li>");
+    HtmlListItemEnd(out);
   }
-  if (c.Section3Persons > 0) out.Line("   <li>", kSection3Part502.PageName(), Pieces(c.Section3Persons), "</li>");
-  out.Line("  </ul>");
+  if (c.Section3Persons > 0)
+    HtmlListItem(out, 3, std::string(kSection3Part502.PageName()) + Pieces(c.Section3Persons));
+  HtmlListClose(out, 2);
 }
 
 void HeaderRows(ProtocolWriter& out, const Quarters& quarters) {
@@ -169,14 +167,14 @@ void TotalsRows(ProtocolWriter& out, const TRSV502Prot& prot, const TRSV502ProtZ
 void PersonsBlock(ProtocolWriter& out, const TRSV502Prot& prot) {
   if (prot.Persons().empty()) return;
   const Quarters quarters = QuarterNumbers(prot.QuartersPresent());
-  out.Line("  <h2>Сведения по застрахованным лицам</h2>");
+  HtmlHeading(out, 2, "Сведения по застрахованным лицам");
   HtmlTableOpen(out);
   HeaderRows(out, quarters);
   int number = 0;
   for (const TRSV502ProtZLRec& person : prot.Persons()) PersonRows(out, prot, person, ++number, quarters);
   if (prot.Totals()) TotalsRows(out, prot, *prot.Totals(), quarters);
   HtmlDataTableClose(out);
-  out.Line("  <p>", kSourceNote, "</p>");
+  HtmlRawParagraph(out, kSourceNote);
 }
 
 }  // namespace
