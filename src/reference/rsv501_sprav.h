@@ -12,10 +12,4 @@ namespace orsvelt {
 // The rows of a SpravKind for format 5.01; empty for any other kind.
 std::span<const CodeRow> Rsv501Rows(int kind);
 
-// Holds one list at a time. Filling again replaces the rows; an unknown kind leaves it empty.
-class TSprav : public CodeTable {
- public:
-  void Fill(int kind) { SetRows(Rsv501Rows(kind)); }
-};
-
 }  // namespace orsvelt

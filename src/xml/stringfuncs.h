@@ -10,10 +10,6 @@
 
 namespace orsvelt {
 
-// Position of the first occurrence of pattern in text at or after start, or 0.
-// An empty pattern yields 0.
-std::size_t FindFrom(std::string_view pattern, std::string_view text, std::size_t start);
-
 struct ReplaceResult {
   std::string text;
   int count = 0;

@@ -33,6 +33,18 @@ inline constexpr Wording kNamedTagMustContainChildElementsUnreadable{
     "{path}: Тэг {tag} должен содержать дочерние элементы. Чтение невозможно."};
 inline constexpr Wording kChildElementNotAllowedInTag{"{path}: Недопустимый дочерний элемент в тэге {tag} - {name}"};
 
+// After the element's path, about the elements both formats share, whose tags are named
+// by what they hold.
+inline constexpr Wording kInTagMustBeAttributes{"{path}: В тэге {tag} должны быть атрибуты."};
+inline constexpr Wording kInTagNoAttributes{"{path}: В тэге {tag} отсутствуют атрибуты."};
+inline constexpr Wording kInTagNoRequiredAttributes{"{path}: В тэге {tag} отсутствуют обязательные атрибуты."};
+inline constexpr Wording kInTagChildTagsNotProvided{
+    "{path}: В тэге {tag} присутствуют дочерние тэги, не предусмотренные форматом."};
+inline constexpr Wording kInTagMustBeChildElements{"{path}: В тэге {tag} должны присутствовать дочерние элементы."};
+inline constexpr Wording kAttributeNotAllowedInTag{"{path}: Недопустимый атрибут с именем \"{name}\" в тэге {tag}"};
+inline constexpr Wording kUnknownAttributeDash{"{path}: Неизвестный атрибут - {name}"};
+inline constexpr Wording kUnknownChildElementDash{"{path}: Неизвестный дочерний элемент - {name}"};
+
 // After the element's path and the attribute, about its value.
 inline constexpr Wording kValueMustBeNumber{"{path} - @{name}: Значение должно быть числом."};
 inline constexpr Wording kValueMustBeSum{"{path} - @{name}: Значение должно быть суммой."};
