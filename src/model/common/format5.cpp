@@ -26,10 +26,8 @@ bool TFIO::Load(TXMLElement e, const std::string& path) {
   using T = TFIO;
   static constexpr AttrField<T> kAttrs[] = {TextAttr("Фамилия", &T::Фамилия), TextAttr("Имя", &T::Имя),
                                             TextAttr("Отчество", &T::Отчество)};
-  static constexpr Rules<T> kRules{.tag = "\"Фамилия, имя, отчество\"",
-                                   .attributes = Required(kInTagMustBeAttributes),
-                                   .unknown = {.attribute = kUnknownAttributeNamed},
-                                   .attrs = kAttrs};
+  static constexpr Rules<T> kRules{.tag = "\"Фамилия, имя, отчество\"", .attributes = Required(kInTagMustBeAttributes),
+                                   .unknown = {.attribute = kUnknownAttributeNamed}, .attrs = kAttrs};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -40,8 +38,7 @@ bool TUdLichn::Load(TXMLElement e, const std::string& path) {
   static constexpr Rules<T> kRules{.tag = "\"Сведения о документе, удостоверяющем личность\"",
                                    .attributes = Required(kInTagNoAttributes),
                                    .children = Forbidden(kInTagChildTagsNotProvided),
-                                   .unknown = {.attribute = kAttributeNotAllowedInTag},
-                                   .attrs = kAttrs};
+                                   .unknown = {.attribute = kAttributeNotAllowedInTag}, .attrs = kAttrs};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -54,8 +51,7 @@ bool TAddrRF::Load(TXMLElement e, const std::string& path) {
   static constexpr Rules<T> kRules{.tag = "\"Адрес в Российской Федерации\"",
                                    .attributes = Required(kInTagNoAttributes),
                                    .children = Forbidden(kInTagChildTagsNotProvided),
-                                   .unknown = {.attribute = kAttributeNotAllowedInTag},
-                                   .attrs = kAttrs};
+                                   .unknown = {.attribute = kAttributeNotAllowedInTag}, .attrs = kAttrs};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -155,11 +151,8 @@ bool TSvedPL::Load(TXMLElement e, const std::string& path) {
                                             ChildEntry<&T::АдрМЖРФ>("АдрМЖРФ", kDashName)};
   static constexpr Rules<T> kRules{
       .tag = "\"Сведения о физическом лице, не являющемся индивидуальным предпринимателем\"",
-      .attributes = Required(kInTagNoRequiredAttributes),
-      .children = Required(kInTagMustBeChildElements),
-      .unknown = {kUnknownAttributeDash, kUnknownChildElementDash},
-      .attrs = kAttrs,
-      .kids = kKids};
+      .attributes = Required(kInTagNoRequiredAttributes), .children = Required(kInTagMustBeChildElements),
+      .unknown = {kUnknownAttributeDash, kUnknownChildElementDash}, .attrs = kAttrs, .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
 

@@ -13,10 +13,8 @@ bool TRSV501RashOSS1Type::Load(TXMLElement e, const std::string& path) {
                                             AmountAttr("РасхВсего", &T::РасхВсего),
                                             AmountAttr("РасхФинФБ", &T::РасхФинФБ)};
   static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
-                                   .children = Forbidden(kChildElementsNotProvided),
-                                   .unknown = kUnknownNamed,
-                                   .values = kValuesNotNumberOrSum,
-                                   .attrs = kAttrs};
+                                   .children = Forbidden(kChildElementsNotProvided), .unknown = kUnknownNamed,
+                                   .values = kValuesNotNumberOrSum, .attrs = kAttrs};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -25,10 +23,8 @@ bool TRSV501RashOSS2Type::Load(TXMLElement e, const std::string& path) {
   static constexpr AttrField<T> kAttrs[] = {Int32Attr("ЧислСлуч", &T::ЧислСлуч), Int32Attr("КолВыпл", &T::КолВыпл),
                                             AmountAttr("РасхВсего", &T::РасхВсего)};
   static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
-                                   .children = Forbidden(kChildElementsNotProvided),
-                                   .unknown = kUnknownNamed,
-                                   .values = kValuesNotNumberOrSum,
-                                   .attrs = kAttrs};
+                                   .children = Forbidden(kChildElementsNotProvided), .unknown = kUnknownNamed,
+                                   .values = kValuesNotNumberOrSum, .attrs = kAttrs};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -36,10 +32,8 @@ bool TRSV501RashOSS3Type::Load(TXMLElement e, const std::string& path) {
   using T = TRSV501RashOSS3Type;
   static constexpr AttrField<T> kAttrs[] = {Int32Attr("КолВыпл", &T::КолВыпл), AmountAttr("РасхВсего", &T::РасхВсего)};
   static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
-                                   .children = Forbidden(kChildElementsNotProvided),
-                                   .unknown = kUnknownNamed,
-                                   .values = kValuesNotNumberOrSum,
-                                   .attrs = kAttrs};
+                                   .children = Forbidden(kChildElementsNotProvided), .unknown = kUnknownNamed,
+                                   .values = kValuesNotNumberOrSum, .attrs = kAttrs};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -48,10 +42,8 @@ bool TRSV501RashOSS4Type::Load(TXMLElement e, const std::string& path) {
   static constexpr AttrField<T> kAttrs[] = {AmountAttr("РасхВсего", &T::РасхВсего),
                                             AmountAttr("РасхФинФБ", &T::РасхФинФБ)};
   static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
-                                   .children = Forbidden(kChildElementsNotProvided),
-                                   .unknown = kUnknownNamed,
-                                   .values = kValuesNotNumberOrSum,
-                                   .attrs = kAttrs};
+                                   .children = Forbidden(kChildElementsNotProvided), .unknown = kUnknownNamed,
+                                   .values = kValuesNotNumberOrSum, .attrs = kAttrs};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -60,10 +52,8 @@ bool TRSV501OplDopVykhInv::Load(TXMLElement e, const std::string& path) {
   static constexpr AttrField<T> kAttrs[] = {Int32Attr("КолВыпл", &T::КолВыпл), AmountAttr("РасхВсего", &T::РасхВсего),
                                             AmountAttr("РасхФинФБ", &T::РасхФинФБ)};
   static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
-                                   .children = Forbidden(kChildElementsNotProvided),
-                                   .unknown = kUnknownNamed,
-                                   .values = kValuesNotNumberOrSum,
-                                   .attrs = kAttrs};
+                                   .children = Forbidden(kChildElementsNotProvided), .unknown = kUnknownNamed,
+                                   .values = kValuesNotNumberOrSum, .attrs = kAttrs};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -79,8 +69,7 @@ bool TRSV501RashOSSZak::Load(TXMLElement e, const std::string& path) {
       Child<&T::СВДопУходИнв>("СВДопУходИнв"),   Child<&T::СоцПосПогреб>("СоцПосПогреб"),
       Child<&T::Итого>("Итого"),                 Child<&T::НачНевыплПос>("НачНевыплПос")};
   static constexpr Rules<T> kRules{.attributes = Forbidden(kMustNotContainAttributes),
-                                   .children = Required(kMustContainChildTags),
-                                   .unknown = kUnknownNamed,
+                                   .children = Required(kMustContainChildTags), .unknown = kUnknownNamed,
                                    .kids = kChildren};
   return LoadElement(*this, e, path, kRules);
 }
@@ -89,10 +78,8 @@ bool TRSV501RashVypl1Type::Load(TXMLElement e, const std::string& path) {
   using T = TRSV501RashVypl1Type;
   static constexpr AttrField<T> kAttrs[] = {Int32Attr("ЧислПолуч", &T::ЧислПолуч), AmountAttr("Расход", &T::Расход)};
   static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
-                                   .children = Forbidden(kChildElementsNotProvided),
-                                   .unknown = kUnknownNamed,
-                                   .values = kValuesNotNumberOrSum,
-                                   .attrs = kAttrs};
+                                   .children = Forbidden(kChildElementsNotProvided), .unknown = kUnknownNamed,
+                                   .values = kValuesNotNumberOrSum, .attrs = kAttrs};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -101,10 +88,8 @@ bool TRSV501RashVypl2Type::Load(TXMLElement e, const std::string& path) {
   static constexpr AttrField<T> kAttrs[] = {Int32Attr("ЧислПолуч", &T::ЧислПолуч), Int32Attr("КолВыпл", &T::КолВыпл),
                                             AmountAttr("Расход", &T::Расход)};
   static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
-                                   .children = Forbidden(kChildElementsNotProvided),
-                                   .unknown = kUnknownNamed,
-                                   .values = kValuesNotNumberOrSum,
-                                   .attrs = kAttrs};
+                                   .children = Forbidden(kChildElementsNotProvided), .unknown = kUnknownNamed,
+                                   .values = kValuesNotNumberOrSum, .attrs = kAttrs};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -112,10 +97,8 @@ bool TRSV501OplDopVykhInv_432::Load(TXMLElement e, const std::string& path) {
   using T = TRSV501OplDopVykhInv_432;
   static constexpr AttrField<T> kAttrs[] = {Int32Attr("КолВыпл", &T::КолВыпл), AmountAttr("Расход", &T::Расход)};
   static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
-                                   .children = Forbidden(kChildElementsNotProvided),
-                                   .unknown = kUnknownNamed,
-                                   .values = kValuesNotNumberOrSum,
-                                   .attrs = kAttrs};
+                                   .children = Forbidden(kChildElementsNotProvided), .unknown = kUnknownNamed,
+                                   .values = kValuesNotNumberOrSum, .attrs = kAttrs};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -126,8 +109,7 @@ bool TRSV501VypFinFBType::Load(TXMLElement e, const std::string& path) {
       Child<&T::ПосБеремРод>("ПосБеремРод"),   Child<&T::ЕжПосУходРеб>("ЕжПосУходРеб"),
       Child<&T::ЕжПосУходРеб1>("ЕжПосУходРеб1"), Child<&T::ЕжПосУходРеб2>("ЕжПосУходРеб2")};
   static constexpr Rules<T> kRules{.attributes = Forbidden(kMustNotContainAttributes),
-                                   .children = Required(kMustContainChildTags),
-                                   .unknown = kUnknownNamed,
+                                   .children = Required(kMustContainChildTags), .unknown = kUnknownNamed,
                                    .kids = kChildren};
   return LoadElement(*this, e, path, kRules);
 }
@@ -136,8 +118,7 @@ bool TRSV501SemipalatPolygon::Load(TXMLElement e, const std::string& path) {
   using T = TRSV501SemipalatPolygon;
   static constexpr ChildField<T> kChildren[] = {Child<&T::Всего>("Всего"), Child<&T::ПосВрНетр>("ПосВрНетр")};
   static constexpr Rules<T> kRules{.attributes = Forbidden(kMustNotContainAttributes),
-                                   .children = Required(kMustContainChildTags),
-                                   .unknown = kUnknownNamed,
+                                   .children = Required(kMustContainChildTags), .unknown = kUnknownNamed,
                                    .kids = kChildren};
   return LoadElement(*this, e, path, kRules);
 }
@@ -147,8 +128,7 @@ bool TRSV501DopFZ255::Load(TXMLElement e, const std::string& path) {
   static constexpr ChildField<T> kChildren[] = {Child<&T::Всего>("Всего"), Child<&T::ПосВрНетр>("ПосВрНетр"),
                                                 Child<&T::ПосБеремРод>("ПосБеремРод")};
   static constexpr Rules<T> kRules{.attributes = Forbidden(kMustNotContainAttributes),
-                                   .children = Required(kMustContainChildTags),
-                                   .unknown = kUnknownNamed,
+                                   .children = Required(kMustContainChildTags), .unknown = kUnknownNamed,
                                    .kids = kChildren};
   return LoadElement(*this, e, path, kRules);
 }
@@ -162,11 +142,8 @@ bool TRSV501Itogo::Load(TXMLElement e, const std::string& path) {
       Child<&T::ЕжПосУходРеб1>("ЕжПосУходРеб1"), Child<&T::ЕжПосУходРеб2>("ЕжПосУходРеб2"),
       Child<&T::ОплДопВыхИнв>("ОплДопВыхИнв")};
   // The schema makes СВВнФУходИнв optional, so its absence is no fault.
-  static constexpr Rules<T> kRules{.children = Required(kMustContainChildTags),
-                                   .unknown = kUnknownNamed,
-                                   .values = kValuesMustBe,
-                                   .attrs = kAttrs,
-                                   .kids = kChildren};
+  static constexpr Rules<T> kRules{.children = Required(kMustContainChildTags), .unknown = kUnknownNamed,
+                                   .values = kValuesMustBe, .attrs = kAttrs, .kids = kChildren};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -179,8 +156,7 @@ bool TRSV501VyplFinFB::Load(TXMLElement e, const std::string& path) {
       Child<&T::ДопФЗ255>("ДопФЗ255"),         Child<&T::Итого>("Итого"),
       Child<&T::Итого>("Всего")};
   static constexpr Rules<T> kRules{.attributes = Forbidden(kMustNotContainAttributes),
-                                   .children = Required(kMustContainChildTags),
-                                   .unknown = kUnknownNamed,
+                                   .children = Required(kMustContainChildTags), .unknown = kUnknownNamed,
                                    .kids = kChildren};
   return LoadElement(*this, e, path, kRules);
 }

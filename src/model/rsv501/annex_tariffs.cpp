@@ -12,10 +12,8 @@ bool TRSV501SvReestrAkOrg::Load(TXMLElement e, const std::string& path) {
   static constexpr AttrField<T> kAttrs[] = {TextAttr("ДатаЗапАкОрг", &T::ДатаЗапАкОрг),
                                             TextAttr("НомЗапАкОрг", &T::НомЗапАкОрг)};
   static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
-                                   .children = Forbidden(kChildElementsNotProvided),
-                                   .unknown = kUnknownNamed,
-                                   .values = kValuesNotNumberOrSum,
-                                   .attrs = kAttrs};
+                                   .children = Forbidden(kChildElementsNotProvided), .unknown = kUnknownNamed,
+                                   .values = kValuesNotNumberOrSum, .attrs = kAttrs};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -33,11 +31,8 @@ bool TRSV501PravTarif3_1_427::Load(TXMLElement e, const std::string& path) {
       AmountAttr("ДолДох5.427_Пер", &T::ДолДох5_427_Пер)};
   static constexpr ChildField<T> kChildren[] = {Child<&T::СвРеестрАкОрг>("СвРеестрАкОрг")};
   static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
-                                   .children = Required(kMustContainChildTags),
-                                   .unknown = kUnknownNamed,
-                                   .values = kValuesMustBeNumbers,
-                                   .attrs = kAttrs,
-                                   .kids = kChildren};
+                                   .children = Required(kMustContainChildTags), .unknown = kUnknownNamed,
+                                   .values = kValuesMustBeNumbers, .attrs = kAttrs, .kids = kChildren};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -47,10 +42,8 @@ bool TRSV501PravTarif5_1_427::Load(TXMLElement e, const std::string& path) {
                                             Int64Attr("Дох6.427", &T::Дох6_427),
                                             AmountAttr("ДолДох6.427", &T::ДолДох6_427)};
   static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
-                                   .children = Forbidden(kChildTagsNotProvided),
-                                   .unknown = kUnknownNamed,
-                                   .values = kValuesMustBeNumbers,
-                                   .attrs = kAttrs};
+                                   .children = Forbidden(kChildTagsNotProvided), .unknown = kUnknownNamed,
+                                   .values = kValuesMustBeNumbers, .attrs = kAttrs};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -63,10 +56,8 @@ bool TRSV501PravTarif7_1_427::Load(TXMLElement e, const std::string& path) {
       Int64Attr("ДохЭкДеятПред", &T::ДохЭкДеятПред), Int64Attr("ДохЭкДеятПер", &T::ДохЭкДеятПер),
       AmountAttr("ДолДохПред", &T::ДолДохПред),      AmountAttr("ДолДохПер", &T::ДолДохПер)};
   static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
-                                   .children = Forbidden(kChildTagsNotProvided),
-                                   .unknown = kUnknownNamed,
-                                   .values = kValuesMustBeNumbers,
-                                   .attrs = kAttrs};
+                                   .children = Forbidden(kChildTagsNotProvided), .unknown = kUnknownNamed,
+                                   .values = kValuesMustBeNumbers, .attrs = kAttrs};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -77,11 +68,8 @@ bool TRSV501SvedPatent::Load(TXMLElement e, const std::string& path) {
       TextAttr("ДатаНачДейст", &T::ДатаНачДейст), TextAttr("ДатаКонДейст", &T::ДатаКонДейст)};
   static constexpr ChildField<T> kChildren[] = {Child<&T::СумВыплат>("СумВыплат")};
   static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
-                                   .children = Required(kMustContainChildTags),
-                                   .unknown = kUnknownNamed,
-                                   .values = kValuesNotNumberOrSum,
-                                   .attrs = kAttrs,
-                                   .kids = kChildren};
+                                   .children = Required(kMustContainChildTags), .unknown = kUnknownNamed,
+                                   .values = kValuesNotNumberOrSum, .attrs = kAttrs, .kids = kChildren};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -89,8 +77,7 @@ bool TRSV501SvPrimTarif9_1_427::Load(TXMLElement e, const std::string& path) {
   using T = TRSV501SvPrimTarif9_1_427;
   static constexpr ChildField<T> kChildren[] = {Child<&T::ВыплатИт>("ВыплатИт"), Child<&T::СведПатент>("СведПатент")};
   static constexpr Rules<T> kRules{.attributes = Forbidden(kMustNotContainAttributes),
-                                   .children = Required(kMustContainChildTags),
-                                   .unknown = kUnknownNamed,
+                                   .children = Required(kMustContainChildTags), .unknown = kUnknownNamed,
                                    .kids = kChildren};
   return LoadElement(*this, e, path, kRules);
 }
@@ -101,11 +88,8 @@ bool TRSV501SvInoGrazhd::Load(TXMLElement e, const std::string& path) {
                                             TextAttr("Гражд", &T::Гражд)};
   static constexpr ChildField<T> kChildren[] = {Child<&T::ФИО>("ФИО"), Child<&T::СумВыплат>("СумВыплат")};
   static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
-                                   .children = Required(kMustContainChildTags),
-                                   .unknown = kUnknownNamed,
-                                   .values = kValuesNotNumberOrSum,
-                                   .attrs = kAttrs,
-                                   .kids = kChildren};
+                                   .children = Required(kMustContainChildTags), .unknown = kUnknownNamed,
+                                   .values = kValuesNotNumberOrSum, .attrs = kAttrs, .kids = kChildren};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -113,8 +97,7 @@ bool TRSV501SvPrimTarif2_2_425::Load(TXMLElement e, const std::string& path) {
   using T = TRSV501SvPrimTarif2_2_425;
   static constexpr ChildField<T> kChildren[] = {Child<&T::ВыплатИт>("ВыплатИт"), Child<&T::СвИноГражд>("СвИноГражд")};
   static constexpr Rules<T> kRules{.attributes = Forbidden(kMustNotContainAttributes),
-                                   .children = Required(kMustContainChildTags),
-                                   .unknown = kUnknownNamed,
+                                   .children = Required(kMustContainChildTags), .unknown = kUnknownNamed,
                                    .kids = kChildren};
   return LoadElement(*this, e, path, kRules);
 }
@@ -122,10 +105,8 @@ bool TRSV501SvPrimTarif2_2_425::Load(TXMLElement e, const std::string& path) {
 bool TRSV501SpravType::Load(TXMLElement e, const std::string& path) {
   using T = TRSV501SpravType;
   static constexpr AttrField<T> kAttrs[] = {TextAttr("Номер", &T::Номер), TextAttr("Дата", &T::Дата)};
-  static constexpr Rules<T> kRules{.attributes = Required(kMustHaveAttributes),
-                                   .unknown = kUnknownNamed,
-                                   .values = kValuesNotNumberOrSum,
-                                   .attrs = kAttrs};
+  static constexpr Rules<T> kRules{.attributes = Required(kMustHaveAttributes), .unknown = kUnknownNamed,
+                                   .values = kValuesNotNumberOrSum, .attrs = kAttrs};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -134,10 +115,8 @@ bool TRSV501SvReestrMDO::Load(TXMLElement e, const std::string& path) {
   static constexpr AttrField<T> kAttrs[] = {TextAttr("НаимМДО", &T::НаимМДО), TextAttr("ДатаЗапис", &T::ДатаЗапис),
                                             TextAttr("НомерЗапис", &T::НомерЗапис)};
   static constexpr Rules<T> kRules{.attributes = Required(kMustHaveAttributes),
-                                   .children = Forbidden(kChildTagsNotProvided),
-                                   .unknown = kUnknownNamed,
-                                   .values = kValuesNotNumberOrSum,
-                                   .attrs = kAttrs};
+                                   .children = Forbidden(kChildTagsNotProvided), .unknown = kUnknownNamed,
+                                   .values = kValuesNotNumberOrSum, .attrs = kAttrs};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -148,11 +127,8 @@ bool TRSV501SvedObuch::Load(TXMLElement e, const std::string& path) {
       Child<&T::ФИО>("ФИО"), Child<&T::СправСтудОтряд>("СправСтудОтряд"), Child<&T::СправФормОбуч>("СправФормОбуч"),
       Child<&T::СумВыплат>("СумВыплат"), Child<&T::СвРеестрМДО>("СвРеестрМДО")};
   static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
-                                   .children = Required(kMustContainChildTags),
-                                   .unknown = kUnknownNamed,
-                                   .values = kValuesNotNumberOrSum,
-                                   .attrs = kAttrs,
-                                   .kids = kChildren};
+                                   .children = Required(kMustContainChildTags), .unknown = kUnknownNamed,
+                                   .values = kValuesNotNumberOrSum, .attrs = kAttrs, .kids = kChildren};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -160,8 +136,7 @@ bool TRSV501SvPrimTarif1_3_422::Load(TXMLElement e, const std::string& path) {
   using T = TRSV501SvPrimTarif1_3_422;
   static constexpr ChildField<T> kChildren[] = {Child<&T::ВыплатИт>("ВыплатИт"), Child<&T::СведОбуч>("СведОбуч")};
   static constexpr Rules<T> kRules{.attributes = Forbidden(kMustNotContainAttributes),
-                                   .children = Required(kMustContainChildTags),
-                                   .unknown = kUnknownNamed,
+                                   .children = Required(kMustContainChildTags), .unknown = kUnknownNamed,
                                    .kids = kChildren};
   return LoadElement(*this, e, path, kRules);
 }

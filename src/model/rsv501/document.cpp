@@ -15,8 +15,7 @@ bool TRSV501RaschetSV::Load(TXMLElement e, const std::string& path) {
   static constexpr Rules<T> kRules{.tag = "РасчетСВ",
                                    .attributes = Forbidden(kNamedTagMustNotContainAttributesUnreadable),
                                    .children = Required(kNamedTagMustContainChildElementsUnreadable),
-                                   .unknown = {.child = kChildElementNotAllowedInTag},
-                                   .kids = kChildren,
+                                   .unknown = {.child = kChildElementNotAllowedInTag}, .kids = kChildren,
                                    .brokenRuleEndsReading = true};
   return LoadElement(*this, e, path, kRules);
 }

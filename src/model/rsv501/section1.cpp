@@ -14,11 +14,8 @@ bool TRSV501UplPer::Load(TXMLElement e, const std::string& path) {
                                             AmountAttr("СумСВУпл2М", &T::СумСВУпл2М),
                                             AmountAttr("СумСВУпл3М", &T::СумСВУпл3М)};
   static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
-                                   .children = Forbidden(kMustNotContainAnyChildTags),
-                                   .unknown = kUnknownNamed,
-                                   .values = kValuesNotNumberOrSum,
-                                   .attrs = kAttrs,
-                                   .childrenFirst = true};
+                                   .children = Forbidden(kMustNotContainAnyChildTags), .unknown = kUnknownNamed,
+                                   .values = kValuesNotNumberOrSum, .attrs = kAttrs, .childrenFirst = true};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -28,11 +25,8 @@ bool TRSV501UplPerOSS::Load(TXMLElement e, const std::string& path) {
       AmountAttr("СумСВУплПер", &T::СумСВУплПер), AmountAttr("СумСВУпл1М", &T::СумСВУпл1М),
       AmountAttr("СумСВУпл2М", &T::СумСВУпл2М), AmountAttr("СумСВУпл3М", &T::СумСВУпл3М)};
   static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
-                                   .children = Forbidden(kMustNotContainAnyChildTags),
-                                   .unknown = kUnknownNamed,
-                                   .values = kValuesNotNumberOrSum,
-                                   .attrs = kAttrs,
-                                   .childrenFirst = true};
+                                   .children = Forbidden(kMustNotContainAnyChildTags), .unknown = kUnknownNamed,
+                                   .values = kValuesNotNumberOrSum, .attrs = kAttrs, .childrenFirst = true};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -42,11 +36,8 @@ bool TRSV501PrevRashOSS::Load(TXMLElement e, const std::string& path) {
       AmountAttr("ПревРасхСВПер", &T::ПревРасхСВПер), AmountAttr("ПревРасхСВ1М", &T::ПревРасхСВ1М),
       AmountAttr("ПревРасхСВ2М", &T::ПревРасхСВ2М), AmountAttr("ПревРасхСВ3М", &T::ПревРасхСВ3М)};
   static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
-                                   .children = Forbidden(kMustNotContainAnyChildTags),
-                                   .unknown = kUnknownNamed,
-                                   .values = kValuesNotNumberOrSum,
-                                   .attrs = kAttrs,
-                                   .childrenFirst = true};
+                                   .children = Forbidden(kMustNotContainAnyChildTags), .unknown = kUnknownNamed,
+                                   .values = kValuesNotNumberOrSum, .attrs = kAttrs, .childrenFirst = true};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -55,11 +46,8 @@ bool TRSV501UplPrevOSS::Load(TXMLElement e, const std::string& path) {
   static constexpr AttrField<T> kAttrs[] = {TextAttr("КБК", &T::КБК)};
   static constexpr ChildField<T> kChildren[] = {Child<&T::УплПерОСС>("УплПерОСС"),
                                                 Child<&T::ПревРасхОСС>("ПревРасхОСС")};
-  static constexpr Rules<T> kRules{.tag = "УплПревОСС",
-                                   .attributes = Required(kNamedTagMustContainAttributes),
-                                   .unknown = kUnknownNamed,
-                                   .values = kValuesNotNumberOrSum,
-                                   .attrs = kAttrs,
+  static constexpr Rules<T> kRules{.tag = "УплПревОСС", .attributes = Required(kNamedTagMustContainAttributes),
+                                   .unknown = kUnknownNamed, .values = kValuesNotNumberOrSum, .attrs = kAttrs,
                                    .kids = kChildren};
   return LoadElement(*this, e, path, kRules);
 }
@@ -73,8 +61,7 @@ bool TRSV501RaschSV_OPS::Load(TXMLElement e, const std::string& path) {
       Child<&T::БазПревышОПС>("БазПревышОПС"),     Child<&T::НачислСВ>("НачислСВ"),
       Child<&T::НачислСВНеПрев>("НачислСВНеПрев"), Child<&T::НачислСВПрев>("НачислСВПрев")};
   static constexpr Rules<T> kRules{.attributes = Forbidden(kMustNotContainAnyAttributes),
-                                   .children = Required(kMustContainChildTags),
-                                   .unknown = kUnknownNamed,
+                                   .children = Required(kMustContainChildTags), .unknown = kUnknownNamed,
                                    .kids = kChildren};
   return LoadElement(*this, e, path, kRules);
 }
@@ -86,8 +73,7 @@ bool TRSV501RaschSV_OMS::Load(TXMLElement e, const std::string& path) {
       Child<&T::ВыплНачислФЛ>("ВыплНачислФЛ"),   Child<&T::НеОбложенСВ>("НеОбложенСВ"),
       Child<&T::БазНачислСВ>("БазНачислСВ"),     Child<&T::НачислСВ>("НачислСВ")};
   static constexpr Rules<T> kRules{.attributes = Forbidden(kMustNotContainAnyAttributes),
-                                   .children = Required(kMustContainChildTags),
-                                   .unknown = kUnknownNamed,
+                                   .children = Required(kMustContainChildTags), .unknown = kUnknownNamed,
                                    .kids = kChildren};
   return LoadElement(*this, e, path, kRules);
 }
@@ -100,11 +86,8 @@ bool TRSV501RaschSV_428_1_2::Load(TXMLElement e, const std::string& path) {
       Child<&T::НеОбложенСВ>("НеОбложенСВ"), Child<&T::БазНачислСВДоп>("БазНачислСВДоп"),
       Child<&T::НачислСВДоп>("НачислСВДоп")};
   static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
-                                   .children = Required(kMustContainChildTags),
-                                   .unknown = kUnknownNamed,
-                                   .values = kValuesMustBe,
-                                   .attrs = kAttrs,
-                                   .kids = kChildren};
+                                   .children = Required(kMustContainChildTags), .unknown = kUnknownNamed,
+                                   .values = kValuesMustBe, .attrs = kAttrs, .kids = kChildren};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -117,11 +100,8 @@ bool TRSV501RaschSV_428_3::Load(TXMLElement e, const std::string& path) {
       Child<&T::НеОбложенСВ>("НеОбложенСВ"), Child<&T::БазНачислСВДоп>("БазНачислСВДоп"),
       Child<&T::НачислСВДоп>("НачислСВДоп")};
   static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
-                                   .children = Required(kMustContainChildTags),
-                                   .unknown = kUnknownNamed,
-                                   .values = kValuesMustBe,
-                                   .attrs = kAttrs,
-                                   .kids = kChildren};
+                                   .children = Required(kMustContainChildTags), .unknown = kUnknownNamed,
+                                   .values = kValuesMustBe, .attrs = kAttrs, .kids = kChildren};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -130,8 +110,7 @@ bool TRSV501RaschSV_OPS428::Load(TXMLElement e, const std::string& path) {
   static constexpr ChildField<T> kChildren[] = {Child<&T::РасчСВ_428_1_2>("РасчСВ_428.1-2"),
                                                 Child<&T::РасчСВ_428_3>("РасчСВ_428.3")};
   static constexpr Rules<T> kRules{.attributes = Forbidden(kMustNotContainAnyAttributes),
-                                   .children = Required(kMustContainChildTags),
-                                   .unknown = kUnknownNamed,
+                                   .children = Required(kMustContainChildTags), .unknown = kUnknownNamed,
                                    .kids = kChildren};
   return LoadElement(*this, e, path, kRules);
 }
@@ -144,11 +123,8 @@ bool TRSV501RaschSV_DSO::Load(TXMLElement e, const std::string& path) {
       Child<&T::НеОбложенСВ>("НеОбложенСВ"), Child<&T::БазНачислСВДСО>("БазНачислСВДСО"),
       Child<&T::НачислСВДСО>("НачислСВДСО")};
   static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
-                                   .children = Required(kMustContainChildTags),
-                                   .unknown = kUnknownNamed,
-                                   .values = kValuesMustBe,
-                                   .attrs = kAttrs,
-                                   .kids = kChildren};
+                                   .children = Required(kMustContainChildTags), .unknown = kUnknownNamed,
+                                   .values = kValuesMustBe, .attrs = kAttrs, .kids = kChildren};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -158,13 +134,9 @@ bool TRSV501RaschSv_OPS_OMS::Load(TXMLElement e, const std::string& path) {
   static constexpr ChildField<T> kChildren[] = {
       Child<&T::РасчСВ_ОПС>("РасчСВ_ОПС"), Child<&T::РасчСВ_ОМС>("РасчСВ_ОМС"),
       Child<&T::РасчСВ_ОПС428>("РасчСВ_ОПС428"), Child<&T::РасчСВ_ДСО>("РасчСВ_ДСО")};
-  static constexpr Rules<T> kRules{.tag = "РасчСВ_ОПС_ОМС",
-                                   .attributes = Required(kNamedTagMustContainAttributes),
-                                   .children = Required(kNamedTagMustContainChildTags),
-                                   .unknown = kUnknownNamed,
-                                   .values = kValuesMustBe,
-                                   .attrs = kAttrs,
-                                   .kids = kChildren};
+  static constexpr Rules<T> kRules{.tag = "РасчСВ_ОПС_ОМС", .attributes = Required(kNamedTagMustContainAttributes),
+                                   .children = Required(kNamedTagMustContainChildTags), .unknown = kUnknownNamed,
+                                   .values = kValuesMustBe, .attrs = kAttrs, .kids = kChildren};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -172,10 +144,8 @@ bool TRSV501UplSVprevType::Load(TXMLElement e, const std::string& path) {
   using T = TRSV501UplSVprevType;
   static constexpr AttrField<T> kAttrs[] = {TextAttr("Признак", &T::Признак), AmountAttr("Сумма", &T::Сумма)};
   static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
-                                   .children = Forbidden(kChildElementsNotProvided),
-                                   .unknown = kUnknownNamed,
-                                   .values = kValuesNotNumberOrSum,
-                                   .attrs = kAttrs};
+                                   .children = Forbidden(kChildElementsNotProvided), .unknown = kUnknownNamed,
+                                   .values = kValuesNotNumberOrSum, .attrs = kAttrs};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -186,8 +156,7 @@ bool TRSV501UplSVprev::Load(TXMLElement e, const std::string& path) {
       Child<&T::Упл1Посл3М>("Упл1Посл3М"),   Child<&T::Упл2Посл3М>("Упл2Посл3М"),
       Child<&T::Упл3Посл3М>("Упл3Посл3М")};
   static constexpr Rules<T> kRules{.attributes = Forbidden(kMustNotContainAttributes),
-                                   .children = Required(kMustContainChildTags),
-                                   .unknown = kUnknownNamed,
+                                   .children = Required(kMustContainChildTags), .unknown = kUnknownNamed,
                                    .kids = kChildren};
   return LoadElement(*this, e, path, kRules);
 }
@@ -204,11 +173,8 @@ bool TRSV501RaschSv_OSS::Load(TXMLElement e, const std::string& path) {
       Child<&T::ПроизвРасхСО>("ПроизвРасхСО"),   Child<&T::ВозмРасхСО>("ВозмРасхСО"),
       Child<&T::УплСВПрев>("УплСВПрев")};
   static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
-                                   .children = Required(kMustContainChildTags),
-                                   .unknown = kUnknownNamed,
-                                   .values = kValuesMustBe,
-                                   .attrs = kAttrs,
-                                   .kids = kChildren};
+                                   .children = Required(kMustContainChildTags), .unknown = kUnknownNamed,
+                                   .values = kValuesMustBe, .attrs = kAttrs, .kids = kChildren};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -231,13 +197,10 @@ bool TRSV501ObyazPlatSV::Load(TXMLElement e, const std::string& path) {
       Child<&T::СвПримТариф9_1_427>("СвПримТариф9.1.427", kDashName),
       Child<&T::СвПримТариф2_2_425>("СвПримТариф2.2.425", kDashName),
       Child<&T::СвПримТариф1_3_422>("СвПримТариф1.3.422", kDashName)};
-  static constexpr Rules<T> kRules{.tag = "ОбязПлатСВ",
-                                   .attributes = Required(kNamedTagMustContainAttributes),
+  static constexpr Rules<T> kRules{.tag = "ОбязПлатСВ", .attributes = Required(kNamedTagMustContainAttributes),
                                    .children = Required(kNamedTagMustContainChildElements),
                                    .unknown = {kNamedTagUnknownAttribute, kNamedTagUnknownChildTag},
-                                   .values = kValuesMustBe,
-                                   .attrs = kAttrs,
-                                   .kids = kChildren};
+                                   .values = kValuesMustBe, .attrs = kAttrs, .kids = kChildren};
   return LoadElement(*this, e, path, kRules);
 }
 

@@ -11,10 +11,8 @@ bool TRSV501SumSVUplType::Load(TXMLElement e, const std::string& path) {
   using T = TRSV501SumSVUplType;
   static constexpr AttrField<T> kAttrs[] = {TextAttr("КБК", &T::КБК), AmountAttr("СумСВУплПер", &T::СумСВУплПер)};
   static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
-                                   .children = Forbidden(kChildTagsNotProvided),
-                                   .unknown = kUnknownNamed,
-                                   .values = kValuesNotNumberOrSum,
-                                   .attrs = kAttrs};
+                                   .children = Forbidden(kChildTagsNotProvided), .unknown = kUnknownNamed,
+                                   .values = kValuesNotNumberOrSum, .attrs = kAttrs};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -30,11 +28,8 @@ bool TRSV501SvedChlKFH::Load(TXMLElement e, const std::string& path) {
       AmountAttr("НачислСВОМС", &T::НачислСВОМС)};
   static constexpr ChildField<T> kChildren[] = {Child<&T::ФИО>("ФИО")};
   static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
-                                   .children = Required(kMustContainChildTags),
-                                   .unknown = kUnknownNamed,
-                                   .values = kValuesMustBe,
-                                   .attrs = kAttrs,
-                                   .kids = kChildren};
+                                   .children = Required(kMustContainChildTags), .unknown = kUnknownNamed,
+                                   .values = kValuesMustBe, .attrs = kAttrs, .kids = kChildren};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -42,8 +37,7 @@ bool TRSV501RaschSV_KFH::Load(TXMLElement e, const std::string& path) {
   using T = TRSV501RaschSV_KFH;
   static constexpr ChildField<T> kChildren[] = {Child<&T::СведЧлКФХ>("СведЧлКФХ")};
   static constexpr Rules<T> kRules{.attributes = Forbidden(kMustNotContainAttributes),
-                                   .children = Required(kMustContainChildTags),
-                                   .unknown = kUnknownNamed,
+                                   .children = Required(kMustContainChildTags), .unknown = kUnknownNamed,
                                    .kids = kChildren};
   return LoadElement(*this, e, path, kRules);
 }
@@ -54,11 +48,8 @@ bool TRSV501ObyazPlatSV_KFH::Load(TXMLElement e, const std::string& path) {
   static constexpr ChildField<T> kChildren[] = {Child<&T::УплПерОПС>("УплПерОПС"), Child<&T::УплПерОМС>("УплПерОМС"),
                                                 Child<&T::РасчСВ_КФХ>("РасчСВ_КФХ")};
   static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
-                                   .children = Required(kMustContainChildTags),
-                                   .unknown = kUnknownNamed,
-                                   .values = kValuesMustBe,
-                                   .attrs = kAttrs,
-                                   .kids = kChildren};
+                                   .children = Required(kMustContainChildTags), .unknown = kUnknownNamed,
+                                   .values = kValuesMustBe, .attrs = kAttrs, .kids = kChildren};
   return LoadElement(*this, e, path, kRules);
 }
 

@@ -16,11 +16,8 @@ bool TRSV501DanFLPoluch::Load(TXMLElement e, const std::string& path) {
       TextAttr("ПризОСС", &T::ПризОСС)};
   static constexpr ChildField<T> kChildren[] = {Child<&T::ФИО>("ФИО")};
   static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
-                                   .children = Required(kMustContainChildTags),
-                                   .unknown = kUnknownNamed,
-                                   .values = kValuesMustBe,
-                                   .attrs = kAttrs,
-                                   .kids = kChildren};
+                                   .children = Required(kMustContainChildTags), .unknown = kUnknownNamed,
+                                   .values = kValuesMustBe, .attrs = kAttrs, .kids = kChildren};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -31,10 +28,8 @@ bool TRSV501SvVyplMK::Load(TXMLElement e, const std::string& path) {
       AmountAttr("СумВыпл", &T::СумВыпл),     AmountAttr("ВыплОПС", &T::ВыплОПС),
       AmountAttr("ВыплОПСДог", &T::ВыплОПСДог), AmountAttr("НачислСВ", &T::НачислСВ)};
   static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
-                                   .children = Forbidden(kMustNotContainChildTags),
-                                   .unknown = kUnknownNamed,
-                                   .values = kValuesMustBe,
-                                   .attrs = kAttrs};
+                                   .children = Forbidden(kMustNotContainChildTags), .unknown = kUnknownNamed,
+                                   .values = kValuesMustBe, .attrs = kAttrs};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -45,11 +40,8 @@ bool TRSV501SvVyplVpFL::Load(TXMLElement e, const std::string& path) {
       AmountAttr("ВыплОПСДогВс3", &T::ВыплОПСДогВс3), AmountAttr("НачислСВВс3", &T::НачислСВВс3)};
   static constexpr ChildField<T> kChildren[] = {Child<&T::СвВыплМК>("СвВыплМК")};
   static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
-                                   .children = Required(kMustContainChildTags),
-                                   .unknown = kUnknownNamed,
-                                   .values = kValuesMustBe,
-                                   .attrs = kAttrs,
-                                   .kids = kChildren};
+                                   .children = Required(kMustContainChildTags), .unknown = kUnknownNamed,
+                                   .values = kValuesMustBe, .attrs = kAttrs, .kids = kChildren};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -58,10 +50,8 @@ bool TRSV501VyplSvDopMT::Load(TXMLElement e, const std::string& path) {
   static constexpr AttrField<T> kAttrs[] = {TextAttr("Месяц", &T::Месяц), TextAttr("Тариф", &T::Тариф),
                                             AmountAttr("ВыплСВ", &T::ВыплСВ), AmountAttr("НачислСВ", &T::НачислСВ)};
   static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
-                                   .children = Forbidden(kChildTagsNotProvided),
-                                   .unknown = kUnknownNamed,
-                                   .values = kValuesNotNumberOrSum,
-                                   .attrs = kAttrs};
+                                   .children = Forbidden(kChildTagsNotProvided), .unknown = kUnknownNamed,
+                                   .values = kValuesNotNumberOrSum, .attrs = kAttrs};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -73,11 +63,8 @@ bool TRSV501SvVyplFPDop::Load(TXMLElement e, const std::string& path) {
       AmountAttr("ВыплСВВс3", &T::ВыплСВВсЗ), AmountAttr("НачислСВВс3", &T::НачислСВВсЗ)};
   static constexpr ChildField<T> kChildren[] = {Child<&T::ВыплСВДопМТ>("ВыплСВДопМТ")};
   static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
-                                   .children = Required(kMustContainChildTags),
-                                   .unknown = kUnknownNamed,
-                                   .values = kValuesMustBe,
-                                   .attrs = kAttrs,
-                                   .kids = kChildren};
+                                   .children = Required(kMustContainChildTags), .unknown = kUnknownNamed,
+                                   .values = kValuesMustBe, .attrs = kAttrs, .kids = kChildren};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -85,8 +72,7 @@ bool TRSV501SvVyplSVOPS::Load(TXMLElement e, const std::string& path) {
   using T = TRSV501SvVyplSVOPS;
   static constexpr ChildField<T> kChildren[] = {Child<&T::СвВыпл>("СвВыпл"), Child<&T::ВыплСВДоп>("ВыплСВДоп")};
   static constexpr Rules<T> kRules{.attributes = Forbidden(kMustNotContainAttributes),
-                                   .children = Required(kMustContainChildTags),
-                                   .unknown = kUnknownNamed,
+                                   .children = Required(kMustContainChildTags), .unknown = kUnknownNamed,
                                    .kids = kChildren};
   return LoadElement(*this, e, path, kRules);
 }
@@ -99,11 +85,8 @@ bool TRSV501PersSvSL::Load(TXMLElement e, const std::string& path) {
   static constexpr ChildField<T> kChildren[] = {Child<&T::ДанФЛПолуч>("ДанФЛПолуч"),
                                                 Child<&T::СвВыплСВОПС>("СвВыплСВОПС")};
   static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
-                                   .children = Required(kMustContainChildTags),
-                                   .unknown = kUnknownNamed,
-                                   .values = kValuesMustBe,
-                                   .attrs = kAttrs,
-                                   .kids = kChildren};
+                                   .children = Required(kMustContainChildTags), .unknown = kUnknownNamed,
+                                   .values = kValuesMustBe, .attrs = kAttrs, .kids = kChildren};
   return LoadElement(*this, e, path, kRules);
 }
 

@@ -14,11 +14,8 @@ bool TRSV501SvSum1::Load(TXMLElement e, const std::string& path) {
       AmountAttr("Сум1Посл3М", &T::Сум1Посл3М), AmountAttr("Сум2Посл3М", &T::Сум2Посл3М),
       AmountAttr("Сум3Посл3М", &T::Сум3Посл3М)};
   static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
-                                   .children = Forbidden(kMustNotContainAnyChildTags),
-                                   .unknown = kUnknownNamed,
-                                   .values = kValuesNotNumberOrSum,
-                                   .attrs = kAttrs,
-                                   .childrenFirst = true};
+                                   .children = Forbidden(kMustNotContainAnyChildTags), .unknown = kUnknownNamed,
+                                   .values = kValuesNotNumberOrSum, .attrs = kAttrs, .childrenFirst = true};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -29,11 +26,8 @@ bool TRSV501ColLic::Load(TXMLElement e, const std::string& path) {
       Int32Attr("Кол1Посл3М", &T::Кол1Посл3М), Int32Attr("Кол2Посл3М", &T::Кол2Посл3М),
       Int32Attr("Кол3Посл3М", &T::Кол3Посл3М)};
   static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
-                                   .children = Forbidden(kMustNotContainAnyChildTags),
-                                   .unknown = kUnknownNamed,
-                                   .values = kValuesNotNumberOrSum,
-                                   .attrs = kAttrs,
-                                   .childrenFirst = true};
+                                   .children = Forbidden(kMustNotContainAnyChildTags), .unknown = kUnknownNamed,
+                                   .values = kValuesNotNumberOrSum, .attrs = kAttrs, .childrenFirst = true};
   return LoadElement(*this, e, path, kRules);
 }
 

@@ -12,10 +12,8 @@ bool TRSV502RashOSS1::Load(TXMLElement e, const std::string& path) {
   static constexpr AttrField<T> kAttrs[] = {Int32Attr("ЧислСлуч", &T::ЧислСлуч), Int32Attr("КолВыпл", &T::КолВыпл),
                                             AmountAttr("РасхВсего", &T::РасхВсего),
                                             AmountAttr("РасхФинФБ", &T::РасхФинФБ)};
-  static constexpr Rules<T> kRules{.tag = "РасхОСС1Тип",
-                                   .children = Forbidden(kTypeMustNotContainChildren),
-                                   .unknown = kUnknownOfType,
-                                   .values = Values(kTypeAttributeNotNumeric),
+  static constexpr Rules<T> kRules{.tag = "РасхОСС1Тип", .children = Forbidden(kTypeMustNotContainChildren),
+                                   .unknown = kUnknownOfType, .values = Values(kTypeAttributeNotNumeric),
                                    .attrs = kAttrs};
   return LoadElement(*this, e, path, kRules);
 }
@@ -24,10 +22,8 @@ bool TRSV502RashOSS2::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502RashOSS2;
   static constexpr AttrField<T> kAttrs[] = {Int32Attr("ЧислСлуч", &T::ЧислСлуч), Int32Attr("КолВыпл", &T::КолВыпл),
                                             AmountAttr("РасхВсего", &T::РасхВсего)};
-  static constexpr Rules<T> kRules{.tag = "РасхОСС2Тип",
-                                   .children = Forbidden(kTypeMustNotContainChildren),
-                                   .unknown = kUnknownOfType,
-                                   .values = Values(kTypeAttributeNotNumeric),
+  static constexpr Rules<T> kRules{.tag = "РасхОСС2Тип", .children = Forbidden(kTypeMustNotContainChildren),
+                                   .unknown = kUnknownOfType, .values = Values(kTypeAttributeNotNumeric),
                                    .attrs = kAttrs};
   return LoadElement(*this, e, path, kRules);
 }
@@ -35,10 +31,8 @@ bool TRSV502RashOSS2::Load(TXMLElement e, const std::string& path) {
 bool TRSV502RashOSS3::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502RashOSS3;
   static constexpr AttrField<T> kAttrs[] = {Int32Attr("КолВыпл", &T::КолВыпл), AmountAttr("РасхВсего", &T::РасхВсего)};
-  static constexpr Rules<T> kRules{.tag = "РасхОСС3Тип",
-                                   .children = Forbidden(kTypeMustNotContainChildren),
-                                   .unknown = kUnknownOfType,
-                                   .values = Values(kTypeAttributeNotNumeric),
+  static constexpr Rules<T> kRules{.tag = "РасхОСС3Тип", .children = Forbidden(kTypeMustNotContainChildren),
+                                   .unknown = kUnknownOfType, .values = Values(kTypeAttributeNotNumeric),
                                    .attrs = kAttrs};
   return LoadElement(*this, e, path, kRules);
 }
@@ -47,10 +41,8 @@ bool TRSV502RashOSS4::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502RashOSS4;
   static constexpr AttrField<T> kAttrs[] = {AmountAttr("РасхВсего", &T::РасхВсего),
                                             AmountAttr("РасхФинФБ", &T::РасхФинФБ)};
-  static constexpr Rules<T> kRules{.tag = "РасхОСС4Тип",
-                                   .children = Forbidden(kTypeMustNotContainChildren),
-                                   .unknown = kUnknownOfType,
-                                   .values = Values(kTypeAttributeNotNumeric),
+  static constexpr Rules<T> kRules{.tag = "РасхОСС4Тип", .children = Forbidden(kTypeMustNotContainChildren),
+                                   .unknown = kUnknownOfType, .values = Values(kTypeAttributeNotNumeric),
                                    .attrs = kAttrs};
   return LoadElement(*this, e, path, kRules);
 }
@@ -59,10 +51,8 @@ bool TRSV502RashOSS5::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502RashOSS5;
   static constexpr AttrField<T> kAttrs[] = {Int32Attr("КолВыпл", &T::КолВыпл), AmountAttr("РасхВсего", &T::РасхВсего),
                                             AmountAttr("РасхФинФБ", &T::РасхФинФБ)};
-  static constexpr Rules<T> kRules{.tag = "РасхОСС5Тип",
-                                   .children = Forbidden(kTypeMustNotContainChildren),
-                                   .unknown = kUnknownOfType,
-                                   .values = Values(kTypeAttributeNotNumeric),
+  static constexpr Rules<T> kRules{.tag = "РасхОСС5Тип", .children = Forbidden(kTypeMustNotContainChildren),
+                                   .unknown = kUnknownOfType, .values = Values(kTypeAttributeNotNumeric),
                                    .attrs = kAttrs};
   return LoadElement(*this, e, path, kRules);
 }
@@ -85,10 +75,8 @@ bool TRSV502RashOSSZak::Load(TXMLElement e, const std::string& path) {
                                             Child<&T::СоцПосПогреб>("СоцПосПогреб"),
                                             Child<&T::Итого>("Итого"),
                                             Child<&T::НачНевыплПос>("НачНевыплПос")};
-  static constexpr Rules<T> kRules{.tag = "РасхОССЗак",
-                                   .attributes = Forbidden(kTagMustNotContainAttributes),
-                                   .children = Required(kTagContainsNoChildren),
-                                   .unknown = kUnknownOfTag,
+  static constexpr Rules<T> kRules{.tag = "РасхОССЗак", .attributes = Forbidden(kTagMustNotContainAttributes),
+                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
                                    .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
@@ -96,10 +84,8 @@ bool TRSV502RashOSSZak::Load(TXMLElement e, const std::string& path) {
 bool TRSV502RashVypl1Type::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502RashVypl1Type;
   static constexpr AttrField<T> kAttrs[] = {Int32Attr("ЧислПолуч", &T::ЧислПолуч), AmountAttr("Расход", &T::Расход)};
-  static constexpr Rules<T> kRules{.tag = "РасхВыпл1Тип",
-                                   .children = Forbidden(kTypeMustNotContainChildren),
-                                   .unknown = kUnknownOfType,
-                                   .values = Values(kTypeAttributeNotNumeric),
+  static constexpr Rules<T> kRules{.tag = "РасхВыпл1Тип", .children = Forbidden(kTypeMustNotContainChildren),
+                                   .unknown = kUnknownOfType, .values = Values(kTypeAttributeNotNumeric),
                                    .attrs = kAttrs};
   return LoadElement(*this, e, path, kRules);
 }
@@ -108,10 +94,8 @@ bool TRSV502RashVypl2Type::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502RashVypl2Type;
   static constexpr AttrField<T> kAttrs[] = {Int32Attr("ЧислПолуч", &T::ЧислПолуч), Int32Attr("КолВыпл", &T::КолВыпл),
                                             AmountAttr("Расход", &T::Расход)};
-  static constexpr Rules<T> kRules{.tag = "РасхВыпл2Тип",
-                                   .children = Forbidden(kTypeMustNotContainChildren),
-                                   .unknown = kUnknownOfType,
-                                   .values = Values(kTypeAttributeNotNumeric),
+  static constexpr Rules<T> kRules{.tag = "РасхВыпл2Тип", .children = Forbidden(kTypeMustNotContainChildren),
+                                   .unknown = kUnknownOfType, .values = Values(kTypeAttributeNotNumeric),
                                    .attrs = kAttrs};
   return LoadElement(*this, e, path, kRules);
 }
@@ -124,21 +108,17 @@ bool TRSV502VypFinFBType::Load(TXMLElement e, const std::string& path) {
                                             Child<&T::ЕжПосУходРеб>("ЕжПосУходРеб"),
                                             Child<&T::ЕжПосУходРеб1>("ЕжПосУходРеб1"),
                                             Child<&T::ЕжПосУходРеб2>("ЕжПосУходРеб2")};
-  static constexpr Rules<T> kRules{.tag = "ВыпФинФБТип",
-                                   .attributes = Forbidden(kTypeMustNotContainAttributes),
+  static constexpr Rules<T> kRules{.tag = "ВыпФинФБТип", .attributes = Forbidden(kTypeMustNotContainAttributes),
                                    .children = Required(kTypeContainsNoChildren),
-                                   .unknown = {.child = kUnknownChildInType},
-                                   .kids = kKids};
+                                   .unknown = {.child = kUnknownChildInType}, .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV502SemipalatPolygon::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502SemipalatPolygon;
   static constexpr ChildField<T> kKids[] = {Child<&T::Всего>("Всего"), Child<&T::ПосВрНетр>("ПосВрНетр")};
-  static constexpr Rules<T> kRules{.tag = "СемипалатПолигон",
-                                   .attributes = Forbidden(kTagMustNotContainAttributes),
-                                   .children = Required(kTagContainsNoChildren),
-                                   .unknown = kUnknownOfTag,
+  static constexpr Rules<T> kRules{.tag = "СемипалатПолигон", .attributes = Forbidden(kTagMustNotContainAttributes),
+                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
                                    .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
@@ -147,10 +127,8 @@ bool TRSV502DopFZ255::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502DopFZ255;
   static constexpr ChildField<T> kKids[] = {Child<&T::Всего>("Всего"), Child<&T::ПосВрНетр>("ПосВрНетр"),
                                             Child<&T::ПосБеремРод>("ПосБеремРод")};
-  static constexpr Rules<T> kRules{.tag = "ДопФЗ255",
-                                   .attributes = Forbidden(kTagMustNotContainAttributes),
-                                   .children = Required(kTagContainsNoChildren),
-                                   .unknown = kUnknownOfTag,
+  static constexpr Rules<T> kRules{.tag = "ДопФЗ255", .attributes = Forbidden(kTagMustNotContainAttributes),
+                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
                                    .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
@@ -165,13 +143,9 @@ bool TRSV502Itogo::Load(TXMLElement e, const std::string& path) {
                                             Child<&T::ЕжПосУходРеб1>("ЕжПосУходРеб1"),
                                             Child<&T::ЕжПосУходРеб2>("ЕжПосУходРеб2"),
                                             Child<&T::ОплДопВыхИнв>("ОплДопВыхИнв")};
-  static constexpr Rules<T> kRules{.tag = "Итого",
-                                   .attributes = Required(kTagContainsNoAttributes),
-                                   .children = Required(kTagContainsNoChildren),
-                                   .unknown = kUnknownOfTag,
-                                   .values = Values(kTagAttributeNotNumeric),
-                                   .attrs = kAttrs,
-                                   .kids = kKids};
+  static constexpr Rules<T> kRules{.tag = "Итого", .attributes = Required(kTagContainsNoAttributes),
+                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
+                                   .values = Values(kTagAttributeNotNumeric), .attrs = kAttrs, .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -183,10 +157,8 @@ bool TRSV502VyplFinFB::Load(TXMLElement e, const std::string& path) {
                                             Child<&T::ПодрОсобРиск>("ПодрОсобРиск"),
                                             Child<&T::ДопФЗ255>("ДопФЗ255"),
                                             Child<&T::Итого>("Итого")};
-  static constexpr Rules<T> kRules{.tag = "ВыплФинФБ",
-                                   .attributes = Forbidden(kTagMustNotContainAttributes),
-                                   .children = Required(kTagContainsNoChildren),
-                                   .unknown = kUnknownOfTag,
+  static constexpr Rules<T> kRules{.tag = "ВыплФинФБ", .attributes = Forbidden(kTagMustNotContainAttributes),
+                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
                                    .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }

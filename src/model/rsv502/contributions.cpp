@@ -12,10 +12,8 @@ bool TRSV502SvUplPer::Load(TXMLElement e, const std::string& path) {
   static constexpr AttrField<T> kAttrs[] = {
       TextAttr("КБК", &T::КБК), AmountAttr("СумСВУплПер", &T::СумСВУплПер), AmountAttr("СумСВУпл1М", &T::СумСВУпл1М),
       AmountAttr("СумСВУпл2М", &T::СумСВУпл2М), AmountAttr("СумСВУпл3М", &T::СумСВУпл3М)};
-  static constexpr Rules<T> kRules{.tag = "СВУплПерТип",
-                                   .children = Forbidden(kTypeMustNotContainChildren),
-                                   .unknown = kUnknownOfType,
-                                   .values = Values(kTypeAttributeNotNumeric),
+  static constexpr Rules<T> kRules{.tag = "СВУплПерТип", .children = Forbidden(kTypeMustNotContainChildren),
+                                   .unknown = kUnknownOfType, .values = Values(kTypeAttributeNotNumeric),
                                    .attrs = kAttrs};
   return LoadElement(*this, e, path, kRules);
 }
@@ -25,10 +23,8 @@ bool TRSV502UplPerOSS::Load(TXMLElement e, const std::string& path) {
   static constexpr AttrField<T> kAttrs[] = {
       AmountAttr("СумСВУплПер", &T::СумСВУплПер), AmountAttr("СумСВУпл1М", &T::СумСВУпл1М),
       AmountAttr("СумСВУпл2М", &T::СумСВУпл2М), AmountAttr("СумСВУпл3М", &T::СумСВУпл3М)};
-  static constexpr Rules<T> kRules{.tag = "УплПерОСС",
-                                   .children = Forbidden(kElementMustNotContainChildren),
-                                   .unknown = kUnknownOfElement,
-                                   .values = Values(kElementAttributeNotNumeric),
+  static constexpr Rules<T> kRules{.tag = "УплПерОСС", .children = Forbidden(kElementMustNotContainChildren),
+                                   .unknown = kUnknownOfElement, .values = Values(kElementAttributeNotNumeric),
                                    .attrs = kAttrs};
   return LoadElement(*this, e, path, kRules);
 }
@@ -38,10 +34,8 @@ bool TRSV502PrevRashOSS::Load(TXMLElement e, const std::string& path) {
   static constexpr AttrField<T> kAttrs[] = {
       AmountAttr("ПревРасхСВПер", &T::ПревРасхСВПер), AmountAttr("ПревРасхСВ1М", &T::ПревРасхСВ1М),
       AmountAttr("ПревРасхСВ2М", &T::ПревРасхСВ2М), AmountAttr("ПревРасхСВ3М", &T::ПревРасхСВ3М)};
-  static constexpr Rules<T> kRules{.tag = "ПревРасхОСС",
-                                   .children = Forbidden(kTypeMustNotContainChildren),
-                                   .unknown = kUnknownOfType,
-                                   .values = Values(kTypeAttributeNotNumeric),
+  static constexpr Rules<T> kRules{.tag = "ПревРасхОСС", .children = Forbidden(kTypeMustNotContainChildren),
+                                   .unknown = kUnknownOfType, .values = Values(kTypeAttributeNotNumeric),
                                    .attrs = kAttrs};
   return LoadElement(*this, e, path, kRules);
 }
@@ -50,11 +44,8 @@ bool TRSV502UplPrevOSS::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502UplPrevOSS;
   static constexpr AttrField<T> kAttrs[] = {TextAttr("КБК", &T::КБК)};
   static constexpr ChildField<T> kKids[] = {Child<&T::УплПерОСС>("УплПерОСС"), Child<&T::ПревРасхОСС>("ПревРасхОСС")};
-  static constexpr Rules<T> kRules{.tag = "УплПревОСС",
-                                   .children = Required(kTagContainsNoChildren),
-                                   .unknown = kUnknownOfTag,
-                                   .values = Values(kTagAttributeNotNumeric),
-                                   .attrs = kAttrs,
+  static constexpr Rules<T> kRules{.tag = "УплПревОСС", .children = Required(kTagContainsNoChildren),
+                                   .unknown = kUnknownOfTag, .values = Values(kTagAttributeNotNumeric), .attrs = kAttrs,
                                    .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
@@ -67,10 +58,8 @@ bool TRSV502RaschSV_OPS::Load(TXMLElement e, const std::string& path) {
       Child<&T::НеОбложенСВ>("НеОбложенСВ"),     Child<&T::РасхПринВыч>("РасхПринВыч"),
       Child<&T::БазНачислСВ>("БазНачислСВ"),     Child<&T::БазПревышОПС>("БазПревышОПС"),
       Child<&T::НачислСВ>("НачислСВ"),           Child<&T::НачислСВНеПрев>("НачислСВНеПрев")};
-  static constexpr Rules<T> kRules{.tag = "РасчСВ_ОПС",
-                                   .attributes = Forbidden(kTagMustNotContainAttributes),
-                                   .children = Required(kTagContainsNoChildren),
-                                   .unknown = kUnknownOfTag,
+  static constexpr Rules<T> kRules{.tag = "РасчСВ_ОПС", .attributes = Forbidden(kTagMustNotContainAttributes),
+                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
                                    .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
@@ -84,10 +73,8 @@ bool TRSV502RaschSV_OMS::Load(TXMLElement e, const std::string& path) {
                                             Child<&T::РасхПринВыч>("РасхПринВыч"),
                                             Child<&T::БазНачислСВ>("БазНачислСВ"),
                                             Child<&T::НачислСВ>("НачислСВ")};
-  static constexpr Rules<T> kRules{.tag = "РасчСВ_ОМС",
-                                   .attributes = Forbidden(kTagMustNotContainAttributes),
-                                   .children = Required(kTagContainsNoChildren),
-                                   .unknown = kUnknownOfTag,
+  static constexpr Rules<T> kRules{.tag = "РасчСВ_ОМС", .attributes = Forbidden(kTagMustNotContainAttributes),
+                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
                                    .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
@@ -99,13 +86,9 @@ bool TRSV502RaschSV428_12::Load(TXMLElement e, const std::string& path) {
       Child<&T::КолЛицНачСВ>("КолЛицНачСВ"), Child<&T::ВыплНачислФЛ>("ВыплНачислФЛ"),
       Child<&T::НеОбложенСВ>("НеОбложенСВ"), Child<&T::БазНачислСВДоп>("БазНачислСВДоп"),
       Child<&T::НачислСВДоп>("НачислСВДоп")};
-  static constexpr Rules<T> kRules{.tag = "РасчСВ_428.1-2",
-                                   .attributes = Required(kTagContainsNoAttributes),
-                                   .children = Required(kTagContainsNoChildren),
-                                   .unknown = kUnknownOfTag,
-                                   .values = Values(kTagAttributeNotNumeric),
-                                   .attrs = kAttrs,
-                                   .kids = kKids};
+  static constexpr Rules<T> kRules{.tag = "РасчСВ_428.1-2", .attributes = Required(kTagContainsNoAttributes),
+                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
+                                   .values = Values(kTagAttributeNotNumeric), .attrs = kAttrs, .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -117,13 +100,9 @@ bool TRSV502RaschSV428_3::Load(TXMLElement e, const std::string& path) {
       Child<&T::КолЛицНачСВ>("КолЛицНачСВ"), Child<&T::ВыплНачислФЛ>("ВыплНачислФЛ"),
       Child<&T::НеОбложенСВ>("НеОбложенСВ"), Child<&T::БазНачислСВДоп>("БазНачислСВДоп"),
       Child<&T::НачислСВДоп>("НачислСВДоп")};
-  static constexpr Rules<T> kRules{.tag = "РасчСВ_428.3",
-                                   .attributes = Required(kTagContainsNoAttributes),
-                                   .children = Required(kTagContainsNoChildren),
-                                   .unknown = kUnknownOfTag,
-                                   .values = Values(kTagAttributeNotNumeric),
-                                   .attrs = kAttrs,
-                                   .kids = kKids};
+  static constexpr Rules<T> kRules{.tag = "РасчСВ_428.3", .attributes = Required(kTagContainsNoAttributes),
+                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
+                                   .values = Values(kTagAttributeNotNumeric), .attrs = kAttrs, .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -131,10 +110,8 @@ bool TRSV502RaschSV_OPS428::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502RaschSV_OPS428;
   static constexpr ChildField<T> kKids[] = {Child<&T::РасчСВ_428_1_2>("РасчСВ_428.1-2", kSiblingNumber),
                                             Child<&T::РасчСВ_428_3>("РасчСВ_428.3", kSiblingNumber)};
-  static constexpr Rules<T> kRules{.tag = "РасчСВ_ОПС428",
-                                   .attributes = Forbidden(kTagCannotContainAttributes),
-                                   .children = Required(kTagContainsNoChildren),
-                                   .unknown = kUnknownOfTag,
+  static constexpr Rules<T> kRules{.tag = "РасчСВ_ОПС428", .attributes = Forbidden(kTagCannotContainAttributes),
+                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
                                    .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
@@ -147,11 +124,8 @@ bool TRSV502RaschSV_DSO::Load(TXMLElement e, const std::string& path) {
       Child<&T::КолЛицНачСВ>("КолЛицНачСВ"), Child<&T::ВыплНачислФЛ>("ВыплНачислФЛ"),
       Child<&T::НеОбложенСВ>("НеОбложенСВ"), Child<&T::БазНачислСВДСО>("БазНачислСВДСО"),
       Child<&T::НачислСВДСО>("НачислСВДСО")};
-  static constexpr Rules<T> kRules{.tag = "СведЧлКФХ",
-                                   .children = Required(kTagContainsNoChildren),
-                                   .unknown = kUnknownOfTag,
-                                   .values = Values(kTagAttributeNotNumeric),
-                                   .attrs = kAttrs,
+  static constexpr Rules<T> kRules{.tag = "СведЧлКФХ", .children = Required(kTagContainsNoChildren),
+                                   .unknown = kUnknownOfTag, .values = Values(kTagAttributeNotNumeric), .attrs = kAttrs,
                                    .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
@@ -162,13 +136,9 @@ bool TRSV502RaschSvOPS_OMS::Load(TXMLElement e, const std::string& path) {
   static constexpr ChildField<T> kKids[] = {Child<&T::РасчСВ_ОПС>("РасчСВ_ОПС"), Child<&T::РасчСВ_ОМС>("РасчСВ_ОМС"),
                                             Child<&T::РасчСВ_ОПС428>("РасчСВ_ОПС428"),
                                             Child<&T::РасчСВ_ДСО>("РасчСВ_ДСО", kSiblingNumber)};
-  static constexpr Rules<T> kRules{.tag = "РасчСВ_ОПС_ОМС",
-                                   .attributes = Required(kTagMustContainAttributes),
-                                   .children = Required(kTagContainsNoChildren),
-                                   .unknown = kUnknownOfType,
-                                   .values = Values(kTypeAttributeNotNumeric),
-                                   .attrs = kAttrs,
-                                   .kids = kKids};
+  static constexpr Rules<T> kRules{.tag = "РасчСВ_ОПС_ОМС", .attributes = Required(kTagMustContainAttributes),
+                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfType,
+                                   .values = Values(kTypeAttributeNotNumeric), .attrs = kAttrs, .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -180,23 +150,17 @@ bool TRSV502RaschSV_OMS_VNMKod::Load(TXMLElement e, const std::string& path) {
       Child<&T::ВыплНачислФЛ>("ВыплНачислФЛ"),   Child<&T::НеОбложенСВ>("НеОбложенСВ"),
       Child<&T::БазПревышСВ>("БазПревышСВ"),     Child<&T::БазНачислСВ>("БазНачислСВ"),
       Child<&T::БазНачислСВИн>("БазНачислСВИн"), Child<&T::НачислСВ>("НачислСВ")};
-  static constexpr Rules<T> kRules{.tag = "РасчСВ_ОСС.ВНМКод",
-                                   .attributes = Required(kTagContainsNoAttributes),
-                                   .children = Required(kTagContainsNoChildren),
-                                   .unknown = kUnknownOfTag,
-                                   .values = Values(kTagAttributeNotNumeric),
-                                   .attrs = kAttrs,
-                                   .kids = kKids};
+  static constexpr Rules<T> kRules{.tag = "РасчСВ_ОСС.ВНМКод", .attributes = Required(kTagContainsNoAttributes),
+                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
+                                   .values = Values(kTagAttributeNotNumeric), .attrs = kAttrs, .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV502UplSVPrevType::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502UplSVPrevType;
   static constexpr AttrField<T> kAttrs[] = {TextAttr("Признак", &T::Признак), AmountAttr("Сумма", &T::Сумма)};
-  static constexpr Rules<T> kRules{.tag = "УплСВПревТип",
-                                   .children = Forbidden(kTypeMustNotContainChildren),
-                                   .unknown = kUnknownOfType,
-                                   .values = Values(kTypeAttributeNotNumeric),
+  static constexpr Rules<T> kRules{.tag = "УплСВПревТип", .children = Forbidden(kTypeMustNotContainChildren),
+                                   .unknown = kUnknownOfType, .values = Values(kTypeAttributeNotNumeric),
                                    .attrs = kAttrs};
   return LoadElement(*this, e, path, kRules);
 }
@@ -205,10 +169,8 @@ bool TRSV502UplSVPrev::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502UplSVPrev;
   static constexpr ChildField<T> kKids[] = {Child<&T::УплВсегоПер>("УплВсегоПер"), Child<&T::Упл1Посл3М>("Упл1Посл3М"),
                                             Child<&T::Упл2Посл3М>("Упл2Посл3М"), Child<&T::Упл3Посл3М>("Упл3Посл3М")};
-  static constexpr Rules<T> kRules{.tag = "УплСВПрев",
-                                   .attributes = Forbidden(kTagMustNotContainAttributes),
-                                   .children = Required(kTagContainsNoChildren),
-                                   .unknown = kUnknownOfTag,
+  static constexpr Rules<T> kRules{.tag = "УплСВПрев", .attributes = Forbidden(kTagMustNotContainAttributes),
+                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
                                    .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
@@ -219,10 +181,8 @@ bool TRSV502RaschSvOSS_VNM::Load(TXMLElement e, const std::string& path) {
   static constexpr ChildField<T> kKids[] = {Child<&T::РасчСВ_ОСС_ВНМКод>("РасчСВ_ОСС.ВНМКод"),
                                             Child<&T::ПроизвРасхСО>("ПроизвРасхСО"),
                                             Child<&T::ВозмРасхСО>("ВозмРасхСО"), Child<&T::УплСВПрев>("УплСВПрев")};
-  static constexpr Rules<T> kRules{.tag = "РасчСВ_ОСС.ВНМ",
-                                   .attributes = Forbidden(kTagContainsNoAttributes),
-                                   .children = Required(kTagContainsNoChildren),
-                                   .unknown = kUnknownOfTag,
+  static constexpr Rules<T> kRules{.tag = "РасчСВ_ОСС.ВНМ", .attributes = Forbidden(kTagContainsNoAttributes),
+                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
                                    .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }

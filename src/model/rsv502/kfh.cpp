@@ -10,10 +10,8 @@ using namespace rsv502;
 bool TRSV502SumSvUpl::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502SumSvUpl;
   static constexpr AttrField<T> kAttrs[] = {TextAttr("КБК", &T::КБК), AmountAttr("СумСВУплПер", &T::СумСВУплПер)};
-  static constexpr Rules<T> kRules{.tag = "СумСВУплТип",
-                                   .children = Forbidden(kTypeMustNotContainChildren),
-                                   .unknown = kUnknownOfType,
-                                   .values = Values(kTypeAttributeNotNumeric),
+  static constexpr Rules<T> kRules{.tag = "СумСВУплТип", .children = Forbidden(kTypeMustNotContainChildren),
+                                   .unknown = kUnknownOfType, .values = Values(kTypeAttributeNotNumeric),
                                    .attrs = kAttrs};
   return LoadElement(*this, e, path, kRules);
 }
@@ -31,11 +29,8 @@ bool TRSV502SvedChlKFH::Load(TXMLElement e, const std::string& path) {
                                             AmountAttr("НачислСВОПС", &T::НачислСВОПС),
                                             AmountAttr("НачислСВОМС", &T::НачислСВОМС)};
   static constexpr ChildField<T> kKids[] = {Child<&T::ФИО>("ФИО")};
-  static constexpr Rules<T> kRules{.tag = "СведЧлКФХ",
-                                   .children = Required(kTagContainsNoChildren),
-                                   .unknown = kUnknownOfTag,
-                                   .values = Values(kTagAttributeNotNumeric),
-                                   .attrs = kAttrs,
+  static constexpr Rules<T> kRules{.tag = "СведЧлКФХ", .children = Required(kTagContainsNoChildren),
+                                   .unknown = kUnknownOfTag, .values = Values(kTagAttributeNotNumeric), .attrs = kAttrs,
                                    .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
@@ -43,10 +38,8 @@ bool TRSV502SvedChlKFH::Load(TXMLElement e, const std::string& path) {
 bool TRSV502RaschSV_KFH::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502RaschSV_KFH;
   static constexpr ChildField<T> kKids[] = {Child<&T::СведЧлКФХ>("СведЧлКФХ", kListIndex)};
-  static constexpr Rules<T> kRules{.tag = "РасчСВ_КФХ",
-                                   .attributes = Forbidden(kTagMustNotContainAttributes),
-                                   .children = Required(kTagContainsNoChildren),
-                                   .unknown = kUnknownOfTag,
+  static constexpr Rules<T> kRules{.tag = "РасчСВ_КФХ", .attributes = Forbidden(kTagMustNotContainAttributes),
+                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
                                    .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
@@ -56,13 +49,9 @@ bool TRSV502ObyazPlatSV_KFH::Load(TXMLElement e, const std::string& path) {
   static constexpr AttrField<T> kAttrs[] = {TextAttr("ОКТМО", &T::ОКТМО)};
   static constexpr ChildField<T> kKids[] = {Child<&T::УплПерОПС>("УплПерОПС"), Child<&T::УплПерОМС>("УплПерОМС"),
                                             Child<&T::РасчСВ_КФХ>("РасчСВ_КФХ")};
-  static constexpr Rules<T> kRules{.tag = "ОбязПлатСВ_КФХ",
-                                   .attributes = Required(kTagContainsNoAttributes),
-                                   .children = Required(kTagContainsNoChildren),
-                                   .unknown = kUnknownOfTag,
-                                   .values = Values(kTagAttributeNotNumeric),
-                                   .attrs = kAttrs,
-                                   .kids = kKids};
+  static constexpr Rules<T> kRules{.tag = "ОбязПлатСВ_КФХ", .attributes = Required(kTagContainsNoAttributes),
+                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
+                                   .values = Values(kTagAttributeNotNumeric), .attrs = kAttrs, .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
 

@@ -15,10 +15,8 @@ bool TRSV502SvVyplMK::Load(TXMLElement e, const std::string& path) {
                                             AmountAttr("ВыплОПС", &T::ВыплОПС),
                                             AmountAttr("ВыплОПСДог", &T::ВыплОПСДог),
                                             AmountAttr("НачислСВ", &T::НачислСВ)};
-  static constexpr Rules<T> kRules{.tag = "СвВыплМК",
-                                   .children = Forbidden(kTagMustNotContainChildren),
-                                   .unknown = kUnknownOfTag,
-                                   .values = Values(kTagAttributeNotNumeric),
+  static constexpr Rules<T> kRules{.tag = "СвВыплМК", .children = Forbidden(kTagMustNotContainChildren),
+                                   .unknown = kUnknownOfTag, .values = Values(kTagAttributeNotNumeric),
                                    .attrs = kAttrs};
   return LoadElement(*this, e, path, kRules);
 }
@@ -26,10 +24,8 @@ bool TRSV502SvVyplMK::Load(TXMLElement e, const std::string& path) {
 bool TRSV502SvVypl::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502SvVypl;
   static constexpr ChildField<T> kKids[] = {Child<&T::СвВыплМК>("СвВыплМК", kListIndex)};
-  static constexpr Rules<T> kRules{.tag = "СвВыпл",
-                                   .attributes = Forbidden(kTagMustNotContainAttributes),
-                                   .children = Required(kTagContainsNoChildren),
-                                   .unknown = kUnknownOfTag,
+  static constexpr Rules<T> kRules{.tag = "СвВыпл", .attributes = Forbidden(kTagMustNotContainAttributes),
+                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
                                    .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
@@ -38,10 +34,8 @@ bool TRSV502VyplSVDopMT::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502VyplSVDopMT;
   static constexpr AttrField<T> kAttrs[] = {Int32Attr("Месяц", &T::Месяц), TextAttr("КодСтрахЛиц", &T::КодСтрахЛиц),
                                             AmountAttr("ВыплСВ", &T::ВыплСВ), AmountAttr("НачислСВ", &T::НачислСВ)};
-  static constexpr Rules<T> kRules{.tag = "ВыплСВДопМТ",
-                                   .children = Forbidden(kTagMustNotContainChildren),
-                                   .unknown = kUnknownOfTag,
-                                   .values = Values(kTagAttributeNotNumeric),
+  static constexpr Rules<T> kRules{.tag = "ВыплСВДопМТ", .children = Forbidden(kTagMustNotContainChildren),
+                                   .unknown = kUnknownOfTag, .values = Values(kTagAttributeNotNumeric),
                                    .attrs = kAttrs};
   return LoadElement(*this, e, path, kRules);
 }
@@ -49,10 +43,8 @@ bool TRSV502VyplSVDopMT::Load(TXMLElement e, const std::string& path) {
 bool TRSV502VyplSVDop::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502VyplSVDop;
   static constexpr ChildField<T> kKids[] = {Child<&T::ВыплСВДопМТ>("ВыплСВДопМТ", kListIndex)};
-  static constexpr Rules<T> kRules{.tag = "ВыплСВДоп",
-                                   .attributes = Forbidden(kTagMustNotContainAttributes),
-                                   .children = Required(kTagContainsNoChildren),
-                                   .unknown = kUnknownOfTag,
+  static constexpr Rules<T> kRules{.tag = "ВыплСВДоп", .attributes = Forbidden(kTagMustNotContainAttributes),
+                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
                                    .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
@@ -60,10 +52,8 @@ bool TRSV502VyplSVDop::Load(TXMLElement e, const std::string& path) {
 bool TRSV502SvVyplSVOPS::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502SvVyplSVOPS;
   static constexpr ChildField<T> kKids[] = {Child<&T::СвВыпл>("СвВыпл"), Child<&T::ВыплСВДоп>("ВыплСВДоп")};
-  static constexpr Rules<T> kRules{.tag = "СвВыплСВОПС",
-                                   .attributes = Forbidden(kTagMustNotContainAttributes),
-                                   .children = Required(kTagContainsNoChildren),
-                                   .unknown = kUnknownOfTag,
+  static constexpr Rules<T> kRules{.tag = "СвВыплСВОПС", .attributes = Forbidden(kTagMustNotContainAttributes),
+                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
                                    .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
@@ -75,11 +65,8 @@ bool TRSV502DanFLPoluch::Load(TXMLElement e, const std::string& path) {
       TextAttr("Гражд", &T::Гражд),        TextAttr("Пол", &T::Пол),     TextAttr("КодВидДок", &T::КодВидДок),
       TextAttr("СерНомДок", &T::СерНомДок)};
   static constexpr ChildField<T> kKids[] = {Child<&T::ФИО>("ФИО")};
-  static constexpr Rules<T> kRules{.tag = "ДанФЛПолуч",
-                                   .children = Required(kTagContainsNoChildren),
-                                   .unknown = kUnknownOfTag,
-                                   .values = Values(kTagAttributeNotNumeric),
-                                   .attrs = kAttrs,
+  static constexpr Rules<T> kRules{.tag = "ДанФЛПолуч", .children = Required(kTagContainsNoChildren),
+                                   .unknown = kUnknownOfTag, .values = Values(kTagAttributeNotNumeric), .attrs = kAttrs,
                                    .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
@@ -88,11 +75,8 @@ bool TRSV502PersSvStrakhLic::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502PersSvStrakhLic;
   static constexpr AttrField<T> kAttrs[] = {TextAttr("ПрАннулир", &T::ПрАннулир)};
   static constexpr ChildField<T> kKids[] = {Child<&T::ДанФЛПолуч>("ДанФЛПолуч"), Child<&T::СвВыплСВОПС>("СвВыплСВОПС")};
-  static constexpr Rules<T> kRules{.tag = "ПерсСвСтрахЛиц",
-                                   .children = Required(kTagContainsNoChildren),
-                                   .unknown = kUnknownOfTag,
-                                   .values = Values(kTagAttributeNotNumeric),
-                                   .attrs = kAttrs,
+  static constexpr Rules<T> kRules{.tag = "ПерсСвСтрахЛиц", .children = Required(kTagContainsNoChildren),
+                                   .unknown = kUnknownOfTag, .values = Values(kTagAttributeNotNumeric), .attrs = kAttrs,
                                    .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }

@@ -11,10 +11,8 @@ bool TRSV502SvReestrOrg::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502SvReestrOrg;
   static constexpr AttrField<T> kAttrs[] = {TextAttr("ДатаЗапАкОрг", &T::ДатаЗапАкОрг),
                                             TextAttr("НомЗапАкОрг", &T::НомЗапАкОрг)};
-  static constexpr Rules<T> kRules{.tag = "СвРеестрОрг",
-                                   .children = Forbidden(kTagMustNotContainChildren),
-                                   .unknown = kUnknownOfTag,
-                                   .values = Values(kTagAttributeNotNumeric),
+  static constexpr Rules<T> kRules{.tag = "СвРеестрОрг", .children = Forbidden(kTagMustNotContainChildren),
+                                   .unknown = kUnknownOfTag, .values = Values(kTagAttributeNotNumeric),
                                    .attrs = kAttrs};
   return LoadElement(*this, e, path, kRules);
 }
@@ -22,10 +20,8 @@ bool TRSV502SvReestrOrg::Load(TXMLElement e, const std::string& path) {
 bool TRSV502SvSvidUdReg::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502SvSvidUdReg;
   static constexpr AttrField<T> kAttrs[] = {TextAttr("ДатаРег", &T::ДатаРег), TextAttr("РегНом", &T::РегНом)};
-  static constexpr Rules<T> kRules{.tag = "СвСвидУдРег",
-                                   .children = Forbidden(kTagMustNotContainChildren),
-                                   .unknown = kUnknownOfTag,
-                                   .values = Values(kTagAttributeNotNumeric),
+  static constexpr Rules<T> kRules{.tag = "СвСвидУдРег", .children = Forbidden(kTagMustNotContainChildren),
+                                   .unknown = kUnknownOfTag, .values = Values(kTagAttributeNotNumeric),
                                    .attrs = kAttrs};
   return LoadElement(*this, e, path, kRules);
 }
@@ -42,12 +38,9 @@ bool TRSV502PravTarif3_1_427::Load(TXMLElement e, const std::string& path) {
                                             AmountAttr("ДолДох5.427_Пер", &T::ДолДох5_427_Пер)};
   static constexpr ChildField<T> kKids[] = {Child<&T::СвРеестрОрг>("СвРеестрОрг"),
                                             Child<&T::СвСвидУдРег>("СвСвидУдРег")};
-  static constexpr Rules<T> kRules{.tag = "ПравТариф3.1.427",
-                                   .children = Required(kElementContainsNoChildren),
-                                   .unknown = kUnknownOfElement,
-                                   .values = Values(kElementAttributeNotNumeric),
-                                   .attrs = kAttrs,
-                                   .kids = kKids};
+  static constexpr Rules<T> kRules{.tag = "ПравТариф3.1.427", .children = Required(kElementContainsNoChildren),
+                                   .unknown = kUnknownOfElement, .values = Values(kElementAttributeNotNumeric),
+                                   .attrs = kAttrs, .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -59,10 +52,8 @@ bool TRSV502PravTarif7_1_427::Load(TXMLElement e, const std::string& path) {
       Int64Attr("ДохГрантПред", &T::ДохГрантПред),     Int64Attr("ДохГрантПер", &T::ДохГрантПер),
       Int64Attr("ДохЭкДеятПред", &T::ДохЭкДеятПред),   Int64Attr("ДохЭкДеятПер", &T::ДохЭкДеятПер),
       AmountAttr("ДолДохПред", &T::ДолДохПред),        AmountAttr("ДолДохПер", &T::ДолДохПер)};
-  static constexpr Rules<T> kRules{.tag = "ПравТариф7.1.427",
-                                   .children = Forbidden(kElementMustNotContainChildren),
-                                   .unknown = kUnknownOfElement,
-                                   .values = Values(kElementAttributeNotNumeric),
+  static constexpr Rules<T> kRules{.tag = "ПравТариф7.1.427", .children = Forbidden(kElementMustNotContainChildren),
+                                   .unknown = kUnknownOfElement, .values = Values(kElementAttributeNotNumeric),
                                    .attrs = kAttrs};
   return LoadElement(*this, e, path, kRules);
 }
@@ -78,13 +69,9 @@ bool TRSV502PravTarif15_1_427::Load(TXMLElement e, const std::string& path) {
                                             AmountAttr("ДолДох12.427_9МПр", &T::ДолДох12_427_9МПр),
                                             AmountAttr("ДолДох12.427_Пер", &T::ДолДох12_427_Пер)};
   static constexpr ChildField<T> kKids[] = {Child<&T::СвРеестрОрг>("СвРеестрОрг")};
-  static constexpr Rules<T> kRules{.tag = "ПравТариф15.1.427",
-                                   .attributes = Required(kTagContainsNoAttributes),
-                                   .children = Required(kTagContainsNoChildren),
-                                   .unknown = kUnknownOfTag,
-                                   .values = Values(kTypeAttributeNotNumeric),
-                                   .attrs = kAttrs,
-                                   .kids = kKids};
+  static constexpr Rules<T> kRules{.tag = "ПравТариф15.1.427", .attributes = Required(kTagContainsNoAttributes),
+                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
+                                   .values = Values(kTypeAttributeNotNumeric), .attrs = kAttrs, .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -93,13 +80,9 @@ bool TRSV502SvInoGrazhd::Load(TXMLElement e, const std::string& path) {
   static constexpr AttrField<T> kAttrs[] = {TextAttr("ИННФЛ", &T::ИННФЛ), TextAttr("СНИЛС", &T::СНИЛС),
                                             TextAttr("Гражд", &T::Гражд)};
   static constexpr ChildField<T> kKids[] = {Child<&T::ФИО>("ФИО"), Child<&T::СумВыплат>("СумВыплат")};
-  static constexpr Rules<T> kRules{.tag = "СвИноГражд",
-                                   .attributes = Required(kTagContainsNoAttributes),
-                                   .children = Required(kTagContainsNoChildren),
-                                   .unknown = kUnknownOfTag,
-                                   .values = Values(kTagAttributeNotNumeric),
-                                   .attrs = kAttrs,
-                                   .kids = kKids};
+  static constexpr Rules<T> kRules{.tag = "СвИноГражд", .attributes = Required(kTagContainsNoAttributes),
+                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
+                                   .values = Values(kTagAttributeNotNumeric), .attrs = kAttrs, .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -107,10 +90,8 @@ bool TRSV502SvPrimTarif2_2_425::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502SvPrimTarif2_2_425;
   static constexpr ChildField<T> kKids[] = {Child<&T::ВыплатИт>("ВыплатИт"),
                                             Child<&T::СвИноГражд>("СвИноГражд", kSpaceName)};
-  static constexpr Rules<T> kRules{.tag = "СвПримТариф2.2.425",
-                                   .attributes = Forbidden(kTagMustNotContainAttributes),
-                                   .children = Required(kTagContainsNoChildren),
-                                   .unknown = kUnknownOfTag,
+  static constexpr Rules<T> kRules{.tag = "СвПримТариф2.2.425", .attributes = Forbidden(kTagMustNotContainAttributes),
+                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
                                    .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
@@ -118,10 +99,8 @@ bool TRSV502SvPrimTarif2_2_425::Load(TXMLElement e, const std::string& path) {
 bool TRSV502SpravType::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502SpravType;
   static constexpr AttrField<T> kAttrs[] = {TextAttr("Дата", &T::Дата), TextAttr("Номер", &T::Номер)};
-  static constexpr Rules<T> kRules{.tag = "СправТип",
-                                   .children = Forbidden(kTypeMustNotContainChildren),
-                                   .unknown = kUnknownOfType,
-                                   .values = Values(kTypeAttributeNotNumeric),
+  static constexpr Rules<T> kRules{.tag = "СправТип", .children = Forbidden(kTypeMustNotContainChildren),
+                                   .unknown = kUnknownOfType, .values = Values(kTypeAttributeNotNumeric),
                                    .attrs = kAttrs};
   return LoadElement(*this, e, path, kRules);
 }
@@ -130,10 +109,8 @@ bool TRSV502SvReestrMDO::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502SvReestrMDO;
   static constexpr AttrField<T> kAttrs[] = {TextAttr("НаимМДО", &T::НаимМДО), TextAttr("ДатаЗапис", &T::ДатаЗапис),
                                             TextAttr("НомерЗапис", &T::НомерЗапис)};
-  static constexpr Rules<T> kRules{.tag = "СвРеестрМДО",
-                                   .children = Forbidden(kTagMustNotContainChildren),
-                                   .unknown = kUnknownOfTag,
-                                   .values = Values(kTagAttributeNotNumeric),
+  static constexpr Rules<T> kRules{.tag = "СвРеестрМДО", .children = Forbidden(kTagMustNotContainChildren),
+                                   .unknown = kUnknownOfTag, .values = Values(kTagAttributeNotNumeric),
                                    .attrs = kAttrs};
   return LoadElement(*this, e, path, kRules);
 }
@@ -144,23 +121,17 @@ bool TRSV502SvedObuch::Load(TXMLElement e, const std::string& path) {
   static constexpr ChildField<T> kKids[] = {
       Child<&T::ФИО>("ФИО"), Child<&T::СведФормОбуч>("СведФормОбуч"), Child<&T::СумВыплат>("СумВыплат"),
       Child<&T::СведСтудОтряд>("СведСтудОтряд"), Child<&T::СвРеестрМДО>("СвРеестрМДО")};
-  static constexpr Rules<T> kRules{.tag = "СведОбуч",
-                                   .attributes = Required(kTagContainsNoAttributes),
-                                   .children = Required(kTagContainsNoChildren),
-                                   .unknown = kUnknownOfTag,
-                                   .values = Values(kTagAttributeNotNumeric),
-                                   .attrs = kAttrs,
-                                   .kids = kKids};
+  static constexpr Rules<T> kRules{.tag = "СведОбуч", .attributes = Required(kTagContainsNoAttributes),
+                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
+                                   .values = Values(kTagAttributeNotNumeric), .attrs = kAttrs, .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV502SvPrimTarif1_3_422::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502SvPrimTarif1_3_422;
   static constexpr ChildField<T> kKids[] = {Child<&T::ВыплатИт>("ВыплатИт"), Child<&T::СведОбуч>("СведОбуч")};
-  static constexpr Rules<T> kRules{.tag = "СвПримТариф1.3.422",
-                                   .attributes = Forbidden(kTagMustNotContainAttributes),
-                                   .children = Required(kTagContainsNoChildren),
-                                   .unknown = kUnknownOfTag,
+  static constexpr Rules<T> kRules{.tag = "СвПримТариф1.3.422", .attributes = Forbidden(kTagMustNotContainAttributes),
+                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
                                    .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
