@@ -9,15 +9,15 @@
 #include <gtest/gtest.h>
 
 #include "analysis/prot502/prot502.h"
-#include "markup/failing_sink.h"
 #include "markup/file_sink.h"
-#include "markup/html_check.h"
-#include "markup/memory_sink.h"
-#include "markup/workbook_check.h"
 #include "protocol_lines.h"
 #include "report_text.h"
 #include "support/calc_layout.h"
+#include "support/failing_sink.h"
+#include "support/html_check.h"
+#include "support/memory_sink.h"
 #include "support/test_support.h"
+#include "support/workbook_check.h"
 #include "xml/path_text.h"
 
 namespace orsvelt::test {
