@@ -1,8 +1,7 @@
 #pragma once
 // Text operations shared by the reader, the model, the run and the protocol writers.
-// All texts are UTF-8; positions are 1-based byte positions.
+// All texts are UTF-8.
 
-#include <cstddef>
 #include <string>
 #include <string_view>
 
