@@ -35,6 +35,18 @@ TEST(FileRoot, ReadsIdentityAndCreatesTheDocumentOfItsVersion) {
   Loaded b("<Файл ВерсФорм=\"5.01\"><Документ/></Файл>");
   EXPECT_TRUE(b.file.Document501);
   EXPECT_FALSE(b.file.Document502);
+
+  // 5.03 and 5.04 read with the classes of 5.02, but never as a 5.02 report; 5.05 to 5.08 alike.
+  for (const char* version : {"5.03", "5.04"}) {
+    Loaded c(std::string("<Файл ВерсФорм=\"") + version + "\"><Документ/></Файл>");
+    EXPECT_TRUE(c.file.Document503) << version;
+    EXPECT_FALSE(c.file.Document502) << version;
+  }
+  for (const char* version : {"5.05", "5.06", "5.07", "5.08"}) {
+    Loaded d(std::string("<Файл ВерсФорм=\"") + version + "\"><Документ/></Файл>");
+    EXPECT_TRUE(d.file.Document505) << version;
+    EXPECT_FALSE(d.file.Document502 || d.file.Document503) << version;
+  }
 }
 
 TEST(FileRoot, Faults) {
@@ -44,7 +56,7 @@ TEST(FileRoot, Faults) {
   } cases[] = {
       {"<Файл/>", {": Тэг Файл не содержит атрибутов. Чтение невозможно."}},
       {"<Файл ВерсФорм=\"5.02\"/>", {": Тэг Файл не содержит дочерних тэгов. Чтение невозможно."}},
-      {"<Файл ВерсФорм=\"5.03\"><Документ/></Файл>", {": Неизвестная версия формата - 5.03. Чтение невозможно."}},
+      {"<Файл ВерсФорм=\"5.09\"><Документ/></Файл>", {": Неизвестная версия формата - 5.09. Чтение невозможно."}},
       {"<Файл ВерсФорм=\"5.02 \"><Документ/></Файл>",
        {": Неизвестная версия формата - 5.02 . Чтение невозможно."}},
       {"<Файл ИдФайл=\"1\"><Документ/></Файл>", {": Неизвестная версия формата - . Чтение невозможно."}},
@@ -58,8 +70,9 @@ TEST(FileRoot, Faults) {
   ASSERT_FALSE(extra.file.Errors.empty());
   EXPECT_EQ(extra.file.Errors.front(), ": Неизвестный тэг - Лишний. Чтение невозможно.");
   EXPECT_TRUE(extra.file.Document502);
-  Loaded unknown("<Файл ВерсФорм=\"5.03\"><Документ/></Файл>");
-  EXPECT_FALSE(unknown.file.Document501 || unknown.file.Document502);
+  Loaded unknown("<Файл ВерсФорм=\"5.09\"><Документ/></Файл>");
+  EXPECT_FALSE(unknown.file.Document501 || unknown.file.Document502 || unknown.file.Document503 ||
+               unknown.file.Document505);
 }
 
 }  // namespace

@@ -17,10 +17,15 @@
 
 namespace orsvelt {
 
+// The format version an element is read under. Most classes read every version alike; a
+// class whose tables changed between versions picks them by it. A parent hands it down.
+enum class Edition : std::uint8_t { V501, V502, V503, V504, V505, V506, V507, V508 };
+
 // Base of every element class: the messages an element collected about itself and its
-// descendants.
+// descendants, and the version it is read under.
 struct TElem {
   Messages Errors;
+  Edition edition = Edition::V501;
   void AddError(std::string text) { Errors.push_back(std::move(text)); }
 };
 
@@ -118,6 +123,14 @@ C& NewChild(std::unique_ptr<C>& slot) {
 template <class C>
 C& NewChild(std::vector<C>& list) {
   return list.emplace_back();
+}
+
+// The same, read under the parent's version.
+template <class Slot>
+auto& NewChildOf(const TElem& parent, Slot& slot) {
+  auto& child = NewChild(slot);
+  child.edition = parent.edition;
+  return child;
 }
 
 // Loads a child object from element e with the path given, and takes its errors over.

@@ -112,7 +112,7 @@ void LoadIntoSlot(typename detail::MemberOf<decltype(Slot)>::Class& parent, TXML
   auto& slot = parent.*Slot;
   std::size_t inList = 0;
   if constexpr (detail::IsList<std::remove_cvref_t<decltype(slot)>>::value) inList = slot.size();
-  auto& child = NewChild(slot);
+  auto& child = NewChildOf(parent, slot);
   ChildPathBuffer childPath;
   BuildChildPath(childPath.Text(), parentPath, e.Name(), form, sibling, inList);
   LoadChild(child, e, childPath.Text(), parent.Errors);
@@ -140,6 +140,21 @@ struct Rules {
   bool childrenFirst = false;                // children are examined before attributes
   bool brokenRuleEndsReading = false;        // the second phase is skipped after a broken rule
 };
+
+// The rules of the latest version in table that is not later than edition; the table lists
+// versions oldest first, and its first row is taken for a version before all of them.
+template <class T>
+struct EditionRules {
+  Edition from;
+  const Rules<T>* rules;
+};
+template <class T, std::size_t N>
+const Rules<T>& RulesFor(Edition edition, const EditionRules<T> (&table)[N]) {
+  const Rules<T>* chosen = table[0].rules;
+  for (const auto& row : table)
+    if (row.from <= edition) chosen = row.rules;
+  return *chosen;
+}
 
 template <class T>
 const ChildField<T>* FindChild(std::span<const ChildField<T>> table, std::string_view name) {
@@ -205,12 +220,14 @@ bool ChildPhase(T& obj, TXMLElement e, const std::string& path, const Rules<T>& 
 
 }  // namespace detail
 
-// Clears obj and loads it from e: the attribute rule and each attribute in document order,
-// then the children rule and each child (or children first where the class says so). True
-// when no message was added here or below.
+// Clears obj (keeping the version it is read under) and loads it from e: the attribute rule
+// and each attribute in document order, then the children rule and each child (or children
+// first where the class says so). True when no message was added here or below.
 template <class T>
 bool LoadElement(T& obj, TXMLElement e, const std::string& path, const Rules<T>& rules) {
+  const Edition edition = obj.edition;
   obj.Clear();
+  obj.edition = edition;
   if (rules.childrenFirst) {
     if (!detail::ChildPhase(obj, e, path, rules) && rules.brokenRuleEndsReading) return false;
     detail::AttributePhase(obj, e, path, rules);

@@ -61,6 +61,7 @@ struct TRSV502RaschSV_OPS : TElem {
   std::unique_ptr<TRSV502SvSum1> НеОбложенСВ;
   std::unique_ptr<TRSV502SvSum1> РасхПринВыч;
   std::unique_ptr<TRSV502SvSum1> БазНачислСВ;
+  std::unique_ptr<TRSV502SvSum1> БазНеПревышОПС;  // from 5.03
   std::unique_ptr<TRSV502SvSum1> БазПревышОПС;
   std::unique_ptr<TRSV502SvSum1> НачислСВ;
   std::unique_ptr<TRSV502SvSum1> НачислСВНеПрев;

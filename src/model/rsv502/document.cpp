@@ -38,7 +38,9 @@ void LoadSvNP(TRSV502Document& doc, TXMLElement e, const std::string& path) {
 
 bool TRSV502Document::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502Document;
+  const Edition readAs = edition;
   Clear();
+  edition = readAs;
   if (!e.HasAttributes()) {
     AddError(path + ": Тэг Документ не содержит атрибутов. Чтение невозможно.");
     return false;
@@ -61,7 +63,7 @@ bool TRSV502Document::Load(TXMLElement e, const std::string& path) {
     else if (name == "Подписант")
       LoadChild(NewChild(Подписант), child, path + " - Подписант", Errors);
     else if (name == "РасчетСВ")
-      LoadChild(NewChild(РасчетСВ), child, path + " - РасчетСВ", Errors);
+      LoadChild(NewChildOf(*this, РасчетСВ), child, path + " - РасчетСВ", Errors);
     else
       AddError(path + ": Неизвестный дочерний элемент - " + std::string(name));
   }

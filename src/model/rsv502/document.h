@@ -1,6 +1,7 @@
 #pragma once
 // The document "Документ" of format 5.02: the title page (payer, period, signer) and
-// the calculation.
+// the calculation. Formats 5.03 and 5.04 are read with it, under their own tables where
+// they added an element.
 
 #include <cstdint>
 #include <memory>

@@ -15,10 +15,21 @@ bool TRSV502SvVyplMK::Load(TXMLElement e, const std::string& path) {
                                             AmountAttr("ВыплОПС", &T::ВыплОПС),
                                             AmountAttr("ВыплОПСДог", &T::ВыплОПСДог),
                                             AmountAttr("НачислСВ", &T::НачислСВ)};
+  static constexpr AttrField<T> kAttrs508[] = {Int32Attr("Месяц", &T::Месяц),
+                                               TextAttr("КодКатЛиц", &T::КодКатЛиц),
+                                               AmountAttr("СумВыпл", &T::СумВыпл),
+                                               AmountAttr("СумВыплДог", &T::СумВыплДог),
+                                               AmountAttr("ВыплОПС", &T::ВыплОПС),
+                                               AmountAttr("ВыплОПСДог", &T::ВыплОПСДог),
+                                               AmountAttr("НачислСВ", &T::НачислСВ)};
   static constexpr Rules<T> kRules{.tag = "СвВыплМК", .children = Forbidden(kTagMustNotContainChildren),
                                    .unknown = kUnknownOfTag, .values = Values(kTagAttributeNotNumeric),
                                    .attrs = kAttrs};
-  return LoadElement(*this, e, path, kRules);
+  static constexpr Rules<T> kRules508{.tag = "СвВыплМК", .children = Forbidden(kTagMustNotContainChildren),
+                                      .unknown = kUnknownOfTag, .values = Values(kTagAttributeNotNumeric),
+                                      .attrs = kAttrs508};
+  static constexpr EditionRules<T> kByEdition[] = {{Edition::V502, &kRules}, {Edition::V508, &kRules508}};
+  return LoadElement(*this, e, path, RulesFor(edition, kByEdition));
 }
 
 bool TRSV502SvVypl::Load(TXMLElement e, const std::string& path) {

@@ -16,6 +16,7 @@ struct TRSV502SvVyplMK : TElem {
   std::int32_t Месяц = 0;
   std::string КодКатЛиц;
   Amount СумВыпл = 0;
+  Amount СумВыплДог = 0;  // from 5.08
   Amount ВыплОПС = 0;
   Amount ВыплОПСДог = 0;
   Amount НачислСВ = 0;

@@ -55,6 +55,8 @@ struct TRSV502PravTarif7_1_427 : TElem {
   std::int64_t ДохГрантПер = 0;
   std::int64_t ДохЭкДеятПред = 0;
   std::int64_t ДохЭкДеятПер = 0;
+  std::int64_t ДохИнвПред = 0;  // from 5.07
+  std::int64_t ДохИнвПер = 0;   // from 5.07
   Amount ДолДохПред = 0;
   Amount ДолДохПер = 0;
   void Clear() { *this = TRSV502PravTarif7_1_427(); }
