@@ -2,81 +2,23 @@
 
 #include "model/rsv502/document.h"
 #include "model/rsvnalog.h"
+#include "model/rsv502/view_lines.h"
 #include "model/view/view_filling.h"
 #include "reference/period_codes.h"
 
 namespace orsvelt {
 
 using namespace view;
+using namespace rsv502;
 
 namespace {
 
-// The format has no total of the last three months.
-constexpr ColumnNames kSumColumns{"СумВсегоПер", "", "Сум1Посл3М", "Сум2Посл3М", "Сум3Посл3М"};
-constexpr ColumnNames kCountColumns{"КолВсегоПер", "", "Кол1Посл3М", "Кол2Посл3М", "Кол3Посл3М"};
-constexpr ColumnNames kPayableColumns{"СумСВУплПер", "", "СумСВУпл1М", "СумСВУпл2М", "СумСВУпл3М"};
 constexpr ColumnNames kExcessColumns{"ПревРасхСВПер", "", "ПревРасхСВ1М", "ПревРасхСВ2М", "ПревРасхСВ3М"};
 constexpr ColumnNames kPartColumns{"Сумма", "", "", "", ""};
 
-std::string Dash(const std::string& parent, std::string_view name) { return parent + " - " + std::string(name); }
-
 // "Name(k)": k is the 1-based position among all children of the parent.
 std::string Position(const std::string& parent, std::string_view name, std::size_t k) {
-  std::string out = parent;
-  AppendPathStep(out, " - ", name, "(", k, ")");
-  return out;
-}
-
-Line ToLine(std::string_view name, const TRSV502SvSum1& s, std::string path) {
-  return {.name = name,
-          .code = {},
-          .values = {s.СумВсегоПер, std::nullopt, s.Сум1Посл3М, s.Сум2Посл3М, s.Сум3Посл3М},
-          .attributes = &kSumColumns,
-          .path = std::move(path)};
-}
-
-Line ToLine(std::string_view name, const TRSV502ColLic& c, std::string path) {
-  return {.name = name,
-          .code = {},
-          .count = true,
-          .values = {c.КолВсегоПер, std::nullopt, c.Кол1Посл3М, c.Кол2Посл3М, c.Кол3Посл3М},
-          .attributes = &kCountColumns,
-          .path = std::move(path)};
-}
-
-template <class Owner>
-using G = Group<Owner, TRSV502SvSum1, TRSV502ColLic>;
-template <class Owner>
-constexpr G<Owner> S(std::string_view name, std::unique_ptr<TRSV502SvSum1> Owner::*m) {
-  return {name, m, nullptr};
-}
-template <class Owner>
-constexpr G<Owner> C(std::string_view name, std::unique_ptr<TRSV502ColLic> Owner::*m) {
-  return {name, nullptr, m};
-}
-
-template <class Owner>
-void AddLines(Block& block, const Owner& o, std::span<const G<Owner>> groups) {
-  AddGroups(block, o, groups, Dash, [](std::string_view name, const auto& group, std::string path) {
-    return ToLine(name, group, std::move(path));
-  });
-}
-
-template <class Owner, std::size_t N>
-Block MakeBlock(std::string_view name, const Owner& o, std::string path, const G<Owner> (&groups)[N],
-                std::vector<Code> codes = {}) {
-  Block b{.name = name, .codes = std::move(codes), .path = std::move(path), .lines = {}};
-  AddLines<Owner>(b, o, groups);
-  return b;
-}
-
-template <class Upl>
-Line PayableLine(std::string_view name, std::string_view kbk, const Upl& u, std::string path) {
-  return {.name = name,
-          .code = kbk,
-          .values = {u.СумСВУплПер, std::nullopt, u.СумСВУпл1М, u.СумСВУпл2М, u.СумСВУпл3М},
-          .attributes = &kPayableColumns,
-          .path = std::move(path)};
+  return Numbered(parent, name, k, "(", ")");
 }
 
 using OPS = TRSV502RaschSV_OPS;
@@ -90,7 +32,8 @@ using OSS = TRSV502RaschSvOSS_VNM;
 constexpr G<OPS> kOps[] = {C("КолСтрахЛицВс", &OPS::КолСтрахЛицВс), C("КолЛицНачСВВс", &OPS::КолЛицНачСВВс),
                            C("ПревБазОПС", &OPS::ПревБазОПС),       S("ВыплНачислФЛ", &OPS::ВыплНачислФЛ),
                            S("НеОбложенСВ", &OPS::НеОбложенСВ),     S("РасхПринВыч", &OPS::РасхПринВыч),
-                           S("БазНачислСВ", &OPS::БазНачислСВ),     S("БазПревышОПС", &OPS::БазПревышОПС),
+                           S("БазНачислСВ", &OPS::БазНачислСВ),     S("БазНеПревышОПС", &OPS::БазНеПревышОПС),
+                           S("БазПревышОПС", &OPS::БазПревышОПС),
                            S("НачислСВ", &OPS::НачислСВ),           S("НачислСВНеПрев", &OPS::НачислСВНеПрев)};
 constexpr G<OMS> kOms[] = {C("КолСтрахЛицВс", &OMS::КолСтрахЛицВс),
                            C("КолЛицНачСВВс", &OMS::КолЛицНачСВВс),
@@ -203,62 +146,6 @@ void FillSection1(const TRSV502ObyazPlatSV& o, std::string path, Section1& s) {
   if (o.РасчСВ_ОСС_ВНМ) FillAppendix2(*o.РасчСВ_ОСС_ВНМ, Dash(s.path, "РасчСВ_ОСС.ВНМ"), s.appendix2);
 }
 
-constexpr Section3Form kForm{.personStep = " - ПерсСвСтрахЛиц",
-                             .personOpen = "(",
-                             .personClose = ")",
-                             .rowAttributes = {"Месяц", "КодКатЛиц", "СумВыпл", "ВыплОПС", "ВыплОПСДог", "НачислСВ"},
-                             .extraRowAttributes = {"Месяц", "КодСтрахЛиц", "ВыплСВ", "НачислСВ"}};
-
-constexpr PersonSteps kSteps{" - ДанФЛПолуч", " - СвВыплСВОПС - СвВыпл - СвВыплМК",
-                             " - СвВыплСВОПС - ВыплСВДоп - ВыплСВДопМТ"};
-
-// Month 1..3 of the quarter as a calendar month; 0 when either is out of range.
-std::uint8_t CalendarMonth(std::int32_t month, int quarter) {
-  if (month < 1 || month > 3 || quarter < 1 || quarter > 4) return 0;
-  return static_cast<std::uint8_t>((quarter - 1) * 3 + month);
-}
-
-void FillSection3(const TRSV502RaschetSV& r, std::string path, int quarter, Section3& s) {
-  s.path = std::move(path);
-  s.form = &kForm;
-  ReserveRows(r.ПерсСвСтрахЛиц, s);
-  const std::uint32_t first = 1 + (r.ОбязПлатСВ ? 1 : 0) + (r.ОбязПлатСВ_КФХ ? 1 : 0);
-  for (std::size_t i = 0; i < r.ПерсСвСтрахЛиц.size(); ++i) {
-    const TRSV502PersSvStrakhLic& src = r.ПерсСвСтрахЛиц[i];
-    Person& p = s.persons.emplace_back();
-    FillIdentity(src.ДанФЛПолуч.get(), p);
-    p.annulled = src.ПрАннулир == "1";
-    p.number = first + static_cast<std::uint32_t>(i);
-    p.steps = &kSteps;
-    p.firstRow = static_cast<std::uint32_t>(s.rows.size());
-    p.firstExtraRow = static_cast<std::uint32_t>(s.extraRows.size());
-    if (!src.СвВыплСВОПС) continue;
-    const TRSV502SvVyplSVOPS& ops = *src.СвВыплСВОПС;
-    if (ops.СвВыпл) {
-      std::uint32_t position = 0;
-      for (const TRSV502SvVyplMK& mk : ops.СвВыпл->СвВыплМК)
-        s.rows.push_back({.month = CalendarMonth(mk.Месяц, quarter),
-                          .position = position++,
-                          .category = mk.КодКатЛиц,
-                          .payments = mk.СумВыпл,
-                          .base = mk.ВыплОПС,
-                          .contractBase = mk.ВыплОПСДог,
-                          .contributions = mk.НачислСВ});
-      p.rowCount = position;
-    }
-    if (ops.ВыплСВДоп) {
-      std::uint32_t position = 0;
-      for (const TRSV502VyplSVDopMT& mt : ops.ВыплСВДоп->ВыплСВДопМТ)
-        s.extraRows.push_back({.month = CalendarMonth(mt.Месяц, quarter),
-                               .position = position++,
-                               .tariff = mt.КодСтрахЛиц,
-                               .base = mt.ВыплСВ,
-                               .contributions = mt.НачислСВ});
-      p.extraRowCount = position;
-    }
-  }
-}
-
 }  // namespace
 
 ReportView MakeReportView502(const TRSVFile& file, const TRSV502Document& doc, std::string_view rootPath) {
@@ -269,7 +156,9 @@ ReportView MakeReportView502(const TRSVFile& file, const TRSV502Document& doc, s
   FillCommonTitle(file.FileId, file.FormatVersion, doc, std::move(documentPath), v.title);
   if (!doc.РасчетСВ) return v;
   if (doc.РасчетСВ->ОбязПлатСВ) FillSection1(*doc.РасчетСВ->ОбязПлатСВ, raschet + " - ОбязПлатСВ", v.section1);
-  FillSection3(*doc.РасчетСВ, raschet, QuarterOfPeriod(doc.Период), v.section3);
+  const TRSV502RaschetSV& r = *doc.РасчетСВ;
+  const std::uint32_t firstPerson = 1 + (r.ОбязПлатСВ ? 1 : 0) + (r.ОбязПлатСВ_КФХ ? 1 : 0);
+  FillSection3(r.ПерсСвСтрахЛиц, firstPerson, raschet, QuarterOfPeriod(doc.Период), v.section3);
   return v;
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The adapter of format 5.02 to the format-neutral report view.
+// The adapter of formats 5.02, 5.03 and 5.04 to the format-neutral report view.
 
 #include <string_view>
 
@@ -10,7 +10,7 @@ namespace orsvelt {
 struct TRSVFile;
 struct TRSV502Document;
 
-// The view of a 5.02 report. The view refers into file and doc (see report_view.h);
+// The view of a 5.02 (5.03, 5.04) report. The view refers into file and doc (see report_view.h);
 // rootPath is the path TRSVFile::Load was given. Months of section 3 (1..3 within the
 // quarter) become calendar months through the period code; under a code of no quarter
 // they are 0.

@@ -2,7 +2,8 @@
 // A read-only view of one report that does not depend on its format version: the title,
 // the payer, section 1 as lines of columns and section 3 as persons with calendar-month
 // rows. Checks read this view; one adapter per format version fills it from that version's
-// model (model/rsv501/report_view_501.h, model/rsv502/report_view_502.h).
+// model (model/rsv501/report_view_501.h, model/rsv502/report_view_502.h for 5.02 to 5.04,
+// model/rsv505/report_view_505.h for 5.05 to 5.08).
 //
 // Lifetime: the view holds std::string_view into the model it was filled from (and into
 // the adapter's static path texts). The model (TRSVFile with its document) must outlive the
@@ -40,7 +41,7 @@ enum class PayerKind { Unknown, Organisation, Entrepreneur, NaturalPerson };
 // "ИдФайл", "ВерсФорм" and the attributes of "Документ".
 struct Title {
   std::string_view fileId;                 // as written
-  std::string_view formatVersion;          // "5.01", "5.02"
+  std::string_view formatVersion;          // "5.01" ... "5.08"
   std::string_view period;                 // "Период", as written
   std::optional<std::int32_t> correction;  // "НомКорр"; absent when missing or not a number
   std::optional<std::int32_t> year;        // "ОтчетГод"; likewise
@@ -85,7 +86,8 @@ struct Code {
 };
 
 // One subsection element and its lines: "РасчСВ_ОПС", "РасчСВ_ОМС", "РасчСВ_428.1-2",
-// "РасчСВ_428.3", "РасчСВ_ДСО", "РасчСВ_ОСС.ВНМ", "РасчСВ_ОСС.ВНМКод".
+// "РасчСВ_428.3", "РасчСВ_ДСО", "РасчСВ_ОСС.ВНМ", "РасчСВ_ОСС.ВНМКод"; from 2023
+// "РасчСВ_ОПСОМС", "РасчСВ_ОПС428", "РасчСВ6.2.431".
 struct Block {
   std::string_view name;
   std::vector<Code> codes;
@@ -96,7 +98,8 @@ struct Block {
   std::string_view CodeOf(std::string_view codeName) const;  // empty when absent
 };
 
-// "РасчСВ_ОПС_ОМС": the blocks of one payer tariff, in the order written.
+// "РасчСВ_ОПС_ОМС": the blocks of one payer tariff, in the order written (from 2023 the one
+// block "РасчСВ_ОПСОМС" of the single tariff).
 struct TariffBlock {
   std::string_view tariff;  // "ТарифПлат"
   std::string path;
@@ -111,12 +114,18 @@ struct Section1 {
   std::string path;  // of "ОбязПлатСВ"
   std::string_view oktmo;
   // "УплПерОПС", "УплПерОМС", every "УплПерОПСДоп" and "УплПерДСО", then "УплПерОСС" and
-  // "ПревРасхОСС" (coded with the КБК of "УплПревОСС").
+  // "ПревРасхОСС" (coded with the КБК of "УплПревОСС"); from 2023 "УплПерОПС" (the single
+  // tariff), every "УплПерОПСДоп" and "УплПерДСО", then "УплОПС6.2.431", "УплОСС6.2.431",
+  // "УплОМС6.2.431".
   std::vector<Line> payable;
   std::vector<TariffBlock> tariffs;
   // Appendix 2: the block "РасчСВ_ОСС.ВНМ" first (5.02 keeps only ПроизвРасхСО, ВозмРасхСО
   // and the parts of УплСВПрев in it), then one "РасчСВ_ОСС.ВНМКод" per tariff in 5.02.
   std::vector<Block> appendix2;
+  // From 2023, the blocks written directly in "ОбязПлатСВ" rather than per tariff: every
+  // "РасчСВ_ОПС428" (coded with КодОснов and КласУслТруд), "РасчСВ_ДСО" (ПрРасчСум), and
+  // the "РасчСВ6.2.431" of every "РасчСВ_6.2.431" (ТарифПлат, ПрОПС, ПрОСС, ПрОМС).
+  std::vector<Block> blocks;
 
   const Line* FindPayable(std::string_view name) const;  // the first of that name, or null
   const Line* FindPayable(std::string_view name, std::string_view kbk) const;

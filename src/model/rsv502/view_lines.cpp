@@ -1,0 +1,84 @@
+#include "model/rsv502/view_lines.h"
+
+namespace orsvelt::rsv502 {
+
+using namespace view;
+
+Line ToLine(std::string_view name, const TRSV502SvSum1& s, std::string path) {
+  return {.name = name,
+          .code = {},
+          .values = {s.СумВсегоПер, std::nullopt, s.Сум1Посл3М, s.Сум2Посл3М, s.Сум3Посл3М},
+          .attributes = &kSumColumns,
+          .path = std::move(path)};
+}
+
+Line ToLine(std::string_view name, const TRSV502ColLic& c, std::string path) {
+  return {.name = name,
+          .code = {},
+          .count = true,
+          .values = {c.КолВсегоПер, std::nullopt, c.Кол1Посл3М, c.Кол2Посл3М, c.Кол3Посл3М},
+          .attributes = &kCountColumns,
+          .path = std::move(path)};
+}
+
+namespace {
+
+constexpr Section3Form kForm{.personStep = " - ПерсСвСтрахЛиц",
+                             .personOpen = "(",
+                             .personClose = ")",
+                             .rowAttributes = {"Месяц", "КодКатЛиц", "СумВыпл", "ВыплОПС", "ВыплОПСДог", "НачислСВ"},
+                             .extraRowAttributes = {"Месяц", "КодСтрахЛиц", "ВыплСВ", "НачислСВ"}};
+
+constexpr PersonSteps kSteps{" - ДанФЛПолуч", " - СвВыплСВОПС - СвВыпл - СвВыплМК",
+                             " - СвВыплСВОПС - ВыплСВДоп - ВыплСВДопМТ"};
+
+// Month 1..3 of the quarter as a calendar month; 0 when either is out of range.
+std::uint8_t CalendarMonth(std::int32_t month, int quarter) {
+  if (month < 1 || month > 3 || quarter < 1 || quarter > 4) return 0;
+  return static_cast<std::uint8_t>((quarter - 1) * 3 + month);
+}
+
+}  // namespace
+
+void FillSection3(const std::vector<TRSV502PersSvStrakhLic>& persons, std::uint32_t firstNumber, std::string path,
+                  int quarter, Section3& s) {
+  s.path = std::move(path);
+  s.form = &kForm;
+  ReserveRows(persons, s);
+  for (std::size_t i = 0; i < persons.size(); ++i) {
+    const TRSV502PersSvStrakhLic& src = persons[i];
+    Person& p = s.persons.emplace_back();
+    FillIdentity(src.ДанФЛПолуч.get(), p);
+    p.annulled = src.ПрАннулир == "1";
+    p.number = firstNumber + static_cast<std::uint32_t>(i);
+    p.steps = &kSteps;
+    p.firstRow = static_cast<std::uint32_t>(s.rows.size());
+    p.firstExtraRow = static_cast<std::uint32_t>(s.extraRows.size());
+    if (!src.СвВыплСВОПС) continue;
+    const TRSV502SvVyplSVOPS& ops = *src.СвВыплСВОПС;
+    if (ops.СвВыпл) {
+      std::uint32_t position = 0;
+      for (const TRSV502SvVyplMK& mk : ops.СвВыпл->СвВыплМК)
+        s.rows.push_back({.month = CalendarMonth(mk.Месяц, quarter),
+                          .position = position++,
+                          .category = mk.КодКатЛиц,
+                          .payments = mk.СумВыпл,
+                          .base = mk.ВыплОПС,
+                          .contractBase = mk.ВыплОПСДог,
+                          .contributions = mk.НачислСВ});
+      p.rowCount = position;
+    }
+    if (ops.ВыплСВДоп) {
+      std::uint32_t position = 0;
+      for (const TRSV502VyplSVDopMT& mt : ops.ВыплСВДоп->ВыплСВДопМТ)
+        s.extraRows.push_back({.month = CalendarMonth(mt.Месяц, quarter),
+                               .position = position++,
+                               .tariff = mt.КодСтрахЛиц,
+                               .base = mt.ВыплСВ,
+                               .contributions = mt.НачислСВ});
+      p.extraRowCount = position;
+    }
+  }
+}
+
+}  // namespace orsvelt::rsv502
