@@ -157,9 +157,21 @@ bool TSvedPL::Load(TXMLElement e, const std::string& path) {
 }
 
 bool TOrgPL::Load(TXMLElement e, const std::string& path) {
+  const Edition readAs = edition;
   Clear();
+  edition = readAs;
   const std::string tag = "\"Плательщик страховых взносов - физическое лицо, не являющееся ИП\"";
-  if (e.HasAttributes()) AddError(path + ": В тэге " + tag + " присутствие атрибутов не допускается.");
+  // By 2023 the INN had become an attribute; whether 5.03 or 5.04 already wrote it so is not
+  // known, so they may give it either way rather than lose it.
+  static constexpr AttrField<TOrgPL> kLaterAttrs[] = {TextAttr("ИННФЛ", &TOrgPL::ИННФЛ),
+                                                     TextAttr("ОГРНИП", &TOrgPL::ОГРНИП)};
+  bool alien = e.HasAttributes();
+  if (alien && edition >= Edition::V503) {
+    alien = false;
+    LoadAttributes<TOrgPL>(
+        *this, e, kLaterAttrs, [&](std::string_view) { alien = true; }, [](const AttrField<TOrgPL>&) {});
+  }
+  if (alien) AddError(path + ": В тэге " + tag + " присутствие атрибутов не допускается.");
   if (!e.HasChildren()) AddError(path + ": В тэге " + tag + " должны присутствовать дочерние тэги.");
   int n = 0;
   for (const TXMLElement child : e.Children()) {

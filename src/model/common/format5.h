@@ -77,7 +77,8 @@ struct TSvedPL : TElem {
 struct TOrgPL : TElem {
   std::unique_ptr<TSvedPL> СвНПФЛ;
   std::unique_ptr<TFIO> ФИО;
-  std::string ИННФЛ;  // text of a child element
+  std::string ИННФЛ;   // text of a child element; from 5.03 also an attribute
+  std::string ОГРНИП;  // from 5.03, an attribute
   void Clear() { *this = TOrgPL(); }
   bool Load(TXMLElement e, const std::string& path);
 };

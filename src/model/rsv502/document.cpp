@@ -29,7 +29,7 @@ void LoadSvNP(TRSV502Document& doc, TXMLElement e, const std::string& path) {
   if (child.Name() == "НПЮЛ")
     LoadChild(NewChild(doc.НПЮЛ), child, childPath, doc.Errors);
   else if (child.Name() == "НПФЛ")
-    LoadChild(NewChild(doc.НПФЛ), child, childPath, doc.Errors);
+    LoadChild(NewChildOf(doc, doc.НПФЛ), child, childPath, doc.Errors);
   else
     doc.AddError(path + ": Неизвестное имя дочернего элемента - " + std::string(child.Name()));
 }

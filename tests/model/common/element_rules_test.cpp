@@ -142,5 +142,56 @@ TEST(LoadElement, ABrokenRuleEndsThePhaseAndWhereAskedTheReading) {
   Parent::endOnBrokenRule = false;
 }
 
+// A leaf whose second attribute came in a later version.
+struct Versioned : TElem {
+  std::int32_t A = 0, B = 0;
+  void Clear() { *this = Versioned(); }
+  bool Load(TXMLElement e, const std::string& path) {
+    static constexpr AttrField<Versioned> kOld[] = {Int32Attr("A", &Versioned::A)};
+    static constexpr AttrField<Versioned> kNew[] = {Int32Attr("A", &Versioned::A), Int32Attr("B", &Versioned::B)};
+    static constexpr Rules<Versioned> kOldRules{.unknown = {.attribute = {"{path}: ? {name}"}}, .attrs = kOld};
+    static constexpr Rules<Versioned> kNewRules{.unknown = {.attribute = {"{path}: ? {name}"}}, .attrs = kNew};
+    static constexpr EditionRules<Versioned> kByEdition[] = {{Edition::V503, &kOldRules}, {Edition::V507, &kNewRules}};
+    return LoadElement(*this, e, path, RulesFor(edition, kByEdition));
+  }
+};
+
+struct VersionedParent : TElem {
+  std::vector<Versioned> Items;
+  void Clear() { *this = VersionedParent(); }
+  bool Load(TXMLElement e, const std::string& path) {
+    static constexpr ChildField<VersionedParent> kKids[] = {
+        ChildEntry<&VersionedParent::Items>("I", kListIndex)};
+    static constexpr Rules<VersionedParent> kRules{.kids = kKids};
+    return LoadElement(*this, e, path, kRules);
+  }
+};
+
+TEST(LoadElement, TheVersionIsHandedDownAndPicksTheTables) {
+  struct Case {
+    Edition edition;
+    Messages errors;
+    std::int32_t b;
+  } cases[] = {
+      {Edition::V501, {"P - I[0]: ? B"}, 0},  // before the table's first row: its first row
+      {Edition::V506, {"P - I[0]: ? B"}, 0},
+      {Edition::V507, {}, 2},
+      {Edition::V508, {}, 2},
+  };
+  for (const Case& c : cases) {
+    TXMLFile file;
+    file.LoadFromBytes(R"(<?xml version="1.0" encoding="UTF-8"?><R><I A="1" B="2"/></R>)");
+    ASSERT_TRUE(file.Parse());
+    VersionedParent p;
+    p.edition = c.edition;
+    p.Load(file.Root(), "P");
+    EXPECT_EQ(p.edition, c.edition) << "loading keeps the version the element is read under";
+    EXPECT_EQ(p.Errors, c.errors);
+    ASSERT_EQ(p.Items.size(), 1u);
+    EXPECT_EQ(p.Items[0].edition, c.edition);
+    EXPECT_EQ(p.Items[0].B, c.b);
+  }
+}
+
 }  // namespace
 }  // namespace orsvelt

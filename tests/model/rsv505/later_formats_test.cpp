@@ -361,15 +361,29 @@ TEST(LaterFormats503, BaseWithinTheLimitIsALineFrom2021) {
             std::vector<std::string>{"Неизвестный элемент тэга РасчСВ_ОПС - БазНеПревышОПС"});
 }
 
-TEST(LaterFormats503, TitleOfLaterShapeIsAReadingMessage) {
-  // When 5.02's title page gave way to that of 2023 is not known: 5.03 keeps 5.02's.
+TEST(LaterFormats503, PayerInnReadsInEitherShape) {
+  // When the INN of a natural-person payer became an attribute (5.02: a child element; 2023:
+  // an attribute) is not known: 5.03 and 5.04 read both, 5.02 only its own.
   LaterReportSpec spec;
-  spec.formatVersion = "5.03";
-  spec.year = "2021";
+  spec.formatVersion = "5.04";
+  spec.year = "2022";
   spec.individual = true;
+  spec.section1 = Section1Of2021("");
   const auto r = LoadLater(LaterReportXml(spec));
-  ASSERT_TRUE(r->file.Document503);
-  EXPECT_FALSE(r->file.Errors.empty());
+  EXPECT_EQ(MessagesOf(r->file), std::vector<std::string>{});
+  ASSERT_TRUE(r->file.Document503 && r->file.Document503->НПФЛ);
+  EXPECT_EQ(r->file.Document503->НПФЛ->ОГРНИП, "304500116000157");
+  const auto v = MakeReportView(r->file);
+  ASSERT_TRUE(v);
+  EXPECT_EQ(v->payer.inn, "500100732259");
+
+  spec.formatVersion = "5.02";
+  const auto old = LoadLater(LaterReportXml(spec));
+  EXPECT_EQ(MessagesOf(old->file),
+            std::vector<std::string>{" - Документ [1] - СвНП - НПФЛ: В тэге \"Плательщик страховых взносов - "
+                                     "физическое лицо, не являющееся ИП\" присутствие атрибутов не допускается."});
+  ASSERT_TRUE(old->file.Document502 && old->file.Document502->НПФЛ);
+  EXPECT_EQ(old->file.Document502->НПФЛ->ИННФЛ, "");
 }
 
 TEST(LaterFormats, VersionsOutsideTheKnownOnesAreRefused) {
