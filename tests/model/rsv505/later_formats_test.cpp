@@ -7,10 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "analysis/common/report_folder.h"
 #include "later_report_text.h"
 #include "model/file_view.h"
 #include "model/rsv502/document.h"
 #include "model/rsv505/document.h"
+#include "support/test_support.h"
 
 namespace orsvelt {
 namespace {
@@ -197,6 +199,26 @@ TEST(LaterFormats508, ViewHoldsTheSingleTariffAndCalendarMonths) {
   EXPECT_EQ(extra[0].month, 5);
   EXPECT_EQ(extra[0].tariff, "231");
   EXPECT_EQ(s3.RowsOf(s3.persons[1])[0].month, 5);
+}
+
+// The run reads "РасчетСВ" child by child; the block after the persons must come through too.
+TEST(LaterFormats508, ReadByTheRunAsWhenReadWhole) {
+  LaterReportSpec spec = Full508();
+  spec.tail += "<Лишний/>";
+  const std::string text = LaterReportXml(spec);
+  const auto whole = LoadLater(text);
+  test::TempDir dir;
+  test::WriteBytes(dir / "r.xml", text);
+  TRSVFile file;
+  std::string error;
+  ASSERT_EQ(ReadReport(dir / "r.xml", file, error), ReportReading::Read) << error;
+  EXPECT_EQ(MessagesOf(file), MessagesOf(whole->file));
+  EXPECT_EQ(MessagesOf(file), std::vector<std::string>{"Неизвестный элемент тэга РасчетСВ - Лишний"});
+  ASSERT_TRUE(file.Document505 && file.Document505->РасчетСВ);
+  EXPECT_EQ(file.Document505->РасчетСВ->ПерсСвСтрахЛиц.size(), 2u);
+  ASSERT_TRUE(file.Document505->РасчетСВ->ОбязПлатСВ_6_1_431);
+  ASSERT_TRUE(file.Document505->РасчетСВ->ОбязПлатСВ_6_1_431->СвПримТариф4_425);
+  EXPECT_EQ(file.Document505->РасчетСВ->ОбязПлатСВ_6_1_431->СвПримТариф4_425->СвФЛВыпл.size(), 1u);
 }
 
 TEST(LaterFormats508, NaturalPersonPayerGivesItsInnAsAnAttribute) {
