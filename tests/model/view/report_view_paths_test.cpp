@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <regex>
+#include <span>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -60,7 +61,11 @@ void ExpectLinePaths(const std::unordered_set<std::string>& paths, const view::L
   }
 }
 
-void ExpectAllPaths(const test::ViewedReport& r, Counted& n) {
+constexpr view::RowField kAllRowAmounts[] = {view::RowField::Payments, view::RowField::Base,
+                                             view::RowField::ContractBase, view::RowField::Contributions};
+
+// rowFields: the row attributes every row of the reports writes.
+void ExpectAllPaths(const test::ViewedReport& r, Counted& n, std::span<const view::RowField> rowFields = kAllRowAmounts) {
   const bool counts = r.view->title.formatVersion == "5.01";
   const auto paths = MessagePaths(r.file);
   const view::Section1& s1 = r.view->section1;
@@ -70,11 +75,12 @@ void ExpectAllPaths(const test::ViewedReport& r, Counted& n) {
       for (const view::Line& l : b.lines) ExpectLinePaths(paths, l, counts, n);
   for (const view::Block& b : s1.appendix2)
     for (const view::Line& l : b.lines) ExpectLinePaths(paths, l, counts, n);
+  for (const view::Block& b : s1.blocks)
+    for (const view::Line& l : b.lines) ExpectLinePaths(paths, l, counts, n);
   const view::Section3& s3 = r.view->section3;
   for (const view::Person& p : s3.persons) {
     for (const view::MonthRow& row : s3.RowsOf(p)) {
-      for (const auto field : {view::RowField::Payments, view::RowField::Base, view::RowField::ContractBase,
-                               view::RowField::Contributions}) {
+      for (const auto field : rowFields) {
         EXPECT_TRUE(paths.contains(s3.PathOf(p, row, field))) << s3.PathOf(p, row, field);
         ++n.checked;
       }
@@ -128,6 +134,24 @@ TEST(ReportViewPaths, ReferenceSamples) {
     ExpectAllPaths(r, n);
   }
   EXPECT_GT(n.checked, 100);
+}
+
+// The 5.06 and 5.08 samples: section 1 of the single tariff, beside-tariff blocks and rows,
+// of which only "СумВыпл" is written in every row (ВыплОПСДог is left out throughout).
+TEST(ReportViewPaths, LaterSamples) {
+  ORSVELT_REQUIRE_REFERENCE();
+  const auto files = ReportsIn(test::ReferenceDir() / "samples" / "later");
+  if (files.empty()) GTEST_SKIP() << "no later samples";
+  Counted n;
+  for (const auto& path : files) {
+    SCOPED_TRACE(path.filename().string());
+    test::ViewedReport r;
+    r.LoadBytes(Spoiled(test::ReadBytes(path), kNumbers));
+    if (HasFatalFailure()) return;
+    constexpr view::RowField kPayments[] = {view::RowField::Payments};
+    ExpectAllPaths(r, n, kPayments);
+  }
+  EXPECT_GT(n.checked, 300);
 }
 
 }  // namespace
