@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "analysis/common/report_folder.h"
@@ -219,6 +221,46 @@ TEST(LaterFormats508, ReadByTheRunAsWhenReadWhole) {
   ASSERT_TRUE(file.Document505->РасчетСВ->ОбязПлатСВ_6_1_431);
   ASSERT_TRUE(file.Document505->РасчетСВ->ОбязПлатСВ_6_1_431->СвПримТариф4_425);
   EXPECT_EQ(file.Document505->РасчетСВ->ОбязПлатСВ_6_1_431->СвПримТариф4_425->СвФЛВыпл.size(), 1u);
+}
+
+// Every amount made unreadable: the reader's message about it names the path the view gives.
+TEST(LaterFormats508, ViewPathsAreThoseOfTheReadingMessages) {
+  const std::string text = LaterReportXml(Full508());
+  const std::size_t calc = text.find("<РасчетСВ>");
+  const std::string spoiled =
+      text.substr(0, calc) + std::regex_replace(text.substr(calc), std::regex("=\"[0-9]+(\\.[0-9]+)?\""), "=\"x\"");
+  const auto r = LoadLater(spoiled);
+  std::unordered_set<std::string> paths;
+  for (const std::string& m : r->file.Errors) paths.insert(m.substr(0, m.find(':')));
+  const auto v = MakeReportView(r->file);
+  ASSERT_TRUE(v);
+  int checked = 0;
+  const auto expectLine = [&](const view::Line& line) {
+    if (line.count) return;  // a count that is no number is reported without a path
+    for (const auto c : {view::Column::Year, view::Column::Month1, view::Column::Month2, view::Column::Month3}) {
+      EXPECT_TRUE(paths.contains(line.PathOf(c))) << line.PathOf(c);
+      ++checked;
+    }
+  };
+  for (const view::Line& l : v->section1.payable) expectLine(l);
+  for (const view::TariffBlock& t : v->section1.tariffs)
+    for (const view::Block& b : t.blocks)
+      for (const view::Line& l : b.lines) expectLine(l);
+  for (const view::Block& b : v->section1.blocks)
+    for (const view::Line& l : b.lines) expectLine(l);
+  const view::Section3& s3 = v->section3;
+  for (const view::Person& p : s3.persons) {
+    for (const view::MonthRow& row : s3.RowsOf(p))
+      for (const auto f : {view::RowField::Payments, view::RowField::Base, view::RowField::Contributions}) {
+        EXPECT_TRUE(paths.contains(s3.PathOf(p, row, f))) << s3.PathOf(p, row, f);
+        ++checked;
+      }
+    for (const view::ExtraTariffRow& row : s3.ExtraRowsOf(p)) {
+      EXPECT_TRUE(paths.contains(s3.PathOf(p, row, view::ExtraRowField::Base)));
+      ++checked;
+    }
+  }
+  EXPECT_GT(checked, 120) << checked;
 }
 
 TEST(LaterFormats508, NaturalPersonPayerGivesItsInnAsAnAttribute) {
