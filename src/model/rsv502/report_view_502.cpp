@@ -1,8 +1,8 @@
 #include "model/rsv502/report_view_502.h"
 
 #include "model/rsv502/document.h"
-#include "model/rsvnalog.h"
 #include "model/rsv502/view_lines.h"
+#include "model/rsvnalog.h"
 #include "model/view/view_filling.h"
 #include "reference/period_codes.h"
 
@@ -48,9 +48,6 @@ constexpr G<D12> kD12[] = {C("КолЛицНачСВ", &D12::КолЛицНач�
 constexpr G<D3> kD3[] = {C("КолЛицНачСВ", &D3::КолЛицНачСВ), S("ВыплНачислФЛ", &D3::ВыплНачислФЛ),
                          S("НеОбложенСВ", &D3::НеОбложенСВ), S("БазНачислСВДоп", &D3::БазНачислСВДоп),
                          S("НачислСВДоп", &D3::НачислСВДоп)};
-constexpr G<DSO> kDso[] = {C("КолЛицНачСВ", &DSO::КолЛицНачСВ), S("ВыплНачислФЛ", &DSO::ВыплНачислФЛ),
-                           S("НеОбложенСВ", &DSO::НеОбложенСВ), S("БазНачислСВДСО", &DSO::БазНачислСВДСО),
-                           S("НачислСВДСО", &DSO::НачислСВДСО)};
 constexpr G<VNM> kVnm[] = {C("КолСтрахЛицВс", &VNM::КолСтрахЛицВс), C("КолЛицНачСВВс", &VNM::КолЛицНачСВВс),
                            S("ВыплНачислФЛ", &VNM::ВыплНачислФЛ),   S("НеОбложенСВ", &VNM::НеОбложенСВ),
                            S("БазПревышСВ", &VNM::БазПревышСВ),     S("БазНачислСВ", &VNM::БазНачислСВ),
@@ -81,7 +78,7 @@ TariffBlock MakeTariff(const TRSV502RaschSvOPS_OMS& t, std::string path) {
   }
   for (const DSO& d : t.РасчСВ_ДСО)
     out.blocks.push_back(
-        MakeBlock("РасчСВ_ДСО", d, Position(out.path, "РасчСВ_ДСО", ++k), kDso, {{"ПрРасчСум", d.ПрРасчСум}}));
+        MakeBlock("РасчСВ_ДСО", d, Position(out.path, "РасчСВ_ДСО", ++k), kDsoGroups, {{"ПрРасчСум", d.ПрРасчСум}}));
   return out;
 }
 

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/rsv502/contributions.h"
 #include "model/rsv502/persons.h"
 #include "model/rsv502/sums.h"
 #include "model/view/report_view.h"
@@ -48,6 +49,12 @@ template <class Owner>
 constexpr G<Owner> C(std::string_view name, std::unique_ptr<TRSV502ColLic> Owner::*m) {
   return {name, nullptr, m};
 }
+
+// "РасчСВ_ДСО", the same element in 5.02 and from 2023.
+inline constexpr G<TRSV502RaschSV_DSO> kDsoGroups[] = {
+    C("КолЛицНачСВ", &TRSV502RaschSV_DSO::КолЛицНачСВ), S("ВыплНачислФЛ", &TRSV502RaschSV_DSO::ВыплНачислФЛ),
+    S("НеОбложенСВ", &TRSV502RaschSV_DSO::НеОбложенСВ), S("БазНачислСВДСО", &TRSV502RaschSV_DSO::БазНачислСВДСО),
+    S("НачислСВДСО", &TRSV502RaschSV_DSO::НачислСВДСО)};
 
 template <class Owner>
 void AddLines(view::Block& block, const Owner& o, std::span<const G<Owner>> groups) {

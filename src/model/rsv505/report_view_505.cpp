@@ -20,7 +20,6 @@ std::string Listed(const std::string& parent, std::string_view name, std::size_t
 using OO = TRSV505RaschSV_OPSOMS;
 using D428 = TRSV505RaschSV_OPS428;
 using D431 = TRSV505RaschSV6_2_431;
-using DSO = TRSV502RaschSV_DSO;
 
 constexpr G<OO> kOpsOms[] = {
     C("КолСтрахЛицВс", &OO::КолСтрахЛицВс),   C("КолЛицНачСВВс", &OO::КолЛицНачСВВс),
@@ -33,9 +32,6 @@ constexpr G<OO> kOpsOms[] = {
 constexpr G<D428> k428[] = {C("КолЛицНачСВ", &D428::КолЛицНачСВ), S("ВыплНачислФЛ", &D428::ВыплНачислФЛ),
                             S("НеОбложенСВ", &D428::НеОбложенСВ), S("БазНачислСВДоп", &D428::БазНачислСВДоп),
                             S("НачислСВДоп", &D428::НачислСВДоп)};
-constexpr G<DSO> kDso[] = {C("КолЛицНачСВ", &DSO::КолЛицНачСВ), S("ВыплНачислФЛ", &DSO::ВыплНачислФЛ),
-                           S("НеОбложенСВ", &DSO::НеОбложенСВ), S("БазНачислСВДСО", &DSO::БазНачислСВДСО),
-                           S("НачислСВДСО", &DSO::НачислСВДСО)};
 constexpr G<D431> k431[] = {
     C("КолСтрахЛицВс", &D431::КолСтрахЛицВс), C("КолЛицНачСВВс", &D431::КолЛицНачСВВс),
     C("НеПревБаз", &D431::НеПревБаз),         C("ПревБаз", &D431::ПревБаз),
@@ -81,7 +77,7 @@ void FillSection1(const TRSV505ObyazPlatSV& o, std::string path, Section1& s) {
     s.blocks.push_back(MakeBlock("РасчСВ_ОПС428", d, Listed(s.path, "РасчСВ_ОПС428", ++k), k428,
                                  {{"КодОснов", d.КодОснов}, {"КласУслТруд", d.КласУслТруд}}));
   if (o.РасчСВ_ДСО)
-    s.blocks.push_back(MakeBlock("РасчСВ_ДСО", *o.РасчСВ_ДСО, Dash(s.path, "РасчСВ_ДСО"), kDso,
+    s.blocks.push_back(MakeBlock("РасчСВ_ДСО", *o.РасчСВ_ДСО, Dash(s.path, "РасчСВ_ДСО"), kDsoGroups,
                                  {{"ПрРасчСум", o.РасчСВ_ДСО->ПрРасчСум}}));
   k = 0;
   for (const TRSV505RaschSv_6_2_431& t : o.РасчСВ_6_2_431) {
