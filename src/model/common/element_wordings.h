@@ -31,7 +31,8 @@ inline constexpr Wording kNamedTagMustNotContainAttributesUnreadable{
     "{path}: Тэг {tag} не должен содержать атрибутов. Чтение невозможно."};
 inline constexpr Wording kNamedTagMustContainChildElementsUnreadable{
     "{path}: Тэг {tag} должен содержать дочерние элементы. Чтение невозможно."};
-inline constexpr Wording kNamedTagContainsNoAttributesUnreadable{"{path}: Тэг {tag} не содержит атрибутов. Чтение невозможно."};
+inline constexpr Wording kNamedTagContainsNoAttributesUnreadable{
+    "{path}: Тэг {tag} не содержит атрибутов. Чтение невозможно."};
 inline constexpr Wording kNamedTagContainsNoChildTagsUnreadable{
     "{path}: Тэг {tag} не содержит дочерних тэгов. Чтение невозможно."};
 inline constexpr Wording kChildElementNotAllowedInTag{"{path}: Недопустимый дочерний элемент в тэге {tag} - {name}"};

@@ -45,7 +45,8 @@ constexpr G<D431> k431[] = {
     S("ИсчОМСПрев", &D431::ИсчОМСПрев)};
 
 void FillPayable(const TRSV505ObyazPlatSV& o, Section1& s) {
-  if (o.УплПерОПС) s.payable.push_back(PayableLine("УплПерОПС", o.УплПерОПС->КБК, *o.УплПерОПС, Dash(s.path, "УплПерОПС")));
+  if (o.УплПерОПС)
+    s.payable.push_back(PayableLine("УплПерОПС", o.УплПерОПС->КБК, *o.УплПерОПС, Dash(s.path, "УплПерОПС")));
   const std::pair<std::string_view, const std::vector<TRSV502SvUplPer>*> lists[] = {{"УплПерОПСДоп", &o.УплПерОПСДоп},
                                                                                    {"УплПерДСО", &o.УплПерДСО}};
   for (const auto& [name, list] : lists) {
@@ -84,8 +85,9 @@ void FillSection1(const TRSV505ObyazPlatSV& o, std::string path, Section1& s) {
     const std::string outer = Listed(s.path, "РасчСВ_6.2.431", ++k);
     if (!t.РасчСВ6_2_431) continue;
     const D431& d = *t.РасчСВ6_2_431;
-    s.blocks.push_back(MakeBlock("РасчСВ6.2.431", d, Dash(outer, "РасчСВ6.2.431"), k431,
-                                 {{"ТарифПлат", t.ТарифПлат}, {"ПрОПС", d.ПрОПС}, {"ПрОСС", d.ПрОСС}, {"ПрОМС", d.ПрОМС}}));
+    s.blocks.push_back(
+        MakeBlock("РасчСВ6.2.431", d, Dash(outer, "РасчСВ6.2.431"), k431,
+                  {{"ТарифПлат", t.ТарифПлат}, {"ПрОПС", d.ПрОПС}, {"ПрОСС", d.ПрОСС}, {"ПрОМС", d.ПрОМС}}));
   }
 }
 

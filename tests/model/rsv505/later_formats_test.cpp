@@ -306,7 +306,8 @@ TEST(LaterFormats508, UnknownNamesAreReadingMessages) {
 }
 
 TEST(LaterFormats508, EmptyCalculationAndBrokenDocument) {
-  const std::string head = "<?xml version=\"1.0\" encoding=\"UTF-8\"?><Файл ИдФайл=\"x\" ВерсПрог=\"p\" ВерсФорм=\"5.08\">";
+  const std::string head =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?><Файл ИдФайл=\"x\" ВерсПрог=\"p\" ВерсФорм=\"5.08\">";
   const auto empty = LoadLater(head +
                                "<Документ КНД=\"1151111\" Период=\"21\" ОтчетГод=\"2026\"><СвНП><НПЮЛ НаимОрг=\"О\" "
                                "ИННЮЛ=\"7701000001\" КПП=\"770101001\"/></СвНП><Подписант ПрПодп=\"2\"/>"

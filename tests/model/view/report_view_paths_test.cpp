@@ -65,7 +65,8 @@ constexpr view::RowField kAllRowAmounts[] = {view::RowField::Payments, view::Row
                                              view::RowField::ContractBase, view::RowField::Contributions};
 
 // rowFields: the row attributes every row of the reports writes.
-void ExpectAllPaths(const test::ViewedReport& r, Counted& n, std::span<const view::RowField> rowFields = kAllRowAmounts) {
+void ExpectAllPaths(const test::ViewedReport& r, Counted& n,
+                    std::span<const view::RowField> rowFields = kAllRowAmounts) {
   const bool counts = r.view->title.formatVersion == "5.01";
   const auto paths = MessagePaths(r.file);
   const view::Section1& s1 = r.view->section1;
