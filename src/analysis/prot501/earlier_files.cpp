@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "analysis/common/report_folder.h"
+#include "analysis/checks/year_checks.h"
 #include "analysis/prot501/prot501.h"
 #include "analysis/prot501/title_texts.h"
 #include "model/rsv501/document.h"
@@ -71,6 +72,7 @@ void TRSV501Prot::ReadEarlierFiles(const std::filesystem::path& folder, const TR
     rec.PeriodText = PeriodTextOf(doc.Период, doc.ОтчетГод);
     rec.CorrectionNumber = doc.НомКорр;
     rec.PlaceText = PlaceTextOf(doc.ПоМесту);
+    if (yearChecks_) yearChecks_->AddEarlier(file);
     if (doc.РасчетСВ && !doc.РасчетСВ->ПерсСвСтрахЛиц.empty())
       AddToAccumulation(doc, static_cast<std::int32_t>(EarlierFiles.size()));
   }

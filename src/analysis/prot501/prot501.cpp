@@ -1,5 +1,6 @@
 #include "analysis/prot501/prot501.h"
 
+#include "analysis/checks/year_checks.h"
 #include "analysis/prot501/title_texts.h"
 #include "model/rsv501/document.h"
 #include "model/rsvnalog.h"
@@ -63,7 +64,11 @@ bool TRSV501Prot::Analyse(const TRSVFile& file, const std::filesystem::path& fol
   const TRSV501Document& doc = *file.Document501;
   TakeTitle(file, doc);
   ReadErrors = file.Errors;
+  checks_.reset();
+  checks::YearChecks yearChecks(file);
+  yearChecks_ = &yearChecks;
   ReadEarlierFiles(folder, file);
+  yearChecks_ = nullptr;
   if (!TakeComposition(doc)) {
     errorText_ =
         "В разделе 2 отсутствует подраздел \"Расчет сумм страховых взносов, подлежащих уплате за главу и членов "
@@ -78,6 +83,8 @@ bool TRSV501Prot::Analyse(const TRSVFile& file, const std::filesystem::path& fol
   BuildComparisons(doc);
   TakeFarmMembers(doc);
   FinishAccumulation();
+  yearChecks.FindUnreadable(folder);
+  checks_ = std::make_shared<const checks::CheckResult>(yearChecks.Run());
   return true;
 }
 

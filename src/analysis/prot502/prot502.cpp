@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "analysis/checks/year_checks.h"
 #include "analysis/prot502/earlier_files.h"
 #include "analysis/prot502/prot502_writers.h"
 #include "analysis/prot502/report_file.h"
@@ -49,9 +50,15 @@ bool TRSV502Prot::Analyse(const TRSVFile& file, const std::filesystem::path& fol
   const TRSV502Document& doc = *file.Document502;
   DescribeMain(doc);
   earlierFiles_ = prot502::FindEarlierFiles(folder, TRSV502ReportTitle::Of(doc));
+  checks_.reset();
+  checks::YearChecks yearChecks(file);
+  yearChecks_ = &yearChecks;
   CollectEarlierFiles(folder);
+  yearChecks_ = nullptr;
   Collect(file, 0);
   BuildTotals();
+  yearChecks.FindUnreadable(folder);
+  checks_ = std::make_shared<const checks::CheckResult>(yearChecks.Run());
   return true;
 }
 
@@ -104,6 +111,7 @@ void TRSV502Prot::CollectEarlierFiles(const std::filesystem::path& folder) {
     if (!report.Load(folder / Utf8ToPath(rec.FileName), false)) continue;
     read.push_back(std::move(rec));
     Collect(report.File(), static_cast<int>(read.size()));
+    if (yearChecks_) yearChecks_->AddEarlier(report.File());
   }
   earlierFiles_ = std::move(read);
 }
