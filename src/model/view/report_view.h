@@ -159,6 +159,17 @@ struct ExtraTariffRow {
   Amount contributions = 0;  // "НачислСВ"
 };
 
+// The totals a person declares over the period's rows ("СвВыпл" and "ВыплСВДоп" of format
+// 5.01); absent when the element is absent or the format has no such totals.
+struct PersonTotals {
+  std::optional<Amount> payments;       // "СумВыплВс3"
+  std::optional<Amount> base;           // "ВыплОПСВс3"
+  std::optional<Amount> contractBase;   // "ВыплОПСДогВс3"
+  std::optional<Amount> contributions;  // "НачислСВВс3" of "СвВыпл"
+  std::optional<Amount> extraBase;           // "ВыплСВВс3" of "ВыплСВДоп"
+  std::optional<Amount> extraContributions;  // "НачислСВВс3" of "ВыплСВДоп"
+};
+
 // "ПерсСвСтрахЛиц". Rows live in Section3's flat lists; a person holds its ranges there.
 struct Person {
   std::string_view snils;   // as written
@@ -168,6 +179,7 @@ struct Person {
   std::uint32_t number = 0;  // number in the person's path
   const PersonSteps* steps = nullptr;
   std::uint32_t firstRow = 0, rowCount = 0, firstExtraRow = 0, extraRowCount = 0;
+  PersonTotals declared;
 };
 
 struct Section3 {
