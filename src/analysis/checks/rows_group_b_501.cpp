@@ -360,39 +360,28 @@ void MedicalPaymentsOfPersons(const CheckRow& row, const CheckContext& c, std::v
 }
 
 // 1.302-1.307: a person's declared totals equal the sums of the person's rows of the period.
-enum class Total { Payments, Base, ContractBase, Contributions, ExtraBase, ExtraContributions };
-
-template <Total kTotal>
+template <view::PersonTotals::Field kTotal>
 void PersonTotal(const CheckRow& row, const CheckContext& c, std::vector<Finding>& out) {
-  static constexpr std::string_view kAttributes[] = {"СумВыплВс3", "ВыплОПСВс3", "ВыплОПСДогВс3",
-                                                     "НачислСВВс3", "ВыплСВВс3", "НачислСВВс3"};
-  constexpr bool extra = kTotal == Total::ExtraBase || kTotal == Total::ExtraContributions;
+  using T = view::PersonTotals;
+  static constexpr std::string_view kAttributes[] = {"СумВыплВс3",  "ВыплОПСВс3", "ВыплОПСДогВс3",
+                                                     "НачислСВВс3", "ВыплСВВс3",  "НачислСВВс3"};
+  constexpr bool extra = kTotal == T::ExtraBase || kTotal == T::ExtraContributions;
   const view::Section3& s3 = c.report.section3;
   const auto inPeriod = [&](std::uint8_t month) { return c.quarter == 0 || c.MonthInPeriod(month) != 0; };
   for (const view::Person& p : s3.persons) {
-    if (p.annulled) continue;
-    std::optional<Amount> declared;
+    const std::optional<Amount> declared = p.declared.Of(kTotal);
+    if (p.annulled || !declared) continue;
     Amount sum = 0;
-    switch (kTotal) {
-      case Total::Payments: declared = p.declared.payments; break;
-      case Total::Base: declared = p.declared.base; break;
-      case Total::ContractBase: declared = p.declared.contractBase; break;
-      case Total::Contributions: declared = p.declared.contributions; break;
-      case Total::ExtraBase: declared = p.declared.extraBase; break;
-      case Total::ExtraContributions: declared = p.declared.extraContributions; break;
-    }
-    if (!declared) continue;
     if constexpr (extra) {
       for (const view::ExtraTariffRow& r : s3.ExtraRowsOf(p))
-        if (inPeriod(r.month)) sum += kTotal == Total::ExtraBase ? r.base : r.contributions;
+        if (inPeriod(r.month)) sum += kTotal == T::ExtraBase ? r.base : r.contributions;
     } else {
-      for (const view::MonthRow& r : s3.RowsOf(p)) {
-        if (!inPeriod(r.month)) continue;
-        sum += kTotal == Total::Payments   ? r.payments
-               : kTotal == Total::Base     ? r.base
-               : kTotal == Total::ContractBase ? r.contractBase
-                                           : r.contributions;
-      }
+      for (const view::MonthRow& r : s3.RowsOf(p))
+        if (inPeriod(r.month))
+          sum += kTotal == T::Payments ? r.payments
+                 : kTotal == T::Base   ? r.base
+                 : kTotal == T::ContractBase ? r.contractBase
+                                             : r.contributions;
     }
     if (*declared == sum) continue;
     Finding f = FindingOf(row);
@@ -401,7 +390,7 @@ void PersonTotal(const CheckRow& row, const CheckContext& c, std::vector<Finding
     // The totals sit on the parent of the rows: the rows' path without its last step.
     const std::string_view steps = extra ? p.steps->extraRows : p.steps->rows;
     f.path = s3.PathOf(p) + std::string(steps.substr(0, steps.rfind(" - "))) + " - @" +
-             std::string(kAttributes[static_cast<int>(kTotal)]);
+             std::string(kAttributes[kTotal]);
     SetSides(f, *declared, sum, false);
     out.push_back(std::move(f));
   }
@@ -466,9 +455,10 @@ std::vector<CheckRow> MakeRows() {
     rows.push_back({.id = r.id, .group = Group::B, .severity = r.severity, .formats = kFormat501,
                     .wording = r.wording, .source = r.source, .run = RunLineRatio});
   for (int n = 292; n <= 294; ++n, ++i) add(texts[i], wordings[i], sources[i], MedicalPaymentsOfPersons);
-  const CheckFunction totals[] = {PersonTotal<Total::Payments>,  PersonTotal<Total::Base>,
-                                  PersonTotal<Total::ContractBase>, PersonTotal<Total::Contributions>,
-                                  PersonTotal<Total::ExtraBase>, PersonTotal<Total::ExtraContributions>};
+  using T = view::PersonTotals;
+  const CheckFunction totals[] = {PersonTotal<T::Payments>,      PersonTotal<T::Base>,
+                                  PersonTotal<T::ContractBase>,  PersonTotal<T::Contributions>,
+                                  PersonTotal<T::ExtraBase>,     PersonTotal<T::ExtraContributions>};
   for (const CheckFunction run : totals) {
     add(texts[i], wordings[i], sources[i], run);
     ++i;

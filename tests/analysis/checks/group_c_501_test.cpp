@@ -47,8 +47,7 @@ ReportSpec Report(const std::string& id, const std::string& period, int firstMon
     for (MonthRowSpec& row : p.rows) row.contributions = "220.00";
     r.persons.push_back(p);
   }
-  char month[3];
-  std::snprintf(month, sizeof month, "%02d", firstMonth + 1);
+  const std::string month = (firstMonth + 1 < 10 ? "0" : "") + std::to_string(firstMonth + 1);
   r.persons[1].adds = {{month, "21", "1000.00", "90.00"}};
   return r;
 }
