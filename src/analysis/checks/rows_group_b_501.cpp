@@ -2,6 +2,7 @@
 // the persons' payments (1.292-1.294) and each person's declared totals (1.302-1.307).
 // The letter states most ratios once per column; every column is a row of its own number.
 
+#include <algorithm>
 #include <deque>
 #include <map>
 #include <string>
@@ -92,6 +93,11 @@ std::string Wording(const LineRatio& r) {
     text += ", " + std::string(ColumnCaption(r.columns.front()));
   text += ": ";
   const std::string left = TermText(r.block, r.left), right = SideText(r.block, r.right);
+  // Columns of one line against each other.
+  if (std::all_of(r.right.begin(), r.right.end(), [&](const Term& t) { return t.line == r.left.line; })) {
+    if (r.relation == Relation::Equal) return text + left + " не равна сумме за каждый из трёх месяцев";
+    return text + left + " меньше, чем " + std::string(ColumnCaption(*r.right.front().column));
+  }
   switch (r.relation) {
     case Relation::Equal: return text + left + " не равна " + right;
     case Relation::AtLeast: return text + left + " меньше " + right;

@@ -80,7 +80,7 @@ std::deque<LineAcross> MakeLinesAcross() {
     r.line = line;
     r.severity = severity;
     r.wording = std::string(caption) + " (" + std::string(line) +
-                ") с начала года не равно сумме за предыдущий отчётный период и за последние три месяца";
+                ") с начала года не равна сумме за предыдущий отчётный период и за последние три месяца";
     r.source = std::string(kLetter) + r.id + "; каталог КС §2 C";
   };
   const auto count = [&](int number, std::string_view block, std::string_view line, std::string_view caption) {
