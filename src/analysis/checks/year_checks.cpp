@@ -94,6 +94,8 @@ void YearChecks::FindUnreadable(const std::filesystem::path& folder) {
   }
 }
 
+void YearChecks::SetYearPersons(YearPersons persons) { yearPersons_ = std::move(persons); }
+
 CheckResult YearChecks::Run() {
   CheckResult result;
   if (!main_) return result;
@@ -122,6 +124,7 @@ CheckResult YearChecks::Run() {
     if (!present) completeness.missingPeriods.emplace_back(kQuarterCodes[q - 1]);
   }
   context.completeness = &completeness;
+  if (yearPersons_) context.yearPersons = &*yearPersons_;
 
   // The carried persons the correction itself does not name again.
   CarriedPersons carried;

@@ -29,6 +29,8 @@ class YearChecks {
   void AddEarlier(const TRSVFile& file);
   // Notes the files of the folder named like reports whose title cannot be read.
   void FindUnreadable(const std::filesystem::path& folder);
+  // The year's persons as the analysis merged them, for the ratios over the whole year.
+  void SetYearPersons(YearPersons persons);
   // Runs the table over everything gathered; once, as it hands the carried persons over.
   CheckResult Run();
 
@@ -42,6 +44,7 @@ class YearChecks {
   std::vector<std::string> carriedKeys_;
   std::vector<bool> carriedLive_;
   Completeness completeness_;
+  std::optional<YearPersons> yearPersons_;
 };
 
 }  // namespace orsvelt::checks

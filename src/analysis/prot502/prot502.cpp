@@ -58,6 +58,7 @@ bool TRSV502Prot::Analyse(const TRSVFile& file, const std::filesystem::path& fol
   Collect(file, 0);
   BuildTotals();
   yearChecks.FindUnreadable(folder);
+  yearChecks.SetYearPersons(YearPersonsForChecks());
   checks_ = std::make_shared<const checks::CheckResult>(yearChecks.Run());
   return true;
 }

@@ -39,11 +39,13 @@ TEST(Examples502, HalfYearBreaksMedicalPayableAndSocialSinceStart) {
                                       "C2-502 16457.50/26752.50"}));
 }
 
-// The test half-year's third person has a negative small-business row in June.
-TEST(Examples502, NegativeRowsOfTheTestHalfYear) {
+// The test half-year's section 1 declares no pension payments since the start of the year
+// while its persons and those of the first quarter were paid; its third person has a negative
+// small-business row in June.
+TEST(Examples502, TheTestHalfYearsSection1AndNegativeRows) {
   EXPECT_EQ(Briefs(std::filesystem::path(ORSVELT_TEST_DATA) / "5.02/small" /
                    "NO_RASCHSV_7701_7701_7701000001770101001_20200720_q2.xml"),
-            (std::vector<std::string>{"E1-502 m6 33344455566 -100.00/0.00", "E1-502 m6 33344455566 -100.00/0.00",
+            (std::vector<std::string>{"C4-502 0.00/1250397.50", "E1-502 m6 33344455566 -100.00/0.00", "E1-502 m6 33344455566 -100.00/0.00",
                                       "E1-502 m6 33344455566 -10.00/0.00"}));
 }
 

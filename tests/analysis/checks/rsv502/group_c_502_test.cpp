@@ -102,6 +102,69 @@ TEST_P(Across502, TheLatestCorrectionOfThePreviousQuarterCounts) {
             std::vector<std::string>{"C2-502/0"});
 }
 
+// The reports of quarters 1..quarter, each agreeing; the earlier ones as given.
+std::vector<Finding> Chain(int quarter, const std::vector<ReportSpec>& earlier) {
+  return Of502Rows(FindingsOf(AgreeingReport(quarter), earlier));
+}
+
+std::vector<ReportSpec> EarlierQuarters(int quarter) {
+  std::vector<ReportSpec> out;
+  for (int q = 1; q < quarter; ++q) out.push_back(AgreeingReport(q));
+  return out;
+}
+
+TEST_P(Across502, SinceStartAgainstThePersonsOfEveryReportOfTheYear) {
+  const int quarter = GetParam();
+  EXPECT_EQ(Chain(quarter, EarlierQuarters(quarter)).size(), 0u);
+  if (quarter == 1) return;
+  // A kopeck more paid to a person in the first quarter than its section 1 (and ours) says.
+  auto earlier = EarlierQuarters(quarter);
+  earlier[0].persons[1].months[0].paid = "1000.01";
+  auto found = OfRow(Chain(quarter, earlier), "C4-502");
+  ASSERT_EQ(found.size(), 1u);
+  EXPECT_EQ(found[0].Difference(), -100);
+  EXPECT_NE(found[0].text.find("ВыплНачислФЛ и СумВыпл"), std::string::npos);
+  EXPECT_TRUE(found[0].path.ends_with("ВыплНачислФЛ - @СумВсегоПер")) << found[0].path;
+
+  // A later correction of that quarter puts it right; annulling the person there drops a
+  // quarter of its base, payments and contributions.
+  ReportSpec corrected = AgreeingReport(1);
+  corrected.fileId += "_corrected";
+  corrected.correction = "1";
+  corrected.persons.erase(corrected.persons.begin());  // names again only the person it corrects
+  earlier.push_back(corrected);
+  EXPECT_EQ(OfRow(Chain(quarter, earlier), "C4-502").size(), 0u) << "persons not named again stay";
+  earlier.back().persons[0].annulled = true;
+  found = OfRow(Chain(quarter, earlier), "C4-502");
+  ASSERT_EQ(found.size(), 3u);
+  for (const Finding& f : found) EXPECT_GT(*f.Difference(), 0);
+}
+
+TEST_P(Across502, NothingAgainstThePersonsWhenAReportOfTheYearIsMissing) {
+  const int quarter = GetParam();
+  if (quarter < 3) GTEST_SKIP() << "needs a quarter to leave out";
+  auto earlier = EarlierQuarters(quarter);
+  earlier[1].persons[0].months[0].paid = "1.00";
+  earlier.erase(earlier.begin());
+  EXPECT_EQ(OfRow(Chain(quarter, earlier), "C4-502").size(), 0u);
+}
+
+TEST_P(Across502, APersonsPensionBaseSinceTheStartOfTheYearAboveTheLimit) {
+  const int quarter = GetParam();
+  if (quarter == 1) GTEST_SKIP() << "the single quarter is tested below";
+  auto earlier = EarlierQuarters(quarter);
+  // 1 292 000.00 in all: the first quarter's row takes what the other months leave.
+  const long long others = 1000LL * (3 * quarter - 1);
+  earlier[0].persons[1].months[0].base = std::to_string(1292000 - others) + ".00";
+  EXPECT_EQ(OfRow(Chain(quarter, earlier), "C5-502").size(), 0u);
+  earlier[0].persons[1].months[0].base = std::to_string(1292000 - others) + ".01";
+  const auto found = OfRow(Chain(quarter, earlier), "C5-502");
+  ASSERT_EQ(found.size(), 1u);
+  EXPECT_EQ(found[0].Difference(), 100);
+  EXPECT_EQ(found[0].snils, "123-456-789 64");
+  EXPECT_FALSE(found[0].path.empty()) << "the person is in the checked report";
+}
+
 INSTANTIATE_TEST_SUITE_P(Quarters, Across502, testing::Values(1, 2, 3, 4),
                          [](const testing::TestParamInfo<int>& info) { return "period" + PeriodOfQuarter(info.param); });
 
