@@ -1,5 +1,5 @@
-// Group E of format 5.02: amounts that cannot be negative, and contributions as base times
-// rate per tariff block and per person. A rate the reference does not know is not checked.
+// Group E of format 5.02: amounts that cannot be negative, the totals of appendices 9 and 10,
+// and contributions as base times rate per tariff block and per person. A rate the reference does not know is not checked.
 
 #include "analysis/checks/rows_502_support.h"
 #include "analysis/checks/tariff_grouping.h"
@@ -65,6 +65,25 @@ void NegativeAmounts(const CheckRow& row, const CheckContext& c, std::vector<Fin
       using F = view::ExtraRowField;
       add(r.base, r.month, s3.PathOf(p, r, F::Base), "ВыплСВ");
       add(r.contributions, r.month, s3.PathOf(p, r, F::Contributions), "НачислСВ");
+    }
+  }
+}
+
+// Appendices 9 and 10: the total of each column equals the persons' payments in it.
+void PaymentAppendixTotals(const CheckRow& row, const CheckContext& c, std::vector<Finding>& out) {
+  for (const view::Block& b : c.report.section1.paymentAppendices) {
+    const view::Line* total = b.Find("ВыплатИт");
+    for (const view::Column column : kColumns502) {
+      std::optional<Amount> persons;
+      for (const view::Line& line : b.lines)
+        if (line.name == "СумВыплат")
+          if (const auto v = line.Value(column)) persons = persons.value_or(0) + *v;
+      const auto left = ValueOf(total, column);
+      if (!left && !persons) continue;
+      if (left.value_or(0) == persons.value_or(0)) continue;
+      Finding f = Breach(row, c, column, left.value_or(0), persons.value_or(0), total ? total->PathOf(column) : b.path);
+      f.text += ": " + std::string(b.name);
+      out.push_back(std::move(f));
     }
   }
 }
@@ -223,6 +242,10 @@ const CheckRow kRows[] = {
     {.id = "E1-502", .group = Group::E, .severity = Severity::Warning, .formats = kFormat502,
      .wording = "Отрицательная сумма в разделе 1 или в сведениях о застрахованном лице" ORSVELT_FORM_ONLY,
      .source = "каталог КС §3 E1", .run = NegativeAmounts},
+    {.id = "E6-502", .group = Group::E, .severity = Severity::Warning, .formats = kFormat502,
+     .wording = "Итог выплат иностранным гражданам или обучающимся (приложения 9, 10 к разделу 1) не равен сумме "
+                "выплат по каждому из них" ORSVELT_FORM_ONLY,
+     .source = "каталог КС §3 E6", .run = PaymentAppendixTotals},
     {.id = "E8-502", .group = Group::E, .severity = Severity::Warning, .formats = kFormat502,
      .wording = "Исчисленные взносы не равны базе, умноженной на тариф (раздел 1, приложение 2, раздел 3)"
          ORSVELT_FORM_ONLY,

@@ -83,6 +83,38 @@ TEST_P(Other502, ABlocksContributionsWithinAKopeckPerPersonOfItsBase) {
   EXPECT_EQ(found[1].Difference(), -300);
 }
 
+// Two foreign workers and one student with 100.00 and 50.00 a month; the totals agree, then
+// one month of each total is a kopeck off.
+TEST_P(Other502, PaymentAppendixTotalsAgainstTheirPersons) {
+  const int quarter = GetParam();
+  const auto sum = [&](const std::string& name, int monthly, const std::string& month3) {
+    return "<" + name + " СумВсегоПер=\"" + std::to_string(monthly * 3 * quarter) + ".00\" Сум1Посл3М=\"" +
+           std::to_string(monthly) + ".00\" Сум2Посл3М=\"" + std::to_string(monthly) + ".00\" Сум3Посл3М=\"" + month3 +
+           "\"/>";
+  };
+  const auto report = [&](const std::string& foreignTotal, const std::string& studentTotal) {
+    ReportSpec r = AgreeingReport(quarter);
+    std::string appendices = "<СвПримТариф2.2.425>" + sum("ВыплатИт", 200, foreignTotal);
+    for (const char* inn : {"500100732259", "772345678901"})
+      appendices += std::string("<СвИноГражд ИННФЛ=\"") + inn + "\" Гражд=\"112\"><ФИО Фамилия=\"Ли\" Имя=\"Ван\"/>" +
+                    sum("СумВыплат", 100, "100.00") + "</СвИноГражд>";
+    appendices += "</СвПримТариф2.2.425><СвПримТариф1.3.422>" + sum("ВыплатИт", 50, studentTotal) +
+                  "<СведОбуч УникНомер=\"001\"><ФИО Фамилия=\"Орлов\" Имя=\"Олег\"/>" + sum("СумВыплат", 50, "50.00") +
+                  "</СведОбуч></СвПримТариф1.3.422>\n";
+    r.calculationHead.insert(r.calculationHead.find("</ОбязПлатСВ>"), appendices);
+    return r;
+  };
+  EXPECT_EQ(RowOf(report("200.00", "50.00"), "E6-502").size(), 0u);
+  const auto found = RowOf(report("200.01", "49.99"), "E6-502");
+  ASSERT_EQ(found.size(), 2u);
+  EXPECT_EQ(found[0].month, 3 * quarter);
+  EXPECT_EQ(found[0].Difference(), 100);
+  EXPECT_TRUE(found[0].path.ends_with("СвПримТариф2.2.425 - ВыплатИт - @Сум3Посл3М")) << found[0].path;
+  EXPECT_TRUE(found[0].text.ends_with(": СвПримТариф2.2.425"));
+  EXPECT_EQ(found[1].Difference(), -100);
+  EXPECT_TRUE(found[1].text.ends_with(": СвПримТариф1.3.422"));
+}
+
 INSTANTIATE_TEST_SUITE_P(Quarters, Other502, testing::Values(1, 2, 3, 4),
                          [](const testing::TestParamInfo<int>& info) { return "period" + PeriodOfQuarter(info.param); });
 
