@@ -73,11 +73,4 @@ std::vector<checks::Finding> QuarterFindings(int quarter, const std::vector<Over
   return Of502Rows(FindingsOf(AgreeingReport(quarter, overrides), earlier));
 }
 
-int FirstMonthOf(const std::string& period) {
-  if (period == "31") return 4;
-  if (period == "33") return 7;
-  if (period == "34") return 10;
-  return 1;
-}
-
 }  // namespace orsvelt::test

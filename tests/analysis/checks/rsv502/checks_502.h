@@ -32,7 +32,4 @@ std::vector<checks::Finding> QuarterFindings(int quarter, const std::vector<Over
 // "B1-502 m5 01 12.00/11.99": a finding in one line, for failure messages and tables.
 std::string Brief(const checks::Finding& f);
 
-// The period code's first calendar month: 21 -> 1, 31 -> 4, 33 -> 7, 34 -> 10.
-int FirstMonthOf(const std::string& period);
-
 }  // namespace orsvelt::test
