@@ -81,6 +81,9 @@ struct CheckContext {
   // For a correction: persons of earlier submissions of this period it did not replace.
   const CarriedPersons* carried = nullptr;
   const Completeness* completeness = nullptr;
+  // A correction without any earlier submission of its period in the folder: its section 3
+  // may hold only the corrected persons, so sums are compared with what it holds alone.
+  bool correctionAlone = false;
 
   bool Is501() const { return report.title.formatVersion == "5.01"; }
   bool Is502() const { return report.title.formatVersion == "5.02"; }

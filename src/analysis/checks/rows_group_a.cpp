@@ -113,8 +113,18 @@ std::vector<std::string> PersonsOffRate(const CheckContext& c, std::string_view 
   return persons;
 }
 
+// Payments, the base and the additional-tariff base became grounds with 335-ФЗ from 2018.
+bool GroundInYear(const CheckContext& c, Sum sum) {
+  if (sum == Sum::Contributions || sum == Sum::ExtraContributions) return true;
+  return c.year.empty() || c.year >= "2018";
+}
+
+constexpr std::string_view kCorrectionAlone =
+    " (уточнённый расчёт сверен сам по себе: предыдущих расчётов за этот период в папке нет, а раздел 3 "
+    "уточнённого расчёта может содержать только исправляемых лиц)";
+
 void CompareSums(const CheckRow& row, const CheckContext& c, Sum sum, std::vector<Finding>& out) {
-  if (c.quarter == 0) return;
+  if (c.quarter == 0 || !GroundInYear(c, sum)) return;
   const view::Section1& s1 = c.report.section1;
   if (!s1.present) return;
   const auto s3 = Section3Sums(c, sum);
@@ -144,6 +154,7 @@ void CompareSums(const CheckRow& row, const CheckContext& c, Sum sum, std::vecto
       if (m != 0) f.month = c.months[m - 1];
       f.left = left;
       f.right = right;
+      if (c.correctionAlone) f.text += kCorrectionAlone;
       if (sum == Sum::Contributions) f.persons = PersonsOffRate(c, group, m);
       if (!s1.tariffs.empty()) f.path = s1.tariffs.front().path;
       out.push_back(std::move(f));

@@ -64,23 +64,19 @@ void YearChecks::AddEarlier(const TRSVFile& file) {
   // person replaces the earlier one, an annulling one removes it.
   const view::Title& t = main_->title;
   if (t.correction.value_or(0) <= 0 || rec.period != t.period) return;
+  ++samePeriodFiles_;
+  // One file may name a SNILS twice (a fault of its own, reported by D3): both stay.
+  std::unordered_map<std::string, bool> replaced;
   for (const view::Person& p : v->section3.persons) {
     const std::string key = KeyOf(p, rec.fileName);
-    const auto found = carriedIndex_.find(key);
-    if (p.annulled) {
-      if (found != carriedIndex_.end()) carriedLive_[found->second] = false;
-      continue;
-    }
-    CarriedPerson person = Carry(carried_, v->section3, p, rec.fileName);
-    if (found != carriedIndex_.end()) {
-      carried_.persons[found->second] = std::move(person);
-      carriedLive_[found->second] = true;
-    } else {
-      carriedIndex_.emplace(key, carried_.persons.size());
-      carriedKeys_.push_back(key);
-      carried_.persons.push_back(std::move(person));
-      carriedLive_.push_back(true);
-    }
+    if (replaced.emplace(key, true).second)
+      if (const auto found = carriedIndex_.find(key); found != carriedIndex_.end())
+        for (const std::size_t i : found->second) carriedLive_[i] = false;
+    if (p.annulled) continue;
+    carriedIndex_[key].push_back(carried_.persons.size());
+    carriedKeys_.push_back(key);
+    carried_.persons.push_back(Carry(carried_, v->section3, p, rec.fileName));
+    carriedLive_.push_back(true);
   }
 }
 
@@ -105,6 +101,13 @@ CheckResult YearChecks::Run() {
     return a->period != b->period ? a->period < b->period : a->correction < b->correction;
   });
   for (const EarlierReport* e : ordered) result.checkedWith.push_back(e->fileName);
+  result.report = {.fileName = std::string(t.fileId) + ".xml",
+                   .format = std::string(t.formatVersion),
+                   .period = std::string(t.period),
+                   .year = t.year,
+                   .correction = t.correction,
+                   .inn = std::string(main_->payer.inn),
+                   .kpp = std::string(main_->payer.kpp)};
 
   CheckContext context{.report = *main_, .year = {}, .quarter = 0, .months = {}, .earlier = {}};
   if (t.year) context.year = std::to_string(*t.year);
@@ -125,6 +128,7 @@ CheckResult YearChecks::Run() {
 
   // The carried persons the correction itself does not name again.
   CarriedPersons carried;
+  context.correctionAlone = t.correction.value_or(0) > 0 && samePeriodFiles_ == 0;
   if (t.correction.value_or(0) > 0 && !carried_.persons.empty()) {
     std::unordered_map<std::string, bool> named;
     for (const view::Person& p : main_->section3.persons) named.emplace(KeyOf(p, t.fileId), true);

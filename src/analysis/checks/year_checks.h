@@ -38,7 +38,8 @@ class YearChecks {
   std::optional<view::ReportView> main_;
   std::vector<EarlierReport> earlier_;
   CarriedPersons carried_;
-  std::unordered_map<std::string, std::size_t> carriedIndex_;
+  std::unordered_map<std::string, std::vector<std::size_t>> carriedIndex_;
+  int samePeriodFiles_ = 0;
   std::vector<std::string> carriedKeys_;
   std::vector<bool> carriedLive_;
   Completeness completeness_;

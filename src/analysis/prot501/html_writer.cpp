@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "analysis/checks/checks_writers.h"
 #include "analysis/prot501/prot501_writers.h"
 #include "analysis/prot501/writer_common.h"
 #include "markup/html_page.h"
@@ -581,6 +582,7 @@ void OMSOSSChecks(ProtocolWriter& out, const TRSV501ProtData& d) {
 void WriteHtmlProtocol501(ProtocolWriter& out, const TRSV501ProtData& data, const ProtocolHeader& header) {
   HtmlPageOpen(out, header);
   MainFile(out, data);
+  checks::WriteChecksHtml(out, data.CheckResults.get(), checks::kBlueCells501);
   ReadErrors(out, data);
   EarlierFiles(out, data);
   Payer(out, data);

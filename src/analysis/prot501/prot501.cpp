@@ -84,7 +84,7 @@ bool TRSV501Prot::Analyse(const TRSVFile& file, const std::filesystem::path& fol
   TakeFarmMembers(doc);
   FinishAccumulation();
   yearChecks.FindUnreadable(folder);
-  checks_ = std::make_shared<const checks::CheckResult>(yearChecks.Run());
+  CheckResults = checks_ = std::make_shared<const checks::CheckResult>(yearChecks.Run());
   return true;
 }
 

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "analysis/checks/checks_writers.h"
 #include "analysis/prot501/prot501_writers.h"
 #include "analysis/prot501/writer_common.h"
 #include "markup/workbook.h"
@@ -64,6 +65,7 @@ void TitleSheet(ProtocolWriter& out, const TRSV501ProtData& d, const ProtocolHea
   EmptyRow(out);
   FileRows(out, d.FileName, d.FormatVersion, d.PeriodText, d.CorrectionNumber, d.PlaceText);
   EmptyRow(out);
+  checks::WriteChecksWorkbookRows(out, d.CheckResults.get(), checks::kBlueCells501);
 
   if (!d.ReadErrors.empty()) {
     SheetTitle(out, 2, "Сведения об ошибках чтения файла (мягкий контроль)");

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "analysis/checks/checks_writers.h"
 #include "analysis/prot502/prot502.h"
 #include "analysis/prot502/prot502_writers.h"
 #include "analysis/prot502/protocol_texts.h"
@@ -239,6 +240,7 @@ void PersonsBlock(ProtocolWriter& out, const TRSV502Prot& prot) {
 void WriteHtmlProtocol502(ProtocolWriter& out, const TRSV502Prot& prot, const ProtocolHeader& header) {
   HtmlPageOpen(out, header);
   MainFileBlock(out, prot);
+  checks::WriteChecksHtml(out, prot.Checks().get());
   ReadErrorsBlock(out, prot);
   PayerBlock(out, prot);
   EarlierFilesBlock(out, prot);

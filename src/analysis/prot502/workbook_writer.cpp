@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "analysis/checks/checks_writers.h"
 #include "analysis/prot502/prot502.h"
 #include "analysis/prot502/prot502_writers.h"
 #include "analysis/prot502/protocol_texts.h"
@@ -89,6 +90,7 @@ void PayerRows(ProtocolWriter& out, const TRSV502Prot& prot) {
 void TitleSheet(ProtocolWriter& out, const TRSV502Prot& prot, const ProtocolHeader& header) {
   TitleSheetOpen(out, header);
   MainFileRows(out, prot);
+  checks::WriteChecksWorkbookRows(out, prot.Checks().get());
   ReadErrorRows(out, prot);
   EarlierFileRows(out, prot);
   PayerRows(out, prot);
