@@ -3,12 +3,11 @@
 #include <algorithm>
 
 #include "analysis/checks/check_table.h"
-#include "analysis/common/report_folder.h"
 #include "model/file_view.h"
+#include "model/rsv501/document.h"
+#include "model/rsv502/document.h"
 #include "model/rsvnalog.h"
 #include "reference/period_codes.h"
-#include "xml/path_text.h"
-#include "xml/xmlwork.h"
 
 namespace orsvelt::checks {
 
@@ -40,7 +39,15 @@ CarriedPerson Carry(CarriedPersons& carried, const view::Section3& s3, const vie
 
 }  // namespace
 
-YearChecks::YearChecks(const TRSVFile& main) : main_(MakeReportView(main)) {}
+YearChecks::YearChecks(const TRSVFile& main) : mainFile_(main) {
+  if (main.Document501) {
+    mainPeriod_ = main.Document501->Период;
+    mainCorrection_ = main.Document501->НомКорр;
+  } else if (main.Document502) {
+    mainPeriod_ = main.Document502->Период;
+    mainCorrection_ = main.Document502->НомКорр;
+  }
+}
 YearChecks::~YearChecks() = default;
 
 // Persons are matched by SNILS, one without SNILS by INN; one with neither stands alone.
@@ -51,7 +58,6 @@ std::string YearChecks::KeyOf(const view::Person& p, std::string_view file) cons
 }
 
 void YearChecks::AddEarlier(const TRSVFile& file) {
-  if (!main_) return;
   const auto v = MakeReportView(file);
   if (!v) return;
   EarlierReport& rec = earlier_.emplace_back();
@@ -62,8 +68,7 @@ void YearChecks::AddEarlier(const TRSVFile& file) {
 
   // A correction is checked on its period's persons as merged: a later submission of a
   // person replaces the earlier one, an annulling one removes it.
-  const view::Title& t = main_->title;
-  if (t.correction.value_or(0) <= 0 || rec.period != t.period) return;
+  if (mainCorrection_ <= 0 || rec.period != mainPeriod_) return;
   ++samePeriodFiles_;
   // One file may name a SNILS twice (a fault of its own, reported by D3): both stay.
   std::unordered_map<std::string, bool> replaced;
@@ -80,18 +85,13 @@ void YearChecks::AddEarlier(const TRSVFile& file) {
   }
 }
 
-void YearChecks::FindUnreadable(const std::filesystem::path& folder) {
-  // A title is all that stays of each file: the next one may take over its storage.
-  const TXMLFile::SharedStorage titlesOneAfterAnother;
-  for (const std::filesystem::path& path : ListReportFiles(folder)) {
-    TRSVFile candidate;
-    if (!ReadFolderReport(path, candidate, /*titleOnly=*/true))
-      completeness_.unreadableFiles.push_back(PathToUtf8(path.filename()));
-  }
+void YearChecks::NoteUnreadable(std::string fileName) {
+  completeness_.unreadableFiles.push_back(std::move(fileName));
 }
 
 CheckResult YearChecks::Run() {
   CheckResult result;
+  main_ = MakeReportView(mainFile_);
   if (!main_) return result;
   const view::Title& t = main_->title;
 

@@ -55,7 +55,10 @@ void TRSV501Prot::ReadEarlierFiles(const std::filesystem::path& folder, const TR
     const TXMLFile::SharedStorage titlesOneAfterAnother;
     for (const std::filesystem::path& path : ListReportFiles(folder)) {
       TRSVFile candidate;
-      if (!ReadReport501(path, candidate, /*titleOnly=*/true)) continue;
+      if (!ReadReport501(path, candidate, /*titleOnly=*/true)) {
+        if (yearChecks_ && candidate.FormatVersion.empty()) yearChecks_->NoteUnreadable(PathToUtf8(path.filename()));
+        continue;
+      }
       const TRSV501Document& doc = *candidate.Document501;
       if (IsEarlierFile(doc, main, PayerINN)) taken.push_back({doc.Период, doc.НомКорр, path});
     }

@@ -83,7 +83,6 @@ bool TRSV501Prot::Analyse(const TRSVFile& file, const std::filesystem::path& fol
   BuildComparisons(doc);
   TakeFarmMembers(doc);
   FinishAccumulation();
-  yearChecks.FindUnreadable(folder);
   CheckResults = checks_ = std::make_shared<const checks::CheckResult>(yearChecks.Run());
   return true;
 }

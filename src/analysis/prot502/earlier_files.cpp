@@ -21,13 +21,17 @@ void SortEarlierFiles(std::vector<TRSV502ProtFileRec>& files) {
   });
 }
 
-std::vector<TRSV502ProtFileRec> FindEarlierFiles(const std::filesystem::path& folder, const TRSV502ReportTitle& main) {
+std::vector<TRSV502ProtFileRec> FindEarlierFiles(const std::filesystem::path& folder, const TRSV502ReportTitle& main,
+                                                 std::vector<std::string>* unreadable) {
   std::vector<TRSV502ProtFileRec> found;
   // A title is all that stays of each file: the next one may take over its storage.
   const TXMLFile::SharedStorage titlesOneAfterAnother;
   for (const std::filesystem::path& path : ListReportFiles(folder)) {
     TRSV502ReportFile report;
-    if (!report.Load(path, true)) continue;
+    if (!report.Load(path, true)) {
+      if (unreadable && report.File().FormatVersion.empty()) unreadable->push_back(PathToUtf8(path.filename()));
+      continue;
+    }
     const TRSV502Document& doc = report.Document();
     if (!IsEarlierReport(TRSV502ReportTitle::Of(doc), main)) continue;
     found.push_back({PathToUtf8(path.filename()), report.File().FormatVersion, doc.ОтчетГод, doc.Период, doc.НомКорр,

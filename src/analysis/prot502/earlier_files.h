@@ -19,7 +19,9 @@ bool IsEarlierReport(const TRSV502ReportTitle& candidate, const TRSV502ReportTit
 void SortEarlierFiles(std::vector<TRSV502ProtFileRec>& files);
 
 // The earlier-period reports of main in the folder, sorted. Files that cannot be read or
-// hold no 5.02 document are passed over.
-std::vector<TRSV502ProtFileRec> FindEarlierFiles(const std::filesystem::path& folder, const TRSV502ReportTitle& main);
+// hold no 5.02 document are passed over; the names of those that cannot be read at all go
+// to unreadable when given.
+std::vector<TRSV502ProtFileRec> FindEarlierFiles(const std::filesystem::path& folder, const TRSV502ReportTitle& main,
+                                                 std::vector<std::string>* unreadable = nullptr);
 
 }  // namespace orsvelt::prot502

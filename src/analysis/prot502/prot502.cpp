@@ -49,15 +49,16 @@ bool TRSV502Prot::Analyse(const TRSVFile& file, const std::filesystem::path& fol
   }
   const TRSV502Document& doc = *file.Document502;
   DescribeMain(doc);
-  earlierFiles_ = prot502::FindEarlierFiles(folder, TRSV502ReportTitle::Of(doc));
   checks_.reset();
   checks::YearChecks yearChecks(file);
+  std::vector<std::string> unreadable;
+  earlierFiles_ = prot502::FindEarlierFiles(folder, TRSV502ReportTitle::Of(doc), &unreadable);
+  for (const std::string& name : unreadable) yearChecks.NoteUnreadable(name);
   yearChecks_ = &yearChecks;
   CollectEarlierFiles(folder);
   yearChecks_ = nullptr;
   Collect(file, 0);
   BuildTotals();
-  yearChecks.FindUnreadable(folder);
   checks_ = std::make_shared<const checks::CheckResult>(yearChecks.Run());
   return true;
 }
