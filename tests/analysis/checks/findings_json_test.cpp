@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <set>
 
 #include "analysis/checks/check_table.h"
@@ -49,6 +50,23 @@ TEST(FindingsJson, AFindingWithItsSidesAndOneWithout) {
             "  {\"check\": \"D5\", \"group\": \"D\", \"severity\": \"error\", \"text\": \"ИНН\", \"tariff\": null, "
             "\"month\": null, \"snils\": null, \"path\": null, \"left\": null, \"right\": null, \"difference\": null, "
             "\"persons\": []}\n]}\n");
+}
+
+TEST(FindingDifference, FiguresNearTheLimitDoNotWrapRound) {
+  constexpr Amount kMax = std::numeric_limits<Amount>::max();
+  constexpr Amount kMin = std::numeric_limits<Amount>::min();
+  Finding f;
+  f.left = kMax;
+  f.right = -kMax;
+  EXPECT_EQ(f.Difference(), kMax);
+  f.left = 0;
+  f.right = kMin;
+  EXPECT_EQ(f.Difference(), kMax);
+  f.left = kMin;
+  f.right = 1;
+  EXPECT_EQ(f.Difference(), kMin);
+  f.right.reset();
+  EXPECT_EQ(f.Difference(), std::nullopt);
 }
 
 TEST(CheckTable, IdsAreUniqueAndEveryRowIsComplete) {
