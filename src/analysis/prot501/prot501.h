@@ -10,10 +10,10 @@
 #include <filesystem>
 #include <memory>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "analysis/common/analysis_base.h"
+#include "analysis/common/person_index.h"
 #include "xml/amount.h"
 
 namespace orsvelt {
@@ -264,12 +264,6 @@ class TRSV501Prot : public TRSVProt, public TRSV501ProtData {
   void FinishAccumulation();
 
  private:
-  // Persons are matched by SNILS; one without SNILS by its INN, else it stands alone.
-  struct PersonIndex {
-    std::unordered_map<std::string, std::size_t> bySnils;
-    std::unordered_map<std::string, std::size_t> byInn;
-  };
-
   void Reset();
   void TakeTitle(const TRSVFile& file, const TRSV501Document& doc);
   void ReadEarlierFiles(const std::filesystem::path& folder, const TRSVFile& mainFile);

@@ -9,10 +9,10 @@
 
 #include "analysis/checks/finding.h"
 #include "analysis/prot501/prot501_writers.h"
-#include "markup/html_check.h"
 #include "markup/markup_test_lines.h"
-#include "markup/workbook_check.h"
+#include "support/workbook_check.h"
 #include "support/calc_layout.h"
+#include "support/html_check.h"
 
 namespace orsvelt::test {
 

@@ -1,12 +1,12 @@
-#include "markup/workbook_check.h"
+#include "support/workbook_check.h"
 
 #include <optional>
 #include <set>
 #include <utility>
 #include <vector>
 
-#include "markup/markup_check_support.h"
 #include "markup/plain_number.h"
+#include "support/markup_check_support.h"
 #include "xml/codepage.h"
 
 namespace orsvelt {
