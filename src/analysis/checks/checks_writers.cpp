@@ -1,5 +1,6 @@
 #include "analysis/checks/checks_writers.h"
 
+#include "markup/html_page.h"
 #include "markup/html_tables.h"
 #include "markup/workbook_cells.h"
 #include "xml/stringfuncs.h"
@@ -10,7 +11,8 @@ namespace {
 
 constexpr std::string_view kTitle = "Контрольные соотношения";
 constexpr std::string_view kAllHold = "Все контрольные соотношения выполнены.";
-constexpr std::string_view kTdNorm = "    <td class=\"tdnorm\">";
+constexpr HtmlCellFormat kCell{.cssClass = "tdnorm"};
+constexpr HtmlCellFormat kCaption{.kind = HtmlCellKind::Header};
 
 std::string CheckedWithText(const CheckResult& r) {
   if (r.checkedWith.empty()) return "Проверено без расчётов предыдущих периодов и предыдущих представлений.";
@@ -48,44 +50,44 @@ std::string SummaryText(const CheckResult& r) {
 
 void WriteChecksHtml(ProtocolWriter& out, const CheckResult* result, std::string_view blueCellsNote) {
   if (!result) return;
-  HtmlTextLine(out, "  <h2>", kTitle);
+  HtmlHeading(out, 2, kTitle);
   if (result->findings.empty()) {
-    HtmlTextLine(out, "  <p>", kAllHold);
+    HtmlParagraph(out, kAllHold);
   } else {
-    HtmlTextLine(out, "  <p>", SummaryText(*result));
+    HtmlParagraph(out, SummaryText(*result));
     HtmlTableOpen(out);
-    out.Line("   <tr>");
-    for (std::string_view caption : kCaptions) HtmlTextLine(out, "    <th>", caption);
-    out.Line("   </tr>");
+    HtmlRowOpen(out);
+    for (std::string_view caption : kCaptions) HtmlCell(out, kCaption, caption);
+    HtmlRowClose(out);
     for (const Finding& f : result->findings) {
-      out.Line("   <tr>");
+      HtmlRowOpen(out);
       for (const std::string& cell : {f.check, std::string(SeverityText(f.severity)), f.text, f.tariff, MonthText(f),
                                       AmountText(f.left), AmountText(f.right), AmountText(f.Difference()),
                                       PersonsText(f)})
-        HtmlTextLine(out, kTdNorm, cell);
-      out.Line("   </tr>");
+        HtmlCell(out, kCell, cell);
+      HtmlRowClose(out);
     }
     HtmlDataTableClose(out);
   }
-  HtmlTextLine(out, "  <p>", CheckedWithText(*result));
-  if (!blueCellsNote.empty()) HtmlTextLine(out, "  <p>", blueCellsNote);
+  HtmlParagraph(out, CheckedWithText(*result));
+  if (!blueCellsNote.empty()) HtmlParagraph(out, blueCellsNote);
 }
 
 void WriteChecksWorkbookRows(ProtocolWriter& out, const CheckResult* result, std::string_view blueCellsNote) {
   if (!result) return;
   constexpr int kColumns = static_cast<int>(std::size(kCaptions));
-  StringCellRow(out, {.style = "SheetHeader", .mergeAcross = 1}, kTitle);
+  StringCellRow(out, {.style = CellStyle::SheetHeader, .mergeAcross = 1}, kTitle);
   EmptyRow(out);
   if (result->findings.empty()) {
     StringCellRow(out, {.mergeAcross = 2}, kAllHold);
   } else {
     StringCellRow(out, {.mergeAcross = 2}, SummaryText(*result));
     RowOpen(out);
-    for (std::string_view caption : kCaptions) StringCell(out, {.style = "BorderedText"}, caption);
+    for (std::string_view caption : kCaptions) StringCell(out, {.style = CellStyle::BorderedText}, caption);
     RowClose(out);
     for (const Finding& f : result->findings) {
       const bool breach = f.severity == Severity::Rejection || f.severity == Severity::Error;
-      const CellFormat text{.style = breach ? "RedText" : "BorderedText"};
+      const CellFormat text{.style = breach ? CellStyle::RedText : CellStyle::BorderedText};
       RowOpen(out);
       for (const std::string& cell : {f.check, std::string(SeverityText(f.severity)), f.text, f.tariff, MonthText(f)})
         StringCell(out, text, cell);

@@ -11,15 +11,15 @@ namespace {
 
 using checks::Group;
 
-ReportSpec TwoPersons() {
-  ReportSpec r;
+TestReport TwoPersons() {
+  TestReport r;
   r.period = "21";
   r.inn = "7715670503";  // valid check digit
-  PersonSpec a;
+  TestPerson a;
   a.number = 1;
   a.snils = "112-233-445 95";
   a.inn = "500100732259";
-  PersonSpec b;
+  TestPerson b;
   b.number = 2;
   b.snils = "123-456-789 64";
   b.inn = "772345678901";
@@ -27,7 +27,7 @@ ReportSpec TwoPersons() {
   return r;
 }
 
-std::vector<checks::Finding> PersonalFindings(const ReportSpec& r) {
+std::vector<checks::Finding> PersonalFindings(const TestReport& r) {
   TempDir dir;
   return OfGroup(ChecksOf(WriteReport(dir.path(), r)).findings, Group::D);
 }
@@ -37,19 +37,19 @@ TEST(GroupD501, ValidDataGivesNoFinding) { EXPECT_TRUE(PersonalFindings(TwoPerso
 TEST(GroupD501, EachBreachNamesItsPerson) {
   struct Case {
     const char* name;
-    void (*spoil)(ReportSpec&);
+    void (*spoil)(TestReport&);
     std::string id;
     std::string person;
   };
   const Case cases[] = {
-      {"SNILS check number", [](ReportSpec& r) { r.persons[1].snils = "123-456-789 65"; }, "D2", "123-456-789 65"},
-      {"SNILS twice", [](ReportSpec& r) { r.persons[1].snils = "112-233-445 95"; }, "D3", "112-233-445 95"},
-      {"person INN", [](ReportSpec& r) { r.persons[0].inn = "500100732258"; }, "D4", "112-233-445 95"},
-      {"no surname", [](ReportSpec& r) { r.persons[1].surname = ""; }, "D7", "123-456-789 64"},
-      {"no name", [](ReportSpec& r) { r.persons[0].name = ""; }, "D7", "112-233-445 95"},
+      {"SNILS check number", [](TestReport& r) { r.persons[1].snils = "123-456-789 65"; }, "D2", "123-456-789 65"},
+      {"SNILS twice", [](TestReport& r) { r.persons[1].snils = "112-233-445 95"; }, "D3", "112-233-445 95"},
+      {"person INN", [](TestReport& r) { r.persons[0].inn = "500100732258"; }, "D4", "112-233-445 95"},
+      {"no surname", [](TestReport& r) { r.persons[1].surname = ""; }, "D7", "123-456-789 64"},
+      {"no name", [](TestReport& r) { r.persons[0].name = ""; }, "D7", "112-233-445 95"},
   };
   for (const Case& c : cases) {
-    ReportSpec r = TwoPersons();
+    TestReport r = TwoPersons();
     c.spoil(r);
     const auto found = PersonalFindings(r);
     ASSERT_EQ(found.size(), 1u) << c.name;
@@ -60,13 +60,13 @@ TEST(GroupD501, EachBreachNamesItsPerson) {
 }
 
 TEST(GroupD501, OldSnilsWithoutCheckNumberIsNotChecked) {
-  ReportSpec r = TwoPersons();
+  TestReport r = TwoPersons();
   r.persons[0].snils = "001-001-998 00";
   EXPECT_TRUE(PersonalFindings(r).empty());
 }
 
 TEST(GroupD501, PayerInnByOneDigit) {
-  ReportSpec r = TwoPersons();
+  TestReport r = TwoPersons();
   r.inn = "7715670504";
   const auto found = PersonalFindings(r);
   ASSERT_EQ(IdsOf(found), std::vector<std::string>{"D5"});
@@ -76,7 +76,7 @@ TEST(GroupD501, PayerInnByOneDigit) {
 // A person born after the period's last day: 2018's first quarter ends in March.
 TEST(GroupD501, BirthAfterThePeriodIsAWarning) {
   for (const auto& [birth, expected] : {std::pair{"31.03.2018", 0u}, std::pair{"01.04.2018", 1u}}) {
-    ReportSpec r = TwoPersons();
+    TestReport r = TwoPersons();
     std::string xml = ReportXml(r);
     xml.replace(xml.find("01.01.1980"), 10, birth);
     TempDir dir;

@@ -11,22 +11,22 @@ namespace {
 
 using checks::Group;
 
-PersonSpec Worker(int number, const std::string& snils, const std::string& pay, const std::string& contrib) {
-  PersonSpec p;
+TestPerson Worker(int number, const std::string& snils, const std::string& pay, const std::string& contrib) {
+  TestPerson p;
   p.number = number;
   p.snils = snils;
   p.rows = QuarterRows(1, pay, pay);
-  for (MonthRowSpec& row : p.rows) row.contributions = contrib;
+  for (TestMonthRow& row : p.rows) row.contributions = contrib;
   return p;
 }
 
 // First quarter: two persons, 1000.00 and 2000.00 a month at 22 %.
-ReportSpec Quarter1(int correction, const std::string& id) {
-  ReportSpec r;
+TestReport Quarter1(int correction, const std::string& id) {
+  TestReport r;
   r.id = id;
   r.period = "21";
   r.correction = correction;
-  TariffSpec t;
+  TestTariff t;
   t.persons = {2, 2, 2, 2};
   t.payments = t.base = {"9000.00", "3000.00", "3000.00", "3000.00"};
   t.contributions = {"1980.00", "660.00", "660.00", "660.00"};
@@ -41,7 +41,7 @@ constexpr const char* kCorrection = "NO_RASCHSV_7700_7700_7701234567770101001_20
 TEST(YearContext, ACorrectionOfOnePersonPassesWhenMergedWithTheFirstSubmission) {
   TempDir dir;
   WriteReport(dir.path(), Quarter1(0, kFirst));
-  ReportSpec corr = Quarter1(1, kCorrection);
+  TestReport corr = Quarter1(1, kCorrection);
   corr.persons.erase(corr.persons.begin());  // only the corrected person
   const auto result = ChecksOf(WriteReport(dir.path(), corr));
   EXPECT_TRUE(OfGroup(result.findings, Group::A).empty());
@@ -51,7 +51,7 @@ TEST(YearContext, ACorrectionOfOnePersonPassesWhenMergedWithTheFirstSubmission) 
 TEST(YearContext, ACorrectionIsComparedWithItsOwnFiguresForTheCorrectedPerson) {
   TempDir dir;
   WriteReport(dir.path(), Quarter1(0, kFirst));
-  ReportSpec corr = Quarter1(1, kCorrection);
+  TestReport corr = Quarter1(1, kCorrection);
   corr.persons.erase(corr.persons.begin());
   corr.persons[0].rows[2].payments = "2000.01";  // the corrected person, March
   const auto found = OfGroup(ChecksOf(WriteReport(dir.path(), corr)).findings, Group::A);
@@ -62,7 +62,7 @@ TEST(YearContext, ACorrectionIsComparedWithItsOwnFiguresForTheCorrectedPerson) {
 
 TEST(YearContext, ACorrectionAloneSaysSoWithEveryGround) {
   TempDir dir;
-  ReportSpec corr = Quarter1(1, kCorrection);
+  TestReport corr = Quarter1(1, kCorrection);
   corr.persons.erase(corr.persons.begin());
   const auto found = OfGroup(ChecksOf(WriteReport(dir.path(), corr)).findings, Group::A);
   ASSERT_FALSE(found.empty());
@@ -72,7 +72,7 @@ TEST(YearContext, ACorrectionAloneSaysSoWithEveryGround) {
 TEST(YearContext, ACorrectionNamingEveryPersonAgainCarriesNoOne) {
   TempDir dir;
   WriteReport(dir.path(), Quarter1(0, kFirst));
-  ReportSpec corr = Quarter1(1, kCorrection);  // both persons again: nothing carried
+  TestReport corr = Quarter1(1, kCorrection);  // both persons again: nothing carried
   const auto result = ChecksOf(WriteReport(dir.path(), corr));
   EXPECT_TRUE(OfGroup(result.findings, Group::A).empty());
 }
@@ -81,7 +81,7 @@ TEST(YearContext, MissingPrecedingPeriodsAndUnreadableFiles) {
   TempDir dir;
   WriteReport(dir.path(), Quarter1(0, kFirst));
   WriteBytes(dir / "NO_RASCHSV_broken.xml", "<Файл><Документ");
-  ReportSpec nine;
+  TestReport nine;
   nine.period = "33";
   nine.id = "NO_RASCHSV_7700_7700_7701234567770101001_20181020_C";
   const auto found = OfGroup(ChecksOf(WriteReport(dir.path(), nine)).findings, Group::E);

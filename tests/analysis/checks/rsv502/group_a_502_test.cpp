@@ -27,21 +27,21 @@ std::string Section1(const std::array<std::string, 3>& pay, const std::array<std
          sums("НачислСВНеПрев", contrib) + "</РасчСВ_ОПС></РасчСВ_ОПС_ОМС></ОбязПлатСВ>\n";
 }
 
-ReportSpec Agreeing(const std::string& period) {
-  ReportSpec r;
+TestReport Agreeing(const std::string& period) {
+  TestReport r;
   r.fileId = "NO_RASCHSV_7701_7701_7701000001770101001_20200720_t";
   r.period = period;
   r.calculationHead = Section1({"1000.00", "1000.00", "1000.00"}, {"220.00", "220.00", "220.00"});
-  PersonSpec p;
+  TestPerson p;
   p.snils = "112-233-445 95";
   for (int m = 1; m <= 3; ++m) p.months.push_back({m, "НР", "1000.00", "1000.00", "0", "220.00"});
   r.persons = {p};
   return r;
 }
 
-std::vector<Finding> GroundsOf(const ReportSpec& spec) {
+std::vector<Finding> GroundsOf(const TestReport& content) {
   TempDir dir;
-  const auto loaded = LoadReportFile(WriteReport(dir.path(), spec));
+  const auto loaded = LoadReportFile(WriteReport(dir.path(), content));
   TRSV502Prot prot;
   EXPECT_TRUE(prot.Analyse(loaded->file, dir.path())) << prot.ErrorText();
   std::vector<Finding> found = prot.Checks() ? prot.Checks()->findings : std::vector<Finding>{};
@@ -61,7 +61,7 @@ TEST_P(GroupA502, AKopeckInOneMonthBreaksItsRatioThere) {
     std::array<std::string, 3> pay{"1000.00", "1000.00", "1000.00"};
     std::array<std::string, 3> contrib{"220.00", "220.00", "220.00"};
     contrib[m] = "220.01";
-    ReportSpec r = Agreeing(period);
+    TestReport r = Agreeing(period);
     r.calculationHead = Section1(pay, contrib);
     const auto found = GroundsOf(r);
     ASSERT_EQ(found.size(), 2u) << m;  // total and tariff group; 5.02 has no three-month column
@@ -75,8 +75,8 @@ TEST_P(GroupA502, AKopeckInOneMonthBreaksItsRatioThere) {
 }
 
 TEST_P(GroupA502, AnAnnulledPersonIsLeftOut) {
-  ReportSpec r = Agreeing(GetParam().first);
-  PersonSpec gone = r.persons[0];
+  TestReport r = Agreeing(GetParam().first);
+  TestPerson gone = r.persons[0];
   gone.snils = "123-456-789 64";
   gone.annulled = true;
   r.persons.push_back(gone);
