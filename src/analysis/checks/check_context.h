@@ -97,6 +97,9 @@ struct CheckContext {
   const Completeness* completeness = nullptr;
   // The year's persons merged over all its reports; null when the analysis does not gather them.
   const YearPersons* yearPersons = nullptr;
+  // A correction without any earlier submission of its period in the folder: its section 3
+  // may hold only the corrected persons, so sums are compared with what it holds alone.
+  bool correctionAlone = false;
 
   bool Is501() const { return report.title.formatVersion == "5.01"; }
   bool Is502() const { return report.title.formatVersion == "5.02"; }

@@ -9,10 +9,11 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "analysis/common/analysis_base.h"
+#include "analysis/common/earlier_reports.h"
+#include "analysis/common/person_index.h"
 #include "analysis/prot502/prot502_records.h"
 #include "markup/protocol_header.h"
 #include "markup/protocol_sink.h"
@@ -98,8 +99,7 @@ class TRSV502Prot : public TRSVProt {
  private:
   void ClearResults();
   void DescribeMain(const TRSV502Document& doc);
-  void CollectEarlierFiles(const std::filesystem::path& folder);
-  TRSV502ProtZLRec& AddPerson(TRSV502ProtZLRec person);
+  void CollectEarlierFiles(const std::vector<EarlierReport>& chosen);
 
   std::vector<std::string> readErrors_;
   std::string mainFileName_;
@@ -113,8 +113,7 @@ class TRSV502Prot : public TRSVProt {
   TRSV502ProtComposition composition_;
   std::vector<TRSV502ProtZLRec> persons_;
   std::unique_ptr<TRSV502ProtZLRec> totals_;
-  std::unordered_map<std::string, int> personBySnils_;
-  std::unordered_map<std::string, int> personByInnWithoutSnils_;
+  PersonIndex personIndex_;
 };
 
 }  // namespace orsvelt

@@ -29,9 +29,9 @@ std::string AmountText(Amount a) {
 
 }  // namespace
 
-std::vector<checks::Finding> FindingsOf(const ReportSpec& main, const std::vector<ReportSpec>& earlier) {
+std::vector<checks::Finding> FindingsOf(const TestReport& main, const std::vector<TestReport>& earlier) {
   TempDir dir;
-  for (const ReportSpec& spec : earlier) WriteReport(dir.path(), spec);
+  for (const TestReport& content : earlier) WriteReport(dir.path(), content);
   return Analyse(WriteReport(dir.path(), main));
 }
 
@@ -68,7 +68,7 @@ std::vector<std::string> RowsAndMonths(const std::vector<checks::Finding>& findi
 }
 
 std::vector<checks::Finding> QuarterFindings(int quarter, const std::vector<Override>& overrides) {
-  std::vector<ReportSpec> earlier;
+  std::vector<TestReport> earlier;
   if (quarter > 1) earlier.push_back(AgreeingReport(quarter - 1));
   return Of502Rows(FindingsOf(AgreeingReport(quarter, overrides), earlier));
 }

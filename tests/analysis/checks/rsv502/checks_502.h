@@ -12,7 +12,7 @@
 namespace orsvelt::test {
 
 // Findings of the main report analysed in a folder holding the earlier ones too.
-std::vector<checks::Finding> FindingsOf(const ReportSpec& main, const std::vector<ReportSpec>& earlier = {});
+std::vector<checks::Finding> FindingsOf(const TestReport& main, const std::vector<TestReport>& earlier = {});
 // Findings of a report file analysed in its own folder.
 std::vector<checks::Finding> FindingsOfFile(const std::filesystem::path& path);
 

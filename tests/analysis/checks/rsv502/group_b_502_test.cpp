@@ -96,7 +96,7 @@ TEST_P(Rows502, SinceStartColumnsBreakWithoutAMonth) {
 
 TEST_P(Rows502, PayableByKbkAndAdditionalTariffs) {
   const int quarter = GetParam();
-  ReportSpec r = AgreeingReport(quarter);
+  TestReport r = AgreeingReport(quarter);
   // A 1.4 block and its payable line; their columns agree, then one month drifts.
   const std::string dso =
       "<РасчСВ_ДСО ПрРасчСум=\"1\"><КолЛицНачСВ КолВсегоПер=\"1\" Кол1Посл3М=\"1\" Кол2Посл3М=\"1\" Кол3Посл3М=\"1\"/>"

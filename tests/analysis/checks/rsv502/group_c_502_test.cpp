@@ -13,7 +13,7 @@ using checks::Finding;
 
 std::vector<Finding> WithPrevious(int quarter, const std::vector<Override>& previous,
                                   const std::vector<Override>& main = {}) {
-  std::vector<ReportSpec> earlier;
+  std::vector<TestReport> earlier;
   if (quarter > 1) earlier.push_back(AgreeingReport(quarter - 1, previous));
   return Of502Rows(FindingsOf(AgreeingReport(quarter, main), earlier));
 }
@@ -91,9 +91,9 @@ TEST_P(Across502, BlocksAreMatchedByTariffAndCodesNotByPosition) {
 TEST_P(Across502, TheLatestCorrectionOfThePreviousQuarterCounts) {
   const int quarter = GetParam();
   if (quarter == 1) GTEST_SKIP() << "no previous report";
-  ReportSpec wrong = AgreeingReport(quarter - 1, {{"УплПерОПС", "СумСВУплПер", "0.01"}});
+  TestReport wrong = AgreeingReport(quarter - 1, {{"УплПерОПС", "СумСВУплПер", "0.01"}});
   wrong.fileId += "_first";
-  ReportSpec right = AgreeingReport(quarter - 1);
+  TestReport right = AgreeingReport(quarter - 1);
   right.fileId += "_corrected";
   right.correction = "1";
   EXPECT_EQ(Of502Rows(FindingsOf(AgreeingReport(quarter), {wrong, right})).size(), 0u);
@@ -103,12 +103,12 @@ TEST_P(Across502, TheLatestCorrectionOfThePreviousQuarterCounts) {
 }
 
 // The reports of quarters 1..quarter, each agreeing; the earlier ones as given.
-std::vector<Finding> Chain(int quarter, const std::vector<ReportSpec>& earlier) {
+std::vector<Finding> Chain(int quarter, const std::vector<TestReport>& earlier) {
   return Of502Rows(FindingsOf(AgreeingReport(quarter), earlier));
 }
 
-std::vector<ReportSpec> EarlierQuarters(int quarter) {
-  std::vector<ReportSpec> out;
+std::vector<TestReport> EarlierQuarters(int quarter) {
+  std::vector<TestReport> out;
   for (int q = 1; q < quarter; ++q) out.push_back(AgreeingReport(q));
   return out;
 }
@@ -128,7 +128,7 @@ TEST_P(Across502, SinceStartAgainstThePersonsOfEveryReportOfTheYear) {
 
   // A later correction of that quarter puts it right; annulling the person there drops a
   // quarter of its base, payments and contributions.
-  ReportSpec corrected = AgreeingReport(1);
+  TestReport corrected = AgreeingReport(1);
   corrected.fileId += "_corrected";
   corrected.correction = "1";
   corrected.persons.erase(corrected.persons.begin());  // names again only the person it corrects
@@ -175,7 +175,7 @@ TEST(Across502, WithoutTheImmediatelyPrecedingQuarterNothingIsCompared) {
 }
 
 TEST(Across502, APersonsPensionBaseAboveTheYearsLimit) {
-  ReportSpec r = AgreeingReport(2);
+  TestReport r = AgreeingReport(2);
   r.persons[0].months[0].base = "1290000.00";
   EXPECT_EQ(OfRow(Of502Rows(FindingsOf(r)), "C5-502").size(), 0u) << "exactly the limit with the two other months";
   r.persons[0].months[0].base = "1290000.01";

@@ -13,11 +13,11 @@ using checks::Finding;
 
 class Other502 : public testing::TestWithParam<int> {};
 
-std::vector<Finding> RowOf(const ReportSpec& r, const std::string& id) { return OfRow(Of502Rows(FindingsOf(r)), id); }
+std::vector<Finding> RowOf(const TestReport& r, const std::string& id) { return OfRow(Of502Rows(FindingsOf(r)), id); }
 
 TEST_P(Other502, ANegativeKopeckInSection3OrSection1) {
   const int quarter = GetParam();
-  ReportSpec r = AgreeingReport(quarter);
+  TestReport r = AgreeingReport(quarter);
   r.persons[1].months[2].civil = "-0.01";
   auto found = RowOf(r, "E1-502");
   ASSERT_EQ(found.size(), 1u);
@@ -35,7 +35,7 @@ TEST_P(Other502, ANegativeKopeckInSection3OrSection1) {
 
 TEST_P(Other502, APersonsContributionsWithinAKopeckOfTheCategoryRate) {
   const int quarter = GetParam();
-  ReportSpec r = AgreeingReport(quarter);
+  TestReport r = AgreeingReport(quarter);
   r.persons[0].months[1].charged = "220.01";  // 22 % of 1000.00, a kopeck of rounding allowed
   EXPECT_EQ(RowOf(r, "E8-502").size(), 0u);
   r.persons[0].months[1].charged = "220.02";
@@ -50,7 +50,7 @@ TEST_P(Other502, APersonsContributionsWithinAKopeckOfTheCategoryRate) {
 
 TEST_P(Other502, SmallBusinessRowsAtTenPercentFromApril) {
   const int quarter = GetParam();
-  ReportSpec r = AgreeingReport(quarter);
+  TestReport r = AgreeingReport(quarter);
   r.persons[0].months.push_back({2, "МС", "100.00", "100.00", "0", "10.02"});
   const auto found = RowOf(r, "E8-502");
   if (quarter == 1) {
@@ -65,7 +65,7 @@ TEST_P(Other502, SmallBusinessRowsAtTenPercentFromApril) {
 }
 
 TEST_P(Other502, AnUnknownRateIsNotChecked) {
-  ReportSpec r = AgreeingReport(GetParam());
+  TestReport r = AgreeingReport(GetParam());
   r.persons[0].months.push_back({1, "ЖЖЖЖ", "100.00", "100.00", "0", "99.00"});
   r.year = "2031";
   EXPECT_EQ(RowOf(r, "E8-502").size(), 0u);
@@ -93,7 +93,7 @@ TEST_P(Other502, PaymentAppendixTotalsAgainstTheirPersons) {
            "\"/>";
   };
   const auto report = [&](const std::string& foreignTotal, const std::string& studentTotal) {
-    ReportSpec r = AgreeingReport(quarter);
+    TestReport r = AgreeingReport(quarter);
     std::string appendices = "<СвПримТариф2.2.425>" + sum("ВыплатИт", 200, foreignTotal);
     for (const char* inn : {"500100732259", "772345678901"})
       appendices += std::string("<СвИноГражд ИННФЛ=\"") + inn + "\" Гражд=\"112\"><ФИО Фамилия=\"Ли\" Имя=\"Ван\"/>" +

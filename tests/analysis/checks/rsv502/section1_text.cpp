@@ -113,13 +113,13 @@ std::string AgreeingSection1(int quarter, const std::vector<Override>& overrides
   return w.Text();
 }
 
-ReportSpec AgreeingReport(int quarter, const std::vector<Override>& overrides) {
-  ReportSpec r;
+TestReport AgreeingReport(int quarter, const std::vector<Override>& overrides) {
+  TestReport r;
   r.fileId = "NO_RASCHSV_q" + std::to_string(quarter);
   r.period = PeriodOfQuarter(quarter);
   r.calculationHead = AgreeingSection1(quarter, overrides);
   for (const std::string snils : {"112-233-445 95", "123-456-789 64"}) {
-    PersonSpec p;
+    TestPerson p;
     p.snils = snils;
     for (int m = 1; m <= 3; ++m) p.months.push_back({m, "НР", "1000.00", "1000.00", "0", "220.00"});
     r.persons.push_back(p);

@@ -21,7 +21,7 @@ struct Override {
 std::string AgreeingSection1(int quarter, const std::vector<Override>& overrides = {});
 
 // The whole report of the quarter: period code, section 1 and the two persons.
-ReportSpec AgreeingReport(int quarter, const std::vector<Override>& overrides = {});
+TestReport AgreeingReport(int quarter, const std::vector<Override>& overrides = {});
 
 // "21", "31", "33", "34".
 std::string PeriodOfQuarter(int quarter);
