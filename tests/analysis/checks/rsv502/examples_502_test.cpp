@@ -34,9 +34,11 @@ TEST(Examples502, HalfYearBreaksMedicalPayableAndSocialSinceStart) {
   EXPECT_EQ(Briefs(kExamples / "NO_RASCHSV_7707_7707_7707123456770701001_20200721_5e6f7a8b-9c0d-4e1f-a2b3-c4d5e6f7a8b9.xml"),
             (std::vector<std::string>{"B2-502 28942.50/46613.43", "B2-502 m4 6885.00/6786.39",
                                       "B2-502 m5 10965.00/10798.52", "B2-502 m6 11092.50/10923.52",
+                                      // The planted kopeck of May in the tariff-20 block.
+                                      "B10-502 20 43407.00/43406.99", "B10-502 m5 20 16648.00/16647.99",
                                       "C1-502 01 567500.00/922500.00", "C1-502 01 567500.00/922500.00",
                                       "C1-502 01 16457.50/26752.50", "C2-502 28942.50/47047.50",
-                                      "C2-502 16457.50/26752.50"}));
+                                      "C2-502 16457.50/26752.50", "C4-502 150861.59/150861.60"}));
 }
 
 // The test half-year's section 1 declares no pension payments since the start of the year
