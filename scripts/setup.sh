@@ -7,7 +7,7 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
 BUILD_TYPE="${BUILD_TYPE:-Release}"
 
-PACKAGES=(cmake g++ make pkg-config libpugixml-dev libgtest-dev qt6-base-dev qt6-translations-l10n libxml2-utils clang libclang-rt-14-dev)
+PACKAGES=(cmake g++ make pkg-config libpugixml-dev libxml2-dev libgtest-dev qt6-base-dev qt6-translations-l10n libxml2-utils clang libclang-rt-14-dev)
 
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -144,6 +144,7 @@ CheckOutcome RunCheck(const CheckRequest& request) {
   CheckOutcome out;
   out.ok = true;
   out.protocol = target;
+  out.checks = analysis->Checks();
   return out;
 }
 

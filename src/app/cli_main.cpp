@@ -8,6 +8,9 @@
 #include <string_view>
 
 #include "analysis/check_run.h"
+#include "analysis/checks/check_table.h"
+#include "analysis/checks/findings_json.h"
+#include "markup/file_sink.h"
 #include "markup/program_constants.h"
 #include "xml/path_text.h"
 
@@ -17,7 +20,9 @@ static_assert(orsvelt::VersionText == ORSVELT_VERSION, "VersionText differs from
 namespace {
 
 constexpr std::string_view kUsage =
-    "Использование: orsvelt-cli [--format html|xml] [--output ПУТЬ] [--run-stamp ТЕКСТ] РАСЧЁТ.xml\n"
+    "Использование: orsvelt-cli [--format html|xml] [--output ПУТЬ] [--run-stamp ТЕКСТ]\n"
+    "                   [--findings ПУТЬ] [--strict] РАСЧЁТ.xml\n"
+    "       orsvelt-cli --list-checks\n"
     "\n"
     "Проверяет расчёт по страховым взносам (форматы 5.01 и 5.02) вместе с расчётами\n"
     "предыдущих периодов того же года из его папки и пишет протокол.\n"
@@ -28,6 +33,9 @@ constexpr std::string_view kUsage =
     "                      протокол пишется в неё под тем же именем. Поверх проверяемого\n"
     "                      расчёта и расчётов из его папки протокол не пишется\n"
     "  --run-stamp ТЕКСТ   дата и время формирования вместо текущих, например \"07.12.2026 9:05:03\"\n"
+    "  --findings ПУТЬ     записать найденные нарушения контрольных соотношений в JSON (UTF-8)\n"
+    "  --strict            код завершения 3, если найдено основание считать расчёт непредставленным\n"
+    "  --list-checks       напечатать таблицу контрольных соотношений и выйти\n"
     "  --help              эта справка\n"
     "  --version           версия программы\n"
     "\n"
@@ -35,7 +43,8 @@ constexpr std::string_view kUsage =
     "протокола не подходит к формату, протокол записывается с предупреждением.\n"
     "\n"
     "Путь протокола печатается в стандартный вывод. Коды завершения: 0 - протокол записан,\n"
-    "1 - проверка не выполнена (причина в стандартном потоке ошибок), 2 - неверный вызов.\n";
+    "1 - проверка не выполнена (причина в стандартном потоке ошибок), 2 - неверный вызов,\n"
+    "3 - с --strict: протокол записан, но найдено основание считать расчёт непредставленным.\n";
 
 int Usage(std::string_view problem) {
   if (!problem.empty()) std::cerr << "orsvelt-cli: " << problem << "\n\n";
@@ -67,11 +76,30 @@ void WarnOnExtension(const std::filesystem::path& protocol, orsvelt::ProtocolFor
             << ", ожидается \"" << (html ? ".html" : ".xml") << "\"\n";
 }
 
+// One line per row of the check table, fields separated by tabs.
+void ListChecks() {
+  std::cout << "id\tгруппа\tсерьёзность\tформаты\tформулировка\tисточник\n";
+  for (const orsvelt::checks::CheckRow& row : orsvelt::checks::CheckTable())
+    std::cout << row.id << '\t' << orsvelt::checks::GroupName(row.group) << '\t'
+              << orsvelt::checks::SeverityName(row.severity) << '\t' << orsvelt::checks::FormatsText(row.formats)
+              << '\t' << row.wording << '\t' << row.source << '\n';
+}
+
+// False with a message on the error stream when the file could not be written whole.
+bool WriteFindings(const std::filesystem::path& path, const orsvelt::checks::CheckResult& result) {
+  orsvelt::FileSink sink(path);
+  if (sink.Write(orsvelt::checks::FindingsJson(result)) && sink.Commit()) return true;
+  std::cerr << "Не удалось записать файл нарушений: " << orsvelt::PathToUtf8(path) << "\n" << sink.ErrorText() << "\n";
+  return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   orsvelt::CheckRequest request;
   std::string report;
+  std::string findingsPath;
+  bool strict = false;
   for (int i = 1; i < argc; ++i) {
     std::string_view arg = argv[i];
     // "--name=value" and "--name value" alike.
@@ -87,11 +115,20 @@ int main(int argc, char** argv) {
       if (i + 1 < argc) return std::string_view(argv[++i]);
       return std::nullopt;
     };
-    const bool takesValue = arg == "--format" || arg == "--output" || arg == "--run-stamp";
+    const bool takesValue = arg == "--format" || arg == "--output" || arg == "--run-stamp" || arg == "--findings";
     if (inlineValue && !takesValue) return Usage("параметр " + std::string(arg) + " не принимает значения");
     if (arg == "--help" || arg == "-h") {
       std::cout << kUsage;
       return 0;
+    } else if (arg == "--list-checks") {
+      ListChecks();
+      return 0;
+    } else if (arg == "--strict") {
+      strict = true;
+    } else if (arg == "--findings") {
+      const auto v = value();
+      if (!v || v->empty()) return Usage("после --findings нужно указать путь");
+      findingsPath = *v;
     } else if (arg == "--version") {
       std::cout << "orsvelt-cli " << ORSVELT_VERSION << "\n";
       return 0;
@@ -137,5 +174,9 @@ int main(int argc, char** argv) {
   }
   if (!request.outputPath.empty()) WarnOnExtension(outcome.protocol, request.format);
   std::cout << orsvelt::PathToUtf8(outcome.protocol) << "\n";
+  const orsvelt::checks::CheckResult none;
+  const orsvelt::checks::CheckResult& checks = outcome.checks ? *outcome.checks : none;
+  if (!findingsPath.empty() && !WriteFindings(orsvelt::Utf8ToPath(findingsPath), checks)) return 1;
+  if (strict && checks.Count(orsvelt::checks::Severity::Rejection) > 0) return 3;
   return 0;
 }

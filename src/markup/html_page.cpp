@@ -56,4 +56,58 @@ void HtmlPageClose(ProtocolWriter& out) {
   out.Line("</html>");
 }
 
+namespace {
+
+void PutIndent(ProtocolWriter& out, int indent) {
+  for (int i = 0; i < indent; ++i) out.Put(" ");
+}
+
+}  // namespace
+
+void HtmlHeading(ProtocolWriter& out, int level, std::string_view text) {
+  const std::string_view tag = level == 3 ? "h3" : "h2";
+  out.Put("  <");
+  out.Put(tag);
+  out.Put(">");
+  out.PutText(text);
+  out.Put("</");
+  out.Put(tag);
+  out.Line(">");
+}
+
+void HtmlParagraph(ProtocolWriter& out, std::string_view text, int indent) {
+  PutIndent(out, indent);
+  out.Put("<p>");
+  out.PutText(text);
+  out.Line("</p>");
+}
+
+void HtmlRawParagraph(ProtocolWriter& out, std::string_view markup, int indent) {
+  PutIndent(out, indent);
+  out.Line("<p>", markup, "</p>");
+}
+
+void HtmlListOpen(ProtocolWriter& out, int indent) {
+  PutIndent(out, indent);
+  out.Line("<ul>");
+}
+
+void HtmlListClose(ProtocolWriter& out, int indent) {
+  PutIndent(out, indent);
+  out.Line("</ul>");
+}
+
+void HtmlListItem(ProtocolWriter& out, int indent, std::string_view text) {
+  HtmlListItemStart(out, indent, text);
+  HtmlListItemEnd(out);
+}
+
+void HtmlListItemStart(ProtocolWriter& out, int indent, std::string_view text) {
+  PutIndent(out, indent);
+  out.Put("<li>");
+  out.PutText(text);
+}
+
+void HtmlListItemEnd(ProtocolWriter& out) { out.Line("</li>"); }
+
 }  // namespace orsvelt

@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "xml/codepage.h"
+#include "xml/xml_declaration.h"
 
 namespace orsvelt {
 
@@ -21,26 +22,6 @@ std::string Lower(std::string_view s) {
   std::transform(out.begin(), out.end(), out.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   return out;
-}
-
-// The value of encoding="..." in a declaration at the start of the bytes, or empty.
-std::string DeclaredEncoding(std::string_view bytes) {
-  if (bytes.substr(0, 5) != "<?xml") return {};
-  const auto end = bytes.find("?>");
-  if (end == std::string_view::npos) return {};
-  std::string_view decl = bytes.substr(5, end - 5);
-  const auto key = decl.find("encoding");
-  if (key == std::string_view::npos) return {};
-  std::size_t i = key + 8;
-  while (i < decl.size() && IsXmlBlank(decl[i])) ++i;
-  if (i >= decl.size() || decl[i] != '=') return {};
-  ++i;
-  while (i < decl.size() && IsXmlBlank(decl[i])) ++i;
-  if (i >= decl.size() || (decl[i] != '"' && decl[i] != '\'')) return {};
-  const char quote = decl[i++];
-  const auto close = decl.find(quote, i);
-  if (close == std::string_view::npos) return {};
-  return std::string(decl.substr(i, close - i));
 }
 
 const char* StatusText(pugi::xml_parse_status status) {
@@ -619,16 +600,6 @@ bool TXMLElement::HasChildren() const {
 
 void TXMLFile::ReleaseBytes() {
   KeepAsSpare(bytes_);
-}
-
-TXMLAttrArr TXMLFile::Declaration() const {
-  TXMLAttrArr out;
-  for (pugi::xml_node n = doc_.first_child(); n; n = n.next_sibling()) {
-    if (n.type() != pugi::node_declaration) continue;
-    for (auto a = n.first_attribute(); a; a = a.next_attribute()) out.push_back({a.name(), a.value()});
-    break;
-  }
-  return out;
 }
 
 TXMLElement TXMLFile::Root() const {

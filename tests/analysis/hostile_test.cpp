@@ -13,9 +13,9 @@
 #include <gtest/gtest.h>
 
 #include "analysis/check_run.h"
-#include "markup/html_check.h"
-#include "markup/workbook_check.h"
+#include "support/html_check.h"
 #include "support/test_support.h"
+#include "support/workbook_check.h"
 #include "xml/codepage.h"
 #include "xml/xmlwork.h"
 

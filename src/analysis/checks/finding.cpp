@@ -1,6 +1,9 @@
 #include "analysis/checks/finding.h"
 
 #include <algorithm>
+#include <limits>
+
+#include "analysis/common/saturating_sum.h"
 
 namespace orsvelt::checks {
 
@@ -16,7 +19,15 @@ std::string_view SeverityName(Severity severity) {
 
 std::optional<Amount> Finding::Difference() const {
   if (!left || !right) return std::nullopt;
-  return *left - *right;
+  // Figures near the type's limit: the difference stops there instead of wrapping round.
+  Amount difference = *left;
+  if (*right == std::numeric_limits<Amount>::min()) {
+    AddSaturating(difference, std::numeric_limits<Amount>::max());
+    AddSaturating(difference, Amount{1});
+  } else {
+    AddSaturating(difference, -*right);
+  }
+  return difference;
 }
 
 int CheckResult::Count(Severity severity) const {

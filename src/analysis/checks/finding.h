@@ -37,8 +37,18 @@ struct Finding {
   std::optional<Amount> Difference() const;  // left - right when both are present
 };
 
+// The checked report as the findings export names it.
+struct CheckedReport {
+  std::string fileName;  // "ИдФайл" + ".xml"
+  std::string format;    // "ВерсФорм"
+  std::string period;
+  std::optional<std::int32_t> year, correction;
+  std::string inn, kpp;  // of the payer; kpp empty for persons
+};
+
 // Findings of one run with what they were checked with.
 struct CheckResult {
+  CheckedReport report;
   std::vector<Finding> findings;
   std::vector<std::string> checkedWith;  // file names of the earlier reports used, oldest first
 

@@ -3,9 +3,11 @@
 // in total. A correction is compared as merged with the earlier submissions of its period.
 
 #include <cstdlib>
+#include <limits>
 #include <map>
 
 #include "analysis/checks/check_table.h"
+#include "analysis/common/saturating_sum.h"
 #include "analysis/checks/section1_sums.h"
 #include "analysis/checks/tariff_grouping.h"
 #include "reference/contribution_rates.h"
@@ -25,12 +27,18 @@ Amount Section1Value(const view::Section1& s1, Sum sum, view::Column column, std
   const auto get = [&](std::string_view block, std::string_view line) {
     return SumOverTariffs(s1, block, line, column, tariffs).value_or(0);
   };
+  // Figures near the type's limit stop there instead of wrapping round.
+  const auto plus = [](Amount a, Amount b) {
+    AddSaturating(a, b);
+    return a;
+  };
+  const auto minus = [&](Amount a, Amount b) { return b == std::numeric_limits<Amount>::min() ? plus(a, std::numeric_limits<Amount>::max()) : plus(a, -b); };
   switch (sum) {
     case Sum::Payments: return get("РасчСВ_ОПС", "ВыплНачислФЛ");
-    case Sum::Base: return get("РасчСВ_ОПС", "БазНачислСВ") - get("РасчСВ_ОПС", "БазПревышОПС");
+    case Sum::Base: return minus(get("РасчСВ_ОПС", "БазНачислСВ"), get("РасчСВ_ОПС", "БазПревышОПС"));
     case Sum::Contributions: return get("РасчСВ_ОПС", "НачислСВНеПрев");
-    case Sum::ExtraBase: return get("РасчСВ_428.1-2", "БазНачислСВДоп") + get("РасчСВ_428.3", "БазНачислСВДоп");
-    case Sum::ExtraContributions: return get("РасчСВ_428.1-2", "НачислСВДоп") + get("РасчСВ_428.3", "НачислСВДоп");
+    case Sum::ExtraBase: return plus(get("РасчСВ_428.1-2", "БазНачислСВДоп"), get("РасчСВ_428.3", "БазНачислСВДоп"));
+    case Sum::ExtraContributions: return plus(get("РасчСВ_428.1-2", "НачислСВДоп"), get("РасчСВ_428.3", "НачислСВДоп"));
   }
   return 0;
 }
@@ -57,8 +65,8 @@ std::map<std::string, Columns, std::less<>> Section3Sums(const CheckContext& c, 
     if (IsExtra(sum)) {
       for (const view::ExtraTariffRow& row : p.extraRows)
         if (const int m = c.MonthInPeriod(row.month)) {
-          total[m] += ExtraValue(row, sum);
-          total[0] += ExtraValue(row, sum);
+          AddSaturating(total[m], ExtraValue(row, sum));
+          AddSaturating(total[0], ExtraValue(row, sum));
         }
       return;
     }
@@ -66,8 +74,8 @@ std::map<std::string, Columns, std::less<>> Section3Sums(const CheckContext& c, 
       const int m = c.MonthInPeriod(row.month);
       if (!m) continue;
       const Amount v = RowValue(row, sum);
-      total[m] += v;
-      total[0] += v;
+      AddSaturating(total[m], v);
+      AddSaturating(total[0], v);
       if (row.category != lastCategory || !lastGroup) {
         lastCategory = row.category;
         const std::string_view group = GroupOfCategory(row.category);
@@ -75,8 +83,8 @@ std::map<std::string, Columns, std::less<>> Section3Sums(const CheckContext& c, 
         if (!lastGroup) lastCategory = {};
       }
       if (lastGroup) {
-        (*lastGroup)[m] += v;
-        (*lastGroup)[0] += v;
+        AddSaturating((*lastGroup)[m], v);
+        AddSaturating((*lastGroup)[0], v);
       }
     }
   });
@@ -113,8 +121,18 @@ std::vector<std::string> PersonsOffRate(const CheckContext& c, std::string_view 
   return persons;
 }
 
+// Payments, the base and the additional-tariff base became grounds with 335-ФЗ from 2018.
+bool GroundInYear(const CheckContext& c, Sum sum) {
+  if (sum == Sum::Contributions || sum == Sum::ExtraContributions) return true;
+  return c.year.empty() || c.year >= "2018";
+}
+
+constexpr std::string_view kCorrectionAlone =
+    " (уточнённый расчёт сверен сам по себе: предыдущих расчётов за этот период в папке нет, а раздел 3 "
+    "уточнённого расчёта может содержать только исправляемых лиц)";
+
 void CompareSums(const CheckRow& row, const CheckContext& c, Sum sum, std::vector<Finding>& out) {
-  if (c.quarter == 0) return;
+  if (c.quarter == 0 || !GroundInYear(c, sum)) return;
   const view::Section1& s1 = c.report.section1;
   if (!s1.present) return;
   const auto s3 = Section3Sums(c, sum);
@@ -131,7 +149,8 @@ void CompareSums(const CheckRow& row, const CheckContext& c, Sum sum, std::vecto
     if (!group.empty())
       for (const view::TariffBlock& t : s1.tariffs)
         if (GroupOfTariff(t.tariff) == group) tariffs.push_back(t.tariff);
-    if (!group.empty() && tariffs.empty()) tariffs.push_back("\x01");  // a group section 1 lacks: zeros
+    // A group section 1 lacks sums to zero: a code no tariff block has selects none.
+    if (!group.empty() && tariffs.empty()) tariffs.push_back("\x01");
     const auto found = s3.find(group);
     for (const int m : {1, 2, 3, 0}) {
       if (m < lastColumn) break;
@@ -144,6 +163,7 @@ void CompareSums(const CheckRow& row, const CheckContext& c, Sum sum, std::vecto
       if (m != 0) f.month = c.months[m - 1];
       f.left = left;
       f.right = right;
+      if (c.correctionAlone) f.text += kCorrectionAlone;
       if (sum == Sum::Contributions) f.persons = PersonsOffRate(c, group, m);
       if (!s1.tariffs.empty()) f.path = s1.tariffs.front().path;
       out.push_back(std::move(f));

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "analysis/common/saturating_sum.h"
+
 namespace orsvelt::checks {
 
 std::optional<Amount> SumOverTariffs(const view::Section1& section1, std::string_view block, std::string_view line,
@@ -13,7 +15,11 @@ std::optional<Amount> SumOverTariffs(const view::Section1& section1, std::string
       if (b.name != block) continue;
       const view::Line* l = b.Find(line);
       if (!l) continue;
-      if (const auto v = l->Value(column)) sum = sum.value_or(0) + *v;
+      if (const auto v = l->Value(column)) {
+        Amount s = sum.value_or(0);
+        AddSaturating(s, *v);
+        sum = s;
+      }
     }
   }
   return sum;

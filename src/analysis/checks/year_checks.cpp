@@ -3,12 +3,11 @@
 #include <algorithm>
 
 #include "analysis/checks/check_table.h"
-#include "analysis/common/report_folder.h"
 #include "model/file_view.h"
+#include "model/rsv501/document.h"
+#include "model/rsv502/document.h"
 #include "model/rsvnalog.h"
 #include "reference/period_codes.h"
-#include "xml/path_text.h"
-#include "xml/xmlwork.h"
 
 namespace orsvelt::checks {
 
@@ -40,7 +39,15 @@ CarriedPerson Carry(CarriedPersons& carried, const view::Section3& s3, const vie
 
 }  // namespace
 
-YearChecks::YearChecks(const TRSVFile& main) : main_(MakeReportView(main)) {}
+YearChecks::YearChecks(const TRSVFile& main) : mainFile_(main) {
+  if (main.Document501) {
+    mainPeriod_ = main.Document501->Период;
+    mainCorrection_ = main.Document501->НомКорр;
+  } else if (main.Document502) {
+    mainPeriod_ = main.Document502->Период;
+    mainCorrection_ = main.Document502->НомКорр;
+  }
+}
 YearChecks::~YearChecks() = default;
 
 // Persons are matched by SNILS, one without SNILS by INN; one with neither stands alone.
@@ -51,7 +58,6 @@ std::string YearChecks::KeyOf(const view::Person& p, std::string_view file) cons
 }
 
 void YearChecks::AddEarlier(const TRSVFile& file) {
-  if (!main_) return;
   const auto v = MakeReportView(file);
   if (!v) return;
   EarlierReport& rec = earlier_.emplace_back();
@@ -62,40 +68,32 @@ void YearChecks::AddEarlier(const TRSVFile& file) {
 
   // A correction is checked on its period's persons as merged: a later submission of a
   // person replaces the earlier one, an annulling one removes it.
-  const view::Title& t = main_->title;
-  if (t.correction.value_or(0) <= 0 || rec.period != t.period) return;
+  if (mainCorrection_ <= 0 || rec.period != mainPeriod_) return;
+  ++samePeriodFiles_;
+  // One file may name a SNILS twice (a fault of its own, reported by D3): both stay.
+  std::unordered_map<std::string, bool> replaced;
   for (const view::Person& p : v->section3.persons) {
     const std::string key = KeyOf(p, rec.fileName);
-    const auto found = carriedIndex_.find(key);
-    if (p.annulled) {
-      if (found != carriedIndex_.end()) carriedLive_[found->second] = false;
-      continue;
-    }
-    CarriedPerson person = Carry(carried_, v->section3, p, rec.fileName);
-    if (found != carriedIndex_.end()) {
-      carried_.persons[found->second] = std::move(person);
-      carriedLive_[found->second] = true;
-    } else {
-      carriedIndex_.emplace(key, carried_.persons.size());
-      carriedKeys_.push_back(key);
-      carried_.persons.push_back(std::move(person));
-      carriedLive_.push_back(true);
-    }
+    if (replaced.emplace(key, true).second)
+      if (const auto found = carriedIndex_.find(key); found != carriedIndex_.end())
+        for (const std::size_t i : found->second) carriedLive_[i] = false;
+    if (p.annulled) continue;
+    carriedIndex_[key].push_back(carried_.persons.size());
+    carriedKeys_.push_back(key);
+    carried_.persons.push_back(Carry(carried_, v->section3, p, rec.fileName));
+    carriedLive_.push_back(true);
   }
 }
 
-void YearChecks::FindUnreadable(const std::filesystem::path& folder) {
-  // A title is all that stays of each file: the next one may take over its storage.
-  const TXMLFile::SharedStorage titlesOneAfterAnother;
-  for (const std::filesystem::path& path : ListReportFiles(folder)) {
-    TRSVFile candidate;
-    if (!ReadFolderReport(path, candidate, /*titleOnly=*/true))
-      completeness_.unreadableFiles.push_back(PathToUtf8(path.filename()));
-  }
+void YearChecks::NoteUnreadable(std::string fileName) {
+  completeness_.unreadableFiles.push_back(std::move(fileName));
 }
+
+void YearChecks::SetYearPersons(YearPersons persons) { yearPersons_ = std::move(persons); }
 
 CheckResult YearChecks::Run() {
   CheckResult result;
+  main_ = MakeReportView(mainFile_);
   if (!main_) return result;
   const view::Title& t = main_->title;
 
@@ -105,6 +103,13 @@ CheckResult YearChecks::Run() {
     return a->period != b->period ? a->period < b->period : a->correction < b->correction;
   });
   for (const EarlierReport* e : ordered) result.checkedWith.push_back(e->fileName);
+  result.report = {.fileName = std::string(t.fileId) + ".xml",
+                   .format = std::string(t.formatVersion),
+                   .period = std::string(t.period),
+                   .year = t.year,
+                   .correction = t.correction,
+                   .inn = std::string(main_->payer.inn),
+                   .kpp = std::string(main_->payer.kpp)};
 
   CheckContext context{.report = *main_, .year = {}, .quarter = 0, .months = {}, .earlier = {}};
   if (t.year) context.year = std::to_string(*t.year);
@@ -122,9 +127,11 @@ CheckResult YearChecks::Run() {
     if (!present) completeness.missingPeriods.emplace_back(kQuarterCodes[q - 1]);
   }
   context.completeness = &completeness;
+  if (yearPersons_) context.yearPersons = &*yearPersons_;
 
   // The carried persons the correction itself does not name again.
   CarriedPersons carried;
+  context.correctionAlone = t.correction.value_or(0) > 0 && samePeriodFiles_ == 0;
   if (t.correction.value_or(0) > 0 && !carried_.persons.empty()) {
     std::unordered_map<std::string, bool> named;
     for (const view::Person& p : main_->section3.persons) named.emplace(KeyOf(p, t.fileId), true);

@@ -22,26 +22,34 @@ namespace orsvelt::checks {
 class YearChecks {
  public:
   // main must outlive this object and stay unchanged.
+  // The view of main is made when the checks run.
   explicit YearChecks(const TRSVFile& main);
   ~YearChecks();
 
   // An earlier report of the same payer and year, read whole; reports come oldest first.
   void AddEarlier(const TRSVFile& file);
-  // Notes the files of the folder named like reports whose title cannot be read.
-  void FindUnreadable(const std::filesystem::path& folder);
+  // A file of the folder named like a report that could not be read or parsed.
+  void NoteUnreadable(std::string fileName);
+  // The year's persons as the analysis merged them, for the ratios over the whole year.
+  void SetYearPersons(YearPersons persons);
   // Runs the table over everything gathered; once, as it hands the carried persons over.
   CheckResult Run();
 
  private:
   std::string KeyOf(const view::Person& p, std::string_view file) const;
 
+  const TRSVFile& mainFile_;
+  std::string mainPeriod_;
+  std::int32_t mainCorrection_ = 0;
   std::optional<view::ReportView> main_;
   std::vector<EarlierReport> earlier_;
   CarriedPersons carried_;
-  std::unordered_map<std::string, std::size_t> carriedIndex_;
+  std::unordered_map<std::string, std::vector<std::size_t>> carriedIndex_;
+  int samePeriodFiles_ = 0;
   std::vector<std::string> carriedKeys_;
   std::vector<bool> carriedLive_;
   Completeness completeness_;
+  std::optional<YearPersons> yearPersons_;
 };
 
 }  // namespace orsvelt::checks

@@ -5,11 +5,10 @@
 #include <array>
 #include <deque>
 
+#include "analysis/common/report_texts.h"
 #include "analysis/prot501/prot501.h"
-#include "analysis/prot501/title_texts.h"
 #include "model/rsv501/document.h"
 #include "reference/period_codes.h"
-#include "xml/stringfuncs.h"
 
 namespace orsvelt {
 
@@ -28,27 +27,15 @@ int FirstMonthOfPeriod(std::string_view period) {
   return months.empty() ? 0 : MonthNumber(months.front());
 }
 
-template <class Person, class Index>
-Person& FindPerson(std::deque<Person>& persons, Index& index, const TRSV501DanFLPoluch& who) {
-  const auto append = [&]() -> Person& {
-    Person& p = persons.emplace_back();
-    p.FullName = FullNameOf(*who.ФИО);
-    p.SNILS = who.СНИЛС;
-    p.INN = who.ИННФЛ;
-    return p;
-  };
-  if (!who.СНИЛС.empty()) {
-    // Programs write the number as NNN-NNN-NNN NN, NNN-NNN-NNN-NN or as digits alone:
-    // the same person in each case, or half a year's base would escape the limit check.
-    auto [it, added] = index.bySnils.try_emplace(SnilsDigits(who.СНИЛС), persons.size());
-    return added ? append() : persons[it->second];
-  }
-  // Without a SNILS all such persons would share the empty key; the INN tells them apart.
-  if (!who.ИННФЛ.empty()) {
-    auto [it, added] = index.byInn.try_emplace(who.ИННФЛ, persons.size());
-    return added ? append() : persons[it->second];
-  }
-  return append();
+template <class Person>
+Person& FindPerson(std::deque<Person>& persons, PersonIndex& index, const TRSV501DanFLPoluch& who) {
+  const auto [at, added] = index.FindOrAdd(who.СНИЛС, who.ИННФЛ, persons.size());
+  if (!added) return persons[at];
+  Person& p = persons.emplace_back();
+  p.FullName = FullNameOf(*who.ФИО);
+  p.SNILS = who.СНИЛС;
+  p.INN = who.ИННФЛ;
+  return p;
 }
 
 template <class Block>

@@ -1,7 +1,7 @@
 // What the main document holds besides section 3: section 1 and its annexes, section 2.
 
+#include "analysis/common/report_texts.h"
 #include "analysis/prot501/prot501.h"
-#include "analysis/prot501/title_texts.h"
 #include "model/rsv501/document.h"
 
 namespace orsvelt {

@@ -1,28 +1,29 @@
 #include "analysis/prot501/prot501.h"
 
 #include "analysis/checks/year_checks.h"
-#include "analysis/prot501/title_texts.h"
+#include "analysis/common/report_texts.h"
 #include "model/rsv501/document.h"
 #include "model/rsvnalog.h"
 #include "reference/base_limits.h"
 #include "reference/period_codes.h"
+#include "reference/place_codes.h"
 
 namespace orsvelt {
 
 void TRSV501Prot::Reset() {
   static_cast<TRSV501ProtData&>(*this) = TRSV501ProtData();
-  baseIndex_ = PersonIndex();
-  omsIndex_ = PersonIndex();
+  baseIndex_.Clear();
+  omsIndex_.Clear();
   errorText_.clear();
 }
 
 void TRSV501Prot::TakeTitle(const TRSVFile& file, const TRSV501Document& doc) {
-  PeriodText = PeriodTextOf(doc.Период, doc.ОтчетГод);
+  PeriodText = orsvelt::PeriodText(doc.Период, doc.ОтчетГод, UnknownPeriod::Undetermined);
   // Empty for an unknown period and for the deregistration codes, which carry no quarter.
   for (std::string_view month : MonthsOfPeriod(doc.Период)) PeriodMonths.emplace_back(month);
   CorrectionNumber = doc.НомКорр;
   Year = doc.ОтчетГод;
-  PlaceText = PlaceTextOf(doc.ПоМесту);
+  PlaceText = orsvelt::PlaceText(PlaceRows501(), doc.ПоМесту);
   FileName = file.FileId + ".xml";
   FormatVersion = file.FormatVersion;
 
@@ -83,8 +84,7 @@ bool TRSV501Prot::Analyse(const TRSVFile& file, const std::filesystem::path& fol
   BuildComparisons(doc);
   TakeFarmMembers(doc);
   FinishAccumulation();
-  yearChecks.FindUnreadable(folder);
-  checks_ = std::make_shared<const checks::CheckResult>(yearChecks.Run());
+  CheckResults = checks_ = std::make_shared<const checks::CheckResult>(yearChecks.Run());
   return true;
 }
 

@@ -8,16 +8,20 @@
 #include <cstdint>
 #include <deque>
 #include <filesystem>
+#include <memory>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "analysis/common/analysis_base.h"
+#include "analysis/common/person_index.h"
 #include "xml/amount.h"
 
 namespace orsvelt {
 
 struct TRSV501Document;
+namespace checks {
+struct CheckResult;
+}
 
 // One earlier-period report that was selected; its position from 1 is its file number.
 struct TRSV501EarlierFileRec {
@@ -241,6 +245,9 @@ struct TRSV501ProtData {
   Amount PensionLimit = 0;
   bool SocialLimitKnown = false;
   Amount SocialLimit = 0;
+
+  // The control ratios (analysis/checks), shown right after the main file's table.
+  std::shared_ptr<const checks::CheckResult> CheckResults;
 };
 
 class TRSV501Prot : public TRSVProt, public TRSV501ProtData {
@@ -257,12 +264,6 @@ class TRSV501Prot : public TRSVProt, public TRSV501ProtData {
   void FinishAccumulation();
 
  private:
-  // Persons are matched by SNILS; one without SNILS by its INN, else it stands alone.
-  struct PersonIndex {
-    std::unordered_map<std::string, std::size_t> bySnils;
-    std::unordered_map<std::string, std::size_t> byInn;
-  };
-
   void Reset();
   void TakeTitle(const TRSVFile& file, const TRSV501Document& doc);
   void ReadEarlierFiles(const std::filesystem::path& folder, const TRSVFile& mainFile);

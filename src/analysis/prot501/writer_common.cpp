@@ -1,9 +1,5 @@
 #include "analysis/prot501/writer_common.h"
 
-#include <exception>
-#include <new>
-
-#include "markup/file_sink.h"
 #include "reference/code_table.h"
 #include "reference/month_names.h"
 
@@ -36,36 +32,6 @@ std::string JoinCodes(const std::vector<std::string>& codes) {
 std::string SocialLimitUnknownText(std::int32_t year) {
   return "Предельная величина базы для начисления взносов на ОСС за " + std::to_string(year) +
          " год неизвестна.";
-}
-
-bool WriteProtocol(ProtocolSink& sink, const std::function<void(ProtocolWriter&)>& write, std::string& errorText) {
-  try {
-    ProtocolWriter out(sink);
-    write(out);
-    if (out.Finish()) return true;
-    errorText = out.ErrorText();
-  } catch (const std::bad_alloc&) {
-    errorText = "Недостаточно памяти для формирования протокола.";
-  } catch (const std::exception& error) {
-    errorText = error.what();
-  } catch (...) {
-    errorText = "Неизвестная ошибка при формировании протокола.";
-  }
-  if (errorText.empty()) errorText = "Ошибка при формировании протокола.";
-  return false;
-}
-
-bool WriteProtocolFile(const std::filesystem::path& path, const std::function<void(ProtocolWriter&)>& write,
-                       std::string& errorText) {
-  try {
-    FileSink sink(path);
-    return WriteProtocol(sink, write, errorText);
-  } catch (const std::exception& error) {
-    errorText = error.what();
-  } catch (...) {
-    errorText = "Неизвестная ошибка при формировании протокола.";
-  }
-  return false;
 }
 
 }  // namespace orsvelt::prot501

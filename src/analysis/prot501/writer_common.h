@@ -1,22 +1,20 @@
 #pragma once
 // What the page and the workbook of a 5.01 protocol share: month names, value
-// placeholders, the OSS limit notice, and the catch-all run of a writer.
+// placeholders and the OSS limit notice.
 
 #include <array>
 #include <cstdint>
-#include <filesystem>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "analysis/common/protocol_file.h"
+#include "analysis/common/report_texts.h"
 #include "analysis/prot501/prot501.h"
-#include "markup/protocol_sink.h"
-#include "markup/protocol_writer.h"
 
 namespace orsvelt::prot501 {
 
-inline constexpr std::string_view kUndetermined = "Не удалось определить";
+using orsvelt::kUndetermined;
 
 // Name of a month code "01".."12"; kUndetermined for any other text.
 std::string_view MonthName(std::string_view code);
@@ -44,13 +42,8 @@ inline std::array<Amount, 8> OMSOSSColumns(const TRSV501OMSOSSMonthRec& month) {
           month.OSSBase, month.CumOSSBase, month.OSSContrib, month.CumOSSContrib};
 }
 
-// Writes a whole protocol into sink. Any exception ends the writing; the sink is then
-// not committed, so no half-written protocol appears. False with errorText set when the
-// protocol is not complete.
-bool WriteProtocol(ProtocolSink& sink, const std::function<void(ProtocolWriter&)>& write, std::string& errorText);
-
-// The same into the file at path (written beside it and renamed into place at the end).
-bool WriteProtocolFile(const std::filesystem::path& path, const std::function<void(ProtocolWriter&)>& write,
-                       std::string& errorText);
+// The writers run through the runner every format version shares.
+using orsvelt::WriteProtocol;
+using orsvelt::WriteProtocolFile;
 
 }  // namespace orsvelt::prot501

@@ -1,25 +1,14 @@
 #pragma once
-// The search of the report's folder for the accepted reports of the earlier periods of
-// the same payer and year, and their order.
+// How a 5.02 report is keyed for the choice of the earlier-period reports.
 
-#include <filesystem>
-#include <string_view>
-#include <vector>
+#include <optional>
 
-#include "analysis/prot502/prot502_records.h"
-#include "analysis/prot502/report_file.h"
+#include "analysis/common/earlier_reports.h"
 
-namespace orsvelt::prot502 {
+namespace orsvelt {
 
-// Same payer (INN and KPP exactly), same year, and an earlier period code (compared as
-// byte strings, not as parts of the year) or the same code with a lower correction number.
-bool IsEarlierReport(const TRSV502ReportTitle& candidate, const TRSV502ReportTitle& main);
+// "НПЮЛ": its "ИННЮЛ" and "КПП"; otherwise "НПФЛ": its "ИННФЛ"; otherwise both empty.
+// Nullopt for a file without a 5.02 document.
+std::optional<ReportKey> ReportKey502(const TRSVFile& file);
 
-// Ascending by period code (byte strings), then by correction number; ties keep their order.
-void SortEarlierFiles(std::vector<TRSV502ProtFileRec>& files);
-
-// The earlier-period reports of main in the folder, sorted. Files that cannot be read or
-// hold no 5.02 document are passed over.
-std::vector<TRSV502ProtFileRec> FindEarlierFiles(const std::filesystem::path& folder, const TRSV502ReportTitle& main);
-
-}  // namespace orsvelt::prot502
+}  // namespace orsvelt

@@ -5,6 +5,8 @@
 #include <array>
 #include <unordered_set>
 
+#include "analysis/checks/check_context.h"
+#include "analysis/common/report_texts.h"
 #include "analysis/prot502/prot502.h"
 #include "model/rsv502/document.h"
 #include "model/rsvnalog.h"
@@ -16,11 +18,7 @@ namespace orsvelt {
 namespace {
 
 std::string PersonName(const TRSV502DanFLPoluch& data) {
-  if (!data.ФИО) return " ";
-  const TFIO& fio = *data.ФИО;
-  std::string name = fio.Фамилия + " " + fio.Имя;
-  if (!fio.Отчество.empty()) name += " " + fio.Отчество;
-  return name;
+  return data.ФИО ? FullNameOf(*data.ФИО) : " ";
 }
 
 // Names are compared with Latin capitals lowered only: a change in Cyrillic letter case
@@ -64,15 +62,8 @@ void SetMonth(TRSV502ProtCategory& entry, const TRSV502SvVyplMK& mk) {
 }  // namespace
 
 int TRSV502Prot::FindPerson(std::string_view snils, std::string_view inn) const {
-  const std::string key = SnilsDigits(snils);
-  if (!key.empty()) {
-    const auto it = personBySnils_.find(key);
-    return it == personBySnils_.end() ? -1 : it->second;
-  }
-  // Without a SNILS the empty key would make one person of everybody who lacks it.
-  if (inn.empty()) return -1;
-  const auto it = personByInnWithoutSnils_.find(std::string(inn));
-  return it == personByInnWithoutSnils_.end() ? -1 : it->second;
+  const std::optional<std::size_t> found = personIndex_.Find(snils, inn);
+  return found ? static_cast<int>(*found) : -1;
 }
 
 int TRSV502Prot::FindOrAddCategory(TRSV502ProtQuartData& quarter, std::string_view code) {
@@ -81,15 +72,6 @@ int TRSV502Prot::FindOrAddCategory(TRSV502ProtQuartData& quarter, std::string_vi
 
 int TRSV502Prot::FindCategory(const TRSV502ProtQuartData& quarter, std::string_view code) {
   return quarter.Find(code);
-}
-
-TRSV502ProtZLRec& TRSV502Prot::AddPerson(TRSV502ProtZLRec person) {
-  const int index = static_cast<int>(persons_.size());
-  if (!person.Key.empty())
-    personBySnils_.try_emplace(person.Key, index);
-  else if (!person.ИННФЛ.empty())
-    personByInnWithoutSnils_.try_emplace(person.ИННФЛ, index);
-  return persons_.emplace_back(std::move(person));
 }
 
 void TRSV502Prot::Collect(const TRSVFile& file, int fileNumber) {
@@ -106,18 +88,17 @@ void TRSV502Prot::Collect(const TRSVFile& file, int fileNumber) {
     const std::string ref = std::to_string(fileNumber) + "/" + std::to_string(k);
     const std::string name = PersonName(data);
 
-    const int found = FindPerson(data.СНИЛС, data.ИННФЛ);
+    const auto [at, added] = personIndex_.FindOrAdd(data.СНИЛС, data.ИННФЛ, persons_.size());
     TRSV502ProtZLRec* person = nullptr;
-    if (found < 0) {
-      TRSV502ProtZLRec fresh;
-      fresh.Name = name;
-      fresh.Key = SnilsDigits(data.СНИЛС);
-      fresh.ИННФЛ = data.ИННФЛ;
-      fresh.Пол = data.Пол;
-      fresh.Source = ref;
-      person = &AddPerson(std::move(fresh));
+    if (added) {
+      person = &persons_.emplace_back();
+      person->Name = name;
+      person->Key = SnilsDigits(data.СНИЛС);
+      person->ИННФЛ = data.ИННФЛ;
+      person->Пол = data.Пол;
+      person->Source = ref;
     } else {
-      person = &persons_[static_cast<std::size_t>(found)];
+      person = &persons_[at];
       if (!SameNameIgnoringLatinCase(person->Name, name)) {
         person->Name = name;
         person->Source = ref;
@@ -166,6 +147,30 @@ void TRSV502Prot::BuildTotals() {
       }
     }
   }
+}
+
+checks::YearPersons TRSV502Prot::YearPersonsForChecks() const {
+  checks::YearPersons year;
+  year.persons.reserve(persons_.size());
+  for (const TRSV502ProtZLRec& person : persons_) {
+    checks::YearPersons::Person& p = year.persons.emplace_back();
+    p.snils = person.Key;
+    p.name = person.Name;
+    for (std::size_t q = 0; q < 4; ++q) {
+      const TRSV502ProtQuartData* quarter = person.Quarters[q].get();
+      if (!quarter || quarter->Annulled) continue;
+      for (const TRSV502ProtCategory& entry : quarter->Categories())
+        for (std::size_t m = 0; m < 3; ++m) {
+          const TRSV502ProtMonthSums& sums = entry.Months[m];
+          checks::YearPersons::Sums& month = year.months[3 * q + m];
+          month.payments += sums.СумВыпл;
+          month.base += sums.ВыплОПС;
+          month.contributions += sums.НачислСВ;
+          p.base += sums.ВыплОПС;
+        }
+    }
+  }
+  return year;
 }
 
 std::vector<std::string> TRSV502Prot::PersonCategories(const TRSV502ProtZLRec& person) const {

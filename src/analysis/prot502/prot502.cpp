@@ -1,15 +1,15 @@
 #include "analysis/prot502/prot502.h"
 
 #include <algorithm>
-#include <exception>
 
 #include "analysis/checks/year_checks.h"
+#include "analysis/common/protocol_file.h"
+#include "analysis/common/report_texts.h"
 #include "analysis/prot502/earlier_files.h"
 #include "analysis/prot502/prot502_writers.h"
-#include "analysis/prot502/report_file.h"
-#include "markup/file_sink.h"
 #include "model/rsv502/document.h"
 #include "model/rsvnalog.h"
+#include "reference/place_codes.h"
 #include "xml/path_text.h"
 
 namespace orsvelt {
@@ -34,8 +34,7 @@ void TRSV502Prot::ClearResults() {
   composition_ = {};
   persons_.clear();
   totals_.reset();
-  personBySnils_.clear();
-  personByInnWithoutSnils_.clear();
+  personIndex_.Clear();
 }
 
 bool TRSV502Prot::Analyse(const TRSVFile& file, const std::filesystem::path& folder) {
@@ -49,15 +48,17 @@ bool TRSV502Prot::Analyse(const TRSVFile& file, const std::filesystem::path& fol
   }
   const TRSV502Document& doc = *file.Document502;
   DescribeMain(doc);
-  earlierFiles_ = prot502::FindEarlierFiles(folder, TRSV502ReportTitle::Of(doc));
   checks_.reset();
   checks::YearChecks yearChecks(file);
+  std::vector<std::string> unreadable;
+  const auto chosen = FindEarlierReports(folder, *ReportKey502(file), ReportKey502, &unreadable);
+  for (const std::string& name : unreadable) yearChecks.NoteUnreadable(name);
   yearChecks_ = &yearChecks;
-  CollectEarlierFiles(folder);
+  CollectEarlierFiles(chosen);
   yearChecks_ = nullptr;
   Collect(file, 0);
   BuildTotals();
-  yearChecks.FindUnreadable(folder);
+  yearChecks.SetYearPersons(YearPersonsForChecks());
   checks_ = std::make_shared<const checks::CheckResult>(yearChecks.Run());
   return true;
 }
@@ -66,17 +67,13 @@ void TRSV502Prot::DescribeMain(const TRSV502Document& doc) {
   reportYear_ = doc.ОтчетГод;
   periodCode_ = doc.Период;
   correctionNumber_ = doc.НомКорр;
-  placeName_ = PlaceName502(doc.ПоМесту);
+  placeName_ = PlaceText(PlaceRows502(), doc.ПоМесту);
 
   if (doc.НПЮЛ) {
     payer_ = {"Юридическое лицо", doc.НПЮЛ->НаимОрг, doc.НПЮЛ->ИННЮЛ, doc.НПЮЛ->КПП};
   } else if (doc.НПФЛ) {
     payer_.Type = "Физическое лицо или индивидуальный предприниматель";
-    if (doc.НПФЛ->ФИО) {
-      const TFIO& fio = *doc.НПФЛ->ФИО;
-      payer_.Name = fio.Фамилия + " " + fio.Имя;
-      if (!fio.Отчество.empty()) payer_.Name += " " + fio.Отчество;
-    }
+    if (doc.НПФЛ->ФИО) payer_.Name = FullNameOf(*doc.НПФЛ->ФИО);
     payer_.Inn = doc.НПФЛ->ИННФЛ;
   }
 
@@ -101,57 +98,40 @@ void TRSV502Prot::DescribeMain(const TRSV502Document& doc) {
   c.Section3Persons = static_cast<int>(calc.ПерсСвСтрахЛиц.size());
 }
 
-void TRSV502Prot::CollectEarlierFiles(const std::filesystem::path& folder) {
-  // The choice read titles only. A file whose whole text does not read leaves the list
-  // here, as it would have left it had the choice read it whole, and the numbers close up.
-  std::vector<TRSV502ProtFileRec> read;
-  read.reserve(earlierFiles_.size());
-  for (TRSV502ProtFileRec& rec : earlierFiles_) {
-    TRSV502ReportFile report;
-    if (!report.Load(folder / Utf8ToPath(rec.FileName), false)) continue;
-    read.push_back(std::move(rec));
-    Collect(report.File(), static_cast<int>(read.size()));
-    if (yearChecks_) yearChecks_->AddEarlier(report.File());
-  }
-  earlierFiles_ = std::move(read);
+void TRSV502Prot::CollectEarlierFiles(const std::vector<EarlierReport>& chosen) {
+  // The choice read titles only; the list and its numbers are those of the files that read whole.
+  earlierFiles_.reserve(chosen.size());
+  ReadEarlierReports(chosen, ReportKey502, [&](const EarlierReport& report, const TRSVFile& file, int number) {
+    const TRSV502Document& doc = *file.Document502;
+    earlierFiles_.push_back({PathToUtf8(report.path.filename()), file.FormatVersion, doc.ОтчетГод, doc.Период,
+                             doc.НомКорр, PlaceText(PlaceRows502(), doc.ПоМесту)});
+    Collect(file, number);
+    if (yearChecks_) yearChecks_->AddEarlier(file);
+  });
 }
-
-namespace {
-
-// Runs a writer on the sink; false with the reason when the protocol is not complete.
-template <class Writer>
-bool WriteProtocol(ProtocolSink& sink, std::string& errorText, Writer&& write) {
-  try {
-    ProtocolWriter out(sink);
-    write(out);
-    if (out.Finish()) return true;
-    errorText = out.ErrorText();
-  } catch (const std::exception& e) {
-    errorText = e.what();
-  }
-  return false;
-}
-
-}  // namespace
 
 bool TRSV502Prot::WriteHtmlTo(ProtocolSink& sink, ProtocolHeader header) {
   header.runStamp = RunStamp();
-  return WriteProtocol(sink, errorText_, [&](ProtocolWriter& out) { WriteHtmlProtocol502(out, *this, header); });
+  return WriteProtocol(sink, [&](ProtocolWriter& out) { WriteHtmlProtocol502(out, *this, header); }, errorText_);
 }
 
 bool TRSV502Prot::WriteSpreadsheetTo(ProtocolSink& sink, ProtocolHeader header) {
   header.runStamp = RunStamp();
-  return WriteProtocol(sink, errorText_, [&](ProtocolWriter& out) { WriteWorkbookProtocol502(out, *this, header); });
+  return WriteProtocol(sink, [&](ProtocolWriter& out) { WriteWorkbookProtocol502(out, *this, header); },
+                       errorText_);
 }
 
 bool TRSV502Prot::WriteHtml(const std::filesystem::path& path) {
-  FileSink sink(path);
-  return WriteHtmlTo(sink);
+  ProtocolHeader header;
+  header.runStamp = RunStamp();
+  return WriteProtocolFile(path, [&](ProtocolWriter& out) { WriteHtmlProtocol502(out, *this, header); }, errorText_);
 }
 
 bool TRSV502Prot::WriteSpreadsheet(const std::filesystem::path& path) {
-  FileSink sink(path);
-  return WriteSpreadsheetTo(sink);
+  ProtocolHeader header;
+  header.runStamp = RunStamp();
+  return WriteProtocolFile(path, [&](ProtocolWriter& out) { WriteWorkbookProtocol502(out, *this, header); },
+                           errorText_);
 }
 
 }  // namespace orsvelt

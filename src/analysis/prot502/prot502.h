@@ -9,10 +9,11 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "analysis/common/analysis_base.h"
+#include "analysis/common/earlier_reports.h"
+#include "analysis/common/person_index.h"
 #include "analysis/prot502/prot502_records.h"
 #include "markup/protocol_header.h"
 #include "markup/protocol_sink.h"
@@ -20,6 +21,9 @@
 namespace orsvelt {
 
 struct TRSV502Document;
+namespace checks {
+struct YearPersons;
+}
 
 struct TRSV502ProtPayer {
   std::string Type;  // "Юридическое лицо" or "Физическое лицо или индивидуальный предприниматель"
@@ -84,6 +88,8 @@ class TRSV502Prot : public TRSVProt {
   // Merges the persons of one file; file number 0 is the main file.
   void Collect(const TRSVFile& file, int fileNumber);
   void BuildTotals();
+  // The merged persons as the control ratios over the whole year read them.
+  checks::YearPersons YearPersonsForChecks() const;
   // The person's category codes over quarters 1..4 in entry order, each once regardless of
   // letter case: the person's rows in the protocols.
   std::vector<std::string> PersonCategories(const TRSV502ProtZLRec& person) const;
@@ -93,8 +99,7 @@ class TRSV502Prot : public TRSVProt {
  private:
   void ClearResults();
   void DescribeMain(const TRSV502Document& doc);
-  void CollectEarlierFiles(const std::filesystem::path& folder);
-  TRSV502ProtZLRec& AddPerson(TRSV502ProtZLRec person);
+  void CollectEarlierFiles(const std::vector<EarlierReport>& chosen);
 
   std::vector<std::string> readErrors_;
   std::string mainFileName_;
@@ -108,8 +113,7 @@ class TRSV502Prot : public TRSVProt {
   TRSV502ProtComposition composition_;
   std::vector<TRSV502ProtZLRec> persons_;
   std::unique_ptr<TRSV502ProtZLRec> totals_;
-  std::unordered_map<std::string, int> personBySnils_;
-  std::unordered_map<std::string, int> personByInnWithoutSnils_;
+  PersonIndex personIndex_;
 };
 
 }  // namespace orsvelt

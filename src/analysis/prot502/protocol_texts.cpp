@@ -1,13 +1,11 @@
 #include "analysis/prot502/protocol_texts.h"
 
-#include "reference/rsv502_sprav.h"
+#include "analysis/common/report_texts.h"
 
 namespace orsvelt {
 
 std::string PeriodText502(std::string_view periodCode, std::int32_t year) {
-  TRSV502Sprav periods;
-  periods.Fill(sprPeriod);
-  return std::string(periods.Lookup(periodCode)) + " " + std::to_string(year) + " г.";
+  return PeriodText(periodCode, year, UnknownPeriod::YearOnly);
 }
 
 std::string_view MonthNameLower(int month) {

@@ -8,7 +8,7 @@
 
 namespace orsvelt {
 
-// Period name (empty for an unknown code), a blank, the year and " г.": "полугодие 2020 г.".
+// PeriodText as 5.02 shows it: "полугодие 2020 г.", and " 2020 г." for an unknown code.
 std::string PeriodText502(std::string_view periodCode, std::int32_t year);
 
 // "январь" .. "декабрь" for 1..12; empty otherwise.

@@ -16,21 +16,21 @@ namespace {
 using checks::Finding;
 using checks::Severity;
 
-PersonSpec Worker(int number, const std::string& snils, int firstMonth) {
-  PersonSpec p;
+TestPerson Worker(int number, const std::string& snils, int firstMonth) {
+  TestPerson p;
   p.number = number;
   p.snils = snils;
   p.rows = QuarterRows(firstMonth, "1000.00", "1000.00");
-  for (MonthRowSpec& row : p.rows) row.contributions = "220.00";
+  for (TestMonthRow& row : p.rows) row.contributions = "220.00";
   return p;
 }
 
 // Two workers of tariff 01 with 1000.00 a month each at 22 %: every ratio holds.
-ReportSpec Agreeing(const std::string& period, int firstMonth) {
-  ReportSpec r;
+TestReport Agreeing(const std::string& period, int firstMonth) {
+  TestReport r;
   r.period = period;
   r.year = 2018;
-  TariffSpec t;
+  TestTariff t;
   t.tariff = "01";
   t.persons = {2, 2, 2, 2};
   t.payments = {"6000.00", "2000.00", "2000.00", "2000.00"};
@@ -41,10 +41,10 @@ ReportSpec Agreeing(const std::string& period, int firstMonth) {
   return r;
 }
 
-std::vector<Finding> FindingsOf(const ReportSpec& spec) {
+std::vector<Finding> FindingsOf(const TestReport& content) {
   TempDir dir;
   TRSV501Prot prot;
-  EXPECT_TRUE(AnalyseReport(prot, WriteReport(dir.path(), spec)));
+  EXPECT_TRUE(AnalyseReport(prot, WriteReport(dir.path(), content)));
   if (!prot.Checks()) return {};
   return prot.Checks()->findings;
 }
@@ -72,12 +72,12 @@ TEST_P(GroupA501, EachRatioBreaksByAKopeckInItsMonth) {
   const auto [period, firstMonth] = GetParam();
   struct Case {
     std::string check;
-    std::vector<std::string> TariffSpec::*line;
+    std::vector<std::string> TestTariff::*line;
   };
-  const Case cases[] = {{"0.1", &TariffSpec::contributions}, {"A3", &TariffSpec::payments}, {"A4", &TariffSpec::base}};
+  const Case cases[] = {{"0.1", &TestTariff::contributions}, {"A3", &TestTariff::payments}, {"A4", &TestTariff::base}};
   for (const Case& c : cases) {
     for (int m = 1; m <= 3; ++m) {
-      ReportSpec r = Agreeing(period, firstMonth);
+      TestReport r = Agreeing(period, firstMonth);
       (r.tariffs[0].*c.line)[m] = (r.tariffs[0].*c.line)[m] == "440.00" ? "440.01" : "2000.01";
       const auto found = OfGroupA(FindingsOf(r));
       ASSERT_EQ(found.size(), 2u) << c.check << " month " << m;  // the tariff group and the total
@@ -95,7 +95,7 @@ TEST_P(GroupA501, EachRatioBreaksByAKopeckInItsMonth) {
 
 TEST_P(GroupA501, AThreeMonthTotalBreaksWithoutAMonth) {
   const auto [period, firstMonth] = GetParam();
-  ReportSpec r = Agreeing(period, firstMonth);
+  TestReport r = Agreeing(period, firstMonth);
   r.tariffs[0].contributions[0] = "1319.99";
   const auto found = OfGroupA(FindingsOf(r));
   ASSERT_EQ(found.size(), 2u);
@@ -105,7 +105,7 @@ TEST_P(GroupA501, AThreeMonthTotalBreaksWithoutAMonth) {
 
 TEST_P(GroupA501, AMissingPersonBreaksEveryMonthAndNamesNoOneWhenRatesHold) {
   const auto [period, firstMonth] = GetParam();
-  ReportSpec r = Agreeing(period, firstMonth);
+  TestReport r = Agreeing(period, firstMonth);
   r.persons.pop_back();
   const auto found = OfGroupA(FindingsOf(r));
   // Three ratios, four columns, group and total.
@@ -115,7 +115,7 @@ TEST_P(GroupA501, AMissingPersonBreaksEveryMonthAndNamesNoOneWhenRatesHold) {
 
 TEST_P(GroupA501, APersonOffTheRateIsNamed) {
   const auto [period, firstMonth] = GetParam();
-  ReportSpec r = Agreeing(period, firstMonth);
+  TestReport r = Agreeing(period, firstMonth);
   r.persons[1].rows[1].contributions = "220.02";  // 22 % of 1000.00 is 220.00
   const auto found = OfGroupA(FindingsOf(r));
   ASSERT_EQ(found.size(), 4u);  // the month and the three months, each in the group and in total
@@ -128,7 +128,7 @@ TEST_P(GroupA501, APersonOffTheRateIsNamed) {
 
 TEST_P(GroupA501, AdditionalTariffRowsWithoutSection1Break) {
   const auto [period, firstMonth] = GetParam();
-  ReportSpec r = Agreeing(period, firstMonth);
+  TestReport r = Agreeing(period, firstMonth);
   const std::string month = (firstMonth < 10 ? "0" : "") + std::to_string(firstMonth + 2);
   r.persons[0].adds.push_back({month, "21", "1000.00", "90.00"});
   const auto found = OfGroupA(FindingsOf(r));

@@ -29,22 +29,22 @@ std::vector<Finding> Ours(const std::filesystem::path& report) {
 }
 
 // One worker of tariff 01 at 1000.00 a month, another with additional-tariff rows.
-ReportSpec Report(const std::string& id, const std::string& period, int firstMonth) {
-  ReportSpec r;
+TestReport Report(const std::string& id, const std::string& period, int firstMonth) {
+  TestReport r;
   r.id = id;
   r.period = period;
-  TariffSpec t;
+  TestTariff t;
   t.persons = {2, 2, 2, 2};
   t.payments = {"6000.00", "2000.00", "2000.00", "2000.00"};
   t.base = t.payments;
   t.contributions = {"1320.00", "440.00", "440.00", "440.00"};
   r.tariffs = {t};
   for (int n = 1; n <= 2; ++n) {
-    PersonSpec p;
+    TestPerson p;
     p.number = n;
     p.snils = n == 1 ? "112-233-445 95" : "123-456-789 64";
     p.rows = QuarterRows(firstMonth, "1000.00", "1000.00");
-    for (MonthRowSpec& row : p.rows) row.contributions = "220.00";
+    for (TestMonthRow& row : p.rows) row.contributions = "220.00";
     r.persons.push_back(p);
   }
   const std::string month = (firstMonth + 1 < 10 ? "0" : "") + std::to_string(firstMonth + 1);
@@ -75,8 +75,8 @@ TEST_P(PersonTotals501, DeclaredTotalsAgreeWithTheRowsOrBreakByAKopeck) {
                         {"1.304", false, 2, "ВыплОПСДогВс3"}, {"1.305", false, 3, "НачислСВВс3"},
                         {"1.306", true, 0, "ВыплСВВс3"},     {"1.307", true, 1, "НачислСВВс3"}};
   for (const Case& c : cases) {
-    ReportSpec r = Report("NO_RASCHSV_T", period, firstMonth);
-    PersonSpec& p = r.persons[1];
+    TestReport r = Report("NO_RASCHSV_T", period, firstMonth);
+    TestPerson& p = r.persons[1];
     if (c.extra) {
       p.addTotals = {"1000.00", "90.00"};
       p.addTotals[c.index] = c.index == 0 ? "1000.01" : "90.01";
@@ -99,7 +99,7 @@ TEST_P(PersonTotals501, DeclaredTotalsAgreeWithTheRowsOrBreakByAKopeck) {
 // A row of a month outside the period is no part of the period's totals.
 TEST_P(PersonTotals501, RowsOfOtherMonthsAreLeftOut) {
   const auto [period, firstMonth] = GetParam();
-  ReportSpec r = Report("NO_RASCHSV_T", period, firstMonth);
+  TestReport r = Report("NO_RASCHSV_T", period, firstMonth);
   r.persons[0].rows.push_back({firstMonth == 1 ? "12" : "01", "НР", "5.00", "0.00", "0.00", "0.00"});
   r.persons[0].totals = {"3000.00", "3000.00", "0.00", "660.00"};
   TempDir dir;

@@ -2,8 +2,9 @@
 
 #include <stdexcept>
 
-#include "analysis/prot501/writer_common.h"
-#include "markup/failing_sink.h"
+#include "analysis/common/protocol_file.h"
+#include "analysis/prot501/prot501_writers.h"
+#include "support/failing_sink.h"
 #include "markup/file_sink.h"
 #include "support/test_support.h"
 #include "writer_test_data.h"
@@ -65,7 +66,7 @@ TEST(Protocol501File, FullDiskAtAnyPointLeavesNoFile) {
         FileSink file(target);
         FailingSink sink(limit, &file);
         std::string error;
-        EXPECT_FALSE(prot501::WriteProtocol(sink, write, error));
+        EXPECT_FALSE(WriteProtocol(sink, write, error));
         EXPECT_EQ(error, FailingSink::kErrorText);
       }
       EXPECT_EQ(FilesIn(dir.path()), 0u);
@@ -80,7 +81,7 @@ TEST(Protocol501File, ExceptionWhileWritingKeepsTheOlderFile) {
   const std::filesystem::path target = dir / "prot.html";
   WriteBytes(target, "older protocol");
   std::string error;
-  const bool ok = prot501::WriteProtocolFile(
+  const bool ok = WriteProtocolFile(
       target,
       [](ProtocolWriter& out) {
         WriteHtmlProtocol501(out, SmallReport(), TestHeader());

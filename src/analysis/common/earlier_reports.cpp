@@ -1,0 +1,57 @@
+#include "analysis/common/earlier_reports.h"
+
+#include <algorithm>
+
+#include "analysis/common/report_folder.h"
+#include "xml/path_text.h"
+#include "model/rsvnalog.h"
+#include "xml/xmlwork.h"
+
+namespace orsvelt {
+
+bool IsEarlierReport(const ReportKey& candidate, const ReportKey& main) {
+  if (candidate.Inn != main.Inn || candidate.Kpp != main.Kpp || candidate.Year != main.Year) return false;
+  return candidate.PeriodCode < main.PeriodCode ||
+         (candidate.PeriodCode == main.PeriodCode && candidate.CorrectionNumber < main.CorrectionNumber);
+}
+
+void OrderEarlierReports(std::vector<EarlierReport>& reports) {
+  std::stable_sort(reports.begin(), reports.end(), [](const EarlierReport& a, const EarlierReport& b) {
+    if (a.key.PeriodCode != b.key.PeriodCode) return a.key.PeriodCode < b.key.PeriodCode;
+    return a.key.CorrectionNumber < b.key.CorrectionNumber;
+  });
+}
+
+std::vector<EarlierReport> FindEarlierReports(const std::filesystem::path& folder, const ReportKey& main,
+                                              const ReportKeyOf& keyOf, std::vector<std::string>* unreadable) {
+  std::vector<EarlierReport> found;
+  {
+    // A title is all that stays of each file: the next one may take over its storage.
+    const TXMLFile::SharedStorage titlesOneAfterAnother;
+    for (const std::filesystem::path& path : ListReportFiles(folder)) {
+      TRSVFile candidate;
+      if (!ReadFolderReport(path, candidate, /*titleOnly=*/true)) {
+        if (unreadable && candidate.FormatVersion.empty()) unreadable->push_back(PathToUtf8(path.filename()));
+        continue;
+      }
+      std::optional<ReportKey> key = keyOf(candidate);
+      if (key && IsEarlierReport(*key, main)) found.push_back({std::move(*key), path});
+    }
+  }
+  OrderEarlierReports(found);
+  return found;
+}
+
+void ReadEarlierReports(const std::vector<EarlierReport>& reports, const ReportKeyOf& keyOf,
+                        const std::function<void(const EarlierReport&, const TRSVFile&, int number)>& take) {
+  int number = 0;
+  for (const EarlierReport& report : reports) {
+    // Reading errors inside a report do not count: one unknown attribute must not take a
+    // quarter out of every person's figures.
+    TRSVFile file;
+    if (!ReadFolderReport(report.path, file, /*titleOnly=*/false) || !keyOf(file)) continue;
+    take(report, file, ++number);
+  }
+}
+
+}  // namespace orsvelt
