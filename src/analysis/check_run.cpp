@@ -4,6 +4,8 @@
 #include <system_error>
 
 #include "analysis/common/report_folder.h"
+#include "analysis/format_control/format_control.h"
+#include "analysis/format_findings.h"
 #include "analysis/prot501/prot501.h"
 #include "analysis/prot502/prot502.h"
 #include "model/rsvnalog.h"
@@ -130,6 +132,9 @@ CheckOutcome RunCheck(const CheckRequest& request) {
   if (!request.runStamp.empty()) analysis->FixRunStamp(request.runStamp);
 
   if (!analysis->Analyse(file, folder)) return Failure(analysis->ErrorText());
+  // Once per run, on the main report only: the earlier reports were accepted long ago.
+  FormatControl formatControl(SchemaSearch{request.schemasFolder, request.executableFolder});
+  analysis->AppendFindings(FormatFindings(formatControl.Check(request.report)));
 
   const bool html = request.format == ProtocolFormat::Html;
   std::filesystem::path target = request.outputPath;

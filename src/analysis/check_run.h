@@ -20,6 +20,8 @@ struct CheckRequest {
   std::filesystem::path outputFolder;  // where the protocol goes under its own name
   std::filesystem::path outputPath;    // when not empty, the protocol's full path instead
   std::string runStamp;                // when not empty, used instead of the clock
+  std::filesystem::path schemasFolder;     // the format schemas' folder the user named; empty: not named
+  std::filesystem::path executableFolder;  // the program's folder ("schemas" beside it); empty: unknown
 };
 
 struct CheckOutcome {

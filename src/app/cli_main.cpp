@@ -21,7 +21,7 @@ namespace {
 
 constexpr std::string_view kUsage =
     "Использование: orsvelt-cli [--format html|xml] [--output ПУТЬ] [--run-stamp ТЕКСТ]\n"
-    "                   [--findings ПУТЬ] [--strict] РАСЧЁТ.xml\n"
+    "                   [--findings ПУТЬ] [--schemas ПАПКА] [--strict] РАСЧЁТ.xml\n"
     "       orsvelt-cli --list-checks\n"
     "\n"
     "Проверяет расчёт по страховым взносам (форматы 5.01 и 5.02) вместе с расчётами\n"
@@ -34,6 +34,8 @@ constexpr std::string_view kUsage =
     "                      расчёта и расчётов из его папки протокол не пишется\n"
     "  --run-stamp ТЕКСТ   дата и время формирования вместо текущих, например \"07.12.2026 9:05:03\"\n"
     "  --findings ПУТЬ     записать найденные нарушения контрольных соотношений в JSON (UTF-8)\n"
+    "  --schemas ПАПКА     папка со схемами XSD формата для контроля по схеме (иначе\n"
+    "                      $ORSVELT_SCHEMAS, папка schemas рядом с программой, папка установки)\n"
     "  --strict            код завершения 3, если найдено основание считать расчёт непредставленным\n"
     "  --list-checks       напечатать таблицу контрольных соотношений и выйти\n"
     "  --help              эта справка\n"
@@ -93,6 +95,17 @@ bool WriteFindings(const std::filesystem::path& path, const orsvelt::checks::Che
   return false;
 }
 
+// Where "schemas" beside the program is looked for: the running file's folder, else argv[0]'s.
+std::filesystem::path ExecutableFolder(const char* argv0) {
+  std::error_code ec;
+  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+  if (!ec && !self.empty()) return self.parent_path();
+  if (argv0 == nullptr || *argv0 == '\0') return {};
+  const std::filesystem::path given(argv0);
+  if (!given.has_parent_path()) return {};  // found through PATH: the folder is not known
+  return std::filesystem::absolute(given, ec).parent_path();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -115,7 +128,8 @@ int main(int argc, char** argv) {
       if (i + 1 < argc) return std::string_view(argv[++i]);
       return std::nullopt;
     };
-    const bool takesValue = arg == "--format" || arg == "--output" || arg == "--run-stamp" || arg == "--findings";
+    const bool takesValue = arg == "--format" || arg == "--output" || arg == "--run-stamp" || arg == "--findings" ||
+                            arg == "--schemas";
     if (inlineValue && !takesValue) return Usage("параметр " + std::string(arg) + " не принимает значения");
     if (arg == "--help" || arg == "-h") {
       std::cout << kUsage;
@@ -129,6 +143,10 @@ int main(int argc, char** argv) {
       const auto v = value();
       if (!v || v->empty()) return Usage("после --findings нужно указать путь");
       findingsPath = *v;
+    } else if (arg == "--schemas") {
+      const auto v = value();
+      if (!v || v->empty()) return Usage("после --schemas нужно указать папку");
+      request.schemasFolder = orsvelt::Utf8ToPath(*v);
     } else if (arg == "--version") {
       std::cout << "orsvelt-cli " << ORSVELT_VERSION << "\n";
       return 0;
@@ -157,6 +175,7 @@ int main(int argc, char** argv) {
   if (report.empty()) return Usage("не указан файл расчёта");
 
   request.report = orsvelt::Utf8ToPath(report);
+  request.executableFolder = ExecutableFolder(argc > 0 ? argv[0] : nullptr);
   std::error_code ec;
   if (!request.outputPath.empty() && std::filesystem::is_directory(request.outputPath, ec)) {
     request.outputFolder = request.outputPath;

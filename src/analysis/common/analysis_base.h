@@ -4,12 +4,14 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace orsvelt {
 
 struct TRSVFile;
 namespace checks {
 struct CheckResult;
+struct Finding;
 class YearChecks;
 }  // namespace checks
 
@@ -32,6 +34,9 @@ class TRSVProt {
   const std::string& RunStamp() const { return runStamp_; }
   // The control ratios of the last Analyse; null before one succeeded.
   const std::shared_ptr<const checks::CheckResult>& Checks() const { return checks_; }
+  // Adds findings made outside the analysis (format control) to those of the last Analyse,
+  // so the protocols written after it show them; nothing when no Analyse succeeded.
+  void AppendFindings(std::vector<checks::Finding> more);
 
   // Makes every later Analyse use this stamp instead of the clock (reproducible output).
   void FixRunStamp(std::string stamp) { fixedStamp_ = std::move(stamp); }
@@ -39,6 +44,8 @@ class TRSVProt {
  protected:
   // Called first by Analyse.
   void TakeRunStamp() { runStamp_ = fixedStamp_.empty() ? CurrentRunStamp() : fixedStamp_; }
+  // A format whose writers keep their own pointer to the findings follows checks_ here.
+  virtual void ChecksChanged() {}
 
   std::string errorText_;
   std::string runStamp_;

@@ -263,6 +263,9 @@ class TRSV501Prot : public TRSVProt, public TRSV501ProtData {
   // Completes the quarters, the running totals, the OMS/OSS estimate and the totals.
   void FinishAccumulation();
 
+ protected:
+  void ChecksChanged() override { CheckResults = checks_; }
+
  private:
   void Reset();
   void TakeTitle(const TRSVFile& file, const TRSV501Document& doc);
