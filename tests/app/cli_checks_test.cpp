@@ -70,5 +70,29 @@ TEST(CommandLineChecks, FindingsNeedAPath) {
   EXPECT_EQ(Cli(io, "--findings").exitCode, 2);
 }
 
+// The folder named reaches the schema search, first of the folders searched, in either spelling.
+TEST(CommandLineChecks, SchemasFolderInBothSpellings) {
+  test::TempDir io;
+  // A folder of the machine's environment would be searched after the one named.
+  const char* env = std::getenv("ORSVELT_SCHEMAS");
+  const std::string saved = env ? env : "";
+  unsetenv("ORSVELT_SCHEMAS");
+  fs::create_directory(io / "my schemas");
+  for (const std::string option : {"--schemas '", "--schemas='"}) {
+    const std::string args = option + (io / "my schemas").string() + "' --output '" + (io / "p.xml").string() +
+                             "' --findings '" + (io / "f.json").string() + "' '" + kSmall502.string() + "'";
+    EXPECT_EQ(Cli(io, args).exitCode, 0) << option;
+    const std::string json = test::ReadBytes(io / "f.json");
+    EXPECT_NE(json.find("\"group\": \"F\", \"severity\": \"info\", \"text\": \"Контроль формата по схеме не "
+                        "выполнен: схема для версии формата 5.02 не найдена (искали: " +
+                        (io / "my schemas").string() + ", "),
+              std::string::npos)
+        << json;
+  }
+  EXPECT_EQ(Cli(io, "--schemas").exitCode, 2);
+  EXPECT_EQ(Cli(io, "--schemas= '" + kSmall502.string() + "'").exitCode, 2);
+  if (env) setenv("ORSVELT_SCHEMAS", saved.c_str(), 1);
+}
+
 }  // namespace
 }  // namespace orsvelt
