@@ -12,10 +12,6 @@
 namespace orsvelt {
 namespace {
 
-// The limits of a worksheet in the spreadsheet programs.
-constexpr long kMaxColumns = 16384;
-constexpr long kMaxRows = 1048576;
-
 bool Named(const pugi::xml_node& node, const char* name) { return std::string_view(node.name()) == name; }
 
 // A non-negative decimal attribute value; nothing for anything else.
@@ -70,7 +66,8 @@ struct Cover {
 
 class TableCheck {
  public:
-  TableCheck(std::string sheet, const std::set<std::string>& styles) : sheet_(std::move(sheet)), styles_(styles) {}
+  TableCheck(std::string sheet, const std::set<std::string>& styles, const SheetLimits& limits)
+      : sheet_(std::move(sheet)), styles_(styles), limits_(limits) {}
 
   std::string Run(const pugi::xml_node& table) {
     if (HasText(table)) return At(row_, 0) + "text inside <Table>";
@@ -112,7 +109,7 @@ class TableCheck {
       span = *value;
     }
     column_ = first + span;
-    if (column_ > kMaxColumns) return At(0, first) + "column beyond the last column of a worksheet";
+    if (column_ > limits_.columns) return At(0, first) + "column beyond the last column of a worksheet";
     return {};
   }
 
@@ -125,7 +122,7 @@ class TableCheck {
     } else {
       ++row_;
     }
-    if (row_ > kMaxRows) return At(row_, 0) + "beyond the last row of a worksheet";
+    if (row_ > limits_.rows) return At(row_, 0) + "beyond the last row of a worksheet";
     if (HasText(rowNode)) return At(row_, 0) + "text inside <Row>";
     long next = 1;  // the first column the next cell may take
     for (pugi::xml_node cell = rowNode.first_child(); cell; cell = cell.next_sibling()) {
@@ -156,8 +153,8 @@ class TableCheck {
       }
     }
     const long last = column + across;
-    if (last > kMaxColumns) return At(row_, column) + "cell reaches beyond the last column of a worksheet";
-    if (row_ + down > kMaxRows) return At(row_, column) + "cell reaches beyond the last row of a worksheet";
+    if (last > limits_.columns) return At(row_, column) + "cell reaches beyond the last column of a worksheet";
+    if (row_ + down > limits_.rows) return At(row_, column) + "cell reaches beyond the last row of a worksheet";
     if (static_cast<long>(cover_.size()) <= last) cover_.resize(static_cast<std::size_t>(last) + 1);
     for (long c = column; c <= last; ++c) {
       const Cover& covered = cover_[static_cast<std::size_t>(c)];
@@ -196,6 +193,7 @@ class TableCheck {
 
   std::string sheet_;
   const std::set<std::string>& styles_;
+  const SheetLimits& limits_;
   std::vector<Cover> cover_;
   long row_ = 0;
   long column_ = 0;  // the last column a <Column> describes
@@ -215,7 +213,7 @@ std::string CollectStyles(const pugi::xml_node& workbook, std::set<std::string>&
 }
 
 std::string CheckWorksheet(const pugi::xml_node& sheet, const std::set<std::string>& styles,
-                           std::set<std::string>& names) {
+                           std::set<std::string>& names, const SheetLimits& limits) {
   const std::string name = sheet.attribute("ss:Name").value();
   if (std::string problem = CheckSheetName(name, names); !problem.empty()) return problem;
   if (HasText(sheet)) return "worksheet \"" + name + "\": text inside <Worksheet>";
@@ -224,14 +222,14 @@ std::string CheckWorksheet(const pugi::xml_node& sheet, const std::set<std::stri
     if (child.type() != pugi::node_element || Named(child, "WorksheetOptions")) continue;
     if (!Named(child, "Table")) return "worksheet \"" + name + "\": <" + child.name() + "> inside <Worksheet>";
     if (++tables > 1) return "worksheet \"" + name + "\": more than one <Table>";
-    if (std::string problem = TableCheck(name, styles).Run(child); !problem.empty()) return problem;
+    if (std::string problem = TableCheck(name, styles, limits).Run(child); !problem.empty()) return problem;
   }
   return {};
 }
 
 }  // namespace
 
-std::string CheckWorkbook(std::string_view cp1251Bytes) {
+std::string CheckWorkbook(std::string_view cp1251Bytes, const SheetLimits& limits) {
   const std::string text = Cp1251ToUtf8(cp1251Bytes);
   pugi::xml_document document;
   if (std::string problem = ParseMarkup(text, document); !problem.empty()) return problem;
@@ -250,7 +248,7 @@ std::string CheckWorkbook(std::string_view cp1251Bytes) {
     if (Named(child, "ExcelWorkbook") || Named(child, "DocumentProperties") || Named(child, "Styles")) continue;
     if (!Named(child, "Worksheet")) return "<" + std::string(child.name()) + "> inside <Workbook>";
     ++sheets;
-    if (std::string problem = CheckWorksheet(child, styles, names); !problem.empty()) return problem;
+    if (std::string problem = CheckWorksheet(child, styles, names, limits); !problem.empty()) return problem;
   }
   if (sheets == 0) return "workbook without a worksheet";
   return {};

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "markup/worksheet.h"
+
 namespace orsvelt {
 
 // Takes the Windows-1251 bytes of a SpreadsheetML protocol. Empty when the workbook is
@@ -13,7 +15,8 @@ namespace orsvelt {
 // each after the one before it, no attribute twice, only defined styles, valid and unique
 // worksheet names, numbers in Number cells, and when in each worksheet no cell placed by
 // ss:Index and no merged area (ss:MergeAcross, ss:MergeDown) overlaps another. Otherwise
-// a description of the first problem.
-std::string CheckWorkbook(std::string_view cp1251Bytes);
+// a description of the first problem. No worksheet may go beyond limits (the programs' own
+// limits unless a test lowers them).
+std::string CheckWorkbook(std::string_view cp1251Bytes, const SheetLimits& limits = {});
 
 }  // namespace orsvelt
