@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "analysis/check_run.h"
+#include "markup/file_size_text.h"
 #include "markup/program_constants.h"
 #include "xml/path_text.h"
 
@@ -34,8 +35,9 @@ constexpr std::string_view kUsage =
     "Значение можно писать и через знак равенства: --format=html. Если расширение файла\n"
     "протокола не подходит к формату, протокол записывается с предупреждением.\n"
     "\n"
-    "Путь протокола печатается в стандартный вывод. Коды завершения: 0 - протокол записан,\n"
-    "1 - проверка не выполнена (причина в стандартном потоке ошибок), 2 - неверный вызов.\n";
+    "Путь протокола печатается в стандартный вывод, его размер - в стандартный поток\n"
+    "ошибок. Коды завершения: 0 - протокол записан, 1 - проверка не выполнена (причина\n"
+    "в стандартном потоке ошибок), 2 - неверный вызов.\n";
 
 int Usage(std::string_view problem) {
   if (!problem.empty()) std::cerr << "orsvelt-cli: " << problem << "\n\n";
@@ -136,6 +138,9 @@ int main(int argc, char** argv) {
     return 1;
   }
   if (!request.outputPath.empty()) WarnOnExtension(outcome.protocol, request.format);
-  std::cout << orsvelt::PathToUtf8(outcome.protocol) << "\n";
+  std::cout << orsvelt::PathToUtf8(outcome.protocol) << std::endl;
+  // Standard output stays the path alone: scripts read it.
+  if (const std::uintmax_t bytes = std::filesystem::file_size(outcome.protocol, ec); !ec)
+    std::cerr << "Размер протокола: " << orsvelt::FileSizeText(bytes) << "\n";
   return 0;
 }

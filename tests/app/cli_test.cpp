@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "markup/file_size_text.h"
 #include "markup/program_constants.h"
 #include "support/test_support.h"
 
@@ -175,7 +176,7 @@ TEST(CommandLine, OptionSpellings) {
                                   "--format=Html --output " + Quote((dir / "b.html").string())}) {
     const CliResult r = RunOn(Example502(), kStamp + call);
     EXPECT_EQ(r.exitCode, 0) << call << r.err;
-    EXPECT_EQ(r.err, "") << call;
+    EXPECT_EQ(r.err, "Размер протокола: " + FileSizeText(html.size()) + "\n") << call;
     EXPECT_EQ(test::ReadBytes(dir / "b.html"), html) << call;
   }
   const CliResult xml = RunOn(Example502(), "--run-stamp='21.07.2020 10:15:00' --format=XML --output=" +
@@ -193,8 +194,10 @@ TEST(CommandLine, OutputFolderTakesTheProtocolUnderItsUsualName) {
   ASSERT_EQ(r.exitCode, 0) << r.err;
   const fs::path expected =
       dir / "prot_21.07.2020_10-15-00_NO_RASCHSV_7707_7707_7707123456770701001_20200721_5e6f7a8b-9c0d-4e1f-a2b3-c4d5e6f7a8b9.html";
+  // Standard output is the path alone, for scripts; the size goes to standard error.
   EXPECT_EQ(r.out, expected.string() + "\n");
   EXPECT_TRUE(fs::is_regular_file(expected));
+  EXPECT_EQ(r.err, "Размер протокола: " + FileSizeText(fs::file_size(expected)) + "\n");
 }
 
 TEST(CommandLine, ExtensionThatDoesNotFitTheFormatIsWrittenWithAWarning) {
@@ -212,9 +215,11 @@ TEST(CommandLine, ExtensionThatDoesNotFitTheFormatIsWrittenWithAWarning) {
     EXPECT_TRUE(fs::is_regular_file(dir / c.name)) << c.name;
     EXPECT_EQ(r.err.rfind("orsvelt-cli: предупреждение: протокол в формате ", 0) == 0, c.warned) << c.name << r.err;
   }
-  EXPECT_EQ(RunOn(Example502(), kStamp + "--format html --output " + Quote((dir / "q.xml").string())).err,
+  const CliResult r = RunOn(Example502(), kStamp + "--format html --output " + Quote((dir / "q.xml").string()));
+  EXPECT_EQ(r.err,
             "orsvelt-cli: предупреждение: протокол в формате HTML записан в файл с расширением \".xml\", "
-            "ожидается \".html\"\n");
+            "ожидается \".html\"\nРазмер протокола: " +
+                FileSizeText(fs::file_size(dir / "q.xml")) + "\n");
 }
 
 TEST(CommandLine, Version) {
