@@ -1,5 +1,6 @@
 #include "markup/workbook_check.h"
 
+#include <algorithm>
 #include <optional>
 #include <set>
 #include <utility>
@@ -80,10 +81,30 @@ class TableCheck {
       if (!Named(child, "Row")) return At(row_, 0) + "<" + child.name() + "> inside <Table>";
       if (std::string problem = CheckRow(child); !problem.empty()) return problem;
     }
-    return {};
+    return CheckExpandedCounts(table);
   }
 
  private:
+  // A declared size of the table must hold what it holds (Excel refuses the workbook
+  // otherwise) and stay within a worksheet.
+  std::string CheckExpandedCounts(const pugi::xml_node& table) const {
+    const struct {
+      const char* name;
+      long used;
+      long limit;
+    } counts[] = {{"ss:ExpandedRowCount", rowReach_, limits_.rows}, {"ss:ExpandedColumnCount", columnReach_, limits_.columns}};
+    for (const auto& count : counts) {
+      const pugi::xml_attribute declared = table.attribute(count.name);
+      if (!declared) continue;
+      const std::optional<long> value = Count(declared.value());
+      const std::string quoted = std::string(count.name) + " \"" + declared.value() + "\"";
+      if (!value) return At(0, 0) + "malformed " + quoted;
+      if (*value < count.used) return At(0, 0) + quoted + " below the " + std::to_string(count.used) + " the table takes";
+      if (*value > count.limit) return At(0, 0) + quoted + " beyond the limits of a worksheet";
+    }
+    return {};
+  }
+
   std::string At(long row, long column) const {
     std::string text = "worksheet \"" + sheet_ + "\"";
     if (row > 0) text += ", row " + std::to_string(row);
@@ -109,6 +130,7 @@ class TableCheck {
       span = *value;
     }
     column_ = first + span;
+    columnReach_ = std::max(columnReach_, column_);
     if (column_ > limits_.columns) return At(0, first) + "column beyond the last column of a worksheet";
     return {};
   }
@@ -123,6 +145,7 @@ class TableCheck {
       ++row_;
     }
     if (row_ > limits_.rows) return At(row_, 0) + "beyond the last row of a worksheet";
+    rowReach_ = std::max(rowReach_, row_);
     if (HasText(rowNode)) return At(row_, 0) + "text inside <Row>";
     long next = 1;  // the first column the next cell may take
     for (pugi::xml_node cell = rowNode.first_child(); cell; cell = cell.next_sibling()) {
@@ -165,6 +188,8 @@ class TableCheck {
     if (down > 0)
       for (long c = column; c <= last; ++c) cover_[static_cast<std::size_t>(c)] = {row_ + down, row_, column};
     next = last + 1;
+    rowReach_ = std::max(rowReach_, row_ + down);
+    columnReach_ = std::max(columnReach_, last);
 
     if (pugi::xml_attribute style = cell.attribute("ss:StyleID"); style && !styles_.count(style.value()))
       return At(row_, column) + "style \"" + style.value() + "\" is not defined";
@@ -197,6 +222,8 @@ class TableCheck {
   std::vector<Cover> cover_;
   long row_ = 0;
   long column_ = 0;  // the last column a <Column> describes
+  long rowReach_ = 0;     // the last row a row or a merged cell takes
+  long columnReach_ = 0;  // the last column a cell takes
 };
 
 std::string CollectStyles(const pugi::xml_node& workbook, std::set<std::string>& styles) {
