@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "analysis/common/analysis_base.h"
+#include "analysis/common/progress.h"
 
 namespace orsvelt {
 
@@ -19,6 +20,7 @@ struct CheckRequest {
   std::filesystem::path outputFolder;  // where the protocol goes under its own name
   std::filesystem::path outputPath;    // when not empty, the protocol's full path instead
   std::string runStamp;                // when not empty, used instead of the clock
+  ProgressSink* progress = nullptr;    // hears how far the run is and may stop it; not owned
 };
 
 struct CheckOutcome {
@@ -26,8 +28,14 @@ struct CheckOutcome {
   std::string message;  // the user's message when the check failed
   std::string detail;   // a reason behind the message (where the XML is broken), or empty
   std::filesystem::path protocol;
+  bool stopped = false;  // stopped through the request's progress: nothing was written
 };
 
+// The message of a stopped run.
+inline constexpr std::string_view kCheckStoppedMessage = "Проверка остановлена.";
+
+// A stop asked through request.progress ends the run at its next safe point with the
+// stopped outcome; no protocol and no temporary file are left, an older protocol stays.
 CheckOutcome RunCheck(const CheckRequest& request);
 
 // The analysis object for a format version, or null for a version the program does not read.

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <string>
 
+#include "analysis/common/progress.h"
+
 namespace orsvelt {
 
 struct TRSVFile;
@@ -29,12 +31,17 @@ class TRSVProt {
   // Makes every later Analyse use this stamp instead of the clock (reproducible output).
   void FixRunStamp(std::string stamp) { fixedStamp_ = std::move(stamp); }
 
+  // Where Analyse and the writers report progress, and may be told to stop (they then throw
+  // CheckStopped and leave no protocol); null for neither.
+  void SetProgress(ProgressSink* progress) { progress_ = progress; }
+
  protected:
   // Called first by Analyse.
   void TakeRunStamp() { runStamp_ = fixedStamp_.empty() ? CurrentRunStamp() : fixedStamp_; }
 
   std::string errorText_;
   std::string runStamp_;
+  ProgressSink* progress_ = nullptr;
 
  private:
   std::string fixedStamp_;

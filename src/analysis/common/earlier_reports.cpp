@@ -22,12 +22,13 @@ void OrderEarlierReports(std::vector<EarlierReport>& reports) {
 }
 
 std::vector<EarlierReport> FindEarlierReports(const std::filesystem::path& folder, const ReportKey& main,
-                                              const ReportKeyOf& keyOf) {
+                                              const ReportKeyOf& keyOf, ProgressSink* progress) {
   std::vector<EarlierReport> found;
   {
     // A title is all that stays of each file: the next one may take over its storage.
     const TXMLFile::SharedStorage titlesOneAfterAnother;
     for (const std::filesystem::path& path : ListReportFiles(folder)) {
+      StopIfAsked(progress);
       TRSVFile candidate;
       if (!ReadFolderReport(path, candidate, /*titleOnly=*/true)) continue;
       std::optional<ReportKey> key = keyOf(candidate);
@@ -39,15 +40,21 @@ std::vector<EarlierReport> FindEarlierReports(const std::filesystem::path& folde
 }
 
 void ReadEarlierReports(const std::vector<EarlierReport>& reports, const ReportKeyOf& keyOf,
-                        const std::function<void(const EarlierReport&, const TRSVFile&, int number)>& take) {
+                        const std::function<void(const EarlierReport&, const TRSVFile&, int number)>& take,
+                        ProgressSink* progress) {
+  const auto total = static_cast<std::int64_t>(reports.size());
+  std::int64_t done = 0;
   int number = 0;
   for (const EarlierReport& report : reports) {
+    // Reported before each file: its reading is the long part.
+    ReportProgress(progress, ProgressStage::EarlierFiles, done++, total);
     // Reading errors inside a report do not count: one unknown attribute must not take a
     // quarter out of every person's figures.
     TRSVFile file;
     if (!ReadFolderReport(report.path, file, /*titleOnly=*/false) || !keyOf(file)) continue;
     take(report, file, ++number);
   }
+  ReportProgress(progress, ProgressStage::EarlierFiles, total, total);
 }
 
 }  // namespace orsvelt

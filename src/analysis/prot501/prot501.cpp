@@ -71,14 +71,16 @@ bool TRSV501Prot::Analyse(const TRSVFile& file, const std::filesystem::path& fol
         "крестьянского (фермерского) хозяйства\".";
     return false;
   }
+  ProgressCounter persons(progress_, ProgressStage::Persons, PersonCount);
   if (PersonCount > 0) {
     AddPersons(doc);
-    AddToAccumulation(doc, 0);
+    AddToAccumulation(doc, 0, &persons);
   }
   FinishSummaries();
   BuildComparisons(doc);
   TakeFarmMembers(doc);
   FinishAccumulation();
+  persons.Finish();
   return true;
 }
 

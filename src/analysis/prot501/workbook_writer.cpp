@@ -608,7 +608,7 @@ bool TRSV501Prot::WriteSpreadsheet(const std::filesystem::path& path) {
   ProtocolHeader header;
   header.runStamp = RunStamp();
   return prot501::WriteProtocolFile(
-      path, [&](ProtocolWriter& out) { WriteWorkbookProtocol501(out, *this, header); }, errorText_);
+      path, [&](ProtocolWriter& out) { WriteWorkbookProtocol501(out, *this, header); }, errorText_, progress_);
 }
 
 }  // namespace orsvelt

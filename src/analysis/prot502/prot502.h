@@ -83,7 +83,7 @@ class TRSV502Prot : public TRSVProt {
   static int FindOrAddCategory(TRSV502ProtQuartData& quarter, std::string_view code);
   static int FindCategory(const TRSV502ProtQuartData& quarter, std::string_view code);
   // Merges the persons of one file; file number 0 is the main file.
-  void Collect(const TRSVFile& file, int fileNumber);
+  void Collect(const TRSVFile& file, int fileNumber, ProgressCounter* counter = nullptr);
   void BuildTotals();
   // The person's category codes over quarters 1..4 in entry order, each once regardless of
   // letter case: the person's rows in the protocols.
