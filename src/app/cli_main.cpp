@@ -1,5 +1,6 @@
 // orsvelt-cli: one check of a report from the command line, as "Старт" does in the window.
 
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
@@ -11,13 +12,21 @@
 #include "markup/program_constants.h"
 #include "xml/path_text.h"
 
+#ifdef _WIN32
+#include <io.h>
+#define ORSVELT_ISATTY(fd) _isatty(fd)
+#else
+#include <unistd.h>
+#define ORSVELT_ISATTY(fd) isatty(fd)
+#endif
+
 // The protocols print VersionText; --version must not tell another.
 static_assert(orsvelt::VersionText == ORSVELT_VERSION, "VersionText differs from the project's VERSION");
 
 namespace {
 
 constexpr std::string_view kUsage =
-    "Использование: orsvelt-cli [--format html|xml] [--output ПУТЬ] [--run-stamp ТЕКСТ] РАСЧЁТ.xml\n"
+    "Использование: orsvelt-cli [--format html|xml] [--output ПУТЬ] [--run-stamp ТЕКСТ] [--quiet] РАСЧЁТ.xml\n"
     "\n"
     "Проверяет расчёт по страховым взносам (форматы 5.01 и 5.02) вместе с расчётами\n"
     "предыдущих периодов того же года из его папки и пишет протокол.\n"
@@ -28,6 +37,8 @@ constexpr std::string_view kUsage =
     "                      протокол пишется в неё под тем же именем. Поверх проверяемого\n"
     "                      расчёта и расчётов из его папки протокол не пишется\n"
     "  --run-stamp ТЕКСТ   дата и время формирования вместо текущих, например \"07.12.2026 9:05:03\"\n"
+    "  --quiet             не показывать ход проверки (он показывается в стандартном\n"
+    "                      потоке ошибок, только когда это терминал)\n"
     "  --help              эта справка\n"
     "  --version           версия программы\n"
     "\n"
@@ -67,11 +78,39 @@ void WarnOnExtension(const std::filesystem::path& protocol, orsvelt::ProtocolFor
             << ", ожидается \"" << (html ? ".html" : ".xml") << "\"\n";
 }
 
+// The run's progress on one line of a terminal, rewritten in place and cleared at the end.
+class TerminalProgress {
+ public:
+  TerminalProgress() {
+    sink_.report = [this](orsvelt::ProgressStage stage, std::int64_t done, std::int64_t total) {
+      const std::string text = orsvelt::ProgressText(stage, done, total);
+      if (text == shown_) return;  // the writing reports each chunk with the same words
+      shown_ = text;
+      std::fputs(("\r\033[K" + text).c_str(), stderr);
+      std::fflush(stderr);
+    };
+  }
+  ~TerminalProgress() {
+    if (shown_.empty()) return;
+    std::fputs("\r\033[K", stderr);
+    std::fflush(stderr);
+  }
+  TerminalProgress(const TerminalProgress&) = delete;
+  TerminalProgress& operator=(const TerminalProgress&) = delete;
+
+  orsvelt::ProgressSink* Sink() { return &sink_; }
+
+ private:
+  orsvelt::ProgressSink sink_;
+  std::string shown_;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
   orsvelt::CheckRequest request;
   std::string report;
+  bool quiet = false;
   for (int i = 1; i < argc; ++i) {
     std::string_view arg = argv[i];
     // "--name=value" and "--name value" alike.
@@ -95,6 +134,8 @@ int main(int argc, char** argv) {
     } else if (arg == "--version") {
       std::cout << "orsvelt-cli " << ORSVELT_VERSION << "\n";
       return 0;
+    } else if (arg == "--quiet") {
+      quiet = true;
     } else if (arg == "--format") {
       const auto v = value();
       if (!v) return Usage("после --format нужно указать html или xml");
@@ -129,7 +170,12 @@ int main(int argc, char** argv) {
     if (ec) request.outputFolder = "/tmp";
   }
 
-  const orsvelt::CheckOutcome outcome = orsvelt::RunCheck(request);
+  orsvelt::CheckOutcome outcome;
+  {
+    std::optional<TerminalProgress> progress;
+    if (!quiet && ORSVELT_ISATTY(2)) request.progress = progress.emplace().Sink();
+    outcome = orsvelt::RunCheck(request);
+  }
   if (!outcome.ok) {
     std::cerr << outcome.message << "\n";
     if (!outcome.detail.empty()) std::cerr << outcome.detail << "\n";
