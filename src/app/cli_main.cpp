@@ -84,7 +84,7 @@ class TerminalProgress {
   TerminalProgress() {
     sink_.report = [this](orsvelt::ProgressStage stage, std::int64_t done, std::int64_t total) {
       const std::string text = orsvelt::ProgressText(stage, done, total);
-      if (text == shown_) return;  // the writing reports each chunk with the same words
+      if (text == shown_) return;
       shown_ = text;
       std::fputs(("\r\033[K" + text).c_str(), stderr);
       std::fflush(stderr);

@@ -234,7 +234,8 @@ TEST(CheckProgress, TextsSayTheStageAndTheCount) {
   EXPECT_EQ(ProgressText(ProgressStage::Report, 0, 1), "Чтение расчёта");
   EXPECT_EQ(ProgressText(ProgressStage::EarlierFiles, 1, 3), "Чтение расчётов предыдущих периодов: 1 из 3");
   EXPECT_EQ(ProgressText(ProgressStage::Persons, 2000, 100000), "Обработка застрахованных лиц: 2000 из 100000");
-  EXPECT_EQ(ProgressText(ProgressStage::Writing, 1 << 20, 0), "Запись протокола");
+  EXPECT_EQ(ProgressText(ProgressStage::Writing, 0, 0), "Запись протокола: 0 МБ");
+  EXPECT_EQ(ProgressText(ProgressStage::Writing, (std::int64_t{5} << 20) + 1, 0), "Запись протокола: 5 МБ");
 }
 
 }  // namespace

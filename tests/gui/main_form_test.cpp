@@ -379,6 +379,10 @@ TEST_F(MainFormTest, RunShowsProgressAndStopLeavesTheFormUsableAndWritesNothing)
     EXPECT_FALSE(control->isEnabled()) << control->objectName().toStdString();
   EXPECT_TRUE(bar->isVisible());
   EXPECT_TRUE(stop->isVisible() && stop->isEnabled());
+  EXPECT_FALSE(Button(*form, "Start_Button")->isVisible());
+  // The bar takes the place of Старт: the hint above keeps all its lines.
+  QLabel* hint = Label(*form, "Hint_Label");
+  EXPECT_GE(hint->height(), hint->heightForWidth(hint->width()));
   ASSERT_TRUE(WaitUntil([&] { return bar->value() == 500; }));
   EXPECT_EQ(bar->maximum(), 1000);
   EXPECT_EQ(bar->text(), "Обработка застрахованных лиц: 500 из 1000");
@@ -387,7 +391,12 @@ TEST_F(MainFormTest, RunShowsProgressAndStopLeavesTheFormUsableAndWritesNothing)
   // A second Старт while running is not possible; the window repaints meanwhile.
   QTest::qWait(50);
 
+  // The run notices the stop a moment later; meanwhile the window says it is stopping.
+  std::unique_lock<std::mutex> holdTheRun(gate.lock);
   QTest::mouseClick(stop, Qt::LeftButton);
+  EXPECT_FALSE(stop->isEnabled());
+  EXPECT_EQ(bar->format(), "Остановка проверки...");
+  holdTheRun.unlock();
   ASSERT_TRUE(WaitUntil([&] { return !form->Running(); }));
   EXPECT_TRUE(gate.sawStop);
   EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join("|").toStdString();
@@ -397,6 +406,7 @@ TEST_F(MainFormTest, RunShowsProgressAndStopLeavesTheFormUsableAndWritesNothing)
   EXPECT_FALSE(bar->isVisible());
   EXPECT_FALSE(stop->isVisible());
   EXPECT_TRUE(Button(*form, "Start_Button")->isEnabled());
+  EXPECT_TRUE(Button(*form, "Start_Button")->isVisible());
   EXPECT_TRUE(Edit(*form)->isEnabled());
 
   // The same window runs again to the end.

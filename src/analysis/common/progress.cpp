@@ -10,7 +10,7 @@ std::string ProgressText(ProgressStage stage, std::int64_t done, std::int64_t to
     case ProgressStage::Report: return "Чтение расчёта";
     case ProgressStage::EarlierFiles: return "Чтение расчётов предыдущих периодов" + of();
     case ProgressStage::Persons: return "Обработка застрахованных лиц" + of();
-    case ProgressStage::Writing: return "Запись протокола";
+    case ProgressStage::Writing: return "Запись протокола: " + std::to_string(done >> 20) + " МБ";
   }
   return {};
 }

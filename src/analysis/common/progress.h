@@ -30,7 +30,8 @@ struct ProgressSink {
 // a std::exception, so that no handler of errors takes it for one.
 struct CheckStopped {};
 
-// What the user is told of a stage: "Обработка застрахованных лиц: 1000 из 5000".
+// What the user is told of a stage: "Обработка застрахованных лиц: 1000 из 5000", and of the
+// writing the megabytes written: "Запись протокола: 12 МБ".
 std::string ProgressText(ProgressStage stage, std::int64_t done, std::int64_t total);
 
 // Reports to sink (which may be null) and throws CheckStopped when it asks to stop.

@@ -56,6 +56,8 @@ constexpr const char* kGroupCaption = "Открыть протокол в";
 constexpr const char* kViewers[] = {"Excel", "OpenOffice.org Calc", "Браузер"};
 constexpr const char* kStart = "Старт";
 constexpr const char* kStop = "Стоп";
+// A file being read is not left halfway: the stop may take as long as the reading of one report.
+constexpr const char* kStopping = "Остановка проверки...";
 constexpr int kProgressPollMs = 100;
 constexpr const char* kSite = "Сайт программы";
 constexpr const char* kOpenFilter = "Файлы расчетов по страховым взносам (NO_RASCHSV_*.xml)";
@@ -179,22 +181,21 @@ void TMain_Form::BuildControls() {
   ProtType_Buttons->button(kExcel)->setChecked(true);
   layout->addWidget(ProtType_Group);
 
-  Start_Button = new QPushButton(QString::fromUtf8(kStart), this);
-  Start_Button->setObjectName("Start_Button");
-  layout->addWidget(Start_Button, 0, Qt::AlignHCenter);
-
-  // Shown during a run only.
-  auto* progressRow = new QHBoxLayout;
+  // During a run the progress bar and "Стоп" take the place of "Старт": the window keeps its height.
+  auto* runRow = new QHBoxLayout;
   Progress_Bar = new QProgressBar(this);
   Progress_Bar->setObjectName("Progress_Bar");
   Progress_Bar->setTextVisible(true);
   Progress_Bar->setVisible(false);
-  progressRow->addWidget(Progress_Bar, 1);
+  runRow->addWidget(Progress_Bar, 1);
+  Start_Button = new QPushButton(QString::fromUtf8(kStart), this);
+  Start_Button->setObjectName("Start_Button");
+  runRow->addWidget(Start_Button, 0, Qt::AlignHCenter);
   Stop_Button = new QPushButton(QString::fromUtf8(kStop), this);
   Stop_Button->setObjectName("Stop_Button");
   Stop_Button->setVisible(false);
-  progressRow->addWidget(Stop_Button);
-  layout->addLayout(progressRow);
+  runRow->addWidget(Stop_Button);
+  layout->addLayout(runRow);
   progressTimer_ = new QTimer(this);
   progressTimer_->setInterval(kProgressPollMs);
   connect(progressTimer_, &QTimer::timeout, this, [this] { ShowProgress(); });
@@ -305,12 +306,14 @@ void TMain_Form::Stop_ButtonClick() {
   if (!run_) return;
   run_->sink.stop = true;
   Stop_Button->setEnabled(false);  // the run ends at its next safe point
+  ShowProgress();
 }
 
 void TMain_Form::SetRunning(bool running) {
   for (QWidget* control : {static_cast<QWidget*>(FileName_Edit), static_cast<QWidget*>(Browse_Button),
                            static_cast<QWidget*>(ProtType_Group), static_cast<QWidget*>(Start_Button)})
     control->setEnabled(!running);
+  Start_Button->setVisible(!running);
   Progress_Bar->setVisible(running);
   Stop_Button->setVisible(running);
   Stop_Button->setEnabled(running);
@@ -362,6 +365,10 @@ void TMain_Form::RunOnce() {
 
 void TMain_Form::ShowProgress() {
   if (!run_) return;
+  if (run_->sink.stop) {
+    Progress_Bar->setFormat(QString::fromUtf8(kStopping));
+    return;
+  }
   ProgressStage stage;
   std::int64_t done, total;
   {
@@ -377,7 +384,9 @@ void TMain_Form::ShowProgress() {
     Progress_Bar->setRange(0, static_cast<int>(total >> shift));
     Progress_Bar->setValue(static_cast<int>(std::min(done, total) >> shift));
   } else {
-    Progress_Bar->setRange(0, 0);
+    // No total (the writing): a full bar, since a busy one would hide the words.
+    Progress_Bar->setRange(0, 1);
+    Progress_Bar->setValue(1);
   }
   Progress_Bar->setFormat(ToQString(ProgressText(stage, done, total)).replace(QLatin1Char('%'), QLatin1String("%%")));
 }
