@@ -125,11 +125,16 @@ CheckOutcome RunCheck(const CheckRequest& request) {
     case ReportReading::NotParsed: return Failure("Не удалось разобрать XML-файл.", error);
     case ReportReading::NotReport: return Failure("Файл не является отчётом в ФНС.");
   }
+  const auto described = [&](CheckOutcome out) {
+    out.report = DescribeReport(file);
+    return out;
+  };
   std::unique_ptr<TRSVProt> analysis = MakeAnalysis(file.FormatVersion);
-  if (!analysis) return Failure("Неизвестный формат файла.", UnknownVersionDetail(file.FormatVersion));
+  if (!analysis) return described(Failure("Неизвестный формат файла.", UnknownVersionDetail(file.FormatVersion)));
   if (!request.runStamp.empty()) analysis->FixRunStamp(request.runStamp);
+  analysis->ShareTitles(request.titles.get());
 
-  if (!analysis->Analyse(file, folder)) return Failure(analysis->ErrorText());
+  if (!analysis->Analyse(file, folder)) return described(Failure(analysis->ErrorText()));
 
   const bool html = request.format == ProtocolFormat::Html;
   std::filesystem::path target = request.outputPath;
@@ -137,11 +142,11 @@ CheckOutcome RunCheck(const CheckRequest& request) {
     const std::string name = ProtocolFileName(analysis->RunStamp(), request.report) + (html ? ".html" : ".xml");
     target = request.outputFolder / Utf8ToPath(name);
   }
-  if (auto refused = RefuseOverwrite(request.report, folder, target)) return *std::move(refused);
+  if (auto refused = RefuseOverwrite(request.report, folder, target)) return described(*std::move(refused));
   const bool written = html ? analysis->WriteHtml(target) : analysis->WriteSpreadsheet(target);
-  if (!written) return Failure(analysis->ErrorText());
+  if (!written) return described(Failure(analysis->ErrorText()));
 
-  CheckOutcome out;
+  CheckOutcome out = described({});
   out.ok = true;
   out.protocol = target;
   return out;

@@ -8,6 +8,8 @@
 #include <string_view>
 
 #include "analysis/common/analysis_base.h"
+#include "analysis/common/report_description.h"
+#include "analysis/common/report_title_cache.h"
 
 namespace orsvelt {
 
@@ -19,6 +21,8 @@ struct CheckRequest {
   std::filesystem::path outputFolder;  // where the protocol goes under its own name
   std::filesystem::path outputPath;    // when not empty, the protocol's full path instead
   std::string runStamp;                // when not empty, used instead of the clock
+  // When set, the titles of the folder's reports come from there: a batch reads each once.
+  std::shared_ptr<ReportTitleCache> titles;
 };
 
 struct CheckOutcome {
@@ -26,6 +30,7 @@ struct CheckOutcome {
   std::string message;  // the user's message when the check failed
   std::string detail;   // a reason behind the message (where the XML is broken), or empty
   std::filesystem::path protocol;
+  ReportDescription report;  // of the report once it was read as a report, whether checked or not
 };
 
 CheckOutcome RunCheck(const CheckRequest& request);

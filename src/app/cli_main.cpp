@@ -1,5 +1,7 @@
 // orsvelt-cli: one check of a report from the command line, as "Старт" does in the window.
 
+#include <atomic>
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
@@ -7,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "analysis/batch/batch_command.h"
 #include "analysis/check_run.h"
 #include "markup/program_constants.h"
 #include "xml/path_text.h"
@@ -18,6 +21,8 @@ namespace {
 
 constexpr std::string_view kUsage =
     "Использование: orsvelt-cli [--format html|xml] [--output ПУТЬ] [--run-stamp ТЕКСТ] РАСЧЁТ.xml\n"
+    "               orsvelt-cli --batch ПАПКА --output-dir ПАПКА [--format html|xml] [--recursive]\n"
+    "                           [-j N] [--run-stamp ТЕКСТ]\n"
     "\n"
     "Проверяет расчёт по страховым взносам (форматы 5.01 и 5.02) вместе с расчётами\n"
     "предыдущих периодов того же года из его папки и пишет протокол.\n"
@@ -28,14 +33,27 @@ constexpr std::string_view kUsage =
     "                      протокол пишется в неё под тем же именем. Поверх проверяемого\n"
     "                      расчёта и расчётов из его папки протокол не пишется\n"
     "  --run-stamp ТЕКСТ   дата и время формирования вместо текущих, например \"07.12.2026 9:05:03\"\n"
+    "\n"
+    "Проверка папки:\n"
+    "  --batch ПАПКА       проверить каждый расчёт NO_RASCHSV_*.xml папки, как при проверке по\n"
+    "                      одному: каждый с расчётами предыдущих периодов из его папки\n"
+    "  --output-dir ПАПКА  куда записать протоколы (под обычными именами) и сводку:\n"
+    "                      summary.html, summary.csv (для Excel) и summary.json\n"
+    "  --recursive         и расчёты вложенных папок; их протоколы - во вложенные папки\n"
+    "  -j N, --jobs N      проверять N расчётов одновременно (по умолчанию по числу ядер)\n"
+    "  Ctrl+C останавливает проверку: начатые расчёты дописываются, новые не начинаются,\n"
+    "  сводка пишется о сделанном.\n"
+    "\n"
     "  --help              эта справка\n"
     "  --version           версия программы\n"
     "\n"
     "Значение можно писать и через знак равенства: --format=html. Если расширение файла\n"
     "протокола не подходит к формату, протокол записывается с предупреждением.\n"
     "\n"
-    "Путь протокола печатается в стандартный вывод. Коды завершения: 0 - протокол записан,\n"
-    "1 - проверка не выполнена (причина в стандартном потоке ошибок), 2 - неверный вызов.\n";
+    "Путь протокола (при проверке папки - сводки) печатается в стандартный вывод. Коды\n"
+    "завершения: 0 - протокол записан (все расчёты папки проверены), 1 - проверка не\n"
+    "выполнена (хотя бы один расчёт папки не проверен или проверка прервана; причины - в\n"
+    "стандартном потоке ошибок), 2 - неверный вызов.\n";
 
 int Usage(std::string_view problem) {
   if (!problem.empty()) std::cerr << "orsvelt-cli: " << problem << "\n\n";
@@ -67,11 +85,41 @@ void WarnOnExtension(const std::filesystem::path& protocol, orsvelt::ProtocolFor
             << ", ожидается \"" << (html ? ".html" : ".xml") << "\"\n";
 }
 
+std::atomic<bool> stopRequested{false};
+
+extern "C" void RequestStop(int) { stopRequested.store(true); }
+
+// Parsed like an option's value: a whole positive number.
+std::optional<unsigned> JobsNamed(std::string_view text) {
+  if (text.empty() || text.size() > 4) return std::nullopt;
+  unsigned n = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    n = n * 10 + static_cast<unsigned>(c - '0');
+  }
+  if (n == 0) return std::nullopt;
+  return n;
+}
+
+int BatchMain(orsvelt::BatchCommand& command, const std::string& report, const std::string& output) {
+  if (!report.empty()) return Usage("при --batch расчёт не указывается: проверяются все расчёты папки");
+  if (!output.empty()) return Usage("при --batch папка протоколов указывается параметром --output-dir");
+  if (command.request.outputFolder.empty()) return Usage("при --batch нужно указать --output-dir");
+  std::error_code ec;
+  if (!std::filesystem::is_directory(command.request.folder, ec))
+    return Usage("папка не найдена: " + orsvelt::PathToUtf8(command.request.folder));
+  command.request.stop = &stopRequested;
+  std::signal(SIGINT, RequestStop);
+  return orsvelt::RunBatchCommand(command, std::cout, std::cerr);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   orsvelt::CheckRequest request;
-  std::string report;
+  orsvelt::BatchCommand batch;
+  bool batchMode = false;
+  std::string report, output;
   for (int i = 1; i < argc; ++i) {
     std::string_view arg = argv[i];
     // "--name=value" and "--name value" alike.
@@ -81,13 +129,17 @@ int main(int argc, char** argv) {
         inlineValue = arg.substr(eq + 1);
         arg = arg.substr(0, eq);
       }
+    } else if (arg.starts_with("-j") && arg.size() > 2) {
+      inlineValue = arg.substr(2);  // "-j4"
+      arg = "-j";
     }
     auto value = [&]() -> std::optional<std::string_view> {
       if (inlineValue) return inlineValue;
       if (i + 1 < argc) return std::string_view(argv[++i]);
       return std::nullopt;
     };
-    const bool takesValue = arg == "--format" || arg == "--output" || arg == "--run-stamp";
+    const bool takesValue = arg == "--format" || arg == "--output" || arg == "--run-stamp" || arg == "--batch" ||
+                            arg == "--output-dir" || arg == "--jobs" || arg == "-j";
     if (inlineValue && !takesValue) return Usage("параметр " + std::string(arg) + " не принимает значения");
     if (arg == "--help" || arg == "-h") {
       std::cout << kUsage;
@@ -104,11 +156,28 @@ int main(int argc, char** argv) {
     } else if (arg == "--output") {
       const auto v = value();
       if (!v || v->empty()) return Usage("после --output нужно указать путь");
-      request.outputPath = orsvelt::Utf8ToPath(*v);
+      output = *v;
     } else if (arg == "--run-stamp") {
       const auto v = value();
       if (!v || v->empty()) return Usage("после --run-stamp нужно указать дату и время");
       request.runStamp = *v;
+    } else if (arg == "--batch") {
+      const auto v = value();
+      if (!v || v->empty()) return Usage("после --batch нужно указать папку");
+      if (batchMode) return Usage("указано больше одной папки");
+      batchMode = true;
+      batch.request.folder = orsvelt::Utf8ToPath(*v);
+    } else if (arg == "--output-dir") {
+      const auto v = value();
+      if (!v || v->empty()) return Usage("после --output-dir нужно указать папку");
+      batch.request.outputFolder = orsvelt::Utf8ToPath(*v);
+    } else if (arg == "--recursive") {
+      batch.request.recursive = true;
+    } else if (arg == "-j" || arg == "--jobs") {
+      const auto v = value();
+      const auto jobs = v ? JobsNamed(*v) : std::nullopt;
+      if (!jobs) return Usage("после " + std::string(arg) + " нужно указать число одновременных проверок от 1 до 9999");
+      batch.request.threads = *jobs;
     } else if (arg.size() > 1 && arg.front() == '-' && arg != "-") {
       return Usage("неизвестный параметр: " + std::string(arg));
     } else if (report.empty()) {
@@ -117,9 +186,17 @@ int main(int argc, char** argv) {
       return Usage("указано больше одного расчёта");
     }
   }
+  if (batchMode) {
+    batch.request.format = request.format;
+    batch.request.runStamp = request.runStamp;
+    return BatchMain(batch, report, output);
+  }
+  if (!batch.request.outputFolder.empty() || batch.request.recursive || batch.request.threads)
+    return Usage("параметры --output-dir, --recursive и -j действуют только с --batch");
   if (report.empty()) return Usage("не указан файл расчёта");
 
   request.report = orsvelt::Utf8ToPath(report);
+  request.outputPath = orsvelt::Utf8ToPath(output);
   std::error_code ec;
   if (!request.outputPath.empty() && std::filesystem::is_directory(request.outputPath, ec)) {
     request.outputFolder = request.outputPath;

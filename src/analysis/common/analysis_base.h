@@ -7,6 +7,7 @@
 namespace orsvelt {
 
 struct TRSVFile;
+class ReportTitleCache;
 
 // dd.MM.yyyy H:mm:ss of the local clock, as the protocols and file names show it.
 std::string CurrentRunStamp();
@@ -29,12 +30,16 @@ class TRSVProt {
   // Makes every later Analyse use this stamp instead of the clock (reproducible output).
   void FixRunStamp(std::string stamp) { fixedStamp_ = std::move(stamp); }
 
+  // Makes every later Analyse take the folder's titles from there; null reads them afresh.
+  void ShareTitles(ReportTitleCache* titles) { titles_ = titles; }
+
  protected:
   // Called first by Analyse.
   void TakeRunStamp() { runStamp_ = fixedStamp_.empty() ? CurrentRunStamp() : fixedStamp_; }
 
   std::string errorText_;
   std::string runStamp_;
+  ReportTitleCache* titles_ = nullptr;
 
  private:
   std::string fixedStamp_;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "analysis/common/report_folder.h"
+#include "analysis/common/report_title_cache.h"
 #include "model/rsvnalog.h"
 #include "xml/xmlwork.h"
 
@@ -22,15 +23,21 @@ void OrderEarlierReports(std::vector<EarlierReport>& reports) {
 }
 
 std::vector<EarlierReport> FindEarlierReports(const std::filesystem::path& folder, const ReportKey& main,
-                                              const ReportKeyOf& keyOf) {
+                                              const ReportKeyOf& keyOf, ReportTitleCache* titles) {
   std::vector<EarlierReport> found;
   {
     // A title is all that stays of each file: the next one may take over its storage.
     const TXMLFile::SharedStorage titlesOneAfterAnother;
     for (const std::filesystem::path& path : ListReportFiles(folder)) {
-      TRSVFile candidate;
-      if (!ReadFolderReport(path, candidate, /*titleOnly=*/true)) continue;
-      std::optional<ReportKey> key = keyOf(candidate);
+      std::shared_ptr<const TRSVFile> shared;
+      TRSVFile own;
+      if (titles) {
+        shared = titles->Title(path);
+        if (!shared) continue;
+      } else if (!ReadFolderReport(path, own, /*titleOnly=*/true)) {
+        continue;
+      }
+      std::optional<ReportKey> key = keyOf(shared ? *shared : own);
       if (key && IsEarlierReport(*key, main)) found.push_back({std::move(*key), path});
     }
   }

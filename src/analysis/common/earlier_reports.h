@@ -13,6 +13,7 @@
 namespace orsvelt {
 
 struct TRSVFile;
+class ReportTitleCache;
 
 // Payer, year, period and correction of a report: what decides whether it is an earlier
 // report of the same payer.
@@ -42,9 +43,10 @@ struct EarlierReport {
 void OrderEarlierReports(std::vector<EarlierReport>& reports);
 
 // The earlier reports of main in the folder, ordered. They are chosen by their titles;
-// files that cannot be read or that keyOf refuses are passed over.
+// files that cannot be read or that keyOf refuses are passed over. With titles, each title
+// is taken from there (read once for all the checks that share it), else read here.
 std::vector<EarlierReport> FindEarlierReports(const std::filesystem::path& folder, const ReportKey& main,
-                                              const ReportKeyOf& keyOf);
+                                              const ReportKeyOf& keyOf, ReportTitleCache* titles = nullptr);
 
 // Reads the chosen reports whole, in their order, and hands each to take with its number
 // (1 for the first). A file whose whole text no longer reads, or that keyOf now refuses,

@@ -36,7 +36,7 @@ std::optional<ReportKey> ReportKey501(const TRSVFile& file) {
 void TRSV501Prot::ReadEarlierFiles(const std::filesystem::path& folder, const TRSVFile& mainFile) {
   const std::optional<ReportKey> main = ReportKey501(mainFile);
   if (!main) return;
-  const auto chosen = FindEarlierReports(folder, *main, ReportKey501);
+  const auto chosen = FindEarlierReports(folder, *main, ReportKey501, titles_);
   ReadEarlierReports(chosen, ReportKey501, [&](const EarlierReport&, const TRSVFile& file, int number) {
     const TRSV501Document& doc = *file.Document501;
     TRSV501EarlierFileRec& rec = EarlierFiles.emplace_back();

@@ -47,7 +47,7 @@ bool TRSV502Prot::Analyse(const TRSVFile& file, const std::filesystem::path& fol
   }
   const TRSV502Document& doc = *file.Document502;
   DescribeMain(doc);
-  CollectEarlierFiles(FindEarlierReports(folder, *ReportKey502(file), ReportKey502));
+  CollectEarlierFiles(FindEarlierReports(folder, *ReportKey502(file), ReportKey502, titles_));
   Collect(file, 0);
   BuildTotals();
   return true;
