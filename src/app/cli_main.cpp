@@ -87,7 +87,11 @@ void WarnOnExtension(const std::filesystem::path& protocol, orsvelt::ProtocolFor
 
 std::atomic<bool> stopRequested{false};
 
-extern "C" void RequestStop(int) { stopRequested.store(true); }
+// The first Ctrl+C lets the running checks finish; a second one ends the program at once.
+extern "C" void RequestStop(int signal) {
+  stopRequested.store(true);
+  std::signal(signal, SIG_DFL);
+}
 
 // Parsed like an option's value: a whole positive number.
 std::optional<unsigned> JobsNamed(std::string_view text) {

@@ -16,6 +16,8 @@ namespace {
 // A worker's check: whatever goes wrong inside stays this report's row.
 CheckOutcome GuardedCheck(const CheckRequest& request) {
   try {
+    std::error_code ec;  // a folder that cannot be made shows as the protocol not written
+    std::filesystem::create_directories(request.outputFolder, ec);
     return RunCheck(request);
   } catch (const std::bad_alloc&) {
     CheckOutcome out;
@@ -85,8 +87,6 @@ BatchResult RunBatch(const BatchRequest& request) {
       check.outputFolder = request.outputFolder / row.relative.parent_path();
       check.runStamp = result.runStamp;
       check.titles = titles;
-      std::error_code ec;
-      std::filesystem::create_directories(check.outputFolder, ec);
       row.outcome = GuardedCheck(check);
       const std::size_t done = finished.fetch_add(1) + 1;
       if (request.afterReport) request.afterReport(done);
