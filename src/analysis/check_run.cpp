@@ -149,6 +149,7 @@ CheckOutcome RunCheck(const CheckRequest& request) {
   CheckOutcome out = described({});
   out.ok = true;
   out.protocol = target;
+  out.checks = analysis->Checks();
   return out;
 }
 

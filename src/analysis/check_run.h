@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "analysis/checks/finding.h"
 #include "analysis/common/analysis_base.h"
 #include "analysis/common/report_description.h"
 #include "analysis/common/report_title_cache.h"
@@ -30,6 +31,7 @@ struct CheckOutcome {
   std::string message;  // the user's message when the check failed
   std::string detail;   // a reason behind the message (where the XML is broken), or empty
   std::filesystem::path protocol;
+  std::shared_ptr<const checks::CheckResult> checks;  // the control ratios; null when the check failed
   ReportDescription report;  // of the report once it was read as a report, whether checked or not
 };
 

@@ -11,6 +11,9 @@
 
 #include "analysis/batch/batch_command.h"
 #include "analysis/check_run.h"
+#include "analysis/checks/check_table.h"
+#include "analysis/checks/findings_json.h"
+#include "markup/file_sink.h"
 #include "markup/program_constants.h"
 #include "xml/path_text.h"
 
@@ -20,9 +23,11 @@ static_assert(orsvelt::VersionText == ORSVELT_VERSION, "VersionText differs from
 namespace {
 
 constexpr std::string_view kUsage =
-    "Использование: orsvelt-cli [--format html|xml] [--output ПУТЬ] [--run-stamp ТЕКСТ] РАСЧЁТ.xml\n"
-    "               orsvelt-cli --batch ПАПКА --output-dir ПАПКА [--format html|xml] [--recursive]\n"
-    "                           [-j N] [--run-stamp ТЕКСТ]\n"
+    "Использование: orsvelt-cli [--format html|xml] [--output ПУТЬ] [--run-stamp ТЕКСТ]\n"
+    "                   [--findings ПУТЬ] [--strict] РАСЧЁТ.xml\n"
+    "       orsvelt-cli --batch ПАПКА --output-dir ПАПКА [--format html|xml] [--recursive]\n"
+    "                   [-j N] [--findings] [--strict] [--run-stamp ТЕКСТ]\n"
+    "       orsvelt-cli --list-checks\n"
     "\n"
     "Проверяет расчёт по страховым взносам (форматы 5.01 и 5.02) вместе с расчётами\n"
     "предыдущих периодов того же года из его папки и пишет протокол.\n"
@@ -33,6 +38,11 @@ constexpr std::string_view kUsage =
     "                      протокол пишется в неё под тем же именем. Поверх проверяемого\n"
     "                      расчёта и расчётов из его папки протокол не пишется\n"
     "  --run-stamp ТЕКСТ   дата и время формирования вместо текущих, например \"07.12.2026 9:05:03\"\n"
+    "  --findings ПУТЬ     записать найденные нарушения контрольных соотношений в JSON (UTF-8)\n"
+    "  --strict            код завершения 3, если найдено основание считать расчёт непредставленным\n"
+    "  --list-checks       напечатать таблицу контрольных соотношений и выйти\n"
+    "  --help              эта справка\n"
+    "  --version           версия программы\n"
     "\n"
     "Проверка папки:\n"
     "  --batch ПАПКА       проверить каждый расчёт NO_RASCHSV_*.xml папки, как при проверке по\n"
@@ -41,11 +51,12 @@ constexpr std::string_view kUsage =
     "                      summary.html, summary.csv (для Excel) и summary.json\n"
     "  --recursive         и расчёты вложенных папок; их протоколы - во вложенные папки\n"
     "  -j N, --jobs N      проверять N расчётов одновременно (по умолчанию по числу ядер)\n"
+    "  --findings          и файл нарушений каждого расчёта рядом с его протоколом\n"
+    "                      (имя протокола с окончанием .findings.json)\n"
+    "  --strict            код завершения 3, если все расчёты проверены и хотя бы в одном\n"
+    "                      найдено основание считать его непредставленным\n"
     "  Ctrl+C останавливает проверку: начатые расчёты дописываются, новые не начинаются,\n"
     "  сводка пишется о сделанном.\n"
-    "\n"
-    "  --help              эта справка\n"
-    "  --version           версия программы\n"
     "\n"
     "Значение можно писать и через знак равенства: --format=html. Если расширение файла\n"
     "протокола не подходит к формату, протокол записывается с предупреждением.\n"
@@ -53,7 +64,8 @@ constexpr std::string_view kUsage =
     "Путь протокола (при проверке папки - сводки) печатается в стандартный вывод. Коды\n"
     "завершения: 0 - протокол записан (все расчёты папки проверены), 1 - проверка не\n"
     "выполнена (хотя бы один расчёт папки не проверен или проверка прервана; причины - в\n"
-    "стандартном потоке ошибок), 2 - неверный вызов.\n";
+    "стандартном потоке ошибок), 2 - неверный вызов, 3 - с --strict: протокол записан\n"
+    "(все расчёты папки проверены), но найдено основание считать расчёт непредставленным.\n";
 
 int Usage(std::string_view problem) {
   if (!problem.empty()) std::cerr << "orsvelt-cli: " << problem << "\n\n";
@@ -83,6 +95,23 @@ void WarnOnExtension(const std::filesystem::path& protocol, orsvelt::ProtocolFor
   std::cerr << "orsvelt-cli: предупреждение: протокол в формате " << (html ? "HTML" : "XML") << " записан в файл "
             << (extension.empty() ? "без расширения" : "с расширением \"" + orsvelt::PathToUtf8(protocol.extension()) + "\"")
             << ", ожидается \"" << (html ? ".html" : ".xml") << "\"\n";
+}
+
+// One line per row of the check table, fields separated by tabs.
+void ListChecks() {
+  std::cout << "id\tгруппа\tсерьёзность\tформаты\tформулировка\tисточник\n";
+  for (const orsvelt::checks::CheckRow& row : orsvelt::checks::CheckTable())
+    std::cout << row.id << '\t' << orsvelt::checks::GroupName(row.group) << '\t'
+              << orsvelt::checks::SeverityName(row.severity) << '\t' << orsvelt::checks::FormatsText(row.formats)
+              << '\t' << row.wording << '\t' << row.source << '\n';
+}
+
+// False with a message on the error stream when the file could not be written whole.
+bool WriteFindings(const std::filesystem::path& path, const orsvelt::checks::CheckResult& result) {
+  std::string error;
+  if (orsvelt::WriteFileWhole(path, orsvelt::checks::FindingsJson(result), error)) return true;
+  std::cerr << "Не удалось записать файл нарушений: " << orsvelt::PathToUtf8(path) << "\n" << error << "\n";
+  return false;
 }
 
 std::atomic<bool> stopRequested{false};
@@ -124,6 +153,11 @@ int main(int argc, char** argv) {
   orsvelt::BatchCommand batch;
   bool batchMode = false;
   std::string report, output;
+  std::string findingsPath;
+  bool strict = false;
+  // In a batch --findings takes no path: each report's file goes beside its protocol.
+  bool batchCall = false;
+  for (int i = 1; i < argc; ++i) batchCall = batchCall || std::string_view(argv[i]).starts_with("--batch");
   for (int i = 1; i < argc; ++i) {
     std::string_view arg = argv[i];
     // "--name=value" and "--name value" alike.
@@ -143,11 +177,23 @@ int main(int argc, char** argv) {
       return std::nullopt;
     };
     const bool takesValue = arg == "--format" || arg == "--output" || arg == "--run-stamp" || arg == "--batch" ||
-                            arg == "--output-dir" || arg == "--jobs" || arg == "-j";
+                            arg == "--output-dir" || arg == "--jobs" || arg == "-j" ||
+                            (arg == "--findings" && !batchCall);
     if (inlineValue && !takesValue) return Usage("параметр " + std::string(arg) + " не принимает значения");
     if (arg == "--help" || arg == "-h") {
       std::cout << kUsage;
       return 0;
+    } else if (arg == "--list-checks") {
+      ListChecks();
+      return 0;
+    } else if (arg == "--strict") {
+      strict = true;
+    } else if (arg == "--findings" && batchCall) {
+      batch.request.findings = true;
+    } else if (arg == "--findings") {
+      const auto v = value();
+      if (!v || v->empty()) return Usage("после --findings нужно указать путь");
+      findingsPath = *v;
     } else if (arg == "--version") {
       std::cout << "orsvelt-cli " << ORSVELT_VERSION << "\n";
       return 0;
@@ -193,6 +239,7 @@ int main(int argc, char** argv) {
   if (batchMode) {
     batch.request.format = request.format;
     batch.request.runStamp = request.runStamp;
+    batch.strict = strict;
     return BatchMain(batch, report, output);
   }
   if (!batch.request.outputFolder.empty() || batch.request.recursive || batch.request.threads)
@@ -218,5 +265,9 @@ int main(int argc, char** argv) {
   }
   if (!request.outputPath.empty()) WarnOnExtension(outcome.protocol, request.format);
   std::cout << orsvelt::PathToUtf8(outcome.protocol) << "\n";
+  const orsvelt::checks::CheckResult none;
+  const orsvelt::checks::CheckResult& checks = outcome.checks ? *outcome.checks : none;
+  if (!findingsPath.empty() && !WriteFindings(orsvelt::Utf8ToPath(findingsPath), checks)) return 1;
+  if (strict && checks.Count(orsvelt::checks::Severity::Rejection) > 0) return 3;
   return 0;
 }

@@ -72,6 +72,14 @@ TEST(CommandLineBatch, ProtocolsAreTheSingleRunsAndTheExitCodeTellsTheFailures) 
                        " -j1 " + kStamp);
   EXPECT_EQ(good.exitCode, 0) << good.err;
   EXPECT_TRUE(good.err.empty()) << good.err;
+  // --findings takes no path in a batch: the files go beside the protocols.
+  const CliRun strict = Cli("--findings --batch " + Quote(in.path().string()) + " --strict --output-dir " +
+                            Quote((out / "strict").string()) + " " + kStamp);
+  EXPECT_EQ(strict.exitCode, 3) << strict.err;
+  std::size_t findings = 0;
+  for (const auto& entry : fs::directory_iterator(out / "strict"))
+    findings += entry.path().string().ends_with(".findings.json");
+  EXPECT_EQ(findings, 9u);
 }
 
 TEST(CommandLineBatch, WrongCalls) {

@@ -9,10 +9,12 @@
 namespace orsvelt {
 
 int BatchExitCode(const BatchResult& result, bool strict) {
-  (void)strict;
-  for (const BatchRow& row : result.rows)
+  bool rejected = false;
+  for (const BatchRow& row : result.rows) {
     if (!row.outcome.ok) return kBatchSomeNotChecked;
-  return kBatchAllChecked;
+    rejected = rejected || (row.outcome.checks && row.outcome.checks->Count(checks::Severity::Rejection) > 0);
+  }
+  return strict && rejected ? kBatchRejections : kBatchAllChecked;
 }
 
 int RunBatchCommand(const BatchCommand& command, std::ostream& out, std::ostream& err) {

@@ -16,7 +16,7 @@ enum BatchExit : int {
   kBatchAllChecked = 0,
   kBatchSomeNotChecked = 1,  // also: stopped early, or the summary not written
   kBatchWrongCall = 2,
-  kBatchRejections = 3,  // with strict: a report has a "rejection" finding
+  kBatchRejections = 3,  // with strict, every report checked: one has a "rejection" finding
 };
 
 struct BatchCommand {

@@ -6,7 +6,9 @@
 #include <system_error>
 #include <thread>
 
+#include "analysis/checks/findings_json.h"
 #include "analysis/common/report_folder.h"
+#include "markup/file_sink.h"
 #include "xml/path_text.h"
 
 namespace orsvelt {
@@ -35,9 +37,28 @@ CheckOutcome GuardedCheck(const CheckRequest& request) {
   }
 }
 
+// The findings beside the protocol; a file that cannot be written makes the report unchecked.
+void WriteFindingsOf(BatchRow& row) {
+  const checks::CheckResult none;
+  const std::filesystem::path path = FindingsFileName(row.outcome.protocol);
+  std::string error;
+  if (WriteFileWhole(path, checks::FindingsJson(row.outcome.checks ? *row.outcome.checks : none), error)) {
+    row.findings = path;
+    return;
+  }
+  row.outcome.ok = false;
+  row.outcome.message = "Не удалось записать файл нарушений: " + PathToUtf8(path);
+  row.outcome.detail = error;
+}
+
 bool Stopped(const BatchRequest& request) { return request.stop && request.stop->load(); }
 
 }  // namespace
+
+std::filesystem::path FindingsFileName(const std::filesystem::path& protocol) {
+  std::filesystem::path path = protocol;
+  return path.replace_extension(".findings.json");
+}
 
 std::vector<std::filesystem::path> ListBatchReports(const std::filesystem::path& folder, bool recursive) {
   std::vector<std::filesystem::path> reports = ListReportFiles(folder);
@@ -88,6 +109,7 @@ BatchResult RunBatch(const BatchRequest& request) {
       check.runStamp = result.runStamp;
       check.titles = titles;
       row.outcome = GuardedCheck(check);
+      if (request.findings && row.outcome.ok) WriteFindingsOf(row);
       const std::size_t done = finished.fetch_add(1) + 1;
       if (request.afterReport) request.afterReport(done);
     }

@@ -21,6 +21,7 @@ struct BatchRequest {
   ProtocolFormat format = ProtocolFormat::Workbook;
   std::string runStamp;  // one stamp for the whole batch; empty: the clock's at the start
   unsigned threads = 0;  // 0: the number of cores
+  bool findings = false;  // each checked report's findings as JSON beside its protocol (FindingsFileName)
   // Set (by a signal handler, say) to start no further report; those running are finished.
   const std::atomic<bool>* stop = nullptr;
   // Called by the worker after each report, with the number finished so far (a test hook).
@@ -33,6 +34,7 @@ struct BatchRow {
   std::filesystem::path relative;  // to the batch folder: what the summary shows
   bool started = false;            // false when the batch was stopped before it
   CheckOutcome outcome;            // outcome.protocol is where the protocol went
+  std::filesystem::path findings;  // where its findings went, when asked for and written
 };
 
 struct BatchResult {
@@ -45,6 +47,9 @@ struct BatchResult {
 // The NO_RASCHSV files of the folder (and of its sub-folders, with recursive), in byte
 // order of their paths relative to the folder.
 std::vector<std::filesystem::path> ListBatchReports(const std::filesystem::path& folder, bool recursive);
+
+// The findings file of a protocol: its name with ".findings.json" for its extension.
+std::filesystem::path FindingsFileName(const std::filesystem::path& protocol);
 
 // Checks every report; one that fails or throws is a row with its message, never the end
 // of the others.

@@ -32,6 +32,11 @@ std::string GenericUtf8(const std::filesystem::path& path) {
 
 std::string NumberOrEmpty(long long value) { return value < 0 ? std::string() : std::to_string(value); }
 
+// Empty for a report not checked: no findings were looked for.
+std::string CountOf(const CheckOutcome& outcome, checks::Severity severity) {
+  return outcome.ok && outcome.checks ? std::to_string(outcome.checks->Count(severity)) : std::string();
+}
+
 }  // namespace
 
 std::span<const SummaryColumn> SummaryColumns() { return kColumns; }
@@ -54,10 +59,10 @@ BatchSummary SummariseBatch(const BatchResult& result, const std::filesystem::pa
         NumberOrEmpty(report.correction),
         report.formatVersion,
         NumberOrEmpty(report.persons),
-        {},
-        {},
-        {},
-        {},
+        CountOf(outcome, checks::Severity::Rejection),
+        CountOf(outcome, checks::Severity::Error),
+        CountOf(outcome, checks::Severity::Warning),
+        CountOf(outcome, checks::Severity::Info),
         protocol,
         outcome.ok ? std::string(kSummaryChecked) : outcome.message,
         outcome.detail,

@@ -2,12 +2,17 @@
 // What the run needs of the analysis object of either format version.
 
 #include <filesystem>
+#include <memory>
 #include <string>
 
 namespace orsvelt {
 
 struct TRSVFile;
 class ReportTitleCache;
+namespace checks {
+struct CheckResult;
+class YearChecks;
+}  // namespace checks
 
 // dd.MM.yyyy H:mm:ss of the local clock, as the protocols and file names show it.
 std::string CurrentRunStamp();
@@ -26,6 +31,8 @@ class TRSVProt {
 
   const std::string& ErrorText() const { return errorText_; }
   const std::string& RunStamp() const { return runStamp_; }
+  // The control ratios of the last Analyse; null before one succeeded.
+  const std::shared_ptr<const checks::CheckResult>& Checks() const { return checks_; }
 
   // Makes every later Analyse use this stamp instead of the clock (reproducible output).
   void FixRunStamp(std::string stamp) { fixedStamp_ = std::move(stamp); }
@@ -40,6 +47,8 @@ class TRSVProt {
   std::string errorText_;
   std::string runStamp_;
   ReportTitleCache* titles_ = nullptr;
+  std::shared_ptr<const checks::CheckResult> checks_;
+  checks::YearChecks* yearChecks_ = nullptr;  // while Analyse reads the earlier files
 
  private:
   std::string fixedStamp_;

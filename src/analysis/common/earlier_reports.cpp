@@ -4,6 +4,7 @@
 
 #include "analysis/common/report_folder.h"
 #include "analysis/common/report_title_cache.h"
+#include "xml/path_text.h"
 #include "model/rsvnalog.h"
 #include "xml/xmlwork.h"
 
@@ -23,7 +24,8 @@ void OrderEarlierReports(std::vector<EarlierReport>& reports) {
 }
 
 std::vector<EarlierReport> FindEarlierReports(const std::filesystem::path& folder, const ReportKey& main,
-                                              const ReportKeyOf& keyOf, ReportTitleCache* titles) {
+                                              const ReportKeyOf& keyOf, std::vector<std::string>* unreadable,
+                                              ReportTitleCache* titles) {
   std::vector<EarlierReport> found;
   {
     // A title is all that stays of each file: the next one may take over its storage.
@@ -31,10 +33,9 @@ std::vector<EarlierReport> FindEarlierReports(const std::filesystem::path& folde
     for (const std::filesystem::path& path : ListReportFiles(folder)) {
       std::shared_ptr<const TRSVFile> shared;
       TRSVFile own;
-      if (titles) {
-        shared = titles->Title(path);
-        if (!shared) continue;
-      } else if (!ReadFolderReport(path, own, /*titleOnly=*/true)) {
+      const bool read = titles ? (shared = titles->Title(path)) != nullptr : ReadFolderReport(path, own, /*titleOnly=*/true);
+      if (!read) {
+        if (unreadable && own.FormatVersion.empty()) unreadable->push_back(PathToUtf8(path.filename()));
         continue;
       }
       std::optional<ReportKey> key = keyOf(shared ? *shared : own);

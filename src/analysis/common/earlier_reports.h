@@ -43,10 +43,12 @@ struct EarlierReport {
 void OrderEarlierReports(std::vector<EarlierReport>& reports);
 
 // The earlier reports of main in the folder, ordered. They are chosen by their titles;
-// files that cannot be read or that keyOf refuses are passed over. With titles, each title
-// is taken from there (read once for all the checks that share it), else read here.
+// files that cannot be read or that keyOf refuses are passed over. The names of files
+// named like reports whose title does not read at all go to unreadable when given. With
+// titles, each title is taken from there (read once for all the checks that share it).
 std::vector<EarlierReport> FindEarlierReports(const std::filesystem::path& folder, const ReportKey& main,
-                                              const ReportKeyOf& keyOf, ReportTitleCache* titles = nullptr);
+                                              const ReportKeyOf& keyOf, std::vector<std::string>* unreadable = nullptr,
+                                              ReportTitleCache* titles = nullptr);
 
 // Reads the chosen reports whole, in their order, and hands each to take with its number
 // (1 for the first). A file whose whole text no longer reads, or that keyOf now refuses,

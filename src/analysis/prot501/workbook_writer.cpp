@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "analysis/checks/checks_writers.h"
 #include "analysis/common/composition_block.h"
 #include "analysis/prot501/composition_table.h"
 #include "analysis/prot501/prot501_writers.h"
@@ -444,7 +445,9 @@ void OMSOSSSheet(ProtocolWriter& out, const TRSV501ProtData& d) {
 
 void WriteWorkbookProtocol501(ProtocolWriter& out, const TRSV501ProtData& data, const ProtocolHeader& header) {
   WorkbookOpen(out);
-  TitleSheet(out, header, prot501::TitleOf(data), {.errorRowOnOneLine = true});
+  TitleSheet(out, header, prot501::TitleOf(data), {.errorRowOnOneLine = true}, [&](ProtocolWriter& o) {
+    checks::WriteChecksWorkbookRows(o, data.CheckResults.get(), checks::kBlueCells501);
+  });
   CompositionSheet(out, data);
   MainTariffSheet(out, data);
   AddTariffSheet(out, data);

@@ -13,6 +13,7 @@
 #include "analysis/batch/batch_command.h"
 #include "support/batch_folder.h"
 #include "analysis/batch/summary_files.h"
+#include "analysis/checks/findings_json.h"
 #include "analysis/common/report_folder.h"
 
 namespace orsvelt {
@@ -48,7 +49,9 @@ class BatchRunTest : public ::testing::Test {
 
 TEST_F(BatchRunTest, EveryReportAsTheSingleRunChecksIt) {
   for (const ProtocolFormat format : {ProtocolFormat::Html, ProtocolFormat::Workbook}) {
-    const BatchResult result = RunBatch(Request(format));
+    BatchRequest batch = Request(format);
+    batch.findings = true;
+    const BatchResult result = RunBatch(batch);
     const auto& expected = test::BatchFolderReports();
     ASSERT_EQ(result.rows.size(), expected.size());
     EXPECT_FALSE(result.stopped);
@@ -75,6 +78,9 @@ TEST_F(BatchRunTest, EveryReportAsTheSingleRunChecksIt) {
       const std::string bytes = test::ReadBytes(row.outcome.protocol);
       EXPECT_FALSE(bytes.empty());
       EXPECT_TRUE(bytes == test::ReadBytes(alone.protocol)) << "the protocol differs from the single run's";
+      ASSERT_TRUE(row.outcome.checks && alone.checks);
+      EXPECT_EQ(row.findings, FindingsFileName(row.outcome.protocol));
+      EXPECT_EQ(test::ReadBytes(row.findings), checks::FindingsJson(*alone.checks));
     }
   }
 }
@@ -102,6 +108,29 @@ TEST_F(BatchRunTest, RowsDescribeTheReports) {
   const ReportDescription& other = rowOf("NO_RASCHSV_v509");
   EXPECT_EQ(other.formatVersion, "5.09");
   EXPECT_EQ(other.persons, -1);
+}
+
+TEST_F(BatchRunTest, SummaryCountsTheFindingsOfCheckedReportsOnly) {
+  const BatchResult result = RunBatch(Request());
+  const BatchSummary summary = SummariseBatch(result, out_.path());
+  ASSERT_EQ(summary.rows.size(), result.rows.size());
+  bool anyRejection = false;
+  for (std::size_t i = 0; i < result.rows.size(); ++i) {
+    const CheckOutcome& outcome = result.rows[i].outcome;
+    const auto& cells = summary.rows[i];
+    SCOPED_TRACE(cells[0]);
+    if (!outcome.ok) {
+      EXPECT_EQ(cells[9], "");
+      EXPECT_EQ(cells[kSummaryProtocolColumn], "");
+      EXPECT_EQ(cells[kSummaryResultColumn], outcome.message);
+      continue;
+    }
+    EXPECT_EQ(cells[9], std::to_string(outcome.checks->Count(checks::Severity::Rejection)));
+    EXPECT_EQ(cells[12], std::to_string(outcome.checks->Count(checks::Severity::Info)));
+    EXPECT_EQ(cells[kSummaryProtocolColumn], outcome.protocol.filename().string());
+    anyRejection = anyRejection || cells[9] != "0";
+  }
+  EXPECT_TRUE(anyRejection);
 }
 
 // Every report looks at every title of the folder; each file is still read once.
@@ -181,6 +210,13 @@ TEST_F(BatchRunTest, ExitCodes) {
   command.request.outputFolder = goodOut / "new" / "folder";
   EXPECT_EQ(RunBatchCommand(command, out, err), kBatchAllChecked);
   EXPECT_TRUE(fs::exists(goodOut / "new" / "folder" / "summary.json"));
+
+  // The year report of 7707 has a rejection finding: strict says so once all are checked,
+  // and a report that could not be checked still says that first.
+  command.strict = true;
+  EXPECT_EQ(RunBatchCommand(command, out, err), kBatchRejections);
+  command.request.folder = in_.path();
+  EXPECT_EQ(RunBatchCommand(command, out, err), kBatchSomeNotChecked);
 }
 
 TEST_F(BatchRunTest, SubFoldersOnlyWhenRecursive) {

@@ -56,7 +56,7 @@ TEST(SummaryJson, NumbersNullsAndEscapes) {
   EXPECT_NE(json.find("\"runStamp\": \"08.12.2026 10:00:00\""), std::string::npos);
   EXPECT_NE(json.find("\"payer\": \"ООО \\\"Луч; и партнёры\\\"\""), std::string::npos) << json;
   EXPECT_NE(json.find("\"inn\": \"0105000001\", \"kpp\": null, \"year\": 2020,"), std::string::npos) << json;
-  EXPECT_NE(json.find("\"detail\": \"Строка 1\\u000aпозиция 5\""), std::string::npos) << json;
+  EXPECT_NE(json.find("\"detail\": \"Строка 1\\nпозиция 5\""), std::string::npos) << json;
   EXPECT_NE(json.find("\"rejections\": null"), std::string::npos);
   EXPECT_EQ(SummaryJson({}), "{\n  \"runStamp\": \"\",\n  \"reports\": []\n}\n");
 }
