@@ -32,14 +32,15 @@ OwnedSection1 CopySection1(const view::Section1& source) {
       for (view::Line& line : block.lines) CopyLine(line, copy.texts);
     }
   }
-  for (view::Block& block : s.appendix2) {
+  for (std::vector<view::Block>* blocks : {&s.appendix2, &s.paymentAppendices})
+    for (view::Block& block : *blocks) {
     block.name = Keep(copy.texts, block.name);
     for (view::Code& code : block.codes) {
       code.name = Keep(copy.texts, code.name);
       code.value = Keep(copy.texts, code.value);
     }
-    for (view::Line& line : block.lines) CopyLine(line, copy.texts);
-  }
+      for (view::Line& line : block.lines) CopyLine(line, copy.texts);
+    }
   return copy;
 }
 

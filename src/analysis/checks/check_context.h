@@ -69,6 +69,20 @@ struct Completeness {
   std::vector<std::string> unreadableFiles;  // file names
 };
 
+// Section 3 of every report of the year as the analysis merged it per person (a later
+// submission replacing the months it carries, an annulling one the person's quarter).
+struct YearPersons {
+  struct Sums {
+    Amount payments = 0, base = 0, contributions = 0;
+  };
+  struct Person {
+    std::string snils, name;
+    Amount base = 0;  // pension base since the start of the year
+  };
+  std::array<Sums, 12> months{};  // every person's rows by calendar month
+  std::vector<Person> persons;
+};
+
 struct CheckContext {
   const view::ReportView& report;
   std::string year;                 // "ОтчетГод" as text, empty when unknown
@@ -81,6 +95,8 @@ struct CheckContext {
   // For a correction: persons of earlier submissions of this period it did not replace.
   const CarriedPersons* carried = nullptr;
   const Completeness* completeness = nullptr;
+  // The year's persons merged over all its reports; null when the analysis does not gather them.
+  const YearPersons* yearPersons = nullptr;
   // A correction without any earlier submission of its period in the folder: its section 3
   // may hold only the corrected persons, so sums are compared with what it holds alone.
   bool correctionAlone = false;

@@ -89,6 +89,8 @@ void YearChecks::NoteUnreadable(std::string fileName) {
   completeness_.unreadableFiles.push_back(std::move(fileName));
 }
 
+void YearChecks::SetYearPersons(YearPersons persons) { yearPersons_ = std::move(persons); }
+
 CheckResult YearChecks::Run() {
   CheckResult result;
   main_ = MakeReportView(mainFile_);
@@ -125,6 +127,7 @@ CheckResult YearChecks::Run() {
     if (!present) completeness.missingPeriods.emplace_back(kQuarterCodes[q - 1]);
   }
   context.completeness = &completeness;
+  if (yearPersons_) context.yearPersons = &*yearPersons_;
 
   // The carried persons the correction itself does not name again.
   CarriedPersons carried;

@@ -30,6 +30,8 @@ class YearChecks {
   void AddEarlier(const TRSVFile& file);
   // A file of the folder named like a report that could not be read or parsed.
   void NoteUnreadable(std::string fileName);
+  // The year's persons as the analysis merged them, for the ratios over the whole year.
+  void SetYearPersons(YearPersons persons);
   // Runs the table over everything gathered; once, as it hands the carried persons over.
   CheckResult Run();
 
@@ -47,6 +49,7 @@ class YearChecks {
   std::vector<std::string> carriedKeys_;
   std::vector<bool> carriedLive_;
   Completeness completeness_;
+  std::optional<YearPersons> yearPersons_;
 };
 
 }  // namespace orsvelt::checks

@@ -58,6 +58,7 @@ bool TRSV502Prot::Analyse(const TRSVFile& file, const std::filesystem::path& fol
   yearChecks_ = nullptr;
   Collect(file, 0);
   BuildTotals();
+  yearChecks.SetYearPersons(YearPersonsForChecks());
   checks_ = std::make_shared<const checks::CheckResult>(yearChecks.Run());
   return true;
 }

@@ -117,6 +117,9 @@ struct Section1 {
   // Appendix 2: the block "РасчСВ_ОСС.ВНМ" first (5.02 keeps only ПроизвРасхСО, ВозмРасхСО
   // and the parts of УплСВПрев in it), then one "РасчСВ_ОСС.ВНМКод" per tariff in 5.02.
   std::vector<Block> appendix2;
+  // Appendices 9 and 10 of 5.02 ("СвПримТариф2.2.425", "СвПримТариф1.3.422"): one block each,
+  // its line "ВыплатИт", then one line "СумВыплат" per foreign worker or student.
+  std::vector<Block> paymentAppendices;
 
   const Line* FindPayable(std::string_view name) const;  // the first of that name, or null
   const Line* FindPayable(std::string_view name, std::string_view kbk) const;

@@ -76,13 +76,13 @@ struct AnalysedReport {
 TEST(Writers502, SmallReportPageLineByLine) {
   Analysed run(SmallDir() / "NO_RASCHSV_7701_7701_7701000001770101001_20200720_q2.xml");
   const Protocols out = Write(run.prot);
-  EXPECT_TRUE(SameLines(ProtocolLines(out.html), TextFileLines(PathToUtf8(SmallDir() / "expected_protocol.html"))));
+  EXPECT_TRUE(SameLinesAsFile(ProtocolLines(out.html), PathToUtf8(SmallDir() / "expected_protocol.html")));
 }
 
 TEST(Writers502, SmallReportWorkbookLineByLine) {
   Analysed run(SmallDir() / "NO_RASCHSV_7701_7701_7701000001770101001_20200720_q2.xml");
   const Protocols out = Write(run.prot);
-  EXPECT_TRUE(SameLines(ProtocolLines(out.workbook), TextFileLines(PathToUtf8(SmallDir() / "expected_protocol.xml"))));
+  EXPECT_TRUE(SameLinesAsFile(ProtocolLines(out.workbook), PathToUtf8(SmallDir() / "expected_protocol.xml")));
 }
 
 TEST(Writers502, ValuesFromTheReportAreEscapedInBothProtocols) {
