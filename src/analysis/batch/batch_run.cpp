@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <exception>
 #include <new>
+#include <set>
 #include <system_error>
 #include <thread>
 
@@ -92,6 +93,17 @@ BatchResult RunBatch(const BatchRequest& request) {
     row.report = std::move(report);
   }
 
+  // Names that differ only in the case of ".xml" give one protocol name: the second
+  // protocol would replace the first, so that report is not checked.
+  std::set<std::filesystem::path> protocolNames;
+  for (BatchRow& row : result.rows) {
+    if (protocolNames.insert(row.relative.parent_path() / Utf8ToPath(ProtocolFileName(result.runStamp, row.report))).second)
+      continue;
+    row.started = true;
+    row.outcome.message = std::string(kBatchSameProtocolMessage);
+    row.outcome.detail = PathToUtf8(row.relative);
+  }
+
   const auto titles = std::make_shared<ReportTitleCache>();
   std::atomic<std::size_t> next{0};
   std::atomic<std::size_t> finished{0};
@@ -101,6 +113,7 @@ BatchResult RunBatch(const BatchRequest& request) {
       const std::size_t index = next.fetch_add(1);
       if (index >= result.rows.size()) return;
       BatchRow& row = result.rows[index];
+      if (row.started) continue;  // refused before the start
       row.started = true;
       CheckRequest check;
       check.report = row.report;

@@ -55,6 +55,10 @@ std::filesystem::path FindingsFileName(const std::filesystem::path& protocol);
 // of the others.
 BatchResult RunBatch(const BatchRequest& request);
 
+// The message of a report whose protocol would take the name of another's.
+inline constexpr std::string_view kBatchSameProtocolMessage =
+    "Расчёт не проверен: его протокол получил бы имя протокола другого расчёта этой папки.";
+
 // The message of a report the batch did not start.
 inline constexpr std::string_view kBatchStoppedMessage = "Проверка прервана до начала проверки этого расчёта.";
 

@@ -219,6 +219,21 @@ TEST_F(BatchRunTest, ExitCodes) {
   EXPECT_EQ(RunBatchCommand(command, out, err), kBatchSomeNotChecked);
 }
 
+// Two names that differ in the case of the extension would share one protocol.
+TEST_F(BatchRunTest, AProtocolNameIsNeverTakenTwice) {
+  const std::string name = test::BatchFolderReports()[0].name;
+  const std::string upper = name.substr(0, name.size() - 4) + ".XML";
+  fs::copy_file(in_ / name, in_ / upper);
+  const BatchResult result = RunBatch(Request());
+  ASSERT_EQ(result.rows.size(), test::BatchFolderReports().size() + 1);
+  EXPECT_EQ(result.rows[0].relative, fs::path(upper));
+  EXPECT_TRUE(result.rows[0].outcome.ok);
+  EXPECT_EQ(result.rows[1].relative, fs::path(name));
+  EXPECT_FALSE(result.rows[1].outcome.ok);
+  EXPECT_EQ(result.rows[1].outcome.message, kBatchSameProtocolMessage);
+  EXPECT_EQ(BatchExitCode(result, false), kBatchSomeNotChecked);
+}
+
 TEST_F(BatchRunTest, SubFoldersOnlyWhenRecursive) {
   fs::create_directory(in_ / "2018");
   const fs::path moved = in_ / "2018" / test::BatchFolderReports()[0].name;
