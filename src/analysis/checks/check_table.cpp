@@ -21,8 +21,9 @@ std::string FormatsText(std::uint8_t formats) {
 std::span<const CheckRow> CheckTable() {
   static const std::vector<CheckRow> table = [] {
     std::vector<CheckRow> rows;
-    for (const auto group : {GroupARows(), GroupBRows(), GroupBRows502(), GroupCRows(), GroupCRows502(),
-                             GroupDRows(), GroupERows(), GroupERows502()})
+    for (const auto group : {GroupARows(), GroupBRows(), GroupBRows501(), GroupBRows502(), GroupCRows(),
+                             GroupCRows501(), GroupCRows502(), GroupDRows(), GroupERows(), GroupERows501(),
+                             GroupERows502()})
       rows.insert(rows.end(), group.begin(), group.end());
     return rows;
   }();

@@ -38,11 +38,14 @@ std::string FormatsText(std::uint8_t formats);
 // Rows of each group, in the order the protocol lists them.
 std::span<const CheckRow> GroupARows();
 std::span<const CheckRow> GroupBRows();
+std::span<const CheckRow> GroupBRows501();
 std::span<const CheckRow> GroupBRows502();
 std::span<const CheckRow> GroupCRows();
+std::span<const CheckRow> GroupCRows501();
 std::span<const CheckRow> GroupCRows502();
 std::span<const CheckRow> GroupDRows();
 std::span<const CheckRow> GroupERows();
+std::span<const CheckRow> GroupERows501();
 std::span<const CheckRow> GroupERows502();
 
 // All rows, groups A to E in order.

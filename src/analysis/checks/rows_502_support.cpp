@@ -4,18 +4,6 @@
 
 namespace orsvelt::checks {
 
-std::optional<std::int32_t> CalendarMonthOf(const CheckContext& c, view::Column column) {
-  int m = 0;
-  switch (column) {
-    case view::Column::Month1: m = 1; break;
-    case view::Column::Month2: m = 2; break;
-    case view::Column::Month3: m = 3; break;
-    default: return std::nullopt;
-  }
-  if (c.months[m - 1] == 0) return std::nullopt;
-  return c.months[m - 1];
-}
-
 Finding Breach(const CheckRow& row, const CheckContext& c, view::Column column, Amount left, Amount right,
                std::string path, std::string_view tariff) {
   Finding f = FindingOf(row);

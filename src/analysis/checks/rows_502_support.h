@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "analysis/checks/check_table.h"
+#include "analysis/checks/line_ratio.h"
 
 // Ends the wording of every 5.02 row the catalogue marks as inferred.
 #define ORSVELT_FORM_ONLY " (следует из формы расчёта, а не из письма ФНС)"
@@ -16,9 +17,6 @@ namespace orsvelt::checks {
 // Since the start of the year and the three months; 5.02 has no three-month total.
 inline constexpr view::Column kColumns502[] = {view::Column::Year, view::Column::Month1, view::Column::Month2,
                                                view::Column::Month3};
-
-// The calendar month of a month column; nullopt for the since-start column or an unknown quarter.
-std::optional<std::int32_t> CalendarMonthOf(const CheckContext& c, view::Column column);
 
 // A finding of the row with both sides, the tariff and the month of the column, and the path.
 Finding Breach(const CheckRow& row, const CheckContext& c, view::Column column, Amount left, Amount right,

@@ -4,6 +4,7 @@
 
 #include "model/rsvnalog.h"
 #include "support/test_support.h"
+#include "xml/amount.h"
 #include "xml/xmlwork.h"
 
 namespace orsvelt::test {
@@ -21,6 +22,22 @@ std::string Counts(const std::string& tag, const std::vector<int>& v) {
   return "<" + tag + Attr("КолВсегоПер", std::to_string(v[0])) + Attr("КолВсегоПосл3М", std::to_string(v[0])) +
          Attr("Кол1Посл3М", std::to_string(v[1])) + Attr("Кол2Посл3М", std::to_string(v[2])) +
          Attr("Кол3Посл3М", std::to_string(v[3])) + "/>";
+}
+
+std::string Kopecks(Amount sum) {
+  const Amount kopecks = sum / 100;
+  const Amount whole = kopecks / 100, part = kopecks % 100 < 0 ? -(kopecks % 100) : kopecks % 100;
+  char text[40];
+  std::snprintf(text, sizeof text, "%s%lld.%02lld", sum < 0 && whole == 0 ? "-" : "", static_cast<long long>(whole),
+                static_cast<long long>(part));
+  return text;
+}
+
+template <class Row>
+std::string SumOf(const std::vector<Row>& rows, std::string Row::*field) {
+  Amount sum = 0;
+  for (const Row& row : rows) sum += ParseAmount(row.*field).value_or(0);
+  return Kopecks(sum);
 }
 
 std::string Person(const TestReport& r, const TestPerson& p) {
@@ -44,15 +61,25 @@ std::string Person(const TestReport& r, const TestPerson& p) {
   if (!p.rows.empty() || !p.adds.empty()) {
     x += "<СвВыплСВОПС>";
     if (!p.rows.empty()) {
-      x += "<СвВыпл" + Attr("СумВыплВс3", "0.00") + Attr("ВыплОПСВс3", "0.00") + Attr("ВыплОПСДогВс3", "0.00") +
-           Attr("НачислСВВс3", "0.00") + ">";
+      const std::vector<std::string> t =
+          p.totals.empty() ? std::vector<std::string>{SumOf(p.rows, &TestMonthRow::payments),
+                                                      SumOf(p.rows, &TestMonthRow::base),
+                                                      SumOf(p.rows, &TestMonthRow::contract),
+                                                      SumOf(p.rows, &TestMonthRow::contributions)}
+                           : p.totals;
+      x += "<СвВыпл" + Attr("СумВыплВс3", t[0]) + Attr("ВыплОПСВс3", t[1]) + Attr("ВыплОПСДогВс3", t[2]) +
+           Attr("НачислСВВс3", t[3]) + ">";
       for (const TestMonthRow& m : p.rows)
         x += "<СвВыплМК" + Attr("Месяц", m.month) + Attr("КодКатЛиц", m.category) + Attr("СумВыпл", m.payments) +
              Attr("ВыплОПС", m.base) + Attr("ВыплОПСДог", m.contract) + Attr("НачислСВ", m.contributions) + "/>";
       x += "</СвВыпл>";
     }
     if (!p.adds.empty()) {
-      x += "<ВыплСВДоп" + Attr("ВыплСВВс3", "0.00") + Attr("НачислСВВс3", "0.00") + ">";
+      const std::vector<std::string> t =
+          p.addTotals.empty() ? std::vector<std::string>{SumOf(p.adds, &TestAddRow::payments),
+                                                         SumOf(p.adds, &TestAddRow::contributions)}
+                              : p.addTotals;
+      x += "<ВыплСВДоп" + Attr("ВыплСВВс3", t[0]) + Attr("НачислСВВс3", t[1]) + ">";
       for (const TestAddRow& a : p.adds)
         x += "<ВыплСВДопМТ" + Attr("Месяц", a.month) + Attr("Тариф", a.tariff) + Attr("ВыплСВ", a.payments) +
              Attr("НачислСВ", a.contributions) + "/>";

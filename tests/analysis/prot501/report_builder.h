@@ -41,6 +41,9 @@ struct TestPerson {
   int correction = 0;
   std::vector<TestMonthRow> rows;
   std::vector<TestAddRow> adds;
+  // The declared totals of "СвВыпл" (СумВыплВс3, ВыплОПСВс3, ВыплОПСДогВс3, НачислСВВс3) and of
+  // "ВыплСВДоп" (ВыплСВВс3, НачислСВВс3); empty: the sums of the rows.
+  std::vector<std::string> totals, addTotals;
 };
 
 // "РасчСВ_ОПС" of one tariff; each value list is: last three months, month 1, 2, 3.
