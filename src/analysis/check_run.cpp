@@ -107,11 +107,16 @@ CheckOutcome RunUntilStopped(const CheckRequest& request) {
     case ReportReading::NotReport: return Failure("Файл не является отчётом в ФНС.");
   }
   std::unique_ptr<TRSVProt> analysis = MakeAnalysis(file.FormatVersion);
-  if (!analysis) return Failure("Неизвестный формат файла.", UnknownVersionDetail(file.FormatVersion));
+  const auto described = [&](CheckOutcome out) {
+    out.report = DescribeReport(file);
+    return out;
+  };
+  if (!analysis) return described(Failure("Неизвестный формат файла.", UnknownVersionDetail(file.FormatVersion)));
   if (!request.runStamp.empty()) analysis->FixRunStamp(request.runStamp);
+  analysis->ShareTitles(request.titles.get());
   analysis->SetProgress(request.progress);
 
-  if (!analysis->Analyse(file, folder)) return Failure(analysis->ErrorText());
+  if (!analysis->Analyse(file, folder)) return described(Failure(analysis->ErrorText()));
 
   const bool html = request.format == ProtocolFormat::Html;
   std::filesystem::path target = request.outputPath;
@@ -119,13 +124,14 @@ CheckOutcome RunUntilStopped(const CheckRequest& request) {
     const std::string name = ProtocolFileName(analysis->RunStamp(), request.report) + (html ? ".html" : ".xml");
     target = request.outputFolder / Utf8ToPath(name);
   }
-  if (auto refused = RefuseOverwrite(request.report, folder, target)) return *std::move(refused);
+  if (auto refused = RefuseOverwrite(request.report, folder, target)) return described(*std::move(refused));
   const bool written = html ? analysis->WriteHtml(target) : analysis->WriteSpreadsheet(target);
-  if (!written) return Failure(analysis->ErrorText());
+  if (!written) return described(Failure(analysis->ErrorText()));
 
-  CheckOutcome out;
+  CheckOutcome out = described({});
   out.ok = true;
   out.protocol = target;
+  out.checks = analysis->Checks();
   return out;
 }
 

@@ -7,8 +7,11 @@
 #include <string>
 #include <string_view>
 
+#include "analysis/checks/finding.h"
 #include "analysis/common/analysis_base.h"
 #include "analysis/common/progress.h"
+#include "analysis/common/report_description.h"
+#include "analysis/common/report_title_cache.h"
 
 namespace orsvelt {
 
@@ -21,6 +24,8 @@ struct CheckRequest {
   std::filesystem::path outputPath;    // when not empty, the protocol's full path instead
   std::string runStamp;                // when not empty, used instead of the clock
   ProgressSink* progress = nullptr;    // hears how far the run is and may stop it; not owned
+  // When set, the titles of the folder's reports come from there: a batch reads each once.
+  std::shared_ptr<ReportTitleCache> titles;
 };
 
 struct CheckOutcome {
@@ -29,6 +34,8 @@ struct CheckOutcome {
   std::string detail;   // a reason behind the message (where the XML is broken), or empty
   std::filesystem::path protocol;
   bool stopped = false;  // stopped through the request's progress: nothing was written
+  std::shared_ptr<const checks::CheckResult> checks;  // the control ratios; null when the check failed
+  ReportDescription report;  // of the report once it was read as a report, whether checked or not
 };
 
 // The message of a stopped run.

@@ -1,6 +1,8 @@
 #include "markup/html_tables.h"
 
-#include "markup/markup_text.h"
+#include <algorithm>
+#include <cstddef>
+#include <string>
 
 namespace orsvelt {
 
@@ -10,59 +12,86 @@ void HtmlKeyValueTableClose(ProtocolWriter& out) { out.Line("</table>"); }
 
 void HtmlDataTableClose(ProtocolWriter& out) { out.Line("  </table>"); }
 
-void HtmlKeyValueRow(ProtocolWriter& out, std::string_view caption, std::string_view value,
-                     std::string_view valueClass) {
-  out.Line("<tr>");
-  HtmlTextLine(out, "   <th class=\"left\">", caption);
-  if (valueClass.empty()) {
-    HtmlTextLine(out, "   <td>", value);
-  } else {
-    out.Line("   <td class=\"", MarkupText(valueClass), "\">", MarkupText(value), "</td>");
-  }
-  out.Line("</tr>");
-}
-
 namespace {
 
-// "td" for "    <td class=\"x\">"; empty when the text holds no tag name.
-std::string_view TagName(std::string_view openTag) {
-  const std::size_t open = openTag.find('<');
-  if (open == std::string_view::npos) return {};
-  std::size_t end = open + 1;
-  while (end < openTag.size() && openTag[end] != ' ' && openTag[end] != '>' && openTag[end] != '/' &&
-         openTag[end] != '\t')
-    ++end;
-  return openTag.substr(open + 1, end - open - 1);
+std::string_view CellTag(HtmlCellKind kind) { return kind == HtmlCellKind::Header ? "th" : "td"; }
+
+void PutBlanks(ProtocolWriter& out, int count) {
+  static constexpr std::string_view kBlanks = "        ";
+  out.Put(kBlanks.substr(0, static_cast<std::size_t>(std::clamp(count, 0, static_cast<int>(kBlanks.size())))));
 }
 
-void PutEndTag(ProtocolWriter& out, std::string_view openTag) {
-  const std::string_view name = TagName(openTag);
-  if (name.empty()) return;
-  out.Put("</");
+void PutSpan(ProtocolWriter& out, std::string_view name, int value) {
+  if (value <= 0) return;
+  out.Put(" ");
   out.Put(name);
+  out.Put("=\"");
+  out.Put(std::to_string(value));
+  out.Put("\"");
+}
+
+void PutClass(ProtocolWriter& out, std::string_view cssClass) {
+  if (cssClass.empty()) return;
+  out.Put(" class=\"");
+  out.PutText(cssClass);
+  out.Put("\"");
+}
+
+void PutCellOpen(ProtocolWriter& out, const HtmlCellFormat& format) {
+  PutBlanks(out, format.indent);
+  out.Put("<");
+  out.Put(CellTag(format.kind));
+  if (!format.classLast) PutClass(out, format.cssClass);
+  if (format.rowspanFirst) PutSpan(out, "rowspan", format.rowspan);
+  PutSpan(out, "colspan", format.colspan);
+  if (!format.rowspanFirst) PutSpan(out, "rowspan", format.rowspan);
+  if (format.classLast) PutClass(out, format.cssClass);
   out.Put(">");
+}
+
+void PutCellClose(ProtocolWriter& out, const HtmlCellFormat& format) {
+  out.Put("</");
+  out.Put(CellTag(format.kind));
+  out.Put(">");
+  out.Line();
 }
 
 }  // namespace
 
-void HtmlTextLine(ProtocolWriter& out, std::string_view openTag, std::string_view text) {
-  out.Put(openTag);
+void HtmlCell(ProtocolWriter& out, const HtmlCellFormat& format, std::string_view text) {
+  PutCellOpen(out, format);
   out.PutText(text);
-  PutEndTag(out, openTag);
-  out.Line();
+  PutCellClose(out, format);
 }
 
-void HtmlRawLine(ProtocolWriter& out, std::string_view openTag, std::string_view markup) {
-  out.Put(openTag);
+void HtmlRawCell(ProtocolWriter& out, const HtmlCellFormat& format, std::string_view markup) {
+  PutCellOpen(out, format);
   out.Put(markup);
-  PutEndTag(out, openTag);
-  out.Line();
+  PutCellClose(out, format);
 }
 
-std::string HtmlEndTag(std::string_view openTag) {
-  const std::string_view name = TagName(openTag);
-  if (name.empty()) return {};
-  return "</" + std::string(name) + ">";
+void HtmlHeaderRow(ProtocolWriter& out, std::initializer_list<std::string_view> captions) {
+  HtmlRowOpen(out);
+  for (std::string_view caption : captions) HtmlCell(out, {.kind = HtmlCellKind::Header}, caption);
+  HtmlRowClose(out);
+}
+
+void HtmlRowOpen(ProtocolWriter& out, int indent) {
+  PutBlanks(out, indent);
+  out.Line("<tr>");
+}
+
+void HtmlRowClose(ProtocolWriter& out, int indent) {
+  PutBlanks(out, indent);
+  out.Line("</tr>");
+}
+
+void HtmlKeyValueRow(ProtocolWriter& out, std::string_view caption, std::string_view value,
+                     std::string_view valueClass) {
+  HtmlRowOpen(out, 0);
+  HtmlCell(out, {.kind = HtmlCellKind::Header, .indent = 3, .cssClass = "left"}, caption);
+  HtmlCell(out, {.indent = 3, .cssClass = valueClass}, value);
+  HtmlRowClose(out, 0);
 }
 
 }  // namespace orsvelt

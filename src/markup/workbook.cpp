@@ -1,6 +1,8 @@
 #include "markup/workbook.h"
 
+#include <cstddef>
 #include <initializer_list>
+#include <iterator>
 #include <string_view>
 
 #include "markup/markup_text.h"
@@ -30,26 +32,35 @@ constexpr std::string_view kGeneralFormat = "<NumberFormat ss:Format=\"General\"
 constexpr std::string_view kBorders = "borders";
 
 struct Style {
+  CellStyle style;
   std::string_view id;
   std::initializer_list<std::string_view> elements;
 };
 
-const Style kStyles[] = {
-    {"SheetHeader", {kBoldFont, kAlignCenter, kGeneralFormat}},
-    {"SheetHeaderLeft", {kBoldFont, kAlignLeft, kGeneralFormat}},
-    {"CellHeaderCenter", {kBoldFont, kAlignCenter, kBorders, kGeneralFormat}},
-    {"CellHeaderLeft", {kBoldFont, kAlignLeft, kBorders, kGeneralFormat}},
-    {"CellHeaderRight", {kBoldFont, kAlignRight, kBorders, kMoneyFormat}},
-    {"CommonText", {kAlignLeft, kGeneralFormat}},
-    {"BorderedText", {kAlignLeft, kBorders, kGeneralFormat}},
-    {"CellNumber", {kPlainFont, kAlignRight, kBorders, kGeneralFormat}},
-    {"BorderedCenteredText", {kAlignCenter, kBorders, kGeneralFormat}},
-    {"RedText", {kAlignLeft, kRedFont, kGeneralFormat}},
-    {"CellSumm", {kPlainFont, kAlignRight, kBorders, kMoneyFormat}},
-    {"CellBlueCenter", {kWhiteBoldFont, kBlueFill, kAlignCenter, kBorders, kGeneralFormat}},
-    {"CellBlueNumber", {kWhiteBoldFont, kBlueFill, kAlignRight, kBorders, kGeneralFormat}},
-    {"CellBlueSumm", {kWhiteBoldFont, kBlueFill, kAlignRight, kBorders, kMoneyFormat}},
+constexpr Style kStyles[] = {
+    {CellStyle::SheetHeader, "SheetHeader", {kBoldFont, kAlignCenter, kGeneralFormat}},
+    {CellStyle::SheetHeaderLeft, "SheetHeaderLeft", {kBoldFont, kAlignLeft, kGeneralFormat}},
+    {CellStyle::CellHeaderCenter, "CellHeaderCenter", {kBoldFont, kAlignCenter, kBorders, kGeneralFormat}},
+    {CellStyle::CellHeaderLeft, "CellHeaderLeft", {kBoldFont, kAlignLeft, kBorders, kGeneralFormat}},
+    {CellStyle::CellHeaderRight, "CellHeaderRight", {kBoldFont, kAlignRight, kBorders, kMoneyFormat}},
+    {CellStyle::CommonText, "CommonText", {kAlignLeft, kGeneralFormat}},
+    {CellStyle::BorderedText, "BorderedText", {kAlignLeft, kBorders, kGeneralFormat}},
+    {CellStyle::CellNumber, "CellNumber", {kPlainFont, kAlignRight, kBorders, kGeneralFormat}},
+    {CellStyle::BorderedCenteredText, "BorderedCenteredText", {kAlignCenter, kBorders, kGeneralFormat}},
+    {CellStyle::RedText, "RedText", {kAlignLeft, kRedFont, kGeneralFormat}},
+    {CellStyle::CellSumm, "CellSumm", {kPlainFont, kAlignRight, kBorders, kMoneyFormat}},
+    {CellStyle::CellBlueCenter, "CellBlueCenter", {kWhiteBoldFont, kBlueFill, kAlignCenter, kBorders, kGeneralFormat}},
+    {CellStyle::CellBlueNumber, "CellBlueNumber", {kWhiteBoldFont, kBlueFill, kAlignRight, kBorders, kGeneralFormat}},
+    {CellStyle::CellBlueSumm, "CellBlueSumm", {kWhiteBoldFont, kBlueFill, kAlignRight, kBorders, kMoneyFormat}},
 };
+
+// Each style once, in the order of the enumeration, which is the order they are written in.
+constexpr bool TableFollowsTheEnumeration() {
+  for (std::size_t i = 0; i < std::size(kStyles); ++i)
+    if (static_cast<std::size_t>(kStyles[i].style) != i + 1) return false;
+  return static_cast<std::size_t>(CellStyle::CellBlueSumm) == std::size(kStyles);
+}
+static_assert(TableFollowsTheEnumeration());
 
 void WriteBorders(ProtocolWriter& out) {
   out.Line("<Borders>");
@@ -59,6 +70,11 @@ void WriteBorders(ProtocolWriter& out) {
 }
 
 }  // namespace
+
+std::string_view CellStyleId(CellStyle style) {
+  const std::size_t i = static_cast<std::size_t>(style);
+  return i >= 1 && i <= std::size(kStyles) ? kStyles[i - 1].id : std::string_view{};
+}
 
 void WorkbookOpen(ProtocolWriter& out) {
   out.Line("<?xml version=\"1.0\" encoding=\"windows-1251\"?>");
@@ -94,12 +110,12 @@ void WorkbookClose(ProtocolWriter& out) { out.Line("</Workbook>"); }
 void TitleSheetOpen(ProtocolWriter& out, const ProtocolHeader& header) {
   WorksheetOpen(out, "Титул");
   TableOpen(out, {350, 600});
-  StringCellRow(out, {.style = "SheetHeader", .mergeAcross = 1},
+  StringCellRow(out, {.style = CellStyle::SheetHeader, .mergeAcross = 1},
                 "Протокол отображения сводных данных расчета по страховым взносам");
   EmptyRow(out);
-  StringCellRow(out, {.style = "CommonText", .mergeAcross = 1},
+  StringCellRow(out, {.style = CellStyle::CommonText, .mergeAcross = 1},
                 "Программа Brannix:Orsvelt " + header.version + " от " + header.date);
-  if (header.debug) StringCellRow(out, {.style = "RedText", .mergeAcross = 1}, "Версия программы является отладочной.");
+  if (header.debug) StringCellRow(out, {.style = CellStyle::RedText, .mergeAcross = 1}, "Версия программы является отладочной.");
   StringCellRow(out, {.mergeAcross = 1}, "Дата и время формирования протокола: " + header.runStamp);
   EmptyRow(out);
 }

@@ -36,9 +36,9 @@ template <class Out>
 void PutCellOpen(Out& out, const CellFormat& format) {
   out.Put("<Cell");
   if (format.index > 0) PutNumberAttribute(out, "ss:Index", format.index);
-  if (!format.style.empty()) {
+  if (format.style != CellStyle::None) {
     out.Put(" ss:StyleID=\"");
-    out.PutText(format.style);
+    out.Put(CellStyleId(format.style));
     out.Put("\"");
   }
   if (format.downFirst && format.mergeDown >= 0) PutNumberAttribute(out, "ss:MergeDown", format.mergeDown);
@@ -168,5 +168,11 @@ void EmptyRow(ProtocolWriter& out) { out.Line("<Row></Row>"); }
 void StringCellRow(ProtocolWriter& out, const CellFormat& format, std::string_view text) {
   out.Line("<Row>", StringCellText(format, text), "</Row>");
 }
+
+void RawStringCellRow(ProtocolWriter& out, const CellFormat& format, std::string_view markup) {
+  out.Line("<Row>", RawStringCellText(format, markup), "</Row>");
+}
+
+void ContinuationRowOpen(ProtocolWriter& out) { out.Line("   <Row>"); }
 
 }  // namespace orsvelt

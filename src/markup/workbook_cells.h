@@ -11,12 +11,34 @@
 
 namespace orsvelt {
 
+// The styles that WorkbookOpen defines; the compiler sees to it that a cell names no other.
+enum class CellStyle {
+  None,  // no ss:StyleID
+  SheetHeader,
+  SheetHeaderLeft,
+  CellHeaderCenter,
+  CellHeaderLeft,
+  CellHeaderRight,
+  CommonText,
+  BorderedText,
+  CellNumber,
+  BorderedCenteredText,
+  RedText,
+  CellSumm,
+  CellBlueCenter,
+  CellBlueNumber,
+  CellBlueSumm,
+};
+
+// The ss:ID of a style, as the workbook names it ("CellSumm"); empty for None.
+std::string_view CellStyleId(CellStyle style);
+
 // Attributes of a cell. The fields stand in the order in which they are written:
 //   <Cell ss:Index="10" ss:StyleID="BorderedText" ss:MergeAcross="5" ss:MergeDown="0">
-// StringCell(out, {.style = "CellHeaderCenter", .mergeDown = 2}, "ФИО");
+// StringCell(out, {.style = CellStyle::CellHeaderCenter, .mergeDown = 2}, "ФИО");
 struct CellFormat {
-  int index = 0;            // ss:Index, 1-based column; 0: none
-  std::string_view style{}; // ss:StyleID; empty: none
+  int index = 0;                     // ss:Index, 1-based column; 0: none
+  CellStyle style = CellStyle::None; // ss:StyleID
   int mergeAcross = -1;     // ss:MergeAcross, extra columns covered; negative: none
   int mergeDown = -1;       // ss:MergeDown, extra rows covered; negative: none, 0 is written
   bool downFirst = false;   // ss:MergeDown before ss:MergeAcross (the 5.02 person sheet)
@@ -53,5 +75,9 @@ void RowClose(ProtocolWriter& out);
 void EmptyRow(ProtocolWriter& out);
 // A row of one String cell on one line: "<Row><Cell ...><Data ss:Type="String">text</Data></Cell></Row>".
 void StringCellRow(ProtocolWriter& out, const CellFormat& format, std::string_view text);
+// The same with markup as it stands.
+void RawStringCellRow(ProtocolWriter& out, const CellFormat& format, std::string_view markup);
+// "   <Row>": the 5.02 person sheet has always indented the further rows of a merged record.
+void ContinuationRowOpen(ProtocolWriter& out);
 
 }  // namespace orsvelt

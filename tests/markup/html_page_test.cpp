@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "markup/html_check.h"
 #include "markup/html_tables.h"
 #include "markup_test_lines.h"
+#include "support/html_check.h"
 
 namespace orsvelt {
 namespace {
@@ -131,8 +131,7 @@ TEST(HtmlTables, KeyValueTableEscapesValues) {
     HtmlKeyValueRow(out, "№ п/п:", "1", "left bold");
     HtmlKeyValueTableClose(out);
     HtmlTableOpen(out);
-    HtmlTextLine(out, "    <td class=\"tdnorm\" rowspan=\"2\">", "ООО \"Ромашка\" & Ко");
-    HtmlRawLine(out, "  <p>", "&nbsp;");
+    HtmlCell(out, {.cssClass = "tdnorm", .rowspan = 2}, "ООО \"Ромашка\" & Ко");
     HtmlDataTableClose(out);
   });
   EXPECT_TRUE(SameLines(ProtocolLines(bytes), GoldenLines(R"(  <table cellpadding="0" cellspacing="0" border="1">
@@ -147,24 +146,73 @@ TEST(HtmlTables, KeyValueTableEscapesValues) {
 </table>
   <table cellpadding="0" cellspacing="0" border="1">
     <td class="tdnorm" rowspan="2">ООО &quot;Ромашка&quot; &amp; Ко</td>
-  <p>&nbsp;</p>
   </table>
 )")));
 }
 
-TEST(HtmlTables, EndTagOfAnOpeningTag) {
-  const struct {
-    std::string_view open;
-    std::string_view end;
-  } cases[] = {
-      {"   <td>", "</td>"},
-      {"    <th class=\"left\">", "</th>"},
-      {"  <h2>", "</h2>"},
-      {"<li\tclass=\"x\">", "</li>"},
-      {"no tag", ""},
-      {"<>", ""},
-  };
-  for (const auto& c : cases) EXPECT_EQ(HtmlEndTag(c.open), c.end) << c.open;
+TEST(HtmlPage, BlocksBetweenTheTables) {
+  const std::string bytes = WrittenBytes([](ProtocolWriter& out) {
+    HtmlHeading(out, 2, "Сведения <о> плательщике");
+    HtmlHeading(out, 3, "Коды: 01, 02");
+    HtmlParagraph(out, "ошибка & \"x\"");
+    HtmlParagraph(out, "Примечание", 0);
+    HtmlRawParagraph(out, "значение \"№ файла\"");
+    HtmlListOpen(out, 2);
+    HtmlListItemStart(out, 3, "Раздел 1");
+    HtmlListOpen(out, 0);
+    HtmlListItem(out, 5, "Приложение <1>");
+    HtmlListClose(out, 1);
+    HtmlListItemEnd(out);
+    HtmlListClose(out, 2);
+  });
+  EXPECT_TRUE(SameLines(ProtocolLines(bytes), GoldenLines(R"(  <h2>Сведения &lt;о&gt; плательщике</h2>
+  <h3>Коды: 01, 02</h3>
+  <p>ошибка &amp; &quot;x&quot;</p>
+<p>Примечание</p>
+  <p>значение "№ файла"</p>
+  <ul>
+   <li>Раздел 1<ul>
+     <li>Приложение &lt;1&gt;</li>
+ </ul>
+</li>
+  </ul>
+)")));
+}
+
+TEST(HtmlTables, CellAttributesStandInTheOrderAsked) {
+  const std::string bytes = WrittenBytes([](ProtocolWriter& out) {
+    HtmlRowOpen(out);
+    HtmlCell(out, {}, "a&b");
+    HtmlRawCell(out, {.cssClass = "tdnorm"}, "1&nbsp;000,00");
+    HtmlCell(out, {.cssClass = "tdnorm", .rowspan = 3}, "x");
+    HtmlCell(out, {.cssClass = "tderrcenter", .rowspan = 3, .classLast = true}, "Ж");
+    HtmlCell(out, {.kind = HtmlCellKind::Header, .colspan = 9, .rowspan = 2}, "Итого");
+    HtmlCell(out, {.kind = HtmlCellKind::Header, .cssClass = "tdnorm", .colspan = 6, .rowspan = 2, .rowspanFirst = true},
+             "Итого:");
+    HtmlCell(out, {.kind = HtmlCellKind::Header, .cssClass = "left", .colspan = 6, .classLast = true}, "КФХ");
+    HtmlRawCell(out, {.indent = 6, .colspan = 6}, "");
+    HtmlRowClose(out);
+    HtmlHeaderRow(out, {"ИНН", "<СНИЛС>"});
+    HtmlRowOpen(out, 0);
+    HtmlRowClose(out, 0);
+  });
+  EXPECT_TRUE(SameLines(ProtocolLines(bytes), GoldenLines(R"(   <tr>
+    <td>a&amp;b</td>
+    <td class="tdnorm">1&nbsp;000,00</td>
+    <td class="tdnorm" rowspan="3">x</td>
+    <td rowspan="3" class="tderrcenter">Ж</td>
+    <th colspan="9" rowspan="2">Итого</th>
+    <th class="tdnorm" rowspan="2" colspan="6">Итого:</th>
+    <th colspan="6" class="left">КФХ</th>
+      <td colspan="6"></td>
+   </tr>
+   <tr>
+    <th>ИНН</th>
+    <th>&lt;СНИЛС&gt;</th>
+   </tr>
+<tr>
+</tr>
+)")));
 }
 
 }  // namespace

@@ -1,17 +1,18 @@
 #include "markup/workbook.h"
 
 #include <limits>
+#include <set>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "markup/workbook_cells.h"
-#include "markup/workbook_check.h"
 #include "markup/worksheet.h"
 #include "markup_test_lines.h"
 #include "support/calc_layout.h"
 #include "xml/stringfuncs.h"
+#include "support/workbook_check.h"
 
 namespace orsvelt {
 namespace {
@@ -120,30 +121,45 @@ TEST(Workbook, SkeletonIsASoundWorkbookInWindows1251) {
   EXPECT_NE(workbook.find("ss:Name=\"\xD2\xE8\xF2\xF3\xEB\""), std::string::npos);
 }
 
+// Every style a cell can name is one the workbook defines, under its own name.
+TEST(WorkbookCells, EachStyleNamesADefinedStyle) {
+  EXPECT_EQ(CellStyleId(CellStyle::None), "");
+  const std::string workbook = WrittenBytes([](ProtocolWriter& out) { WorkbookOpen(out); });
+  std::set<std::string_view> ids;
+  for (int i = static_cast<int>(CellStyle::SheetHeader); i <= static_cast<int>(CellStyle::CellBlueSumm); ++i) {
+    const std::string_view id = CellStyleId(static_cast<CellStyle>(i));
+    ASSERT_FALSE(id.empty()) << i;
+    EXPECT_TRUE(ids.insert(id).second) << id;
+    EXPECT_NE(workbook.find("<Style ss:ID=\"" + std::string(id) + "\""), std::string::npos) << id;
+  }
+  EXPECT_EQ(StringCellText({.style = CellStyle::CellBlueSumm}, "x"),
+            "<Cell ss:StyleID=\"CellBlueSumm\"><Data ss:Type=\"String\">x</Data></Cell>");
+}
+
 TEST(WorkbookCells, AttributesStandInTheirFixedOrder) {
   const struct {
     CellFormat format;
     std::string_view tag;
   } cases[] = {
       {{}, "<Cell>"},
-      {{.style = "CellSumm"}, "<Cell ss:StyleID=\"CellSumm\">"},
-      {{.style = "SheetHeader", .mergeAcross = 1}, "<Cell ss:StyleID=\"SheetHeader\" ss:MergeAcross=\"1\">"},
+      {{.style = CellStyle::CellSumm}, "<Cell ss:StyleID=\"CellSumm\">"},
+      {{.style = CellStyle::SheetHeader, .mergeAcross = 1}, "<Cell ss:StyleID=\"SheetHeader\" ss:MergeAcross=\"1\">"},
       {{.mergeAcross = 2}, "<Cell ss:MergeAcross=\"2\">"},
-      {{.style = "CellHeaderCenter", .mergeDown = 2}, "<Cell ss:StyleID=\"CellHeaderCenter\" ss:MergeDown=\"2\">"},
-      {{.style = "BorderedText", .mergeDown = 0}, "<Cell ss:StyleID=\"BorderedText\" ss:MergeDown=\"0\">"},
-      {{.style = "CellHeaderLeft", .mergeAcross = 2, .mergeDown = 11},
+      {{.style = CellStyle::CellHeaderCenter, .mergeDown = 2}, "<Cell ss:StyleID=\"CellHeaderCenter\" ss:MergeDown=\"2\">"},
+      {{.style = CellStyle::BorderedText, .mergeDown = 0}, "<Cell ss:StyleID=\"BorderedText\" ss:MergeDown=\"0\">"},
+      {{.style = CellStyle::CellHeaderLeft, .mergeAcross = 2, .mergeDown = 11},
        "<Cell ss:StyleID=\"CellHeaderLeft\" ss:MergeAcross=\"2\" ss:MergeDown=\"11\">"},
-      {{.style = "BorderedCenteredText", .mergeAcross = 13, .mergeDown = 3, .downFirst = true},
+      {{.style = CellStyle::BorderedCenteredText, .mergeAcross = 13, .mergeDown = 3, .downFirst = true},
        "<Cell ss:StyleID=\"BorderedCenteredText\" ss:MergeDown=\"3\" ss:MergeAcross=\"13\">"},
-      {{.index = 10, .style = "BorderedText"}, "<Cell ss:Index=\"10\" ss:StyleID=\"BorderedText\">"},
-      {{.index = 7, .style = "CellHeaderCenter", .mergeDown = 1},
+      {{.index = 10, .style = CellStyle::BorderedText}, "<Cell ss:Index=\"10\" ss:StyleID=\"BorderedText\">"},
+      {{.index = 7, .style = CellStyle::CellHeaderCenter, .mergeDown = 1},
        "<Cell ss:Index=\"7\" ss:StyleID=\"CellHeaderCenter\" ss:MergeDown=\"1\">"},
   };
   for (const auto& c : cases) EXPECT_EQ(CellOpenTag(c.format), c.tag);
 }
 
 TEST(WorkbookCells, DataOfEachKind) {
-  const CellFormat summ{.style = "CellSumm"};
+  const CellFormat summ{.style = CellStyle::CellSumm};
   const struct {
     std::string text;
     std::string_view expected;
@@ -151,13 +167,13 @@ TEST(WorkbookCells, DataOfEachKind) {
       {AmountCellText(summ, 0), "<Cell ss:StyleID=\"CellSumm\"><Data ss:Type=\"Number\">0.00</Data></Cell>"},
       {AmountCellText(summ, -120000), "<Cell ss:StyleID=\"CellSumm\"><Data ss:Type=\"Number\">-12.00</Data></Cell>"},
       {AmountCellText(summ, 12345675000), "<Cell ss:StyleID=\"CellSumm\"><Data ss:Type=\"Number\">1234567.50</Data></Cell>"},
-      {IntegerCellText({.style = "CellNumber", .mergeDown = 0}, 17),
+      {IntegerCellText({.style = CellStyle::CellNumber, .mergeDown = 0}, 17),
        "<Cell ss:StyleID=\"CellNumber\" ss:MergeDown=\"0\"><Data ss:Type=\"Number\">17</Data></Cell>"},
-      {NumberCellText({.style = "CellNumber"}, "2"), "<Cell ss:StyleID=\"CellNumber\"><Data ss:Type=\"Number\">2</Data></Cell>"},
+      {NumberCellText({.style = CellStyle::CellNumber}, "2"), "<Cell ss:StyleID=\"CellNumber\"><Data ss:Type=\"Number\">2</Data></Cell>"},
       // A flag that is no number must not break the workbook.
-      {NumberCellText({.style = "CellNumber"}, "1<"), "<Cell ss:StyleID=\"CellNumber\"><Data ss:Type=\"String\">1&lt;</Data></Cell>"},
-      {NumberCellText({.style = "CellNumber"}, ""), "<Cell ss:StyleID=\"CellNumber\"><Data ss:Type=\"String\"></Data></Cell>"},
-      {StringCellText({.style = "BorderedText"}, "Иванов & <Сын>"),
+      {NumberCellText({.style = CellStyle::CellNumber}, "1<"), "<Cell ss:StyleID=\"CellNumber\"><Data ss:Type=\"String\">1&lt;</Data></Cell>"},
+      {NumberCellText({.style = CellStyle::CellNumber}, ""), "<Cell ss:StyleID=\"CellNumber\"><Data ss:Type=\"String\"></Data></Cell>"},
+      {StringCellText({.style = CellStyle::BorderedText}, "Иванов & <Сын>"),
        "<Cell ss:StyleID=\"BorderedText\"><Data ss:Type=\"String\">Иванов &amp; &lt;Сын&gt;</Data></Cell>"},
       {RawStringCellText({}, "a&amp;b"), "<Cell><Data ss:Type=\"String\">a&amp;b</Data></Cell>"},
       {EmptyCellText(summ), "<Cell ss:StyleID=\"CellSumm\"></Cell>"},
@@ -169,17 +185,19 @@ TEST(WorkbookCells, RowsAndWorksheetPieces) {
   const std::string bytes = WrittenBytes([](ProtocolWriter& out) {
     WorksheetOpen(out, "Сверка Р1Р3 осн_1");
     TableOpen(out, {200, 80});
-    StringCellRow(out, {.style = "SheetHeader", .mergeAcross = 8}, "Сверка");
+    StringCellRow(out, {.style = CellStyle::SheetHeader, .mergeAcross = 8}, "Сверка");
     RowOpen(out, 20);
-    StringCell(out, {.style = "CellHeaderCenter", .mergeDown = 1}, "Источник");
-    AmountCell(out, {.style = "CellSumm"}, 0);
-    IntegerCell(out, {.style = "CellNumber"}, 3);
-    NumberCell(out, {.style = "CellNumber"}, "1");
-    EmptyCell(out, {.style = "CellSumm"});
+    StringCell(out, {.style = CellStyle::CellHeaderCenter, .mergeDown = 1}, "Источник");
+    AmountCell(out, {.style = CellStyle::CellSumm}, 0);
+    IntegerCell(out, {.style = CellStyle::CellNumber}, 3);
+    NumberCell(out, {.style = CellStyle::CellNumber}, "1");
+    EmptyCell(out, {.style = CellStyle::CellSumm});
     RawStringCell(out, {}, "&#8470;");
     RowClose(out);
     RowOpen(out);
     EmptyRow(out);
+    RawStringCellRow(out, {.style = CellStyle::CommonText}, "\"№ файла\"");
+    ContinuationRowOpen(out);
     WorksheetClose(out);
   });
   EXPECT_TRUE(SameLines(ProtocolLines(bytes), GoldenLines(R"(<Worksheet ss:Name="Сверка Р1Р3 осн_1" xmlns:ss="urn:schemas-microsoft-com:office:spreadsheet">
@@ -197,6 +215,8 @@ TEST(WorkbookCells, RowsAndWorksheetPieces) {
 </Row>
 <Row>
 <Row></Row>
+<Row><Cell ss:StyleID="CommonText"><Data ss:Type="String">"№ файла"</Data></Cell></Row>
+   <Row>
   </Table>
  </Worksheet>
 )")));
@@ -288,13 +308,13 @@ TEST(Workbook, MergedPersonRowsPassTheCheck) {
     WorksheetOptions(out, FrozenPanes::TopRows4LeftCols6);
     TableOpen(out, {50, 300});
     RowOpen(out);
-    IntegerCell(out, {.style = "CellNumber", .mergeDown = 1}, 1);
-    StringCell(out, {.style = "BorderedText", .mergeDown = 1}, "Иванов Иван Иванович");
-    StringCell(out, {.style = "BorderedCenteredText", .mergeAcross = 1}, "НР");
+    IntegerCell(out, {.style = CellStyle::CellNumber, .mergeDown = 1}, 1);
+    StringCell(out, {.style = CellStyle::BorderedText, .mergeDown = 1}, "Иванов Иван Иванович");
+    StringCell(out, {.style = CellStyle::BorderedCenteredText, .mergeAcross = 1}, "НР");
     RowClose(out);
     out.Line("   <Row>");
-    StringCell(out, {.index = 3, .style = "BorderedCenteredText"}, "ВЖНР");
-    AmountCell(out, {.style = "CellSumm"}, 0);
+    StringCell(out, {.index = 3, .style = CellStyle::BorderedCenteredText}, "ВЖНР");
+    AmountCell(out, {.style = CellStyle::CellSumm}, 0);
     RowClose(out);
     WorksheetClose(out);
     WorkbookClose(out);
@@ -303,7 +323,7 @@ TEST(Workbook, MergedPersonRowsPassTheCheck) {
 }
 
 // A sheet of one amount column after a text column, in the protocols' frame.
-std::string AmountSheet(const std::vector<int>& widths, std::string_view amountStyle) {
+std::string AmountSheet(const std::vector<int>& widths, CellStyle amountStyle) {
   return WrittenBytes([&](ProtocolWriter& out) {
     WorkbookOpen(out);
     TitleSheetOpen(out);
@@ -311,7 +331,7 @@ std::string AmountSheet(const std::vector<int>& widths, std::string_view amountS
     WorksheetOpen(out, "Суммы");
     TableOpen(out, widths);
     RowOpen(out);
-    StringCell(out, {.style = "BorderedText"}, "Итого");
+    StringCell(out, {.style = CellStyle::BorderedText}, "Итого");
     AmountCell(out, {.style = amountStyle}, std::numeric_limits<Amount>::min());
     RowClose(out);
     WorksheetClose(out);
@@ -325,21 +345,21 @@ std::string AmountSheet(const std::vector<int>& widths, std::string_view amountS
 TEST(Workbook, ReadsRightInCalc) {
   EXPECT_EQ(FormatAmountPlain(std::numeric_limits<Amount>::min()), "-922337203685477.58");
   EXPECT_GE(kAmountColumnWidth, test::WidestBoldAmountWidth());
-  for (std::string_view style : {"CellSumm", "CellBlueSumm", "CellHeaderRight"}) {
+  for (CellStyle style : {CellStyle::CellSumm, CellStyle::CellBlueSumm, CellStyle::CellHeaderRight}) {
     const std::string bytes = AmountSheet({200, kAmountColumnWidth}, style);
     EXPECT_EQ(CheckWorkbook(bytes), "");
-    EXPECT_EQ(test::CheckCalcLayout(bytes), "") << style;
+    EXPECT_EQ(test::CheckCalcLayout(bytes), "") << CellStyleId(style);
   }
-  EXPECT_NE(test::CheckCalcLayout(AmountSheet({200, 100}, "CellBlueSumm")).find("row 1, column 2: an amount column"),
+  EXPECT_NE(test::CheckCalcLayout(AmountSheet({200, 100}, CellStyle::CellBlueSumm)).find("row 1, column 2: an amount column"),
             std::string::npos);
-  EXPECT_NE(test::CheckCalcLayout(AmountSheet({200}, "CellSumm")).find("default width"), std::string::npos);
+  EXPECT_NE(test::CheckCalcLayout(AmountSheet({200}, CellStyle::CellSumm)).find("default width"), std::string::npos);
   // The same amount under a style without the money format is not measured.
-  EXPECT_EQ(test::CheckCalcLayout(AmountSheet({200}, "CellNumber")), "");
+  EXPECT_EQ(test::CheckCalcLayout(AmountSheet({200}, CellStyle::CellNumber)), "");
 
-  std::string unindexed = AmountSheet({200, kAmountColumnWidth}, "CellSumm");
+  std::string unindexed = AmountSheet({200, kAmountColumnWidth}, CellStyle::CellSumm);
   unindexed.replace(unindexed.find("<Column ss:Index=\"1\""), std::string_view("<Column ss:Index=\"1\"").size(), "<Column");
   EXPECT_NE(test::CheckCalcLayout(unindexed).find("<Column> without ss:Index"), std::string::npos);
-  std::string unformatted = AmountSheet({200, kAmountColumnWidth}, "CellSumm");
+  std::string unformatted = AmountSheet({200, kAmountColumnWidth}, CellStyle::CellSumm);
   const std::size_t general = unformatted.find("<NumberFormat ss:Format=\"General\"/>");
   ASSERT_NE(general, std::string::npos);
   unformatted.erase(general, std::string_view("<NumberFormat ss:Format=\"General\"/>\r\n").size());

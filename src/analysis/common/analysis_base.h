@@ -2,6 +2,7 @@
 // What the run needs of the analysis object of either format version.
 
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "analysis/common/progress.h"
@@ -9,6 +10,11 @@
 namespace orsvelt {
 
 struct TRSVFile;
+class ReportTitleCache;
+namespace checks {
+struct CheckResult;
+class YearChecks;
+}  // namespace checks
 
 // dd.MM.yyyy H:mm:ss of the local clock, as the protocols and file names show it.
 std::string CurrentRunStamp();
@@ -27,6 +33,8 @@ class TRSVProt {
 
   const std::string& ErrorText() const { return errorText_; }
   const std::string& RunStamp() const { return runStamp_; }
+  // The control ratios of the last Analyse; null before one succeeded.
+  const std::shared_ptr<const checks::CheckResult>& Checks() const { return checks_; }
 
   // Makes every later Analyse use this stamp instead of the clock (reproducible output).
   void FixRunStamp(std::string stamp) { fixedStamp_ = std::move(stamp); }
@@ -34,6 +42,8 @@ class TRSVProt {
   // Where Analyse and the writers report progress, and may be told to stop (they then throw
   // CheckStopped and leave no protocol); null for neither.
   void SetProgress(ProgressSink* progress) { progress_ = progress; }
+  // Makes every later Analyse take the folder's titles from there; null reads them afresh.
+  void ShareTitles(ReportTitleCache* titles) { titles_ = titles; }
 
  protected:
   // Called first by Analyse.
@@ -42,6 +52,9 @@ class TRSVProt {
   std::string errorText_;
   std::string runStamp_;
   ProgressSink* progress_ = nullptr;
+  ReportTitleCache* titles_ = nullptr;
+  std::shared_ptr<const checks::CheckResult> checks_;
+  checks::YearChecks* yearChecks_ = nullptr;  // while Analyse reads the earlier files
 
  private:
   std::string fixedStamp_;

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "analysis/common/report_folder.h"
+#include "analysis/common/report_title_cache.h"
+#include "xml/path_text.h"
 #include "model/rsvnalog.h"
 #include "xml/xmlwork.h"
 
@@ -22,16 +24,22 @@ void OrderEarlierReports(std::vector<EarlierReport>& reports) {
 }
 
 std::vector<EarlierReport> FindEarlierReports(const std::filesystem::path& folder, const ReportKey& main,
-                                              const ReportKeyOf& keyOf, ProgressSink* progress) {
+                                              const ReportKeyOf& keyOf, std::vector<std::string>* unreadable,
+                                              ReportTitleCache* titles, ProgressSink* progress) {
   std::vector<EarlierReport> found;
   {
     // A title is all that stays of each file: the next one may take over its storage.
     const TXMLFile::SharedStorage titlesOneAfterAnother;
     for (const std::filesystem::path& path : ListReportFiles(folder)) {
       StopIfAsked(progress);
-      TRSVFile candidate;
-      if (!ReadFolderReport(path, candidate, /*titleOnly=*/true)) continue;
-      std::optional<ReportKey> key = keyOf(candidate);
+      std::shared_ptr<const TRSVFile> shared;
+      TRSVFile own;
+      const bool read = titles ? (shared = titles->Title(path)) != nullptr : ReadFolderReport(path, own, /*titleOnly=*/true);
+      if (!read) {
+        if (unreadable && own.FormatVersion.empty()) unreadable->push_back(PathToUtf8(path.filename()));
+        continue;
+      }
+      std::optional<ReportKey> key = keyOf(shared ? *shared : own);
       if (key && IsEarlierReport(*key, main)) found.push_back({std::move(*key), path});
     }
   }

@@ -15,6 +15,7 @@
 namespace orsvelt {
 
 struct TRSVFile;
+class ReportTitleCache;
 
 // Payer, year, period and correction of a report: what decides whether it is an earlier
 // report of the same payer.
@@ -44,10 +45,13 @@ struct EarlierReport {
 void OrderEarlierReports(std::vector<EarlierReport>& reports);
 
 // The earlier reports of main in the folder, ordered. They are chosen by their titles;
-// files that cannot be read or that keyOf refuses are passed over. A stop asked through
-// progress is obeyed between files.
+// files that cannot be read or that keyOf refuses are passed over. The names of files
+// named like reports whose title does not read at all go to unreadable when given. With
+// titles, each title is taken from there (read once for all the checks that share it). A
+// stop asked through progress is obeyed between files.
 std::vector<EarlierReport> FindEarlierReports(const std::filesystem::path& folder, const ReportKey& main,
-                                              const ReportKeyOf& keyOf, ProgressSink* progress = nullptr);
+                                              const ReportKeyOf& keyOf, std::vector<std::string>* unreadable = nullptr,
+                                              ReportTitleCache* titles = nullptr, ProgressSink* progress = nullptr);
 
 // Reads the chosen reports whole, in their order, and hands each to take with its number
 // (1 for the first). A file whose whole text no longer reads, or that keyOf now refuses,

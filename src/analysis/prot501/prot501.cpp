@@ -1,5 +1,6 @@
 #include "analysis/prot501/prot501.h"
 
+#include "analysis/checks/year_checks.h"
 #include "analysis/common/report_texts.h"
 #include "model/rsv501/document.h"
 #include "model/rsvnalog.h"
@@ -64,7 +65,11 @@ bool TRSV501Prot::Analyse(const TRSVFile& file, const std::filesystem::path& fol
   const TRSV501Document& doc = *file.Document501;
   TakeTitle(file, doc);
   ReadErrors = file.Errors;
+  checks_.reset();
+  checks::YearChecks yearChecks(file);
+  yearChecks_ = &yearChecks;
   ReadEarlierFiles(folder, file);
+  yearChecks_ = nullptr;
   if (!TakeComposition(doc)) {
     errorText_ =
         "В разделе 2 отсутствует подраздел \"Расчет сумм страховых взносов, подлежащих уплате за главу и членов "
@@ -81,6 +86,7 @@ bool TRSV501Prot::Analyse(const TRSVFile& file, const std::filesystem::path& fol
   TakeFarmMembers(doc);
   FinishAccumulation();
   persons.Finish();
+  CheckResults = checks_ = std::make_shared<const checks::CheckResult>(yearChecks.Run());
   return true;
 }
 

@@ -8,7 +8,11 @@
 #include <string_view>
 #include <vector>
 
+#include "analysis/checks/checks_writers.h"
+#include "analysis/common/composition_block.h"
+#include "analysis/prot501/composition_table.h"
 #include "analysis/prot501/prot501_writers.h"
+#include "analysis/prot501/protocol_title.h"
 #include "analysis/prot501/writer_common.h"
 #include "markup/workbook.h"
 #include "markup/workbook_cells.h"
@@ -34,179 +38,30 @@ std::vector<int> AmountsAfter(std::initializer_list<int> leading, int amounts) {
 
 void HeaderCells(ProtocolWriter& out, std::initializer_list<std::string_view> captions) {
   RowOpen(out);
-  for (std::string_view caption : captions) StringCell(out, {.style = "CellHeaderCenter"}, caption);
+  for (std::string_view caption : captions) StringCell(out, {.style = CellStyle::CellHeaderCenter}, caption);
   RowClose(out);
-}
-
-void LabelValueRow(ProtocolWriter& out, std::string_view label, std::string_view value) {
-  RowOpen(out);
-  StringCell(out, {}, label);
-  StringCell(out, {}, value);
-  RowClose(out);
-}
-
-void FileRows(ProtocolWriter& out, std::string_view fileName, std::string_view version, std::string_view period,
-              std::int32_t correction, std::string_view place) {
-  LabelValueRow(out, "Имя файла:", fileName);
-  LabelValueRow(out, "Версия формата:", version);
-  LabelValueRow(out, "Отчётный период:", period);
-  LabelValueRow(out, "№ корректировки:", std::to_string(correction));
-  LabelValueRow(out, "По месту:", place);
 }
 
 void SheetTitle(ProtocolWriter& out, int columns, std::string_view title) {
-  StringCellRow(out, {.style = "SheetHeader", .mergeAcross = columns - 1}, title);
+  StringCellRow(out, {.style = CellStyle::SheetHeader, .mergeAcross = columns - 1}, title);
 }
 
-void TitleSheet(ProtocolWriter& out, const TRSV501ProtData& d, const ProtocolHeader& header) {
-  TitleSheetOpen(out, header);
-  SheetTitle(out, 2, "Сведения об основном файле расчета");
-  EmptyRow(out);
-  FileRows(out, d.FileName, d.FormatVersion, d.PeriodText, d.CorrectionNumber, d.PlaceText);
-  EmptyRow(out);
-
-  if (!d.ReadErrors.empty()) {
-    SheetTitle(out, 2, "Сведения об ошибках чтения файла (мягкий контроль)");
-    EmptyRow(out);
-    for (const std::string& message : d.ReadErrors) StringCellRow(out, {.mergeAcross = 2}, message);
-    EmptyRow(out);
-  }
-
-  if (!d.EarlierFiles.empty()) {
-    SheetTitle(out, 2, "Сведения о файлах предыдущих периодов отчётного года");
-    EmptyRow(out);
-    for (std::size_t k = 0; k < d.EarlierFiles.size(); ++k) {
-      const TRSV501EarlierFileRec& file = d.EarlierFiles[k];
-      RowOpen(out);
-      StringCell(out, {.style = "SheetHeaderLeft"}, "№ п/п:");
-      StringCell(out, {.style = "SheetHeaderLeft"}, std::to_string(k + 1));
-      RowClose(out);
-      FileRows(out, file.FileName, file.FormatVersion, file.PeriodText, file.CorrectionNumber, file.PlaceText);
-      EmptyRow(out);
-    }
-  }
-
-  SheetTitle(out, 2, "Сведения о плательщике страховых взносов");
-  EmptyRow(out);
-  LabelValueRow(out, "Тип плательщика взносов:", d.PayerType);
-  LabelValueRow(out, "Наименование организации / ФИО физического лица:", d.PayerName);
-  LabelValueRow(out, "ИНН:", d.PayerINN);
-  LabelValueRow(out, "КПП юридического лица:", d.PayerKPP);
-  WorksheetClose(out);
-}
-
-void PresenceRow(ProtocolWriter& out, std::string_view part, bool present, std::string_view note) {
+void CompositionRow(ProtocolWriter& out, const prot501::CompositionPart& part, const TRSV501ProtData& d) {
+  const prot501::CompositionValue value = part.value(d);
   RowOpen(out);
-  StringCell(out, {.style = "BorderedText"}, part);
-  StringCell(out, {.style = "BorderedCenteredText"}, present ? "есть" : "нет");
-  StringCell(out, {.style = "BorderedText"}, note);
-  RowClose(out);
-}
-
-void CountRow(ProtocolWriter& out, std::string_view part, std::int32_t count, std::string_view note) {
-  RowOpen(out);
-  StringCell(out, {.style = "BorderedText"}, part);
-  IntegerCell(out, {.style = "BorderedCenteredText"}, count);
-  StringCell(out, {.style = "BorderedText"}, note);
+  StringCell(out, {.style = CellStyle::BorderedText}, part.part);
+  if (value.counted) {
+    IntegerCell(out, {.style = CellStyle::BorderedCenteredText}, value.count);
+  } else {
+    StringCell(out, {.style = CellStyle::BorderedCenteredText}, prot501::PresenceText(value.present));
+  }
+  StringCell(out, {.style = CellStyle::BorderedText}, part.note);
   RowClose(out);
 }
 
 void CompositionSheet(ProtocolWriter& out, const TRSV501ProtData& d) {
-  WorksheetOpen(out, "Состав");
-  WorksheetOptions(out, FrozenPanes::TopRows2);
-  TableOpen(out, {600, 100, 600});
-  SheetTitle(out, 3, "Состав формы");
-  HeaderCells(out, {"Раздел/подраздел", "Наличие/кол-во", "Примечание"});
-  PresenceRow(out, "Раздел 1. Сводные данные об обязательствах плательщика страховых взносов", d.Section1Present,
-              "Обязателен для плательщиков, производящих выплаты физлицам");
-  CountRow(out,
-           "Строки 060-073. Сумма страховых взносов на обязательное пенсионное страхование по дополнительному "
-           "тарифу, подлежащая уплате за расчетный (отчетный) период",
-           d.AddTariffCount,
-           "Указываются данные по доп. тарифам. В случае необходимости указания нескольких КБК должно быть "
-           "несколько групп этих строк с данными.");
-  CountRow(out,
-           "Строки 080-093. Сумма страховых взносов на дополнительное социальное обеспечение, подлежащая уплате "
-           "за расчетный (отчетный) период",
-           d.DSOCount,
-           "Указываются данные по взносам на ДСО. В случае необходимости указания нескольких КБК должно быть "
-           "несколько групп этих строк с данными.");
-  CountRow(out, "Приложение 1. Расчет сумм страховых взносов на обязательное пенсионное и медицинское страхование",
-           d.Annex1Count, "Обязательно хотя бы одно приложение при наличии раздела 1.");
-  PresenceRow(out,
-              "Приложение 3. Расходы по обязательному социальному страхованию на случай временной "
-              "нетрудоспособности и в связи с материнством и расходы, осуществляемые в соответствии с "
-              "законодательством РФ",
-              d.AnnexPresent[0], "Включается при произведении соответствующих расходов");
-  PresenceRow(out, "Приложение 4. Выплаты, произведенные за счет средств, финансируемых из федерального бюджета",
-              d.AnnexPresent[1], "Включается при осуществлении соответствующих выплат");
-  PresenceRow(out,
-              "Приложение 5. Расчет соответствия условиям применения пониженного тарифа страховых взносов "
-              "плательщиками, указанными в подпункте 3 пункта 1 статьи 427 НК РФ",
-              d.AnnexPresent[2],
-              "ИТ-организации, применяющие пониженный тариф (код тарифа 06, коды категории ЗЛ ОДИТ/ВЖИТ/ВПИТ)");
-  PresenceRow(out,
-              "Приложение 6. Расчет соответствия условиям применения пониженного тарифа страховых взносов "
-              "плательщиками, указанными в подпункте 5 пункта 1 статьи 427 НК РФ",
-              d.AnnexPresent[3],
-              "Орг-ции и ИП на УСНО с кодом основного вида деят. по ОКВЭД из перечня в НК (кроме деятельности "
-              "клубов) (код тарифа 08, коды категории ЗЛ ПНЭД/ВЖЭД/ВПЭД)");
-  PresenceRow(out,
-              "Приложение 7. Расчет соответствия условиям применения пониженного тарифа страховых взносов "
-              "плательщиками, указанными в подпункте 7 пункта 1 статьи 427 НК РФ",
-              d.AnnexPresent[4],
-              "НКО на УСНО, осуществляющие деятельность в области соцобслуживания населения, научных исследований "
-              "и разработок, образования, здравоохранения, культуры и искусства (деятельность театров, библиотек, "
-              "музеев и архивов) и массового спорта (за исключением профессионального) (код тарифа 10, коды "
-              "категории ЗЛ АСБ/ВЖСБ/ВПСБ)");
-  PresenceRow(out,
-              "Приложение 8. Сведения, необходимые для применения пониженного тарифа страховых взносов "
-              "плательщиками, указанными в подпункте 9 пункта 1 статьи 427 НК РФ",
-              d.AnnexPresent[5],
-              "ИП на патентной системе налогообложения (код тарифа 12, коды категории ЗЛ ПНЭД/ВЖЭД/ВПЭД)");
-  CountRow(out, "Подразделы приложения 8. Сведения о патенте", d.PatentCount,
-           "Кол-во подразделов должно соответствовать количеству патентов. Минимум - 1 (при наличии "
-           "приложения 8).");
-  PresenceRow(out,
-              "Приложение 9. Сведения, необходимые для применения тарифа страховых взносов, установленного абзацем "
-              "вторым подпункта 2 пункта 2 статьи 425 (абзацем вторым подпункта 2 статьи 426) НК РФ",
-              d.Annex9Present,
-              "Выплаты взносов по вр. нетрудоспособности и в связи с материнством иностранным гражданам и лицам "
-              "без гражданства (кроме ВКС и граждан государств - членов ЕврАзЭС), временно пребывающим на "
-              "территории РФ, по тарифу 1,8%");
-  CountRow(out,
-           "Подразделы приложения 9. Сведения об иностранных гражданах и лицах без гражданства, временно "
-           "пребывающих в Российской Федерации (за исключением высококвалифицированных специалистов и граждан "
-           "государств - членов Евразийского экономического союза)",
-           d.ForeignerCount,
-           "Кол-во подразделов должно соответствовать кол-ву иностранных граждан, по которым произведены "
-           "соответствующие выплаты. Минимум - 1 (при наличии приложения 9).");
-  PresenceRow(out,
-              "Приложение 10. Сведения, необходимые для применения положений подпункта 1 пункта 3 статьи 422 НК РФ "
-              "организациями, осуществляющими выплаты и иные вознаграждения в пользу обучающихся в "
-              "профессиональных образовательных организациях, образовательных организациях высшего образования по "
-              "очной форме обучения за деятельность, осуществляемую в студенческом отряде (включенном в "
-              "федеральный или региональный реестр молодежных и детских объединений, пользующихся государственной "
-              "поддержкой) по трудовым договорам или по гражданско-правовым договорам, предметом которых являются "
-              "выполнение работ и (или) оказание услуг",
-              d.Annex10Present,
-              "Приложение должно быть при наличии обучающихся, которым произведены соответствующие выплаты, не "
-              "облагаемые взносами.");
-  CountRow(out, "Подразделы приложения 10. Сведения об обучающихся", d.StudentCount,
-           "Кол-во подразделов должно соответствовать кол-ву обучающихся, получивших соответствующие выплаты. "
-           "Минимум - 1 (при наличии раздела 10).");
-  PresenceRow(out,
-              "Раздел 2. Сводные данные об обязательствах плательщиков страховых взносов - глав крестьянских "
-              "(фермерских) хозяйств",
-              d.Section2Present, "Обязателен для сдачи расчёта главами крестьянских (фермерских) хозяйств");
-  CountRow(out,
-           "Приложение 1. Расчет сумм страховых взносов, подлежащих уплате за главу и членов крестьянского "
-           "(фермерского) хозяйства",
-           d.FarmMemberCount,
-           "Обязательно хотя бы одно приложение при наличии раздела 2. Количество должно соответствовать "
-           "количеству членов хозяйства, включая его главу.");
-  CountRow(out, "Раздел 3. Персонифицированные сведения о застрахованных лицах", d.PersonCount,
-           "Количество должно соответствовать количеству застрахованных лиц.");
+  CompositionSheetOpen(out);
+  for (const prot501::CompositionPart& part : prot501::CompositionParts()) CompositionRow(out, part, d);
   WorksheetClose(out);
 }
 
@@ -215,24 +70,24 @@ std::string CodeWithCount(std::string_view code, std::int32_t count) {
 }
 
 void FourSums(ProtocolWriter& out, Amount payments, Amount base, Amount contractBase, Amount contributions) {
-  for (Amount amount : {payments, base, contractBase, contributions}) AmountCell(out, {.style = "CellSumm"}, amount);
+  for (Amount amount : {payments, base, contractBase, contributions}) AmountCell(out, {.style = CellStyle::CellSumm}, amount);
 }
 
 void MainTariffPerson(ProtocolWriter& out, const TZLRec& person) {
   const int down = MergeDown(person.MonthRows.size());
   RowOpen(out);
-  IntegerCell(out, {.style = "CellNumber", .mergeDown = down}, person.Ordinal);
-  IntegerCell(out, {.style = "CellNumber", .mergeDown = down}, person.Number);
-  StringCell(out, {.style = "BorderedText", .mergeDown = down}, person.FullName);
-  StringCell(out, {.style = person.SexMismatch ? "CellBlueCenter" : "BorderedCenteredText", .mergeDown = down},
+  IntegerCell(out, {.style = CellStyle::CellNumber, .mergeDown = down}, person.Ordinal);
+  IntegerCell(out, {.style = CellStyle::CellNumber, .mergeDown = down}, person.Number);
+  StringCell(out, {.style = CellStyle::BorderedText, .mergeDown = down}, person.FullName);
+  StringCell(out, {.style = person.SexMismatch ? CellStyle::CellBlueCenter : CellStyle::BorderedCenteredText, .mergeDown = down},
              person.SexText);
-  StringCell(out, {.style = "BorderedText", .mergeDown = down}, person.SNILS);
-  StringCell(out, {.style = "BorderedCenteredText", .mergeDown = down}, OrPlaceholder(person.INN, "не указан"));
-  NumberCell(out, {.style = "CellNumber", .mergeDown = down}, person.OPSFlag);
-  NumberCell(out, {.style = "CellNumber", .mergeDown = down}, person.OMSFlag);
-  NumberCell(out, {.style = "CellNumber", .mergeDown = down}, person.OSSFlag);
+  StringCell(out, {.style = CellStyle::BorderedText, .mergeDown = down}, person.SNILS);
+  StringCell(out, {.style = CellStyle::BorderedCenteredText, .mergeDown = down}, OrPlaceholder(person.INN, "не указан"));
+  NumberCell(out, {.style = CellStyle::CellNumber, .mergeDown = down}, person.OPSFlag);
+  NumberCell(out, {.style = CellStyle::CellNumber, .mergeDown = down}, person.OMSFlag);
+  NumberCell(out, {.style = CellStyle::CellNumber, .mergeDown = down}, person.OSSFlag);
   if (person.MonthRows.empty()) {
-    StringCell(out, {.style = "BorderedCenteredText", .mergeAcross = 5}, "Данные по начислениям отсутствуют");
+    StringCell(out, {.style = CellStyle::BorderedCenteredText, .mergeAcross = 5}, "Данные по начислениям отсутствуют");
     RowClose(out);
     return;
   }
@@ -240,8 +95,8 @@ void MainTariffPerson(ProtocolWriter& out, const TZLRec& person) {
   for (const TZLMonthRec& row : person.MonthRows) {
     if (!first) RowOpen(out);
     first = false;
-    StringCell(out, {.index = 10, .style = "BorderedText"}, MonthName(row.Month));
-    StringCell(out, {.style = "BorderedCenteredText"}, row.CategoryCode);
+    StringCell(out, {.index = 10, .style = CellStyle::BorderedText}, MonthName(row.Month));
+    StringCell(out, {.style = CellStyle::BorderedCenteredText}, row.CategoryCode);
     FourSums(out, row.Payments, row.Base, row.ContractBase, row.Contributions);
     RowClose(out);
   }
@@ -251,36 +106,36 @@ void MainTariffTotals(ProtocolWriter& out, const TRSV501ProtData& d) {
   if (!d.MonthCategoryTotals.empty()) {
     RowOpen(out);
     StringCell(out,
-               {.style = "CellHeaderLeft", .mergeAcross = 8, .mergeDown = MergeDown(d.MonthCategoryTotals.size())},
+               {.style = CellStyle::CellHeaderLeft, .mergeAcross = 8, .mergeDown = MergeDown(d.MonthCategoryTotals.size())},
                "Итого");
     bool first = true;
     for (const TRSV501MonthCategoryTotalRec& total : d.MonthCategoryTotals) {
       if (!first) RowOpen(out);
       first = false;
-      StringCell(out, {.index = 10, .style = "BorderedText"}, MonthName(total.Month));
-      StringCell(out, {.style = "BorderedCenteredText"}, CodeWithCount(total.CategoryCode, total.Count));
+      StringCell(out, {.index = 10, .style = CellStyle::BorderedText}, MonthName(total.Month));
+      StringCell(out, {.style = CellStyle::BorderedCenteredText}, CodeWithCount(total.CategoryCode, total.Count));
       FourSums(out, total.Payments, total.Base, total.ContractBase, total.Contributions);
       RowClose(out);
     }
   }
   if (!d.CategoryTotals.empty()) {
     RowOpen(out);
-    StringCell(out, {.style = "CellHeaderLeft", .mergeAcross = 9, .mergeDown = MergeDown(d.CategoryTotals.size())},
+    StringCell(out, {.style = CellStyle::CellHeaderLeft, .mergeAcross = 9, .mergeDown = MergeDown(d.CategoryTotals.size())},
                "Итого по кодам тарифов");
     bool first = true;
     for (const TRSV501CategoryTotalRec& total : d.CategoryTotals) {
       if (!first) RowOpen(out);
       first = false;
-      StringCell(out, {.index = 11, .style = "BorderedCenteredText"}, CodeWithCount(total.CategoryCode, total.Count));
+      StringCell(out, {.index = 11, .style = CellStyle::BorderedCenteredText}, CodeWithCount(total.CategoryCode, total.Count));
       FourSums(out, total.Payments, total.Base, total.ContractBase, total.Contributions);
       RowClose(out);
     }
   }
   RowOpen(out);
-  StringCell(out, {.style = "CellHeaderLeft", .mergeAcross = 5}, "Кол-во ЗЛ по признакам");
-  IntegerCell(out, {.style = "CellNumber"}, d.OPSFlagCount);
-  IntegerCell(out, {.style = "CellNumber"}, d.OMSFlagCount);
-  IntegerCell(out, {.style = "CellNumber"}, d.OSSFlagCount);
+  StringCell(out, {.style = CellStyle::CellHeaderLeft, .mergeAcross = 5}, "Кол-во ЗЛ по признакам");
+  IntegerCell(out, {.style = CellStyle::CellNumber}, d.OPSFlagCount);
+  IntegerCell(out, {.style = CellStyle::CellNumber}, d.OMSFlagCount);
+  IntegerCell(out, {.style = CellStyle::CellNumber}, d.OSSFlagCount);
   RowClose(out);
 }
 
@@ -301,19 +156,19 @@ void MainTariffSheet(ProtocolWriter& out, const TRSV501ProtData& d) {
 void AddTariffPerson(ProtocolWriter& out, const TZLRec& person, std::int32_t counter) {
   const int down = MergeDown(person.AddRows.size());
   RowOpen(out);
-  IntegerCell(out, {.style = "CellNumber", .mergeDown = down}, counter);
-  IntegerCell(out, {.style = "CellNumber", .mergeDown = down}, person.Number);
-  StringCell(out, {.style = "BorderedText", .mergeDown = down}, person.FullName);
-  StringCell(out, {.style = "BorderedCenteredText", .mergeDown = down}, person.SNILS);
-  StringCell(out, {.style = "BorderedCenteredText", .mergeDown = down}, OrPlaceholder(person.INN, "не указан"));
+  IntegerCell(out, {.style = CellStyle::CellNumber, .mergeDown = down}, counter);
+  IntegerCell(out, {.style = CellStyle::CellNumber, .mergeDown = down}, person.Number);
+  StringCell(out, {.style = CellStyle::BorderedText, .mergeDown = down}, person.FullName);
+  StringCell(out, {.style = CellStyle::BorderedCenteredText, .mergeDown = down}, person.SNILS);
+  StringCell(out, {.style = CellStyle::BorderedCenteredText, .mergeDown = down}, OrPlaceholder(person.INN, "не указан"));
   bool first = true;
   for (const TZLAddRec& row : person.AddRows) {
     if (!first) RowOpen(out);
     first = false;
-    StringCell(out, {.index = 6, .style = "BorderedText"}, MonthName(row.Month));
-    StringCell(out, {.style = "BorderedCenteredText"}, row.TariffCode);
-    AmountCell(out, {.style = "CellSumm"}, row.Payments);
-    AmountCell(out, {.style = "CellSumm"}, row.Contributions);
+    StringCell(out, {.index = 6, .style = CellStyle::BorderedText}, MonthName(row.Month));
+    StringCell(out, {.style = CellStyle::BorderedCenteredText}, row.TariffCode);
+    AmountCell(out, {.style = CellStyle::CellSumm}, row.Payments);
+    AmountCell(out, {.style = CellStyle::CellSumm}, row.Contributions);
     RowClose(out);
   }
 }
@@ -331,29 +186,29 @@ void AddTariffSheet(ProtocolWriter& out, const TRSV501ProtData& d) {
     if (!person.AddRows.empty()) AddTariffPerson(out, person, ++counter);
 
   RowOpen(out);
-  StringCell(out, {.style = "CellHeaderLeft", .mergeAcross = 4, .mergeDown = MergeDown(d.MonthTariffTotals.size())},
+  StringCell(out, {.style = CellStyle::CellHeaderLeft, .mergeAcross = 4, .mergeDown = MergeDown(d.MonthTariffTotals.size())},
              "Итого");
   bool first = true;
   for (const TRSV501MonthTariffTotalRec& total : d.MonthTariffTotals) {
     if (!first) RowOpen(out);
     first = false;
-    StringCell(out, {.index = 6, .style = "BorderedText"}, MonthName(total.Month));
-    StringCell(out, {.style = "BorderedCenteredText"}, CodeWithCount(total.TariffCode, total.Count));
-    AmountCell(out, {.style = "CellSumm"}, total.Payments);
-    AmountCell(out, {.style = "CellSumm"}, total.Contributions);
+    StringCell(out, {.index = 6, .style = CellStyle::BorderedText}, MonthName(total.Month));
+    StringCell(out, {.style = CellStyle::BorderedCenteredText}, CodeWithCount(total.TariffCode, total.Count));
+    AmountCell(out, {.style = CellStyle::CellSumm}, total.Payments);
+    AmountCell(out, {.style = CellStyle::CellSumm}, total.Contributions);
     RowClose(out);
   }
   if (!d.TariffTotals.empty()) {
     RowOpen(out);
-    StringCell(out, {.style = "CellHeaderLeft", .mergeAcross = 5, .mergeDown = MergeDown(d.TariffTotals.size())},
+    StringCell(out, {.style = CellStyle::CellHeaderLeft, .mergeAcross = 5, .mergeDown = MergeDown(d.TariffTotals.size())},
                "Итого по кодам тарифов");
     first = true;
     for (const TRSV501TariffTotalRec& total : d.TariffTotals) {
       if (!first) RowOpen(out);
       first = false;
-      StringCell(out, {.index = 7, .style = "BorderedCenteredText"}, CodeWithCount(total.TariffCode, total.Count));
-      AmountCell(out, {.style = "CellSumm"}, total.Payments);
-      AmountCell(out, {.style = "CellSumm"}, total.Contributions);
+      StringCell(out, {.index = 7, .style = CellStyle::BorderedCenteredText}, CodeWithCount(total.TariffCode, total.Count));
+      AmountCell(out, {.style = CellStyle::CellSumm}, total.Payments);
+      AmountCell(out, {.style = CellStyle::CellSumm}, total.Contributions);
       RowClose(out);
     }
   }
@@ -361,13 +216,13 @@ void AddTariffSheet(ProtocolWriter& out, const TRSV501ProtData& d) {
 }
 
 void CountPair(ProtocolWriter& out, std::int32_t s1, std::int32_t s3) {
-  const std::string_view style = s1 == s3 ? "CellNumber" : "CellBlueNumber";
+  const CellStyle style = s1 == s3 ? CellStyle::CellNumber : CellStyle::CellBlueNumber;
   IntegerCell(out, {.style = style}, s1);
   IntegerCell(out, {.style = style}, s3);
 }
 
 void AmountPair(ProtocolWriter& out, Amount s1, Amount s3) {
-  const std::string_view style = s1 == s3 ? "CellSumm" : "CellBlueSumm";
+  const CellStyle style = s1 == s3 ? CellStyle::CellSumm : CellStyle::CellBlueSumm;
   AmountCell(out, {.style = style}, s1);
   AmountCell(out, {.style = style}, s3);
 }
@@ -378,45 +233,45 @@ void ComparisonSheet(ProtocolWriter& out, const TRSV501CompareMainRec& rec, std:
   SheetTitle(out, 9, "Сверка данных между подразделами 1.1 и 3.2.1 (основные тарифы)");
   EmptyRow(out);
   RowOpen(out);
-  StringCell(out, {.style = "SheetHeaderLeft"}, "Коды тарифов взносов (раздел 1):");
-  StringCell(out, {.style = "CommonText", .mergeAcross = 7}, prot501::JoinCodes(rec.TariffCodes));
+  StringCell(out, {.style = CellStyle::SheetHeaderLeft}, "Коды тарифов взносов (раздел 1):");
+  StringCell(out, {.style = CellStyle::CommonText, .mergeAcross = 7}, prot501::JoinCodes(rec.TariffCodes));
   RowClose(out);
   RowOpen(out);
-  StringCell(out, {.style = "SheetHeaderLeft"}, "Коды категорий ЗЛ:");
-  StringCell(out, {.style = "CommonText", .mergeAcross = 7}, prot501::JoinCodes(rec.CategoryCodes));
+  StringCell(out, {.style = CellStyle::SheetHeaderLeft}, "Коды категорий ЗЛ:");
+  StringCell(out, {.style = CellStyle::CommonText, .mergeAcross = 7}, prot501::JoinCodes(rec.CategoryCodes));
   RowClose(out);
   EmptyRow(out);
 
   RowOpen(out);
-  StringCell(out, {.style = "CellHeaderCenter", .mergeDown = 1}, "Наименование показателя");
-  StringCell(out, {.style = "CellHeaderCenter", .mergeAcross = 1}, "За последние 3 мес.");
+  StringCell(out, {.style = CellStyle::CellHeaderCenter, .mergeDown = 1}, "Наименование показателя");
+  StringCell(out, {.style = CellStyle::CellHeaderCenter, .mergeAcross = 1}, "За последние 3 мес.");
   for (const std::string* month : {&rec.Month1, &rec.Month2, &rec.Month3})
-    StringCell(out, {.style = "CellHeaderCenter", .mergeAcross = 1}, MonthName(*month));
+    StringCell(out, {.style = CellStyle::CellHeaderCenter, .mergeAcross = 1}, MonthName(*month));
   RowClose(out);
   RowOpen(out);
   for (int i = 0; i < 4; ++i) {
-    StringCell(out, {.index = i == 0 ? 2 : 0, .style = "CellHeaderCenter"}, "Раздел 1");
-    StringCell(out, {.style = "CellHeaderCenter"}, "Раздел 3");
+    StringCell(out, {.index = i == 0 ? 2 : 0, .style = CellStyle::CellHeaderCenter}, "Раздел 1");
+    StringCell(out, {.style = CellStyle::CellHeaderCenter}, "Раздел 3");
   }
   RowClose(out);
 
   RowOpen(out);
-  StringCell(out, {.style = "CellHeaderLeft"}, "Кол-во застрахованных лиц с начислениями");
+  StringCell(out, {.style = CellStyle::CellHeaderLeft}, "Кол-во застрахованных лиц с начислениями");
   for (int i = 0; i < 4; ++i) CountPair(out, rec.Column(i).PersonsS1, rec.Column(i).PersonsS3);
   RowClose(out);
   RowOpen(out);
-  StringCell(out, {.style = "CellHeaderLeft"}, "Суммы выплат и иных вознаграждений");
+  StringCell(out, {.style = CellStyle::CellHeaderLeft}, "Суммы выплат и иных вознаграждений");
   for (int i = 0; i < 4; ++i) AmountPair(out, rec.Column(i).PaymentsS1, rec.Column(i).PaymentsS3);
   RowClose(out);
   RowOpen(out);
-  StringCell(out, {.style = "CellHeaderLeft"}, "База для начисления взносов");
+  StringCell(out, {.style = CellStyle::CellHeaderLeft}, "База для начисления взносов");
   for (int i = 0; i < 4; ++i) AmountPair(out, rec.Column(i).BaseS1, rec.Column(i).BaseS3);
   RowClose(out);
   RowOpen(out);
-  StringCell(out, {.style = "CellHeaderLeft"}, "Сумма взносов");
+  StringCell(out, {.style = CellStyle::CellHeaderLeft}, "Сумма взносов");
   for (int i = 0; i < 4; ++i) AmountPair(out, rec.Column(i).ContribS1, rec.Column(i).ContribS3);
   RowClose(out);
-  StringCellRow(out, {.style = "CommonText", .mergeAcross = 8},
+  StringCellRow(out, {.style = CellStyle::CommonText, .mergeAcross = 8},
                 "Примечание: При проверке корректирующих форм, в которых указаны только корректируемые данные "
                 "застрахованных лиц, расхождения сумм не являются ошибкой.");
   WorksheetClose(out);
@@ -434,7 +289,7 @@ void FarmMemberSheet(ProtocolWriter& out, const TRSV501ProtData& d) {
   SheetTitle(out, 8, "Сведения по взносам за членов КФХ (раздел 2)");
   EmptyRow(out);
   if (d.FarmMembers.empty()) {
-    StringCellRow(out, {.style = "CellHeaderLeft"}, "Сведения отсутствуют");
+    StringCellRow(out, {.style = CellStyle::CellHeaderLeft}, "Сведения отсутствуют");
     WorksheetClose(out);
     return;
   }
@@ -444,27 +299,27 @@ void FarmMemberSheet(ProtocolWriter& out, const TRSV501ProtData& d) {
   Amount medical = 0;
   for (const TRSV501FarmMemberRec& member : d.FarmMembers) {
     RowOpen(out);
-    StringCell(out, {.style = "BorderedCenteredText"}, OrPlaceholder(member.INN, "Не указан"));
-    StringCell(out, {.style = "BorderedCenteredText"}, OrPlaceholder(member.SNILS, "Не указан"));
-    StringCell(out, {.style = "BorderedText"}, OrPlaceholder(member.FullName, "Не указано"));
-    IntegerCell(out, {.style = "BorderedCenteredText"}, member.BirthYear);
-    StringCell(out, {.style = "BorderedCenteredText"}, OrPlaceholder(member.StartDate, "Не указана"));
-    StringCell(out, {.style = "BorderedCenteredText"}, OrPlaceholder(member.EndDate, "Не указана"));
-    AmountCell(out, {.style = "CellSumm"}, member.PensionContributions);
-    AmountCell(out, {.style = "CellSumm"}, member.MedicalContributions);
+    StringCell(out, {.style = CellStyle::BorderedCenteredText}, OrPlaceholder(member.INN, "Не указан"));
+    StringCell(out, {.style = CellStyle::BorderedCenteredText}, OrPlaceholder(member.SNILS, "Не указан"));
+    StringCell(out, {.style = CellStyle::BorderedText}, OrPlaceholder(member.FullName, "Не указано"));
+    IntegerCell(out, {.style = CellStyle::BorderedCenteredText}, member.BirthYear);
+    StringCell(out, {.style = CellStyle::BorderedCenteredText}, OrPlaceholder(member.StartDate, "Не указана"));
+    StringCell(out, {.style = CellStyle::BorderedCenteredText}, OrPlaceholder(member.EndDate, "Не указана"));
+    AmountCell(out, {.style = CellStyle::CellSumm}, member.PensionContributions);
+    AmountCell(out, {.style = CellStyle::CellSumm}, member.MedicalContributions);
     RowClose(out);
     pension += member.PensionContributions;
     medical += member.MedicalContributions;
   }
   RowOpen(out);
-  StringCell(out, {.style = "CellHeaderLeft", .mergeAcross = 5}, "Итого по членам КФХ");
-  AmountCell(out, {.style = "CellHeaderRight"}, pension);
-  AmountCell(out, {.style = "CellHeaderRight"}, medical);
+  StringCell(out, {.style = CellStyle::CellHeaderLeft, .mergeAcross = 5}, "Итого по членам КФХ");
+  AmountCell(out, {.style = CellStyle::CellHeaderRight}, pension);
+  AmountCell(out, {.style = CellStyle::CellHeaderRight}, medical);
   RowClose(out);
   RowOpen(out);
-  StringCell(out, {.style = "CellHeaderLeft", .mergeAcross = 5}, "Итоговые показатели в разделе 2");
-  AmountCell(out, {.style = "CellHeaderRight"}, d.Section2OPS);
-  AmountCell(out, {.style = "CellHeaderRight"}, d.Section2OMS);
+  StringCell(out, {.style = CellStyle::CellHeaderLeft, .mergeAcross = 5}, "Итоговые показатели в разделе 2");
+  AmountCell(out, {.style = CellStyle::CellHeaderRight}, d.Section2OPS);
+  AmountCell(out, {.style = CellStyle::CellHeaderRight}, d.Section2OMS);
   RowClose(out);
   WorksheetClose(out);
 }
@@ -478,25 +333,25 @@ std::size_t MonthRowCount(const TRSV501BaseCheckPLRec& person) {
 void BaseCheckPerson(ProtocolWriter& out, const TRSV501BaseCheckPLRec& person, Amount limit) {
   const int down = MergeDown(MonthRowCount(person));
   RowOpen(out);
-  StringCell(out, {.style = "BorderedText", .mergeDown = down}, person.FullName);
-  StringCell(out, {.style = "BorderedCenteredText", .mergeDown = down}, OrPlaceholder(person.SNILS, "Не указан"));
-  StringCell(out, {.style = "BorderedCenteredText", .mergeDown = down}, OrPlaceholder(person.INN, "Не указан"));
+  StringCell(out, {.style = CellStyle::BorderedText, .mergeDown = down}, person.FullName);
+  StringCell(out, {.style = CellStyle::BorderedCenteredText, .mergeDown = down}, OrPlaceholder(person.SNILS, "Не указан"));
+  StringCell(out, {.style = CellStyle::BorderedCenteredText, .mergeDown = down}, OrPlaceholder(person.INN, "Не указан"));
   bool first = true;
   for (const TRSV501BaseCheckPLQuarterRec& block : person.Periods) {
     for (const TRSV501BaseCheckMonthRec& month : block.Months) {
       if (!first) RowOpen(out);
       first = false;
-      StringCell(out, {.index = 4, .style = "CellHeaderLeft"}, MonthName(month.Month));
-      IntegerCell(out, {.style = "CellNumber"}, block.FileNumber);
-      IntegerCell(out, {.style = "CellNumber"}, block.Number);
-      AmountCell(out, {.style = "CellSumm"}, month.Payments);
-      AmountCell(out, {.style = "CellSumm"}, month.CumPayments);
-      AmountCell(out, {.style = "CellSumm"}, month.Base);
-      AmountCell(out, {.style = month.CumBase > limit ? "CellBlueSumm" : "CellSumm"}, month.CumBase);
-      AmountCell(out, {.style = "CellSumm"}, month.ContractBase);
-      AmountCell(out, {.style = "CellSumm"}, month.CumContractBase);
-      AmountCell(out, {.style = "CellSumm"}, month.Contributions);
-      AmountCell(out, {.style = "CellSumm"}, month.CumContributions);
+      StringCell(out, {.index = 4, .style = CellStyle::CellHeaderLeft}, MonthName(month.Month));
+      IntegerCell(out, {.style = CellStyle::CellNumber}, block.FileNumber);
+      IntegerCell(out, {.style = CellStyle::CellNumber}, block.Number);
+      AmountCell(out, {.style = CellStyle::CellSumm}, month.Payments);
+      AmountCell(out, {.style = CellStyle::CellSumm}, month.CumPayments);
+      AmountCell(out, {.style = CellStyle::CellSumm}, month.Base);
+      AmountCell(out, {.style = month.CumBase > limit ? CellStyle::CellBlueSumm : CellStyle::CellSumm}, month.CumBase);
+      AmountCell(out, {.style = CellStyle::CellSumm}, month.ContractBase);
+      AmountCell(out, {.style = CellStyle::CellSumm}, month.CumContractBase);
+      AmountCell(out, {.style = CellStyle::CellSumm}, month.Contributions);
+      AmountCell(out, {.style = CellStyle::CellSumm}, month.CumContributions);
       RowClose(out);
     }
   }
@@ -505,19 +360,19 @@ void BaseCheckPerson(ProtocolWriter& out, const TRSV501BaseCheckPLRec& person, A
 
 void BaseCheckTotal(ProtocolWriter& out, const TRSV501BaseCheckPLRec& total) {
   RowOpen(out);
-  StringCell(out, {.style = "CellHeaderLeft", .mergeAcross = 2, .mergeDown = MergeDown(MonthRowCount(total))},
+  StringCell(out, {.style = CellStyle::CellHeaderLeft, .mergeAcross = 2, .mergeDown = MergeDown(MonthRowCount(total))},
              "Итого:");
   bool first = true;
   for (const TRSV501BaseCheckPLQuarterRec& block : total.Periods) {
     for (const TRSV501BaseCheckMonthRec& month : block.Months) {
       if (!first) RowOpen(out);
       first = false;
-      StringCell(out, {.index = 4, .style = "CellHeaderLeft"}, MonthName(month.Month));
-      StringCell(out, {.style = "CellHeaderCenter"}, "-");
-      StringCell(out, {.style = "CellHeaderCenter"}, "-");
+      StringCell(out, {.index = 4, .style = CellStyle::CellHeaderLeft}, MonthName(month.Month));
+      StringCell(out, {.style = CellStyle::CellHeaderCenter}, "-");
+      StringCell(out, {.style = CellStyle::CellHeaderCenter}, "-");
       for (Amount amount : {month.Payments, month.CumPayments, month.Base, month.CumBase, month.ContractBase,
                             month.CumContractBase, month.Contributions, month.CumContributions})
-        AmountCell(out, {.style = "CellHeaderRight"}, amount);
+        AmountCell(out, {.style = CellStyle::CellHeaderRight}, amount);
       RowClose(out);
     }
   }
@@ -529,13 +384,10 @@ void BaseCheckSheet(ProtocolWriter& out, const TRSV501ProtData& d) {
   WorksheetOpen(out, "Талмуд НИ");
   WorksheetOptions(out, FrozenPanes::TopRows4LeftCols4);
   TableOpen(out, AmountsAfter({200, 80, 80, 80, 60, 60}, 8));
-  StringCellRow(out, {.style = "SheetHeaderLeft", .mergeAcross = 10},
+  StringCellRow(out, {.style = CellStyle::SheetHeaderLeft, .mergeAcross = 10},
                 "Сведения для контроля показателей по застрахованным лицам нарастающим итогом с начала года");
   // Written as it stands: the quotes around the column name belong to the note.
-  out.Line("<Row>",
-           RawStringCellText({.style = "CommonText", .mergeAcross = 10},
-                             kBaseCheckNote),
-           "</Row>");
+  RawStringCellRow(out, {.style = CellStyle::CommonText, .mergeAcross = 10}, kBaseCheckNote);
   EmptyRow(out);
   HeaderCells(out, {"ФИО", "СНИЛС", "ИНН", "Месяц", "№ файла", "№ в файле", "Выплаты", "Выплаты НИ", "База ОПС",
                     "База ОПС НИ", "База ОПС ГПД", "База ОПС ГПД НИ", "Взносы ОПС", "Взносы ОПС НИ"});
@@ -545,13 +397,13 @@ void BaseCheckSheet(ProtocolWriter& out, const TRSV501ProtData& d) {
 }
 
 // Twelve rows; the first goes on in the row already open.
-void OMSOSSMonths(ProtocolWriter& out, const TRSV501OMSOSSPLRec& person, std::string_view amountStyle) {
+void OMSOSSMonths(ProtocolWriter& out, const TRSV501OMSOSSPLRec& person, CellStyle amountStyle) {
   bool first = true;
   for (std::size_t m = 0; m < person.Months.size(); ++m) {
     const TRSV501OMSOSSMonthRec& month = person.Months[m];
     if (!first) RowOpen(out);
     first = false;
-    StringCell(out, {.index = 4, .style = "CellHeaderLeft"}, MonthName(static_cast<std::int32_t>(m + 1)));
+    StringCell(out, {.index = 4, .style = CellStyle::CellHeaderLeft}, MonthName(static_cast<std::int32_t>(m + 1)));
     for (Amount amount : OMSOSSColumns(month)) AmountCell(out, {.style = amountStyle}, amount);
     RowClose(out);
   }
@@ -562,30 +414,30 @@ void OMSOSSSheet(ProtocolWriter& out, const TRSV501ProtData& d) {
   WorksheetOpen(out, "ОМС-ОСС расчётно");
   WorksheetOptions(out, FrozenPanes::TopRows4LeftCols4Unselected);
   TableOpen(out, AmountsAfter({200, 80, 80, 90}, 12));
-  StringCellRow(out, {.style = "SheetHeaderLeft", .mergeAcross = 11},
+  StringCellRow(out, {.style = CellStyle::SheetHeaderLeft, .mergeAcross = 11},
                 "Расчётные данные по взносам ОМС и ОСС по застрахованным лицам помесячно и нарастающим итогом с "
                 "начала года");
-  StringCellRow(out, {.style = "CommonText", .mergeAcross = 11},
+  StringCellRow(out, {.style = CellStyle::CommonText, .mergeAcross = 11},
                 "Примечание: Расчёт взносов ОМС выполняется раздельно по каждому тарифу. При расчёте ОСС из выплат "
                 "вычитаются суммы по ГПД и учитывается предельный размер базы.");
   // The notice takes the place of the spacer, so that the frozen heading rows stay four.
   if (d.SocialLimitKnown) {
     EmptyRow(out);
   } else {
-    StringCellRow(out, {.style = "RedText", .mergeAcross = 11}, prot501::SocialLimitUnknownText(d.Year));
+    StringCellRow(out, {.style = CellStyle::RedText, .mergeAcross = 11}, prot501::SocialLimitUnknownText(d.Year));
   }
   HeaderCells(out, {"ФИО", "СНИЛС", "ИНН", "Месяц", "База ОМС", "База ОМС НИ", "Взносы ОМС", "Взносы ОМС НИ",
                     "База ОСС", "База ОСС НИ", "Взносы ОСС", "Взносы ОСС НИ"});
   for (const TRSV501OMSOSSPLRec& person : d.OMSOSSChecks) {
     RowOpen(out);
-    StringCell(out, {.style = "BorderedText", .mergeDown = 11}, person.FullName);
-    StringCell(out, {.style = "BorderedCenteredText", .mergeDown = 11}, OrPlaceholder(person.SNILS, "Не указан"));
-    StringCell(out, {.style = "BorderedCenteredText", .mergeDown = 11}, OrPlaceholder(person.INN, "Не указан"));
-    OMSOSSMonths(out, person, "CellSumm");
+    StringCell(out, {.style = CellStyle::BorderedText, .mergeDown = 11}, person.FullName);
+    StringCell(out, {.style = CellStyle::BorderedCenteredText, .mergeDown = 11}, OrPlaceholder(person.SNILS, "Не указан"));
+    StringCell(out, {.style = CellStyle::BorderedCenteredText, .mergeDown = 11}, OrPlaceholder(person.INN, "Не указан"));
+    OMSOSSMonths(out, person, CellStyle::CellSumm);
   }
   RowOpen(out);
-  StringCell(out, {.style = "CellHeaderLeft", .mergeAcross = 2, .mergeDown = 11}, "Итого:");
-  OMSOSSMonths(out, d.OMSOSSTotal, "CellHeaderRight");
+  StringCell(out, {.style = CellStyle::CellHeaderLeft, .mergeAcross = 2, .mergeDown = 11}, "Итого:");
+  OMSOSSMonths(out, d.OMSOSSTotal, CellStyle::CellHeaderRight);
   WorksheetClose(out);
 }
 
@@ -593,7 +445,9 @@ void OMSOSSSheet(ProtocolWriter& out, const TRSV501ProtData& d) {
 
 void WriteWorkbookProtocol501(ProtocolWriter& out, const TRSV501ProtData& data, const ProtocolHeader& header) {
   WorkbookOpen(out);
-  TitleSheet(out, data, header);
+  TitleSheet(out, header, prot501::TitleOf(data), {.errorRowOnOneLine = true}, [&](ProtocolWriter& o) {
+    checks::WriteChecksWorkbookRows(o, data.CheckResults.get(), checks::kBlueCells501);
+  });
   CompositionSheet(out, data);
   MainTariffSheet(out, data);
   AddTariffSheet(out, data);

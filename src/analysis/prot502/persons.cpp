@@ -5,6 +5,7 @@
 #include <array>
 #include <unordered_set>
 
+#include "analysis/checks/check_context.h"
 #include "analysis/common/report_texts.h"
 #include "analysis/prot502/prot502.h"
 #include "model/rsv502/document.h"
@@ -147,6 +148,30 @@ void TRSV502Prot::BuildTotals() {
       }
     }
   }
+}
+
+checks::YearPersons TRSV502Prot::YearPersonsForChecks() const {
+  checks::YearPersons year;
+  year.persons.reserve(persons_.size());
+  for (const TRSV502ProtZLRec& person : persons_) {
+    checks::YearPersons::Person& p = year.persons.emplace_back();
+    p.snils = person.Key;
+    p.name = person.Name;
+    for (std::size_t q = 0; q < 4; ++q) {
+      const TRSV502ProtQuartData* quarter = person.Quarters[q].get();
+      if (!quarter || quarter->Annulled) continue;
+      for (const TRSV502ProtCategory& entry : quarter->Categories())
+        for (std::size_t m = 0; m < 3; ++m) {
+          const TRSV502ProtMonthSums& sums = entry.Months[m];
+          checks::YearPersons::Sums& month = year.months[3 * q + m];
+          month.payments += sums.СумВыпл;
+          month.base += sums.ВыплОПС;
+          month.contributions += sums.НачислСВ;
+          p.base += sums.ВыплОПС;
+        }
+    }
+  }
+  return year;
 }
 
 std::vector<std::string> TRSV502Prot::PersonCategories(const TRSV502ProtZLRec& person) const {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "analysis/checks/year_checks.h"
 #include "analysis/common/protocol_file.h"
 #include "analysis/common/report_texts.h"
 #include "analysis/prot502/earlier_files.h"
@@ -47,11 +48,20 @@ bool TRSV502Prot::Analyse(const TRSVFile& file, const std::filesystem::path& fol
   }
   const TRSV502Document& doc = *file.Document502;
   DescribeMain(doc);
-  CollectEarlierFiles(FindEarlierReports(folder, *ReportKey502(file), ReportKey502, progress_));
+  checks_.reset();
+  checks::YearChecks yearChecks(file);
+  std::vector<std::string> unreadable;
+  const auto chosen = FindEarlierReports(folder, *ReportKey502(file), ReportKey502, &unreadable, titles_, progress_);
+  for (const std::string& name : unreadable) yearChecks.NoteUnreadable(name);
+  yearChecks_ = &yearChecks;
+  CollectEarlierFiles(chosen);
+  yearChecks_ = nullptr;
   ProgressCounter persons(progress_, ProgressStage::Persons, composition_.Section3Persons);
   Collect(file, 0, &persons);
   BuildTotals();
   persons.Finish();
+  yearChecks.SetYearPersons(YearPersonsForChecks());
+  checks_ = std::make_shared<const checks::CheckResult>(yearChecks.Run());
   return true;
 }
 
@@ -99,6 +109,7 @@ void TRSV502Prot::CollectEarlierFiles(const std::vector<EarlierReport>& chosen) 
     earlierFiles_.push_back({PathToUtf8(report.path.filename()), file.FormatVersion, doc.ОтчетГод, doc.Период,
                              doc.НомКорр, PlaceText(PlaceRows502(), doc.ПоМесту)});
     Collect(file, number, &stopCheck);
+    if (yearChecks_) yearChecks_->AddEarlier(file);
   };
   ReadEarlierReports(chosen, ReportKey502, take, progress_);
 }
