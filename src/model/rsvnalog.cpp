@@ -18,7 +18,6 @@ template <class Document>
 void LoadDocument(TRSVFile& file, std::unique_ptr<Document>& slot, TXMLElement e, const std::string& path) {
   Document& doc = NewChild(slot);
   if (!doc.Load(e, path)) TakeOver(file.Errors, doc.Errors);
-  TakeOver(file.Warnings, doc.Warnings);
 }
 
 }  // namespace

@@ -93,14 +93,6 @@ std::string FormatAmount(Amount amount, char point, bool grouped) {
 
 }  // namespace
 
-std::size_t FindFrom(std::string_view pattern, std::string_view text, std::size_t start) {
-  if (pattern.empty() || pattern.size() > text.size()) return 0;
-  if (start == 0) start = 1;
-  if (start > text.size() - pattern.size() + 1) return 0;
-  const std::size_t found = text.find(pattern, start - 1);
-  return found == std::string_view::npos ? 0 : found + 1;
-}
-
 ReplaceResult ReplaceAll(std::string_view text, std::string_view search, std::string_view replacement) {
   ReplaceResult result;
   if (search.empty()) {

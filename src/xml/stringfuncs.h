@@ -1,18 +1,13 @@
 #pragma once
 // Text operations shared by the reader, the model, the run and the protocol writers.
-// All texts are UTF-8; positions are 1-based byte positions.
+// All texts are UTF-8.
 
-#include <cstddef>
 #include <string>
 #include <string_view>
 
 #include "xml/amount.h"
 
 namespace orsvelt {
-
-// Position of the first occurrence of pattern in text at or after start, or 0.
-// An empty pattern yields 0.
-std::size_t FindFrom(std::string_view pattern, std::string_view text, std::size_t start);
 
 struct ReplaceResult {
   std::string text;

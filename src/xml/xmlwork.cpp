@@ -602,16 +602,6 @@ void TXMLFile::ReleaseBytes() {
   KeepAsSpare(bytes_);
 }
 
-TXMLAttrArr TXMLFile::Declaration() const {
-  TXMLAttrArr out;
-  for (pugi::xml_node n = doc_.first_child(); n; n = n.next_sibling()) {
-    if (n.type() != pugi::node_declaration) continue;
-    for (auto a = n.first_attribute(); a; a = a.next_attribute()) out.push_back({a.name(), a.value()});
-    break;
-  }
-  return out;
-}
-
 TXMLElement TXMLFile::Root() const {
   return parsed_ ? TXMLElement(doc_.document_element(), pieced_.empty() ? nullptr : this) : TXMLElement();
 }

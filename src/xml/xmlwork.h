@@ -22,7 +22,6 @@ struct TXMLAttr {
   std::string_view Name;
   std::string_view Value;
 };
-using TXMLAttrArr = std::vector<TXMLAttr>;
 
 class TXMLFile;
 struct TXMLPieceCursor;
@@ -170,9 +169,6 @@ class TXMLFile {
 
   // Why the last LoadFromFile or Parse failed, in Russian, for the user.
   const std::string& ErrorText() const { return error_; }
-
-  // The attributes of the XML declaration (version, encoding, ...); empty without one.
-  TXMLAttrArr Declaration() const;
 
   // The root element; an empty handle before a successful Parse.
   TXMLElement Root() const;

@@ -188,6 +188,39 @@ TEST(CommandLine, OptionSpellings) {
   EXPECT_EQ(RunCli("--format=pdf a.xml").exitCode, 2);
 }
 
+TEST(CommandLine, ProgressGoesOnlyToATerminalAndQuietSilencesIt) {
+  EXPECT_NE(RunCli("--help").out.find("--quiet"), std::string::npos);
+  EXPECT_EQ(RunCli("--quiet=yes a.xml").exitCode, 2);
+  test::TempDir dir;
+  // Standard error is a file here: no progress text, only the protocol's size, which --quiet
+  // silences too.
+  for (const std::string quiet : {"", "--quiet "}) {
+    const CliResult r = RunOn(Example502(), kStamp + quiet + "--output " + Quote((dir / "a.xml").string()));
+    EXPECT_EQ(r.exitCode, 0) << quiet << r.err;
+    if (quiet.empty())
+      EXPECT_TRUE(r.err.starts_with("Размер протокола: ") && r.err.find('\r') == std::string::npos) << r.err;
+    else
+      EXPECT_EQ(r.err, "");
+    EXPECT_TRUE(fs::is_regular_file(dir / "a.xml"));
+  }
+  if (std::system("command -v script >/dev/null 2>&1") != 0) GTEST_SKIP() << "no script(1) to lend a terminal";
+  // Under a terminal: one line rewritten with CR and cleared at the end; --quiet prints none.
+  const auto onTerminal = [&](const std::string& extra) {
+    const std::string inner = Quote(ORSVELT_CLI) + " " + kStamp + extra + "--output " +
+                              Quote((dir / "t.xml").string()) + " " + Quote(Example502().string()) + " >/dev/null";
+    const std::string cmd = "script -qec " + Quote(inner) + " /dev/null >" + Quote((dir / "tty").string()) +
+                            " 2>&1 </dev/null";
+    EXPECT_EQ(std::system(cmd.c_str()), 0) << cmd;
+    return test::ReadBytes(dir / "tty");
+  };
+  const std::string shown = onTerminal("");
+  EXPECT_NE(shown.find("\r\033[KЧтение расчёта"), std::string::npos) << shown;
+  EXPECT_NE(shown.find("Обработка застрахованных лиц: 4 из 4"), std::string::npos) << shown;
+  // The line is cleared before the protocol's size is printed.
+  EXPECT_NE(shown.find("\r\033[KРазмер протокола: "), std::string::npos) << shown;
+  EXPECT_EQ(onTerminal("--quiet "), "");
+}
+
 TEST(CommandLine, OutputFolderTakesTheProtocolUnderItsUsualName) {
   test::TempDir dir;
   const CliResult r = RunOn(Example502(), kStamp + "--format html --output " + Quote(dir.path().string()));

@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "analysis/check_run.h"
-#include "markup/html_check.h"
-#include "markup/workbook_check.h"
+#include "support/html_check.h"
+#include "support/workbook_check.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "markup/markup_test_lines.h"
 #include "markup/workbook.h"
 #include "markup/workbook_cells.h"
-#include "markup/workbook_check.h"
+#include "support/workbook_check.h"
 #include "support/workbook_sheets.h"
 
 namespace orsvelt {

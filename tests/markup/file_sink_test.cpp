@@ -7,8 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include "markup/failing_sink.h"
 #include "markup/protocol_writer.h"
+#include "support/failing_sink.h"
 #include "support/test_support.h"
 #include "xml/path_text.h"
 

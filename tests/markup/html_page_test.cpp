@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "markup/html_check.h"
 #include "markup/html_tables.h"
 #include "markup_test_lines.h"
+#include "support/html_check.h"
 
 namespace orsvelt {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "markup/html_check.h"
 #include "markup/markup_text.h"
-#include "markup/workbook_check.h"
+#include "support/html_check.h"
+#include "support/workbook_check.h"
 #include "xml/codepage.h"
 
 namespace orsvelt {

@@ -7,8 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include "markup/memory_sink.h"
 #include "markup/protocol_writer.h"
+#include "support/memory_sink.h"
 #include "xml/codepage.h"
 
 namespace orsvelt::test {

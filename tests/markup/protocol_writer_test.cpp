@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "markup/failing_sink.h"
-#include "markup/memory_sink.h"
+#include "support/failing_sink.h"
+#include "support/memory_sink.h"
 #include "xml/codepage.h"
 
 namespace orsvelt {

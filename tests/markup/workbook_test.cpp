@@ -8,11 +8,11 @@
 #include <gtest/gtest.h>
 
 #include "markup/workbook_cells.h"
-#include "markup/workbook_check.h"
 #include "markup/worksheet.h"
 #include "markup_test_lines.h"
 #include "support/calc_layout.h"
 #include "xml/stringfuncs.h"
+#include "support/workbook_check.h"
 
 namespace orsvelt {
 namespace {

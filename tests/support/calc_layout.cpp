@@ -7,7 +7,7 @@
 
 #include <pugixml.hpp>
 
-#include "markup/markup_check_support.h"
+#include "support/markup_check_support.h"
 #include "xml/amount.h"
 #include "xml/codepage.h"
 #include "xml/stringfuncs.h"

@@ -11,19 +11,6 @@
 namespace orsvelt {
 namespace {
 
-TEST(FindFrom, PositionsAreOneBased) {
-  struct Case {
-    std::string_view pattern, text;
-    std::size_t start, expected;
-  } cases[] = {
-      {"b", "abcb", 1, 2}, {"b", "abcb", 3, 4}, {"b", "abcb", 5, 0},   {"cb", "abcb", 3, 3},
-      {"cb", "abcb", 4, 0}, {"", "abc", 1, 0},  {"abcd", "abc", 1, 0}, {"a", "abc", 0, 1},
-      {"B", "abcb", 1, 0},
-  };
-  for (const auto& c : cases)
-    EXPECT_EQ(FindFrom(c.pattern, c.text, c.start), c.expected) << c.pattern << " in " << c.text;
-}
-
 TEST(ReplaceAll, CountsAndNeverResearchesInsertedText) {
   struct Case {
     std::string_view text, search, replacement, expected;

@@ -9,6 +9,7 @@
 #include <tuple>
 #include <vector>
 
+#include "analysis/checks/checks_writers.h"
 #include "analysis/common/composition_block.h"
 #include "analysis/prot501/composition_table.h"
 #include "analysis/prot501/prot501_writers.h"
@@ -509,7 +510,9 @@ void OMSOSSSheet(ProtocolWriter& out, const TRSV501ProtData& d, const SheetLimit
 void WriteWorkbookProtocol501(ProtocolWriter& out, const TRSV501ProtData& data, const ProtocolHeader& header,
                               const SheetLimits& limits) {
   WorkbookOpen(out);
-  TitleSheet(out, header, prot501::TitleOf(data), {.errorRowOnOneLine = true});
+  TitleSheet(out, header, prot501::TitleOf(data), {.errorRowOnOneLine = true}, [&](ProtocolWriter& o) {
+    checks::WriteChecksWorkbookRows(o, data.CheckResults.get(), checks::kBlueCells501);
+  });
   CompositionSheet(out, data);
   MainTariffSheet(out, data, limits);
   AddTariffSheet(out, data, limits);
@@ -524,7 +527,7 @@ bool TRSV501Prot::WriteSpreadsheet(const std::filesystem::path& path) {
   ProtocolHeader header;
   header.runStamp = RunStamp();
   return prot501::WriteProtocolFile(
-      path, [&](ProtocolWriter& out) { WriteWorkbookProtocol501(out, *this, header); }, errorText_);
+      path, [&](ProtocolWriter& out) { WriteWorkbookProtocol501(out, *this, header); }, errorText_, progress_);
 }
 
 }  // namespace orsvelt

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "analysis/checks/checks_writers.h"
 #include "analysis/common/composition_block.h"
 #include "analysis/prot502/composition_table.h"
 #include "analysis/prot502/prot502.h"
@@ -231,7 +232,8 @@ void PersonSheet(ProtocolWriter& out, const TRSV502Prot& prot, const SheetLimits
 void WriteWorkbookProtocol502(ProtocolWriter& out, const TRSV502Prot& prot, const ProtocolHeader& header,
                               const SheetLimits& limits) {
   WorkbookOpen(out);
-  TitleSheet(out, header, TitleOf502(prot), {.valueStyle = CellStyle::BorderedText});
+  TitleSheet(out, header, TitleOf502(prot), {.valueStyle = CellStyle::BorderedText},
+             [&](ProtocolWriter& o) { checks::WriteChecksWorkbookRows(o, prot.Checks().get()); });
   CompositionSheet(out, prot);
   if (!prot.Persons().empty()) PersonSheet(out, prot, limits);
   WorkbookClose(out);

@@ -21,9 +21,7 @@ namespace orsvelt {
 // descendants.
 struct TElem {
   Messages Errors;
-  Messages Warnings;
   void AddError(std::string text) { Errors.push_back(std::move(text)); }
-  void AddWarning(std::string text) { Warnings.push_back(std::move(text)); }
 };
 
 // Appends a child's messages, in order, to the parent's list.

@@ -2,7 +2,11 @@
 
 #include <array>
 
+#include "model/common/element_wordings.h"
+
 namespace orsvelt {
+
+using namespace element;
 
 namespace {
 
@@ -16,49 +20,39 @@ void ReadAttributes(T& obj, TXMLElement e, std::span<const AttrField<T>> table, 
       [](const AttrField<T>&) {});
 }
 
-void TakeOverAll(TElem& parent, const TElem& child) {
-  TakeOver(parent.Errors, child.Errors);
-  TakeOver(parent.Warnings, child.Warnings);
-}
-
 }  // namespace
 
 bool TFIO::Load(TXMLElement e, const std::string& path) {
-  Clear();
-  static constexpr std::array<AttrField<TFIO>, 3> kAttrs{
-      TextAttr("Фамилия", &TFIO::Фамилия), TextAttr("Имя", &TFIO::Имя), TextAttr("Отчество", &TFIO::Отчество)};
-  if (!e.HasAttributes()) AddError(path + ": В тэге \"Фамилия, имя, отчество\" должны быть атрибуты.");
-  ReadAttributes<TFIO>(*this, e, kAttrs, path + ": Неизвестный атрибут с именем ", "");
-  return Errors.empty();
+  using T = TFIO;
+  static constexpr AttrField<T> kAttrs[] = {TextAttr("Фамилия", &T::Фамилия), TextAttr("Имя", &T::Имя),
+                                            TextAttr("Отчество", &T::Отчество)};
+  static constexpr Rules<T> kRules{.tag = "\"Фамилия, имя, отчество\"", .attributes = Required(kInTagMustBeAttributes),
+                                   .unknown = {.attribute = kUnknownAttributeNamed}, .attrs = kAttrs};
+  return LoadElement(*this, e, path, kRules);
 }
 
 bool TUdLichn::Load(TXMLElement e, const std::string& path) {
-  Clear();
-  static constexpr std::array<AttrField<TUdLichn>, 4> kAttrs{
-      TextAttr("КодВидДок", &TUdLichn::КодВидДок), TextAttr("СерНомДок", &TUdLichn::СерНомДок),
-      TextAttr("ВыдДок", &TUdLichn::ВыдДок), TextAttr("ДатаДок", &TUdLichn::ДатаДок)};
-  const std::string tag = "\"Сведения о документе, удостоверяющем личность\"";
-  if (!e.HasAttributes()) AddError(path + ": В тэге " + tag + " отсутствуют атрибуты.");
-  ReadAttributes<TUdLichn>(*this, e, kAttrs, path + ": Недопустимый атрибут с именем \"", "\" в тэге " + tag);
-  if (e.HasChildren())
-    AddError(path + ": В тэге " + tag + " присутствуют дочерние тэги, не предусмотренные форматом.");
-  return Errors.empty();
+  using T = TUdLichn;
+  static constexpr AttrField<T> kAttrs[] = {TextAttr("КодВидДок", &T::КодВидДок), TextAttr("СерНомДок", &T::СерНомДок),
+                                            TextAttr("ВыдДок", &T::ВыдДок), TextAttr("ДатаДок", &T::ДатаДок)};
+  static constexpr Rules<T> kRules{.tag = "\"Сведения о документе, удостоверяющем личность\"",
+                                   .attributes = Required(kInTagNoAttributes),
+                                   .children = Forbidden(kInTagChildTagsNotProvided),
+                                   .unknown = {.attribute = kAttributeNotAllowedInTag}, .attrs = kAttrs};
+  return LoadElement(*this, e, path, kRules);
 }
 
 bool TAddrRF::Load(TXMLElement e, const std::string& path) {
-  Clear();
-  static constexpr std::array<AttrField<TAddrRF>, 9> kAttrs{
-      TextAttr("Индекс", &TAddrRF::Индекс),         TextAttr("КодРегион", &TAddrRF::КодРегион),
-      TextAttr("Район", &TAddrRF::Район),           TextAttr("Город", &TAddrRF::Город),
-      TextAttr("НаселПункт", &TAddrRF::НаселПункт), TextAttr("Улица", &TAddrRF::Улица),
-      TextAttr("Дом", &TAddrRF::Дом),               TextAttr("Корпус", &TAddrRF::Корпус),
-      TextAttr("Кварт", &TAddrRF::Кварт)};
-  const std::string tag = "\"Адрес в Российской Федерации\"";
-  if (!e.HasAttributes()) AddError(path + ": В тэге " + tag + " отсутствуют атрибуты.");
-  ReadAttributes<TAddrRF>(*this, e, kAttrs, path + ": Недопустимый атрибут с именем \"", "\" в тэге " + tag);
-  if (e.HasChildren())
-    AddError(path + ": В тэге " + tag + " присутствуют дочерние тэги, не предусмотренные форматом.");
-  return Errors.empty();
+  using T = TAddrRF;
+  static constexpr AttrField<T> kAttrs[] = {
+      TextAttr("Индекс", &T::Индекс),         TextAttr("КодРегион", &T::КодРегион), TextAttr("Район", &T::Район),
+      TextAttr("Город", &T::Город),           TextAttr("НаселПункт", &T::НаселПункт), TextAttr("Улица", &T::Улица),
+      TextAttr("Дом", &T::Дом),               TextAttr("Корпус", &T::Корпус),       TextAttr("Кварт", &T::Кварт)};
+  static constexpr Rules<T> kRules{.tag = "\"Адрес в Российской Федерации\"",
+                                   .attributes = Required(kInTagNoAttributes),
+                                   .children = Forbidden(kInTagChildTagsNotProvided),
+                                   .unknown = {.attribute = kAttributeNotAllowedInTag}, .attrs = kAttrs};
+  return LoadElement(*this, e, path, kRules);
 }
 
 bool TSvPred::Load(TXMLElement e, const std::string& path) {
@@ -90,17 +84,12 @@ bool TPodpisant::Load(TXMLElement e, const std::string& path) {
         });
   }
   for (const TXMLElement child : e.Children()) {
-    if (child.Name() == "ФИО") {
-      auto& fio = NewChild(ФИО);
-      fio.Load(child, path + " - ФИО");
-      TakeOverAll(*this, fio);
-    } else if (child.Name() == "СвПред") {
-      auto& pred = NewChild(СвПред);
-      pred.Load(child, path + " - СвПред");
-      TakeOverAll(*this, pred);
-    } else {
+    if (child.Name() == "ФИО")
+      LoadChild(NewChild(ФИО), child, path + " - ФИО", Errors);
+    else if (child.Name() == "СвПред")
+      LoadChild(NewChild(СвПред), child, path + " - СвПред", Errors);
+    else
       AddError(path + ": Недопустимый дочерний элемент с именем " + std::string(child.Name()));
-    }
   }
   return Errors.empty();
 }
@@ -147,34 +136,24 @@ bool TOrgIP::Load(TXMLElement e, const std::string& path) {
     return Errors.empty();
   }
   const TXMLElement child = *e.Children().begin();
-  if (child.Name() == "ФИОИП") {
-    auto& fio = NewChild(ФИОИП);
-    fio.Load(child, path + " - ФИОИП");
-    TakeOverAll(*this, fio);
-  } else {
+  if (child.Name() == "ФИОИП")
+    LoadChild(NewChild(ФИОИП), child, path + " - ФИОИП", Errors);
+  else
     AddError(path + ": Недопустимый дочерний элемент с именем " + std::string(child.Name()));
-  }
   return Errors.empty();
 }
 
 bool TSvedPL::Load(TXMLElement e, const std::string& path) {
-  Clear();
-  static constexpr std::array<AttrField<TSvedPL>, 3> kAttrs{TextAttr("ДатаРожд", &TSvedPL::ДатаРожд),
-                                                            TextAttr("МестоРожд", &TSvedPL::МестоРожд),
-                                                            TextAttr("Гражд", &TSvedPL::Гражд)};
-  const std::string tag = "\"Сведения о физическом лице, не являющемся индивидуальным предпринимателем\"";
-  if (!e.HasAttributes()) AddError(path + ": В тэге " + tag + " отсутствуют обязательные атрибуты.");
-  ReadAttributes<TSvedPL>(*this, e, kAttrs, path + ": Неизвестный атрибут - ", "");
-  if (!e.HasChildren()) AddError(path + ": В тэге " + tag + " должны присутствовать дочерние элементы.");
-  for (const TXMLElement child : e.Children()) {
-    if (child.Name() == "УдЛичнФЛ")
-      LoadChild(NewChild(УдЛичнФЛ), child, path + " - УдЛичнФЛ", Errors);
-    else if (child.Name() == "АдрМЖРФ")
-      LoadChild(NewChild(АдрМЖРФ), child, path + " - АдрМЖРФ", Errors);
-    else
-      AddError(path + ": Неизвестный дочерний элемент - " + std::string(child.Name()));
-  }
-  return Errors.empty();
+  using T = TSvedPL;
+  static constexpr AttrField<T> kAttrs[] = {TextAttr("ДатаРожд", &T::ДатаРожд), TextAttr("МестоРожд", &T::МестоРожд),
+                                            TextAttr("Гражд", &T::Гражд)};
+  static constexpr ChildField<T> kKids[] = {ChildEntry<&T::УдЛичнФЛ>("УдЛичнФЛ", kDashName),
+                                            ChildEntry<&T::АдрМЖРФ>("АдрМЖРФ", kDashName)};
+  static constexpr Rules<T> kRules{
+      .tag = "\"Сведения о физическом лице, не являющемся индивидуальным предпринимателем\"",
+      .attributes = Required(kInTagNoRequiredAttributes), .children = Required(kInTagMustBeChildElements),
+      .unknown = {kUnknownAttributeDash, kUnknownChildElementDash}, .attrs = kAttrs, .kids = kKids};
+  return LoadElement(*this, e, path, kRules);
 }
 
 bool TOrgPL::Load(TXMLElement e, const std::string& path) {

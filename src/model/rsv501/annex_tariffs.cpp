@@ -1,17 +1,20 @@
 #include "model/rsv501/annex_tariffs.h"
 
-#include "model/rsv501/loader.h"
+#include "model/rsv501/reading_rules.h"
 
 namespace orsvelt {
 
+using namespace element;
 using namespace rsv501;
 
 bool TRSV501SvReestrAkOrg::Load(TXMLElement e, const std::string& path) {
   using T = TRSV501SvReestrAkOrg;
   static constexpr AttrField<T> kAttrs[] = {TextAttr("ДатаЗапАкОрг", &T::ДатаЗапАкОрг),
                                             TextAttr("НомЗапАкОрг", &T::НомЗапАкОрг)};
-  static constexpr ElementShape<T> kShape{.attrRule = AR, .childRule = CF3, .attrs = kAttrs};
-  return LoadElement(*this, e, path, kShape);
+  static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
+                                   .children = Forbidden(kChildElementsNotProvided), .unknown = kUnknownNamed,
+                                   .values = kValuesNotNumberOrSum, .attrs = kAttrs};
+  return LoadElement(*this, e, path, kRules);
 }
 
 // Incomes are read as 64-bit integers: a yearly income above 2147483647 roubles is valid.
@@ -27,9 +30,10 @@ bool TRSV501PravTarif3_1_427::Load(TXMLElement e, const std::string& path) {
       AmountAttr("ДолДох5.427_9МПр", &T::ДолДох5_427_9МПр),
       AmountAttr("ДолДох5.427_Пер", &T::ДолДох5_427_Пер)};
   static constexpr ChildField<T> kChildren[] = {Child<&T::СвРеестрАкОрг>("СвРеестрАкОрг")};
-  static constexpr ElementShape<T> kShape{.attrRule = AR, .childRule = CR, .values = VDStar, .attrs = kAttrs,
-                                          .children = kChildren};
-  return LoadElement(*this, e, path, kShape);
+  static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
+                                   .children = Required(kMustContainChildTags), .unknown = kUnknownNamed,
+                                   .values = kValuesMustBeNumbers, .attrs = kAttrs, .kids = kChildren};
+  return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV501PravTarif5_1_427::Load(TXMLElement e, const std::string& path) {
@@ -37,8 +41,10 @@ bool TRSV501PravTarif5_1_427::Load(TXMLElement e, const std::string& path) {
   static constexpr AttrField<T> kAttrs[] = {Int64Attr("Дох346.15Вс", &T::Дох346_15Вс),
                                             Int64Attr("Дох6.427", &T::Дох6_427),
                                             AmountAttr("ДолДох6.427", &T::ДолДох6_427)};
-  static constexpr ElementShape<T> kShape{.attrRule = AR, .childRule = CF2, .values = VDStar, .attrs = kAttrs};
-  return LoadElement(*this, e, path, kShape);
+  static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
+                                   .children = Forbidden(kChildTagsNotProvided), .unknown = kUnknownNamed,
+                                   .values = kValuesMustBeNumbers, .attrs = kAttrs};
+  return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV501PravTarif7_1_427::Load(TXMLElement e, const std::string& path) {
@@ -49,8 +55,10 @@ bool TRSV501PravTarif7_1_427::Load(TXMLElement e, const std::string& path) {
       Int64Attr("ДохГрантПред", &T::ДохГрантПред),   Int64Attr("ДохГрантПер", &T::ДохГрантПер),
       Int64Attr("ДохЭкДеятПред", &T::ДохЭкДеятПред), Int64Attr("ДохЭкДеятПер", &T::ДохЭкДеятПер),
       AmountAttr("ДолДохПред", &T::ДолДохПред),      AmountAttr("ДолДохПер", &T::ДолДохПер)};
-  static constexpr ElementShape<T> kShape{.attrRule = AR, .childRule = CF2, .values = VDStar, .attrs = kAttrs};
-  return LoadElement(*this, e, path, kShape);
+  static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
+                                   .children = Forbidden(kChildTagsNotProvided), .unknown = kUnknownNamed,
+                                   .values = kValuesMustBeNumbers, .attrs = kAttrs};
+  return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV501SvedPatent::Load(TXMLElement e, const std::string& path) {
@@ -59,15 +67,19 @@ bool TRSV501SvedPatent::Load(TXMLElement e, const std::string& path) {
       TextAttr("НомПатент", &T::НомПатент), TextAttr("ВидДеятПатент", &T::ВидДеятПатент),
       TextAttr("ДатаНачДейст", &T::ДатаНачДейст), TextAttr("ДатаКонДейст", &T::ДатаКонДейст)};
   static constexpr ChildField<T> kChildren[] = {Child<&T::СумВыплат>("СумВыплат")};
-  static constexpr ElementShape<T> kShape{.attrRule = AR, .childRule = CR, .attrs = kAttrs, .children = kChildren};
-  return LoadElement(*this, e, path, kShape);
+  static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
+                                   .children = Required(kMustContainChildTags), .unknown = kUnknownNamed,
+                                   .values = kValuesNotNumberOrSum, .attrs = kAttrs, .kids = kChildren};
+  return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV501SvPrimTarif9_1_427::Load(TXMLElement e, const std::string& path) {
   using T = TRSV501SvPrimTarif9_1_427;
   static constexpr ChildField<T> kChildren[] = {Child<&T::ВыплатИт>("ВыплатИт"), Child<&T::СведПатент>("СведПатент")};
-  static constexpr ElementShape<T> kShape{.attrRule = AF, .childRule = CR, .children = kChildren};
-  return LoadElement(*this, e, path, kShape);
+  static constexpr Rules<T> kRules{.attributes = Forbidden(kMustNotContainAttributes),
+                                   .children = Required(kMustContainChildTags), .unknown = kUnknownNamed,
+                                   .kids = kChildren};
+  return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV501SvInoGrazhd::Load(TXMLElement e, const std::string& path) {
@@ -75,30 +87,37 @@ bool TRSV501SvInoGrazhd::Load(TXMLElement e, const std::string& path) {
   static constexpr AttrField<T> kAttrs[] = {TextAttr("ИННФЛ", &T::ИННФЛ), TextAttr("СНИЛС", &T::СНИЛС),
                                             TextAttr("Гражд", &T::Гражд)};
   static constexpr ChildField<T> kChildren[] = {Child<&T::ФИО>("ФИО"), Child<&T::СумВыплат>("СумВыплат")};
-  static constexpr ElementShape<T> kShape{.attrRule = AR, .childRule = CR, .attrs = kAttrs, .children = kChildren};
-  return LoadElement(*this, e, path, kShape);
+  static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
+                                   .children = Required(kMustContainChildTags), .unknown = kUnknownNamed,
+                                   .values = kValuesNotNumberOrSum, .attrs = kAttrs, .kids = kChildren};
+  return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV501SvPrimTarif2_2_425::Load(TXMLElement e, const std::string& path) {
   using T = TRSV501SvPrimTarif2_2_425;
   static constexpr ChildField<T> kChildren[] = {Child<&T::ВыплатИт>("ВыплатИт"), Child<&T::СвИноГражд>("СвИноГражд")};
-  static constexpr ElementShape<T> kShape{.attrRule = AF, .childRule = CR, .children = kChildren};
-  return LoadElement(*this, e, path, kShape);
+  static constexpr Rules<T> kRules{.attributes = Forbidden(kMustNotContainAttributes),
+                                   .children = Required(kMustContainChildTags), .unknown = kUnknownNamed,
+                                   .kids = kChildren};
+  return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV501SpravType::Load(TXMLElement e, const std::string& path) {
   using T = TRSV501SpravType;
   static constexpr AttrField<T> kAttrs[] = {TextAttr("Номер", &T::Номер), TextAttr("Дата", &T::Дата)};
-  static constexpr ElementShape<T> kShape{.attrRule = AR2, .childRule = CX, .attrs = kAttrs};
-  return LoadElement(*this, e, path, kShape);
+  static constexpr Rules<T> kRules{.attributes = Required(kMustHaveAttributes), .unknown = kUnknownNamed,
+                                   .values = kValuesNotNumberOrSum, .attrs = kAttrs};
+  return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV501SvReestrMDO::Load(TXMLElement e, const std::string& path) {
   using T = TRSV501SvReestrMDO;
   static constexpr AttrField<T> kAttrs[] = {TextAttr("НаимМДО", &T::НаимМДО), TextAttr("ДатаЗапис", &T::ДатаЗапис),
                                             TextAttr("НомерЗапис", &T::НомерЗапис)};
-  static constexpr ElementShape<T> kShape{.attrRule = AR2, .childRule = CF2, .attrs = kAttrs};
-  return LoadElement(*this, e, path, kShape);
+  static constexpr Rules<T> kRules{.attributes = Required(kMustHaveAttributes),
+                                   .children = Forbidden(kChildTagsNotProvided), .unknown = kUnknownNamed,
+                                   .values = kValuesNotNumberOrSum, .attrs = kAttrs};
+  return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV501SvedObuch::Load(TXMLElement e, const std::string& path) {
@@ -107,15 +126,19 @@ bool TRSV501SvedObuch::Load(TXMLElement e, const std::string& path) {
   static constexpr ChildField<T> kChildren[] = {
       Child<&T::ФИО>("ФИО"), Child<&T::СправСтудОтряд>("СправСтудОтряд"), Child<&T::СправФормОбуч>("СправФормОбуч"),
       Child<&T::СумВыплат>("СумВыплат"), Child<&T::СвРеестрМДО>("СвРеестрМДО")};
-  static constexpr ElementShape<T> kShape{.attrRule = AR, .childRule = CR, .attrs = kAttrs, .children = kChildren};
-  return LoadElement(*this, e, path, kShape);
+  static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
+                                   .children = Required(kMustContainChildTags), .unknown = kUnknownNamed,
+                                   .values = kValuesNotNumberOrSum, .attrs = kAttrs, .kids = kChildren};
+  return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV501SvPrimTarif1_3_422::Load(TXMLElement e, const std::string& path) {
   using T = TRSV501SvPrimTarif1_3_422;
   static constexpr ChildField<T> kChildren[] = {Child<&T::ВыплатИт>("ВыплатИт"), Child<&T::СведОбуч>("СведОбуч")};
-  static constexpr ElementShape<T> kShape{.attrRule = AF, .childRule = CR, .children = kChildren};
-  return LoadElement(*this, e, path, kShape);
+  static constexpr Rules<T> kRules{.attributes = Forbidden(kMustNotContainAttributes),
+                                   .children = Required(kMustContainChildTags), .unknown = kUnknownNamed,
+                                   .kids = kChildren};
+  return LoadElement(*this, e, path, kRules);
 }
 
 }  // namespace orsvelt

@@ -1,24 +1,23 @@
 #include "model/rsv501/document.h"
 
-#include "model/rsv501/loader.h"
+#include "model/rsv501/reading_rules.h"
 
 namespace orsvelt {
 
+using namespace element;
 using namespace rsv501;
 
 bool TRSV501RaschetSV::Load(TXMLElement e, const std::string& path) {
   using T = TRSV501RaschetSV;
-  static constexpr ChildField<T> kChildren[] = {
-      Child<&T::ОбязПлатСВ, ChildPath::Plain>("ОбязПлатСВ"),
-      Child<&T::ОбязПлатСВ_КФХ, ChildPath::Plain>("ОбязПлатСВ_КФХ"),
-      Child<&T::ПерсСвСтрахЛиц, ChildPath::Parenthesized>("ПерсСвСтрахЛиц")};
-  static constexpr ElementShape<T> kShape{
-      .attrRule = {AttrRule::Forbidden, ": Тэг РасчетСВ не должен содержать атрибутов. Чтение невозможно."},
-      .childRule = {ChildRule::Required, ": Тэг РасчетСВ должен содержать дочерние элементы. Чтение невозможно."},
-      .children = kChildren,
-      .stopOnShape = true,
-      .unknownChild = ": Недопустимый дочерний элемент в тэге РасчетСВ - "};
-  return LoadElement(*this, e, path, kShape);
+  static constexpr ChildField<T> kChildren[] = {Child<&T::ОбязПлатСВ>("ОбязПлатСВ", kDashName),
+                                                Child<&T::ОбязПлатСВ_КФХ>("ОбязПлатСВ_КФХ", kDashName),
+                                                Child<&T::ПерсСвСтрахЛиц>("ПерсСвСтрахЛиц", kSiblingIndexSpaced)};
+  static constexpr Rules<T> kRules{.tag = "РасчетСВ",
+                                   .attributes = Forbidden(kNamedTagMustNotContainAttributesUnreadable),
+                                   .children = Required(kNamedTagMustContainChildElementsUnreadable),
+                                   .unknown = {.child = kChildElementNotAllowedInTag}, .kids = kChildren,
+                                   .brokenRuleEndsReading = true};
+  return LoadElement(*this, e, path, kRules);
 }
 
 namespace {
@@ -27,9 +26,9 @@ namespace {
 void LoadSvNP(TRSV501Document& doc, TXMLElement e, const std::string& path) {
   using T = TRSV501Document;
   static constexpr AttrField<T> kAttrs[] = {TextAttr("ОКВЭД", &T::ОКВЭД), TextAttr("Тлф", &T::Тлф)};
-  static constexpr ChildField<T> kPayers[] = {Child<&T::НПЮЛ, ChildPath::Plain>("НПЮЛ"),
-                                              Child<&T::НПИП, ChildPath::Plain>("НПИП"),
-                                              Child<&T::НПФЛ, ChildPath::Plain>("НПФЛ")};
+  static constexpr ChildField<T> kPayers[] = {Child<&T::НПЮЛ>("НПЮЛ", kDashName),
+                                              Child<&T::НПИП>("НПИП", kDashName),
+                                              Child<&T::НПФЛ>("НПФЛ", kDashName)};
   const std::string here = path + " - СвНП";
   if (!e.HasAttributes())
     doc.AddError(here +
@@ -43,8 +42,8 @@ void LoadSvNP(TRSV501Document& doc, TXMLElement e, const std::string& path) {
     return;
   }
   const TXMLElement payer = *e.Children().begin();
-  if (const ChildField<T>* c = detail::FindChild<T>(kPayers, payer.Name()))
-    c->load(doc, payer, MakeChildPath(here, payer.Name(), c->path, 0), doc.Errors);
+  if (const ChildField<T>* c = FindChild<T>(kPayers, payer.Name()))
+    c->load(doc, payer, here, *c->path, 0);
   else
     doc.AddError(here + ": Неизвестное имя дочернего элемента - " + std::string(payer.Name()));
 }
@@ -69,13 +68,13 @@ bool TRSV501Document::Load(TXMLElement e, const std::string& path) {
   // The title page is forgiving: unknown attributes and unreadable numbers pass in silence,
   // the numbers then staying -1.
   LoadAttributes<T>(*this, e, kAttrs, [](std::string_view) {}, [](const AttrField<T>&) {});
-  static constexpr ChildField<T> kChildren[] = {Child<&T::Подписант, ChildPath::Plain>("Подписант"),
-                                                Child<&T::РасчетСВ, ChildPath::Plain>("РасчетСВ")};
+  static constexpr ChildField<T> kChildren[] = {Child<&T::Подписант>("Подписант", kDashName),
+                                                Child<&T::РасчетСВ>("РасчетСВ", kDashName)};
   for (const TXMLElement child : e.Children()) {
     if (child.Name() == "СвНП")
       LoadSvNP(*this, child, path);
-    else if (const ChildField<T>* c = detail::FindChild<T>(kChildren, child.Name()))
-      c->load(*this, child, MakeChildPath(path, child.Name(), c->path, 0), Errors);
+    else if (const ChildField<T>* c = FindChild<T>(kChildren, child.Name()))
+      c->load(*this, child, path, *c->path, 0);
     else
       AddError(path + ": Неизвестный дочерний элемент - " + std::string(child.Name()));
   }

@@ -1,16 +1,19 @@
 #include "model/rsv501/section2.h"
 
-#include "model/rsv501/loader.h"
+#include "model/rsv501/reading_rules.h"
 
 namespace orsvelt {
 
+using namespace element;
 using namespace rsv501;
 
 bool TRSV501SumSVUplType::Load(TXMLElement e, const std::string& path) {
   using T = TRSV501SumSVUplType;
   static constexpr AttrField<T> kAttrs[] = {TextAttr("КБК", &T::КБК), AmountAttr("СумСВУплПер", &T::СумСВУплПер)};
-  static constexpr ElementShape<T> kShape{.attrRule = AR, .childRule = CF2, .values = VN, .attrs = kAttrs};
-  return LoadElement(*this, e, path, kShape);
+  static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
+                                   .children = Forbidden(kChildTagsNotProvided), .unknown = kUnknownNamed,
+                                   .values = kValuesNotNumberOrSum, .attrs = kAttrs};
+  return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV501SvedChlKFH::Load(TXMLElement e, const std::string& path) {
@@ -24,16 +27,19 @@ bool TRSV501SvedChlKFH::Load(TXMLElement e, const std::string& path) {
       AmountAttr("НачислСВОПС", &T::НачислСВОПС),
       AmountAttr("НачислСВОМС", &T::НачислСВОМС)};
   static constexpr ChildField<T> kChildren[] = {Child<&T::ФИО>("ФИО")};
-  static constexpr ElementShape<T> kShape{.attrRule = AR, .childRule = CR, .values = VD, .attrs = kAttrs,
-                                          .children = kChildren};
-  return LoadElement(*this, e, path, kShape);
+  static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
+                                   .children = Required(kMustContainChildTags), .unknown = kUnknownNamed,
+                                   .values = kValuesMustBe, .attrs = kAttrs, .kids = kChildren};
+  return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV501RaschSV_KFH::Load(TXMLElement e, const std::string& path) {
   using T = TRSV501RaschSV_KFH;
   static constexpr ChildField<T> kChildren[] = {Child<&T::СведЧлКФХ>("СведЧлКФХ")};
-  static constexpr ElementShape<T> kShape{.attrRule = AF, .childRule = CR, .values = VD, .children = kChildren};
-  return LoadElement(*this, e, path, kShape);
+  static constexpr Rules<T> kRules{.attributes = Forbidden(kMustNotContainAttributes),
+                                   .children = Required(kMustContainChildTags), .unknown = kUnknownNamed,
+                                   .kids = kChildren};
+  return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV501ObyazPlatSV_KFH::Load(TXMLElement e, const std::string& path) {
@@ -41,9 +47,10 @@ bool TRSV501ObyazPlatSV_KFH::Load(TXMLElement e, const std::string& path) {
   static constexpr AttrField<T> kAttrs[] = {TextAttr("ОКТМО", &T::ОКТМО)};
   static constexpr ChildField<T> kChildren[] = {Child<&T::УплПерОПС>("УплПерОПС"), Child<&T::УплПерОМС>("УплПерОМС"),
                                                 Child<&T::РасчСВ_КФХ>("РасчСВ_КФХ")};
-  static constexpr ElementShape<T> kShape{.attrRule = AR, .childRule = CR, .values = VD, .attrs = kAttrs,
-                                          .children = kChildren};
-  return LoadElement(*this, e, path, kShape);
+  static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
+                                   .children = Required(kMustContainChildTags), .unknown = kUnknownNamed,
+                                   .values = kValuesMustBe, .attrs = kAttrs, .kids = kChildren};
+  return LoadElement(*this, e, path, kRules);
 }
 
 }  // namespace orsvelt

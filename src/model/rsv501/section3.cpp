@@ -1,9 +1,10 @@
 #include "model/rsv501/section3.h"
 
-#include "model/rsv501/loader.h"
+#include "model/rsv501/reading_rules.h"
 
 namespace orsvelt {
 
+using namespace element;
 using namespace rsv501;
 
 bool TRSV501DanFLPoluch::Load(TXMLElement e, const std::string& path) {
@@ -14,9 +15,10 @@ bool TRSV501DanFLPoluch::Load(TXMLElement e, const std::string& path) {
       TextAttr("СерНомДок", &T::СерНомДок), TextAttr("ПризОПС", &T::ПризОПС),     TextAttr("ПризОМС", &T::ПризОМС),
       TextAttr("ПризОСС", &T::ПризОСС)};
   static constexpr ChildField<T> kChildren[] = {Child<&T::ФИО>("ФИО")};
-  static constexpr ElementShape<T> kShape{.attrRule = AR, .childRule = CR, .values = VD, .attrs = kAttrs,
-                                          .children = kChildren};
-  return LoadElement(*this, e, path, kShape);
+  static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
+                                   .children = Required(kMustContainChildTags), .unknown = kUnknownNamed,
+                                   .values = kValuesMustBe, .attrs = kAttrs, .kids = kChildren};
+  return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV501SvVyplMK::Load(TXMLElement e, const std::string& path) {
@@ -25,8 +27,10 @@ bool TRSV501SvVyplMK::Load(TXMLElement e, const std::string& path) {
       TextAttr("Месяц", &T::Месяц),           TextAttr("КодКатЛиц", &T::КодКатЛиц),
       AmountAttr("СумВыпл", &T::СумВыпл),     AmountAttr("ВыплОПС", &T::ВыплОПС),
       AmountAttr("ВыплОПСДог", &T::ВыплОПСДог), AmountAttr("НачислСВ", &T::НачислСВ)};
-  static constexpr ElementShape<T> kShape{.attrRule = AR, .childRule = CF1, .values = VD, .attrs = kAttrs};
-  return LoadElement(*this, e, path, kShape);
+  static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
+                                   .children = Forbidden(kMustNotContainChildTags), .unknown = kUnknownNamed,
+                                   .values = kValuesMustBe, .attrs = kAttrs};
+  return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV501SvVyplVpFL::Load(TXMLElement e, const std::string& path) {
@@ -35,17 +39,20 @@ bool TRSV501SvVyplVpFL::Load(TXMLElement e, const std::string& path) {
       AmountAttr("СумВыплВс3", &T::СумВыплВс3), AmountAttr("ВыплОПСВс3", &T::ВыплОПСВс3),
       AmountAttr("ВыплОПСДогВс3", &T::ВыплОПСДогВс3), AmountAttr("НачислСВВс3", &T::НачислСВВс3)};
   static constexpr ChildField<T> kChildren[] = {Child<&T::СвВыплМК>("СвВыплМК")};
-  static constexpr ElementShape<T> kShape{.attrRule = AR, .childRule = CR, .values = VD, .attrs = kAttrs,
-                                          .children = kChildren};
-  return LoadElement(*this, e, path, kShape);
+  static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
+                                   .children = Required(kMustContainChildTags), .unknown = kUnknownNamed,
+                                   .values = kValuesMustBe, .attrs = kAttrs, .kids = kChildren};
+  return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV501VyplSvDopMT::Load(TXMLElement e, const std::string& path) {
   using T = TRSV501VyplSvDopMT;
   static constexpr AttrField<T> kAttrs[] = {TextAttr("Месяц", &T::Месяц), TextAttr("Тариф", &T::Тариф),
                                             AmountAttr("ВыплСВ", &T::ВыплСВ), AmountAttr("НачислСВ", &T::НачислСВ)};
-  static constexpr ElementShape<T> kShape{.attrRule = AR, .childRule = CF2, .values = VN, .attrs = kAttrs};
-  return LoadElement(*this, e, path, kShape);
+  static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
+                                   .children = Forbidden(kChildTagsNotProvided), .unknown = kUnknownNamed,
+                                   .values = kValuesNotNumberOrSum, .attrs = kAttrs};
+  return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV501SvVyplFPDop::Load(TXMLElement e, const std::string& path) {
@@ -55,16 +62,19 @@ bool TRSV501SvVyplFPDop::Load(TXMLElement e, const std::string& path) {
       AmountAttr("ВыплСВВсЗ", &T::ВыплСВВсЗ), AmountAttr("НачислСВВсЗ", &T::НачислСВВсЗ),
       AmountAttr("ВыплСВВс3", &T::ВыплСВВсЗ), AmountAttr("НачислСВВс3", &T::НачислСВВсЗ)};
   static constexpr ChildField<T> kChildren[] = {Child<&T::ВыплСВДопМТ>("ВыплСВДопМТ")};
-  static constexpr ElementShape<T> kShape{.attrRule = AR, .childRule = CR, .values = VD, .attrs = kAttrs,
-                                          .children = kChildren};
-  return LoadElement(*this, e, path, kShape);
+  static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
+                                   .children = Required(kMustContainChildTags), .unknown = kUnknownNamed,
+                                   .values = kValuesMustBe, .attrs = kAttrs, .kids = kChildren};
+  return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV501SvVyplSVOPS::Load(TXMLElement e, const std::string& path) {
   using T = TRSV501SvVyplSVOPS;
   static constexpr ChildField<T> kChildren[] = {Child<&T::СвВыпл>("СвВыпл"), Child<&T::ВыплСВДоп>("ВыплСВДоп")};
-  static constexpr ElementShape<T> kShape{.attrRule = AF, .childRule = CR, .values = VD, .children = kChildren};
-  return LoadElement(*this, e, path, kShape);
+  static constexpr Rules<T> kRules{.attributes = Forbidden(kMustNotContainAttributes),
+                                   .children = Required(kMustContainChildTags), .unknown = kUnknownNamed,
+                                   .kids = kChildren};
+  return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV501PersSvSL::Load(TXMLElement e, const std::string& path) {
@@ -74,9 +84,10 @@ bool TRSV501PersSvSL::Load(TXMLElement e, const std::string& path) {
                                             TextAttr("Дата", &T::Дата)};
   static constexpr ChildField<T> kChildren[] = {Child<&T::ДанФЛПолуч>("ДанФЛПолуч"),
                                                 Child<&T::СвВыплСВОПС>("СвВыплСВОПС")};
-  static constexpr ElementShape<T> kShape{.attrRule = AR, .childRule = CR, .values = VD, .attrs = kAttrs,
-                                          .children = kChildren};
-  return LoadElement(*this, e, path, kShape);
+  static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
+                                   .children = Required(kMustContainChildTags), .unknown = kUnknownNamed,
+                                   .values = kValuesMustBe, .attrs = kAttrs, .kids = kChildren};
+  return LoadElement(*this, e, path, kRules);
 }
 
 }  // namespace orsvelt

@@ -1,9 +1,10 @@
 #include "model/rsv501/sum_groups.h"
 
-#include "model/rsv501/loader.h"
+#include "model/rsv501/reading_rules.h"
 
 namespace orsvelt {
 
+using namespace element;
 using namespace rsv501;
 
 bool TRSV501SvSum1::Load(TXMLElement e, const std::string& path) {
@@ -12,9 +13,10 @@ bool TRSV501SvSum1::Load(TXMLElement e, const std::string& path) {
       AmountAttr("СумВсегоПер", &T::СумВсегоПер), AmountAttr("СумВсегоПосл3М", &T::СумВсегоПосл3М),
       AmountAttr("Сум1Посл3М", &T::Сум1Посл3М), AmountAttr("Сум2Посл3М", &T::Сум2Посл3М),
       AmountAttr("Сум3Посл3М", &T::Сум3Посл3М)};
-  static constexpr ElementShape<T> kShape{.attrRule = AR, .childRule = CF4, .values = VN, .attrs = kAttrs,
-                                          .childrenFirst = true};
-  return LoadElement(*this, e, path, kShape);
+  static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
+                                   .children = Forbidden(kMustNotContainAnyChildTags), .unknown = kUnknownNamed,
+                                   .values = kValuesNotNumberOrSum, .attrs = kAttrs, .childrenFirst = true};
+  return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV501ColLic::Load(TXMLElement e, const std::string& path) {
@@ -23,9 +25,10 @@ bool TRSV501ColLic::Load(TXMLElement e, const std::string& path) {
       Int32Attr("КолВсегоПер", &T::КолВсегоПер), Int32Attr("КолВсегоПосл3М", &T::КолВсегоПосл3М),
       Int32Attr("Кол1Посл3М", &T::Кол1Посл3М), Int32Attr("Кол2Посл3М", &T::Кол2Посл3М),
       Int32Attr("Кол3Посл3М", &T::Кол3Посл3М)};
-  static constexpr ElementShape<T> kShape{.attrRule = AR, .childRule = CF4, .values = VN, .attrs = kAttrs,
-                                          .childrenFirst = true};
-  return LoadElement(*this, e, path, kShape);
+  static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
+                                   .children = Forbidden(kMustNotContainAnyChildTags), .unknown = kUnknownNamed,
+                                   .values = kValuesNotNumberOrSum, .attrs = kAttrs, .childrenFirst = true};
+  return LoadElement(*this, e, path, kRules);
 }
 
 }  // namespace orsvelt

@@ -1,25 +1,20 @@
 #include "model/rsv502/contributions.h"
 
-#include "model/rsv502/loader.h"
+#include "model/rsv502/reading_rules.h"
 
 namespace orsvelt {
 
-using rsv502::Child;
-using rsv502::ChildField;
-using rsv502::ElemRules;
-using rsv502::PathForm;
-using rsv502::Presence;
+using namespace element;
+using namespace rsv502;
 
 bool TRSV502SvUplPer::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502SvUplPer;
   static constexpr AttrField<T> kAttrs[] = {
       TextAttr("КБК", &T::КБК), AmountAttr("СумСВУплПер", &T::СумСВУплПер), AmountAttr("СумСВУпл1М", &T::СумСВУпл1М),
       AmountAttr("СумСВУпл2М", &T::СумСВУпл2М), AmountAttr("СумСВУпл3М", &T::СумСВУпл3М)};
-  static constexpr ElemRules<T> kRules{
-      .unknownAttribute = "Неизвестный атрибут элемента типа СВУплПерТип - ",
-      .children = Presence::Forbidden,
-      .childrenMessage = "Элемент типа СВУплПерТип не должен содержать дочерних элементов.",
-      .attrs = kAttrs};
+  static constexpr Rules<T> kRules{.tag = "СВУплПерТип", .children = Forbidden(kTypeMustNotContainChildren),
+                                   .unknown = kUnknownOfType, .values = Values(kTypeAttributeNotNumeric),
+                                   .attrs = kAttrs};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -28,10 +23,9 @@ bool TRSV502UplPerOSS::Load(TXMLElement e, const std::string& path) {
   static constexpr AttrField<T> kAttrs[] = {
       AmountAttr("СумСВУплПер", &T::СумСВУплПер), AmountAttr("СумСВУпл1М", &T::СумСВУпл1М),
       AmountAttr("СумСВУпл2М", &T::СумСВУпл2М), AmountAttr("СумСВУпл3М", &T::СумСВУпл3М)};
-  static constexpr ElemRules<T> kRules{.unknownAttribute = "Неизвестный атрибут элемента УплПерОСС - ",
-                                       .children = Presence::Forbidden,
-                                       .childrenMessage = "Элемент УплПерОСС не должен содержать дочерних элементов.",
-                                       .attrs = kAttrs};
+  static constexpr Rules<T> kRules{.tag = "УплПерОСС", .children = Forbidden(kElementMustNotContainChildren),
+                                   .unknown = kUnknownOfElement, .values = Values(kElementAttributeNotNumeric),
+                                   .attrs = kAttrs};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -40,11 +34,9 @@ bool TRSV502PrevRashOSS::Load(TXMLElement e, const std::string& path) {
   static constexpr AttrField<T> kAttrs[] = {
       AmountAttr("ПревРасхСВПер", &T::ПревРасхСВПер), AmountAttr("ПревРасхСВ1М", &T::ПревРасхСВ1М),
       AmountAttr("ПревРасхСВ2М", &T::ПревРасхСВ2М), AmountAttr("ПревРасхСВ3М", &T::ПревРасхСВ3М)};
-  static constexpr ElemRules<T> kRules{
-      .unknownAttribute = "Неизвестный атрибут элемента типа ПревРасхОСС - ",
-      .children = Presence::Forbidden,
-      .childrenMessage = "Элемент типа ПревРасхОСС не должен содержать дочерних элементов.",
-      .attrs = kAttrs};
+  static constexpr Rules<T> kRules{.tag = "ПревРасхОСС", .children = Forbidden(kTypeMustNotContainChildren),
+                                   .unknown = kUnknownOfType, .values = Values(kTypeAttributeNotNumeric),
+                                   .attrs = kAttrs};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -52,12 +44,9 @@ bool TRSV502UplPrevOSS::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502UplPrevOSS;
   static constexpr AttrField<T> kAttrs[] = {TextAttr("КБК", &T::КБК)};
   static constexpr ChildField<T> kKids[] = {Child<&T::УплПерОСС>("УплПерОСС"), Child<&T::ПревРасхОСС>("ПревРасхОСС")};
-  static constexpr ElemRules<T> kRules{.unknownAttribute = "Неизвестный атрибут тэга УплПревОСС - ",
-                                       .children = Presence::Required,
-                                       .childrenMessage = "Тэг УплПревОСС не содержит дочерних элементов.",
-                                       .unknownChild = "Неизвестный элемент тэга УплПревОСС - ",
-                                       .attrs = kAttrs,
-                                       .kids = kKids};
+  static constexpr Rules<T> kRules{.tag = "УплПревОСС", .children = Required(kTagContainsNoChildren),
+                                   .unknown = kUnknownOfTag, .values = Values(kTagAttributeNotNumeric), .attrs = kAttrs,
+                                   .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -69,12 +58,9 @@ bool TRSV502RaschSV_OPS::Load(TXMLElement e, const std::string& path) {
       Child<&T::НеОбложенСВ>("НеОбложенСВ"),     Child<&T::РасхПринВыч>("РасхПринВыч"),
       Child<&T::БазНачислСВ>("БазНачислСВ"),     Child<&T::БазПревышОПС>("БазПревышОПС"),
       Child<&T::НачислСВ>("НачислСВ"),           Child<&T::НачислСВНеПрев>("НачислСВНеПрев")};
-  static constexpr ElemRules<T> kRules{.attributes = Presence::Forbidden,
-                                       .attributesMessage = "Тэг РасчСВ_ОПС не должен содержать атрибутов.",
-                                       .children = Presence::Required,
-                                       .childrenMessage = "Тэг РасчСВ_ОПС не содержит дочерних элементов.",
-                                       .unknownChild = "Неизвестный элемент тэга РасчСВ_ОПС - ",
-                                       .kids = kKids};
+  static constexpr Rules<T> kRules{.tag = "РасчСВ_ОПС", .attributes = Forbidden(kTagMustNotContainAttributes),
+                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
+                                   .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -87,12 +73,9 @@ bool TRSV502RaschSV_OMS::Load(TXMLElement e, const std::string& path) {
                                             Child<&T::РасхПринВыч>("РасхПринВыч"),
                                             Child<&T::БазНачислСВ>("БазНачислСВ"),
                                             Child<&T::НачислСВ>("НачислСВ")};
-  static constexpr ElemRules<T> kRules{.attributes = Presence::Forbidden,
-                                       .attributesMessage = "Тэг РасчСВ_ОМС не должен содержать атрибутов.",
-                                       .children = Presence::Required,
-                                       .childrenMessage = "Тэг РасчСВ_ОМС не содержит дочерних элементов.",
-                                       .unknownChild = "Неизвестный элемент тэга РасчСВ_ОМС - ",
-                                       .kids = kKids};
+  static constexpr Rules<T> kRules{.tag = "РасчСВ_ОМС", .attributes = Forbidden(kTagMustNotContainAttributes),
+                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
+                                   .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -103,14 +86,9 @@ bool TRSV502RaschSV428_12::Load(TXMLElement e, const std::string& path) {
       Child<&T::КолЛицНачСВ>("КолЛицНачСВ"), Child<&T::ВыплНачислФЛ>("ВыплНачислФЛ"),
       Child<&T::НеОбложенСВ>("НеОбложенСВ"), Child<&T::БазНачислСВДоп>("БазНачислСВДоп"),
       Child<&T::НачислСВДоп>("НачислСВДоп")};
-  static constexpr ElemRules<T> kRules{.attributes = Presence::Required,
-                                       .attributesMessage = "Тэг РасчСВ_428.1-2 не содержит атрибутов.",
-                                       .unknownAttribute = "Неизвестный атрибут тэга РасчСВ_428.1-2 - ",
-                                       .children = Presence::Required,
-                                       .childrenMessage = "Тэг РасчСВ_428.1-2 не содержит дочерних элементов.",
-                                       .unknownChild = "Неизвестный элемент тэга РасчСВ_428.1-2 - ",
-                                       .attrs = kAttrs,
-                                       .kids = kKids};
+  static constexpr Rules<T> kRules{.tag = "РасчСВ_428.1-2", .attributes = Required(kTagContainsNoAttributes),
+                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
+                                   .values = Values(kTagAttributeNotNumeric), .attrs = kAttrs, .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -122,27 +100,19 @@ bool TRSV502RaschSV428_3::Load(TXMLElement e, const std::string& path) {
       Child<&T::КолЛицНачСВ>("КолЛицНачСВ"), Child<&T::ВыплНачислФЛ>("ВыплНачислФЛ"),
       Child<&T::НеОбложенСВ>("НеОбложенСВ"), Child<&T::БазНачислСВДоп>("БазНачислСВДоп"),
       Child<&T::НачислСВДоп>("НачислСВДоп")};
-  static constexpr ElemRules<T> kRules{.attributes = Presence::Required,
-                                       .attributesMessage = "Тэг РасчСВ_428.3 не содержит атрибутов.",
-                                       .unknownAttribute = "Неизвестный атрибут тэга РасчСВ_428.3 - ",
-                                       .children = Presence::Required,
-                                       .childrenMessage = "Тэг РасчСВ_428.3 не содержит дочерних элементов.",
-                                       .unknownChild = "Неизвестный элемент тэга РасчСВ_428.3 - ",
-                                       .attrs = kAttrs,
-                                       .kids = kKids};
+  static constexpr Rules<T> kRules{.tag = "РасчСВ_428.3", .attributes = Required(kTagContainsNoAttributes),
+                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
+                                   .values = Values(kTagAttributeNotNumeric), .attrs = kAttrs, .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV502RaschSV_OPS428::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502RaschSV_OPS428;
-  static constexpr ChildField<T> kKids[] = {Child<&T::РасчСВ_428_1_2>("РасчСВ_428.1-2", PathForm::Position),
-                                            Child<&T::РасчСВ_428_3>("РасчСВ_428.3", PathForm::Position)};
-  static constexpr ElemRules<T> kRules{.attributes = Presence::Forbidden,
-                                       .attributesMessage = "Тэг РасчСВ_ОПС428 не может содержать атрибутов.",
-                                       .children = Presence::Required,
-                                       .childrenMessage = "Тэг РасчСВ_ОПС428 не содержит дочерних элементов.",
-                                       .unknownChild = "Неизвестный элемент тэга РасчСВ_ОПС428 - ",
-                                       .kids = kKids};
+  static constexpr ChildField<T> kKids[] = {Child<&T::РасчСВ_428_1_2>("РасчСВ_428.1-2", kSiblingNumber),
+                                            Child<&T::РасчСВ_428_3>("РасчСВ_428.3", kSiblingNumber)};
+  static constexpr Rules<T> kRules{.tag = "РасчСВ_ОПС428", .attributes = Forbidden(kTagCannotContainAttributes),
+                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
+                                   .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -154,12 +124,9 @@ bool TRSV502RaschSV_DSO::Load(TXMLElement e, const std::string& path) {
       Child<&T::КолЛицНачСВ>("КолЛицНачСВ"), Child<&T::ВыплНачислФЛ>("ВыплНачислФЛ"),
       Child<&T::НеОбложенСВ>("НеОбложенСВ"), Child<&T::БазНачислСВДСО>("БазНачислСВДСО"),
       Child<&T::НачислСВДСО>("НачислСВДСО")};
-  static constexpr ElemRules<T> kRules{.unknownAttribute = "Неизвестный атрибут тэга СведЧлКФХ - ",
-                                       .children = Presence::Required,
-                                       .childrenMessage = "Тэг СведЧлКФХ не содержит дочерних элементов.",
-                                       .unknownChild = "Неизвестный элемент тэга СведЧлКФХ - ",
-                                       .attrs = kAttrs,
-                                       .kids = kKids};
+  static constexpr Rules<T> kRules{.tag = "СведЧлКФХ", .children = Required(kTagContainsNoChildren),
+                                   .unknown = kUnknownOfTag, .values = Values(kTagAttributeNotNumeric), .attrs = kAttrs,
+                                   .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -168,15 +135,10 @@ bool TRSV502RaschSvOPS_OMS::Load(TXMLElement e, const std::string& path) {
   static constexpr AttrField<T> kAttrs[] = {TextAttr("ТарифПлат", &T::ТарифПлат)};
   static constexpr ChildField<T> kKids[] = {Child<&T::РасчСВ_ОПС>("РасчСВ_ОПС"), Child<&T::РасчСВ_ОМС>("РасчСВ_ОМС"),
                                             Child<&T::РасчСВ_ОПС428>("РасчСВ_ОПС428"),
-                                            Child<&T::РасчСВ_ДСО>("РасчСВ_ДСО", PathForm::Position)};
-  static constexpr ElemRules<T> kRules{.attributes = Presence::Required,
-                                       .attributesMessage = "Тэг РасчСВ_ОПС_ОМС должен содержать атрибуты.",
-                                       .unknownAttribute = "Неизвестный атрибут элемента типа РасчСВ_ОПС_ОМС - ",
-                                       .children = Presence::Required,
-                                       .childrenMessage = "Тэг РасчСВ_ОПС_ОМС не содержит дочерних элементов.",
-                                       .unknownChild = "Неизвестный элемент тэга РасчСВ_ОПС_ОМС - ",
-                                       .attrs = kAttrs,
-                                       .kids = kKids};
+                                            Child<&T::РасчСВ_ДСО>("РасчСВ_ДСО", kSiblingNumber)};
+  static constexpr Rules<T> kRules{.tag = "РасчСВ_ОПС_ОМС", .attributes = Required(kTagMustContainAttributes),
+                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfType,
+                                   .values = Values(kTypeAttributeNotNumeric), .attrs = kAttrs, .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -188,25 +150,18 @@ bool TRSV502RaschSV_OMS_VNMKod::Load(TXMLElement e, const std::string& path) {
       Child<&T::ВыплНачислФЛ>("ВыплНачислФЛ"),   Child<&T::НеОбложенСВ>("НеОбложенСВ"),
       Child<&T::БазПревышСВ>("БазПревышСВ"),     Child<&T::БазНачислСВ>("БазНачислСВ"),
       Child<&T::БазНачислСВИн>("БазНачислСВИн"), Child<&T::НачислСВ>("НачислСВ")};
-  static constexpr ElemRules<T> kRules{.attributes = Presence::Required,
-                                       .attributesMessage = "Тэг РасчСВ_ОСС.ВНМКод не содержит атрибутов.",
-                                       .unknownAttribute = "Неизвестный атрибут тэга РасчСВ_ОСС.ВНМКод - ",
-                                       .children = Presence::Required,
-                                       .childrenMessage = "Тэг РасчСВ_ОСС.ВНМКод не содержит дочерних элементов.",
-                                       .unknownChild = "Неизвестный элемент тэга РасчСВ_ОСС.ВНМКод - ",
-                                       .attrs = kAttrs,
-                                       .kids = kKids};
+  static constexpr Rules<T> kRules{.tag = "РасчСВ_ОСС.ВНМКод", .attributes = Required(kTagContainsNoAttributes),
+                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
+                                   .values = Values(kTagAttributeNotNumeric), .attrs = kAttrs, .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV502UplSVPrevType::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502UplSVPrevType;
   static constexpr AttrField<T> kAttrs[] = {TextAttr("Признак", &T::Признак), AmountAttr("Сумма", &T::Сумма)};
-  static constexpr ElemRules<T> kRules{
-      .unknownAttribute = "Неизвестный атрибут элемента типа УплСВПревТип - ",
-      .children = Presence::Forbidden,
-      .childrenMessage = "Элемент типа УплСВПревТип не должен содержать дочерних элементов.",
-      .attrs = kAttrs};
+  static constexpr Rules<T> kRules{.tag = "УплСВПревТип", .children = Forbidden(kTypeMustNotContainChildren),
+                                   .unknown = kUnknownOfType, .values = Values(kTypeAttributeNotNumeric),
+                                   .attrs = kAttrs};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -214,12 +169,9 @@ bool TRSV502UplSVPrev::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502UplSVPrev;
   static constexpr ChildField<T> kKids[] = {Child<&T::УплВсегоПер>("УплВсегоПер"), Child<&T::Упл1Посл3М>("Упл1Посл3М"),
                                             Child<&T::Упл2Посл3М>("Упл2Посл3М"), Child<&T::Упл3Посл3М>("Упл3Посл3М")};
-  static constexpr ElemRules<T> kRules{.attributes = Presence::Forbidden,
-                                       .attributesMessage = "Тэг УплСВПрев не должен содержать атрибутов.",
-                                       .children = Presence::Required,
-                                       .childrenMessage = "Тэг УплСВПрев не содержит дочерних элементов.",
-                                       .unknownChild = "Неизвестный элемент тэга УплСВПрев - ",
-                                       .kids = kKids};
+  static constexpr Rules<T> kRules{.tag = "УплСВПрев", .attributes = Forbidden(kTagMustNotContainAttributes),
+                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
+                                   .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -229,12 +181,9 @@ bool TRSV502RaschSvOSS_VNM::Load(TXMLElement e, const std::string& path) {
   static constexpr ChildField<T> kKids[] = {Child<&T::РасчСВ_ОСС_ВНМКод>("РасчСВ_ОСС.ВНМКод"),
                                             Child<&T::ПроизвРасхСО>("ПроизвРасхСО"),
                                             Child<&T::ВозмРасхСО>("ВозмРасхСО"), Child<&T::УплСВПрев>("УплСВПрев")};
-  static constexpr ElemRules<T> kRules{.attributes = Presence::Forbidden,
-                                       .attributesMessage = "Тэг РасчСВ_ОСС.ВНМ не содержит атрибутов.",
-                                       .children = Presence::Required,
-                                       .childrenMessage = "Тэг РасчСВ_ОСС.ВНМ не содержит дочерних элементов.",
-                                       .unknownChild = "Неизвестный элемент тэга РасчСВ_ОСС.ВНМ - ",
-                                       .kids = kKids};
+  static constexpr Rules<T> kRules{.tag = "РасчСВ_ОСС.ВНМ", .attributes = Forbidden(kTagContainsNoAttributes),
+                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
+                                   .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
 

@@ -1,23 +1,18 @@
 #include "model/rsv502/kfh.h"
 
-#include "model/rsv502/loader.h"
+#include "model/rsv502/reading_rules.h"
 
 namespace orsvelt {
 
-using rsv502::Child;
-using rsv502::ChildField;
-using rsv502::ElemRules;
-using rsv502::PathForm;
-using rsv502::Presence;
+using namespace element;
+using namespace rsv502;
 
 bool TRSV502SumSvUpl::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502SumSvUpl;
   static constexpr AttrField<T> kAttrs[] = {TextAttr("КБК", &T::КБК), AmountAttr("СумСВУплПер", &T::СумСВУплПер)};
-  static constexpr ElemRules<T> kRules{
-      .unknownAttribute = "Неизвестный атрибут элемента типа СумСВУплТип - ",
-      .children = Presence::Forbidden,
-      .childrenMessage = "Элемент типа СумСВУплТип не должен содержать дочерних элементов.",
-      .attrs = kAttrs};
+  static constexpr Rules<T> kRules{.tag = "СумСВУплТип", .children = Forbidden(kTypeMustNotContainChildren),
+                                   .unknown = kUnknownOfType, .values = Values(kTypeAttributeNotNumeric),
+                                   .attrs = kAttrs};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -34,24 +29,18 @@ bool TRSV502SvedChlKFH::Load(TXMLElement e, const std::string& path) {
                                             AmountAttr("НачислСВОПС", &T::НачислСВОПС),
                                             AmountAttr("НачислСВОМС", &T::НачислСВОМС)};
   static constexpr ChildField<T> kKids[] = {Child<&T::ФИО>("ФИО")};
-  static constexpr ElemRules<T> kRules{.unknownAttribute = "Неизвестный атрибут тэга СведЧлКФХ - ",
-                                       .children = Presence::Required,
-                                       .childrenMessage = "Тэг СведЧлКФХ не содержит дочерних элементов.",
-                                       .unknownChild = "Неизвестный элемент тэга СведЧлКФХ - ",
-                                       .attrs = kAttrs,
-                                       .kids = kKids};
+  static constexpr Rules<T> kRules{.tag = "СведЧлКФХ", .children = Required(kTagContainsNoChildren),
+                                   .unknown = kUnknownOfTag, .values = Values(kTagAttributeNotNumeric), .attrs = kAttrs,
+                                   .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV502RaschSV_KFH::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502RaschSV_KFH;
-  static constexpr ChildField<T> kKids[] = {Child<&T::СведЧлКФХ>("СведЧлКФХ", PathForm::Index)};
-  static constexpr ElemRules<T> kRules{.attributes = Presence::Forbidden,
-                                       .attributesMessage = "Тэг РасчСВ_КФХ не должен содержать атрибутов.",
-                                       .children = Presence::Required,
-                                       .childrenMessage = "Тэг РасчСВ_КФХ не содержит дочерних элементов.",
-                                       .unknownChild = "Неизвестный элемент тэга РасчСВ_КФХ - ",
-                                       .kids = kKids};
+  static constexpr ChildField<T> kKids[] = {Child<&T::СведЧлКФХ>("СведЧлКФХ", kListIndex)};
+  static constexpr Rules<T> kRules{.tag = "РасчСВ_КФХ", .attributes = Forbidden(kTagMustNotContainAttributes),
+                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
+                                   .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -60,14 +49,9 @@ bool TRSV502ObyazPlatSV_KFH::Load(TXMLElement e, const std::string& path) {
   static constexpr AttrField<T> kAttrs[] = {TextAttr("ОКТМО", &T::ОКТМО)};
   static constexpr ChildField<T> kKids[] = {Child<&T::УплПерОПС>("УплПерОПС"), Child<&T::УплПерОМС>("УплПерОМС"),
                                             Child<&T::РасчСВ_КФХ>("РасчСВ_КФХ")};
-  static constexpr ElemRules<T> kRules{.attributes = Presence::Required,
-                                       .attributesMessage = "Тэг ОбязПлатСВ_КФХ не содержит атрибутов.",
-                                       .unknownAttribute = "Неизвестный атрибут тэга ОбязПлатСВ_КФХ - ",
-                                       .children = Presence::Required,
-                                       .childrenMessage = "Тэг ОбязПлатСВ_КФХ не содержит дочерних элементов.",
-                                       .unknownChild = "Неизвестный элемент тэга ОбязПлатСВ_КФХ - ",
-                                       .attrs = kAttrs,
-                                       .kids = kKids};
+  static constexpr Rules<T> kRules{.tag = "ОбязПлатСВ_КФХ", .attributes = Required(kTagContainsNoAttributes),
+                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
+                                   .values = Values(kTagAttributeNotNumeric), .attrs = kAttrs, .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
 

@@ -1,14 +1,11 @@
 #include "model/rsv502/persons.h"
 
-#include "model/rsv502/loader.h"
+#include "model/rsv502/reading_rules.h"
 
 namespace orsvelt {
 
-using rsv502::Child;
-using rsv502::ChildField;
-using rsv502::ElemRules;
-using rsv502::PathForm;
-using rsv502::Presence;
+using namespace element;
+using namespace rsv502;
 
 bool TRSV502SvVyplMK::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502SvVyplMK;
@@ -18,23 +15,18 @@ bool TRSV502SvVyplMK::Load(TXMLElement e, const std::string& path) {
                                             AmountAttr("ВыплОПС", &T::ВыплОПС),
                                             AmountAttr("ВыплОПСДог", &T::ВыплОПСДог),
                                             AmountAttr("НачислСВ", &T::НачислСВ)};
-  static constexpr ElemRules<T> kRules{.unknownAttribute = "Неизвестный атрибут тэга СвВыплМК - ",
-                                       .badInteger = "Атрибут тэга СвВыплМК ",
-                                       .children = Presence::Forbidden,
-                                       .childrenMessage = "Тэг СвВыплМК не должен содержать дочерних элементов.",
-                                       .attrs = kAttrs};
+  static constexpr Rules<T> kRules{.tag = "СвВыплМК", .children = Forbidden(kTagMustNotContainChildren),
+                                   .unknown = kUnknownOfTag, .values = Values(kTagAttributeNotNumeric),
+                                   .attrs = kAttrs};
   return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV502SvVypl::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502SvVypl;
-  static constexpr ChildField<T> kKids[] = {Child<&T::СвВыплМК>("СвВыплМК", PathForm::Index)};
-  static constexpr ElemRules<T> kRules{.attributes = Presence::Forbidden,
-                                       .attributesMessage = "Тэг СвВыпл не должен содержать атрибутов.",
-                                       .children = Presence::Required,
-                                       .childrenMessage = "Тэг СвВыпл не содержит дочерних элементов.",
-                                       .unknownChild = "Неизвестный элемент тэга СвВыпл - ",
-                                       .kids = kKids};
+  static constexpr ChildField<T> kKids[] = {Child<&T::СвВыплМК>("СвВыплМК", kListIndex)};
+  static constexpr Rules<T> kRules{.tag = "СвВыпл", .attributes = Forbidden(kTagMustNotContainAttributes),
+                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
+                                   .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -42,35 +34,27 @@ bool TRSV502VyplSVDopMT::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502VyplSVDopMT;
   static constexpr AttrField<T> kAttrs[] = {Int32Attr("Месяц", &T::Месяц), TextAttr("КодСтрахЛиц", &T::КодСтрахЛиц),
                                             AmountAttr("ВыплСВ", &T::ВыплСВ), AmountAttr("НачислСВ", &T::НачислСВ)};
-  static constexpr ElemRules<T> kRules{.unknownAttribute = "Неизвестный атрибут тэга ВыплСВДопМТ - ",
-                                       .badInteger = "Атрибут тэга ВыплСВДопМТ ",
-                                       .children = Presence::Forbidden,
-                                       .childrenMessage = "Тэг ВыплСВДопМТ не должен содержать дочерних элементов.",
-                                       .attrs = kAttrs};
+  static constexpr Rules<T> kRules{.tag = "ВыплСВДопМТ", .children = Forbidden(kTagMustNotContainChildren),
+                                   .unknown = kUnknownOfTag, .values = Values(kTagAttributeNotNumeric),
+                                   .attrs = kAttrs};
   return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV502VyplSVDop::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502VyplSVDop;
-  static constexpr ChildField<T> kKids[] = {Child<&T::ВыплСВДопМТ>("ВыплСВДопМТ", PathForm::Index)};
-  static constexpr ElemRules<T> kRules{.attributes = Presence::Forbidden,
-                                       .attributesMessage = "Тэг ВыплСВДоп не должен содержать атрибутов.",
-                                       .children = Presence::Required,
-                                       .childrenMessage = "Тэг ВыплСВДоп не содержит дочерних элементов.",
-                                       .unknownChild = "Неизвестный элемент тэга ВыплСВДоп - ",
-                                       .kids = kKids};
+  static constexpr ChildField<T> kKids[] = {Child<&T::ВыплСВДопМТ>("ВыплСВДопМТ", kListIndex)};
+  static constexpr Rules<T> kRules{.tag = "ВыплСВДоп", .attributes = Forbidden(kTagMustNotContainAttributes),
+                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
+                                   .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV502SvVyplSVOPS::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502SvVyplSVOPS;
   static constexpr ChildField<T> kKids[] = {Child<&T::СвВыпл>("СвВыпл"), Child<&T::ВыплСВДоп>("ВыплСВДоп")};
-  static constexpr ElemRules<T> kRules{.attributes = Presence::Forbidden,
-                                       .attributesMessage = "Тэг СвВыплСВОПС не должен содержать атрибутов.",
-                                       .children = Presence::Required,
-                                       .childrenMessage = "Тэг СвВыплСВОПС не содержит дочерних элементов.",
-                                       .unknownChild = "Неизвестный элемент тэга СвВыплСВОПС - ",
-                                       .kids = kKids};
+  static constexpr Rules<T> kRules{.tag = "СвВыплСВОПС", .attributes = Forbidden(kTagMustNotContainAttributes),
+                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
+                                   .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -81,12 +65,9 @@ bool TRSV502DanFLPoluch::Load(TXMLElement e, const std::string& path) {
       TextAttr("Гражд", &T::Гражд),        TextAttr("Пол", &T::Пол),     TextAttr("КодВидДок", &T::КодВидДок),
       TextAttr("СерНомДок", &T::СерНомДок)};
   static constexpr ChildField<T> kKids[] = {Child<&T::ФИО>("ФИО")};
-  static constexpr ElemRules<T> kRules{.unknownAttribute = "Неизвестный атрибут тэга ДанФЛПолуч - ",
-                                       .children = Presence::Required,
-                                       .childrenMessage = "Тэг ДанФЛПолуч не содержит дочерних элементов.",
-                                       .unknownChild = "Неизвестный элемент тэга ДанФЛПолуч - ",
-                                       .attrs = kAttrs,
-                                       .kids = kKids};
+  static constexpr Rules<T> kRules{.tag = "ДанФЛПолуч", .children = Required(kTagContainsNoChildren),
+                                   .unknown = kUnknownOfTag, .values = Values(kTagAttributeNotNumeric), .attrs = kAttrs,
+                                   .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -94,12 +75,9 @@ bool TRSV502PersSvStrakhLic::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502PersSvStrakhLic;
   static constexpr AttrField<T> kAttrs[] = {TextAttr("ПрАннулир", &T::ПрАннулир)};
   static constexpr ChildField<T> kKids[] = {Child<&T::ДанФЛПолуч>("ДанФЛПолуч"), Child<&T::СвВыплСВОПС>("СвВыплСВОПС")};
-  static constexpr ElemRules<T> kRules{.unknownAttribute = "Неизвестный атрибут тэга ПерсСвСтрахЛиц - ",
-                                       .children = Presence::Required,
-                                       .childrenMessage = "Тэг ПерсСвСтрахЛиц не содержит дочерних элементов.",
-                                       .unknownChild = "Неизвестный элемент тэга ПерсСвСтрахЛиц - ",
-                                       .attrs = kAttrs,
-                                       .kids = kKids};
+  static constexpr Rules<T> kRules{.tag = "ПерсСвСтрахЛиц", .children = Required(kTagContainsNoChildren),
+                                   .unknown = kUnknownOfTag, .values = Values(kTagAttributeNotNumeric), .attrs = kAttrs,
+                                   .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
 

@@ -1,14 +1,11 @@
 #include "model/rsv502/raschet.h"
 
-#include "model/rsv502/loader.h"
+#include "model/rsv502/reading_rules.h"
 
 namespace orsvelt {
 
-using rsv502::Child;
-using rsv502::ChildField;
-using rsv502::ElemRules;
-using rsv502::PathForm;
-using rsv502::Presence;
+using namespace element;
+using namespace rsv502;
 
 bool TRSV502ObyazPlatSV::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502ObyazPlatSV;
@@ -18,7 +15,7 @@ bool TRSV502ObyazPlatSV::Load(TXMLElement e, const std::string& path) {
                                             Child<&T::УплПерОПСДоп>("УплПерОПСДоп"),
                                             Child<&T::УплПерДСО>("УплПерДСО"),
                                             Child<&T::УплПревОСС>("УплПревОСС"),
-                                            Child<&T::РасчСВ_ОПС_ОМС>("РасчСВ_ОПС_ОМС", PathForm::IndexFromOne),
+                                            Child<&T::РасчСВ_ОПС_ОМС>("РасчСВ_ОПС_ОМС", kListNumber),
                                             Child<&T::РасчСВ_ОСС_ВНМ>("РасчСВ_ОСС.ВНМ"),
                                             Child<&T::РасхОССЗак>("РасхОССЗак"),
                                             Child<&T::ВыплФинФБ>("ВыплФинФБ"),
@@ -27,14 +24,9 @@ bool TRSV502ObyazPlatSV::Load(TXMLElement e, const std::string& path) {
                                             Child<&T::ПравТариф15_1_427>("ПравТариф15.1.427"),
                                             Child<&T::СвПримТариф2_2_425>("СвПримТариф2.2.425"),
                                             Child<&T::СвПримТариф1_3_422>("СвПримТариф1.3.422")};
-  static constexpr ElemRules<T> kRules{.attributes = Presence::Required,
-                                       .attributesMessage = "Тэг ОбязПлатСВ не содержит атрибутов.",
-                                       .unknownAttribute = "Неизвестный атрибут тэга ОбязПлатСВ - ",
-                                       .children = Presence::Required,
-                                       .childrenMessage = "Тэг ОбязПлатСВ не содержит дочерних элементов.",
-                                       .unknownChild = "Неизвестный элемент тэга ОбязПлатСВ - ",
-                                       .attrs = kAttrs,
-                                       .kids = kKids};
+  static constexpr Rules<T> kRules{.tag = "ОбязПлатСВ", .attributes = Required(kTagContainsNoAttributes),
+                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
+                                   .values = Values(kTagAttributeNotNumeric), .attrs = kAttrs, .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -42,13 +34,10 @@ bool TRSV502RaschetSV::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502RaschetSV;
   static constexpr ChildField<T> kKids[] = {Child<&T::ОбязПлатСВ>("ОбязПлатСВ"),
                                             Child<&T::ОбязПлатСВ_КФХ>("ОбязПлатСВ_КФХ"),
-                                            Child<&T::ПерсСвСтрахЛиц>("ПерсСвСтрахЛиц", PathForm::Position)};
-  static constexpr ElemRules<T> kRules{.attributes = Presence::Forbidden,
-                                       .attributesMessage = "Тэг РасчетСВ не может содержать атрибутов.",
-                                       .children = Presence::Required,
-                                       .childrenMessage = "Тэг РасчетСВ не содержит дочерних элементов.",
-                                       .unknownChild = "Неизвестный элемент тэга РасчетСВ - ",
-                                       .kids = kKids};
+                                            Child<&T::ПерсСвСтрахЛиц>("ПерсСвСтрахЛиц", kSiblingNumber)};
+  static constexpr Rules<T> kRules{.tag = "РасчетСВ", .attributes = Forbidden(kTagCannotContainAttributes),
+                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
+                                   .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
 

@@ -1,33 +1,28 @@
 #include "model/rsv502/tariffs.h"
 
-#include "model/rsv502/loader.h"
+#include "model/rsv502/reading_rules.h"
 
 namespace orsvelt {
 
-using rsv502::Child;
-using rsv502::ChildField;
-using rsv502::ElemRules;
-using rsv502::PathForm;
-using rsv502::Presence;
+using namespace element;
+using namespace rsv502;
 
 bool TRSV502SvReestrOrg::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502SvReestrOrg;
   static constexpr AttrField<T> kAttrs[] = {TextAttr("ДатаЗапАкОрг", &T::ДатаЗапАкОрг),
                                             TextAttr("НомЗапАкОрг", &T::НомЗапАкОрг)};
-  static constexpr ElemRules<T> kRules{.unknownAttribute = "Неизвестный атрибут тэга СвРеестрОрг - ",
-                                       .children = Presence::Forbidden,
-                                       .childrenMessage = "Тэг СвРеестрОрг не должен содержать дочерних элементов.",
-                                       .attrs = kAttrs};
+  static constexpr Rules<T> kRules{.tag = "СвРеестрОрг", .children = Forbidden(kTagMustNotContainChildren),
+                                   .unknown = kUnknownOfTag, .values = Values(kTagAttributeNotNumeric),
+                                   .attrs = kAttrs};
   return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV502SvSvidUdReg::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502SvSvidUdReg;
   static constexpr AttrField<T> kAttrs[] = {TextAttr("ДатаРег", &T::ДатаРег), TextAttr("РегНом", &T::РегНом)};
-  static constexpr ElemRules<T> kRules{.unknownAttribute = "Неизвестный атрибут тэга СвСвидУдРег - ",
-                                       .children = Presence::Forbidden,
-                                       .childrenMessage = "Тэг СвСвидУдРег не должен содержать дочерних элементов.",
-                                       .attrs = kAttrs};
+  static constexpr Rules<T> kRules{.tag = "СвСвидУдРег", .children = Forbidden(kTagMustNotContainChildren),
+                                   .unknown = kUnknownOfTag, .values = Values(kTagAttributeNotNumeric),
+                                   .attrs = kAttrs};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -43,13 +38,9 @@ bool TRSV502PravTarif3_1_427::Load(TXMLElement e, const std::string& path) {
                                             AmountAttr("ДолДох5.427_Пер", &T::ДолДох5_427_Пер)};
   static constexpr ChildField<T> kKids[] = {Child<&T::СвРеестрОрг>("СвРеестрОрг"),
                                             Child<&T::СвСвидУдРег>("СвСвидУдРег")};
-  static constexpr ElemRules<T> kRules{.unknownAttribute = "Неизвестный атрибут элемента ПравТариф3.1.427 - ",
-                                       .badInteger = "Атрибут элемента ПравТариф3.1.427 ",
-                                       .children = Presence::Required,
-                                       .childrenMessage = "Элемент ПравТариф3.1.427 не содержит дочерних элементов.",
-                                       .unknownChild = "Неизвестный элемент тэга ПравТариф3.1.427 - ",
-                                       .attrs = kAttrs,
-                                       .kids = kKids};
+  static constexpr Rules<T> kRules{.tag = "ПравТариф3.1.427", .children = Required(kElementContainsNoChildren),
+                                   .unknown = kUnknownOfElement, .values = Values(kElementAttributeNotNumeric),
+                                   .attrs = kAttrs, .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -61,12 +52,9 @@ bool TRSV502PravTarif7_1_427::Load(TXMLElement e, const std::string& path) {
       Int64Attr("ДохГрантПред", &T::ДохГрантПред),     Int64Attr("ДохГрантПер", &T::ДохГрантПер),
       Int64Attr("ДохЭкДеятПред", &T::ДохЭкДеятПред),   Int64Attr("ДохЭкДеятПер", &T::ДохЭкДеятПер),
       AmountAttr("ДолДохПред", &T::ДолДохПред),        AmountAttr("ДолДохПер", &T::ДолДохПер)};
-  static constexpr ElemRules<T> kRules{
-      .unknownAttribute = "Неизвестный атрибут элемента ПравТариф7.1.427 - ",
-      .badInteger = "Атрибут элемента ПравТариф7.1.427 ",
-      .children = Presence::Forbidden,
-      .childrenMessage = "Элемент ПравТариф7.1.427 не должен содержать дочерних элементов.",
-      .attrs = kAttrs};
+  static constexpr Rules<T> kRules{.tag = "ПравТариф7.1.427", .children = Forbidden(kElementMustNotContainChildren),
+                                   .unknown = kUnknownOfElement, .values = Values(kElementAttributeNotNumeric),
+                                   .attrs = kAttrs};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -81,15 +69,9 @@ bool TRSV502PravTarif15_1_427::Load(TXMLElement e, const std::string& path) {
                                             AmountAttr("ДолДох12.427_9МПр", &T::ДолДох12_427_9МПр),
                                             AmountAttr("ДолДох12.427_Пер", &T::ДолДох12_427_Пер)};
   static constexpr ChildField<T> kKids[] = {Child<&T::СвРеестрОрг>("СвРеестрОрг")};
-  static constexpr ElemRules<T> kRules{.attributes = Presence::Required,
-                                       .attributesMessage = "Тэг ПравТариф15.1.427 не содержит атрибутов.",
-                                       .unknownAttribute = "Неизвестный атрибут тэга ПравТариф15.1.427 - ",
-                                       .badInteger = "Атрибут элемента типа ПравТариф15.1.427 ",
-                                       .children = Presence::Required,
-                                       .childrenMessage = "Тэг ПравТариф15.1.427 не содержит дочерних элементов.",
-                                       .unknownChild = "Неизвестный элемент тэга ПравТариф15.1.427 - ",
-                                       .attrs = kAttrs,
-                                       .kids = kKids};
+  static constexpr Rules<T> kRules{.tag = "ПравТариф15.1.427", .attributes = Required(kTagContainsNoAttributes),
+                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
+                                   .values = Values(kTypeAttributeNotNumeric), .attrs = kAttrs, .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -98,38 +80,28 @@ bool TRSV502SvInoGrazhd::Load(TXMLElement e, const std::string& path) {
   static constexpr AttrField<T> kAttrs[] = {TextAttr("ИННФЛ", &T::ИННФЛ), TextAttr("СНИЛС", &T::СНИЛС),
                                             TextAttr("Гражд", &T::Гражд)};
   static constexpr ChildField<T> kKids[] = {Child<&T::ФИО>("ФИО"), Child<&T::СумВыплат>("СумВыплат")};
-  static constexpr ElemRules<T> kRules{.attributes = Presence::Required,
-                                       .attributesMessage = "Тэг СвИноГражд не содержит атрибутов.",
-                                       .unknownAttribute = "Неизвестный атрибут тэга СвИноГражд - ",
-                                       .children = Presence::Required,
-                                       .childrenMessage = "Тэг СвИноГражд не содержит дочерних элементов.",
-                                       .unknownChild = "Неизвестный элемент тэга СвИноГражд - ",
-                                       .attrs = kAttrs,
-                                       .kids = kKids};
+  static constexpr Rules<T> kRules{.tag = "СвИноГражд", .attributes = Required(kTagContainsNoAttributes),
+                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
+                                   .values = Values(kTagAttributeNotNumeric), .attrs = kAttrs, .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV502SvPrimTarif2_2_425::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502SvPrimTarif2_2_425;
   static constexpr ChildField<T> kKids[] = {Child<&T::ВыплатИт>("ВыплатИт"),
-                                            Child<&T::СвИноГражд>("СвИноГражд", PathForm::Blank)};
-  static constexpr ElemRules<T> kRules{.attributes = Presence::Forbidden,
-                                       .attributesMessage = "Тэг СвПримТариф2.2.425 не должен содержать атрибутов.",
-                                       .children = Presence::Required,
-                                       .childrenMessage = "Тэг СвПримТариф2.2.425 не содержит дочерних элементов.",
-                                       .unknownChild = "Неизвестный элемент тэга СвПримТариф2.2.425 - ",
-                                       .kids = kKids};
+                                            Child<&T::СвИноГражд>("СвИноГражд", kSpaceName)};
+  static constexpr Rules<T> kRules{.tag = "СвПримТариф2.2.425", .attributes = Forbidden(kTagMustNotContainAttributes),
+                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
+                                   .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV502SpravType::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502SpravType;
   static constexpr AttrField<T> kAttrs[] = {TextAttr("Дата", &T::Дата), TextAttr("Номер", &T::Номер)};
-  static constexpr ElemRules<T> kRules{
-      .unknownAttribute = "Неизвестный атрибут элемента типа СправТип - ",
-      .children = Presence::Forbidden,
-      .childrenMessage = "Элемент типа СправТип не должен содержать дочерних элементов.",
-      .attrs = kAttrs};
+  static constexpr Rules<T> kRules{.tag = "СправТип", .children = Forbidden(kTypeMustNotContainChildren),
+                                   .unknown = kUnknownOfType, .values = Values(kTypeAttributeNotNumeric),
+                                   .attrs = kAttrs};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -137,10 +109,9 @@ bool TRSV502SvReestrMDO::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502SvReestrMDO;
   static constexpr AttrField<T> kAttrs[] = {TextAttr("НаимМДО", &T::НаимМДО), TextAttr("ДатаЗапис", &T::ДатаЗапис),
                                             TextAttr("НомерЗапис", &T::НомерЗапис)};
-  static constexpr ElemRules<T> kRules{.unknownAttribute = "Неизвестный атрибут тэга СвРеестрМДО - ",
-                                       .children = Presence::Forbidden,
-                                       .childrenMessage = "Тэг СвРеестрМДО не должен содержать дочерних элементов.",
-                                       .attrs = kAttrs};
+  static constexpr Rules<T> kRules{.tag = "СвРеестрМДО", .children = Forbidden(kTagMustNotContainChildren),
+                                   .unknown = kUnknownOfTag, .values = Values(kTagAttributeNotNumeric),
+                                   .attrs = kAttrs};
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -150,26 +121,18 @@ bool TRSV502SvedObuch::Load(TXMLElement e, const std::string& path) {
   static constexpr ChildField<T> kKids[] = {
       Child<&T::ФИО>("ФИО"), Child<&T::СведФормОбуч>("СведФормОбуч"), Child<&T::СумВыплат>("СумВыплат"),
       Child<&T::СведСтудОтряд>("СведСтудОтряд"), Child<&T::СвРеестрМДО>("СвРеестрМДО")};
-  static constexpr ElemRules<T> kRules{.attributes = Presence::Required,
-                                       .attributesMessage = "Тэг СведОбуч не содержит атрибутов.",
-                                       .unknownAttribute = "Неизвестный атрибут тэга СведОбуч - ",
-                                       .children = Presence::Required,
-                                       .childrenMessage = "Тэг СведОбуч не содержит дочерних элементов.",
-                                       .unknownChild = "Неизвестный элемент тэга СведОбуч - ",
-                                       .attrs = kAttrs,
-                                       .kids = kKids};
+  static constexpr Rules<T> kRules{.tag = "СведОбуч", .attributes = Required(kTagContainsNoAttributes),
+                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
+                                   .values = Values(kTagAttributeNotNumeric), .attrs = kAttrs, .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV502SvPrimTarif1_3_422::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502SvPrimTarif1_3_422;
   static constexpr ChildField<T> kKids[] = {Child<&T::ВыплатИт>("ВыплатИт"), Child<&T::СведОбуч>("СведОбуч")};
-  static constexpr ElemRules<T> kRules{.attributes = Presence::Forbidden,
-                                       .attributesMessage = "Тэг СвПримТариф1.3.422 не должен содержать атрибутов.",
-                                       .children = Presence::Required,
-                                       .childrenMessage = "Тэг СвПримТариф1.3.422 не содержит дочерних элементов.",
-                                       .unknownChild = "Неизвестный элемент тэга СвПримТариф1.3.422 - ",
-                                       .kids = kKids};
+  static constexpr Rules<T> kRules{.tag = "СвПримТариф1.3.422", .attributes = Forbidden(kTagMustNotContainAttributes),
+                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
+                                   .kids = kKids};
   return LoadElement(*this, e, path, kRules);
 }
 

@@ -4,7 +4,7 @@
 
 #include "analysis/common/protocol_file.h"
 #include "analysis/prot501/prot501_writers.h"
-#include "markup/failing_sink.h"
+#include "support/failing_sink.h"
 #include "markup/file_sink.h"
 #include "support/test_support.h"
 #include "writer_test_data.h"

@@ -10,11 +10,11 @@
 
 #include "analysis/check_run.h"
 #include "analysis/prot502/prot502.h"
-#include "markup/html_check.h"
-#include "markup/workbook_check.h"
 #include "report_text.h"
 #include "support/calc_layout.h"
+#include "support/html_check.h"
 #include "support/test_support.h"
+#include "support/workbook_check.h"
 #include "xml/path_text.h"
 
 namespace orsvelt::test {

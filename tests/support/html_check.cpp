@@ -1,6 +1,6 @@
-#include "markup/html_check.h"
+#include "support/html_check.h"
 
-#include "markup/markup_check_support.h"
+#include "support/markup_check_support.h"
 #include "xml/codepage.h"
 
 namespace orsvelt {

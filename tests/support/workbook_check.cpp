@@ -1,4 +1,4 @@
-#include "markup/workbook_check.h"
+#include "support/workbook_check.h"
 
 #include <algorithm>
 #include <optional>
@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "markup/markup_check_support.h"
 #include "markup/plain_number.h"
+#include "support/markup_check_support.h"
 #include "xml/codepage.h"
 
 namespace orsvelt {

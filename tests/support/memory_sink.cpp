@@ -1,4 +1,4 @@
-#include "markup/memory_sink.h"
+#include "support/memory_sink.h"
 
 namespace orsvelt {
 

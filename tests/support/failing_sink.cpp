@@ -1,4 +1,4 @@
-#include "markup/failing_sink.h"
+#include "support/failing_sink.h"
 
 namespace orsvelt {
 

@@ -1,4 +1,4 @@
-#include "markup/markup_check_support.h"
+#include "support/markup_check_support.h"
 
 #include <cstdint>
 #include <cstring>
