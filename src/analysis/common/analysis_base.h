@@ -6,9 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "analysis/common/progress.h"
+
 namespace orsvelt {
 
 struct TRSVFile;
+class ReportTitleCache;
 namespace checks {
 struct CheckResult;
 struct Finding;
@@ -41,6 +44,12 @@ class TRSVProt {
   // Makes every later Analyse use this stamp instead of the clock (reproducible output).
   void FixRunStamp(std::string stamp) { fixedStamp_ = std::move(stamp); }
 
+  // Where Analyse and the writers report progress, and may be told to stop (they then throw
+  // CheckStopped and leave no protocol); null for neither.
+  void SetProgress(ProgressSink* progress) { progress_ = progress; }
+  // Makes every later Analyse take the folder's titles from there; null reads them afresh.
+  void ShareTitles(ReportTitleCache* titles) { titles_ = titles; }
+
  protected:
   // Called first by Analyse.
   void TakeRunStamp() { runStamp_ = fixedStamp_.empty() ? CurrentRunStamp() : fixedStamp_; }
@@ -49,6 +58,8 @@ class TRSVProt {
 
   std::string errorText_;
   std::string runStamp_;
+  ProgressSink* progress_ = nullptr;
+  ReportTitleCache* titles_ = nullptr;
   std::shared_ptr<const checks::CheckResult> checks_;
   checks::YearChecks* yearChecks_ = nullptr;  // while Analyse reads the earlier files
 

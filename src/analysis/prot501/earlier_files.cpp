@@ -38,9 +38,11 @@ void TRSV501Prot::ReadEarlierFiles(const std::filesystem::path& folder, const TR
   const std::optional<ReportKey> main = ReportKey501(mainFile);
   if (!main) return;
   std::vector<std::string> unreadable;
-  const auto chosen = FindEarlierReports(folder, *main, ReportKey501, yearChecks_ ? &unreadable : nullptr);
+  const auto chosen = FindEarlierReports(folder, *main, ReportKey501, yearChecks_ ? &unreadable : nullptr, titles_,
+                                         progress_);
   for (const std::string& name : unreadable) yearChecks_->NoteUnreadable(name);
-  ReadEarlierReports(chosen, ReportKey501, [&](const EarlierReport&, const TRSVFile& file, int number) {
+  ProgressCounter stopCheck(progress_);  // an earlier file may be as large as the main one
+  const auto take = [&](const EarlierReport&, const TRSVFile& file, int number) {
     const TRSV501Document& doc = *file.Document501;
     TRSV501EarlierFileRec& rec = EarlierFiles.emplace_back();
     rec.FileName = file.FileId + ".xml";
@@ -49,8 +51,9 @@ void TRSV501Prot::ReadEarlierFiles(const std::filesystem::path& folder, const TR
     rec.CorrectionNumber = doc.НомКорр;
     rec.PlaceText = orsvelt::PlaceText(PlaceRows501(), doc.ПоМесту);
     if (yearChecks_) yearChecks_->AddEarlier(file);
-    if (doc.РасчетСВ && !doc.РасчетСВ->ПерсСвСтрахЛиц.empty()) AddToAccumulation(doc, number);
-  });
+    if (doc.РасчетСВ && !doc.РасчетСВ->ПерсСвСтрахЛиц.empty()) AddToAccumulation(doc, number, &stopCheck);
+  };
+  ReadEarlierReports(chosen, ReportKey501, take, progress_);
 }
 
 }  // namespace orsvelt

@@ -470,7 +470,7 @@ bool TRSV501Prot::WriteHtml(const std::filesystem::path& path) {
   ProtocolHeader header;
   header.runStamp = RunStamp();
   return prot501::WriteProtocolFile(
-      path, [&](ProtocolWriter& out) { WriteHtmlProtocol501(out, *this, header); }, errorText_);
+      path, [&](ProtocolWriter& out) { WriteHtmlProtocol501(out, *this, header); }, errorText_, progress_);
 }
 
 }  // namespace orsvelt

@@ -76,14 +76,16 @@ bool TRSV501Prot::Analyse(const TRSVFile& file, const std::filesystem::path& fol
         "крестьянского (фермерского) хозяйства\".";
     return false;
   }
+  ProgressCounter persons(progress_, ProgressStage::Persons, PersonCount);
   if (PersonCount > 0) {
     AddPersons(doc);
-    AddToAccumulation(doc, 0);
+    AddToAccumulation(doc, 0, &persons);
   }
   FinishSummaries();
   BuildComparisons(doc);
   TakeFarmMembers(doc);
   FinishAccumulation();
+  persons.Finish();
   CheckResults = checks_ = std::make_shared<const checks::CheckResult>(yearChecks.Run());
   return true;
 }

@@ -258,8 +258,9 @@ class TRSV501Prot : public TRSVProt, public TRSV501ProtData {
 
   // Adds one file's personal data to both accumulations (0: the main file, k: the k-th
   // earlier file). Only elements of Year with a name are taken. Files come oldest first,
-  // the main file last: of equal correction numbers the later file's data is kept.
-  void AddToAccumulation(const TRSV501Document& doc, std::int32_t fileNumber);
+  // the main file last: of equal correction numbers the later file's data is kept. The
+  // counter, when given, steps once per person element.
+  void AddToAccumulation(const TRSV501Document& doc, std::int32_t fileNumber, ProgressCounter* counter = nullptr);
   // Completes the quarters, the running totals, the OMS/OSS estimate and the totals.
   void FinishAccumulation();
 

@@ -74,7 +74,7 @@ int TRSV502Prot::FindCategory(const TRSV502ProtQuartData& quarter, std::string_v
   return quarter.Find(code);
 }
 
-void TRSV502Prot::Collect(const TRSVFile& file, int fileNumber) {
+void TRSV502Prot::Collect(const TRSVFile& file, int fileNumber, ProgressCounter* counter) {
   if (!file.Document502 || !file.Document502->РасчетСВ) return;
   const TRSV502Document& doc = *file.Document502;
   const int q = QuarterOfPeriod(doc.Период);
@@ -83,6 +83,7 @@ void TRSV502Prot::Collect(const TRSVFile& file, int fileNumber) {
   int k = 0;
   for (const TRSV502PersSvStrakhLic& element : doc.РасчетСВ->ПерсСвСтрахЛиц) {
     ++k;
+    if (counter) counter->Step();
     if (!element.ДанФЛПолуч) continue;  // nobody to match the data on
     const TRSV502DanFLPoluch& data = *element.ДанФЛПолуч;
     const std::string ref = std::to_string(fileNumber) + "/" + std::to_string(k);

@@ -86,7 +86,7 @@ class TRSV502Prot : public TRSVProt {
   static int FindOrAddCategory(TRSV502ProtQuartData& quarter, std::string_view code);
   static int FindCategory(const TRSV502ProtQuartData& quarter, std::string_view code);
   // Merges the persons of one file; file number 0 is the main file.
-  void Collect(const TRSVFile& file, int fileNumber);
+  void Collect(const TRSVFile& file, int fileNumber, ProgressCounter* counter = nullptr);
   void BuildTotals();
   // The merged persons as the control ratios over the whole year read them.
   checks::YearPersons YearPersonsForChecks() const;

@@ -9,7 +9,13 @@
 #include <gtest/gtest.h>
 
 #include "analysis/prot502/prot502.h"
+#include "analysis/prot502/prot502_writers.h"
+#include "support/failing_sink.h"
 #include "markup/file_sink.h"
+#include "support/html_check.h"
+#include "markup/markup_test_lines.h"
+#include "support/memory_sink.h"
+#include "support/workbook_check.h"
 #include "protocol_lines.h"
 #include "report_text.h"
 #include "support/calc_layout.h"
@@ -17,6 +23,7 @@
 #include "support/html_check.h"
 #include "support/memory_sink.h"
 #include "support/test_support.h"
+#include "support/workbook_sheets.h"
 #include "support/workbook_check.h"
 #include "xml/path_text.h"
 
@@ -265,6 +272,27 @@ TEST(Writers502, ManyCategoriesAndQuartersKeepTheWorkbookFreeOfOverlaps) {
   Collected c({Period("21", {Person("1", rows), annulled}), Period("31", {Person("2", {{3, "МС", "5"}}), Person("1", {{1, "ВЖМС"}})}),
                Period("33", {Person("3", rows)}), Period("34", {Person("4", {})})});
   Write(c.prot);  // the checkers run inside
+}
+
+// The person sheet at every lowered row limit from one that holds the headings and the
+// longest person (five category rows) to one that holds the sheet: continued on "Р3 осн (2)",
+// ... exactly when it would pass the limit, persons whole, the headings and columns again.
+TEST(Writers502, PersonSheetContinuesAtEveryLimit) {
+  std::vector<MonthRow> rows;
+  for (const char* code : {"НР", "ВЖНР", "ВПНР", "МС"}) rows.push_back({2, code, "1", "1", "0", "0"});
+  std::vector<TestPerson> persons;
+  for (int i = 1; i <= 8; ++i) persons.push_back(Person(std::to_string(i), std::vector(rows.begin(), rows.begin() + i % 5)));
+  persons.push_back(Person("9", {}, true));
+  Collected c({Period("21", persons), Period("31", {Person("2", {{3, "МС", "5"}}), Person("1", {{1, "ВЖМС"}})})});
+  const std::string single = Write(c.prot).workbook;
+  const std::size_t sheetRows = WorkbookSheets(single).back().rows.size();
+  for (std::size_t limit = 9; limit <= sheetRows + 1; ++limit) {
+    const std::string book =
+        WrittenBytes([&](ProtocolWriter& out) { WriteWorkbookProtocol502(out, c.prot, FixedHeader(), {.rows = static_cast<long>(limit)}); });
+    ASSERT_EQ(CheckWorkbook(book), "") << limit;
+    ASSERT_EQ(CheckCalcLayout(book), "") << limit;
+    ASSERT_EQ(CompareContinued(single, book, limit, {{"Р3 осн", 4}}), "") << limit;
+  }
 }
 
 TEST(Writers502, AFailedWriteReturnsFalseWithTheReasonAndLeavesTheOldFile) {
