@@ -129,21 +129,21 @@ void WriteSection1(TXmlOut& out, const TPayer& payer, const TSection1Totals& tot
   out.Close("ОбязПлатСВ");
 }
 
-void WritePerson(TXmlOut& out, const TReportSpec& spec, const TPayroll& payroll, std::uint64_t index,
+void WritePerson(TXmlOut& out, const TGeneratedReport& content, const TPayroll& payroll, std::uint64_t index,
                  std::int64_t number, int year) {
   const TPersonTerms terms = payroll.Pool().Terms(index);
   const TPersonIdentity id = payroll.Pool().Identity(index);
-  const TPersonYear pay = payroll.Year(index, spec.correctedQ2);
-  const bool annulled = spec.correctsQ2 && payroll.AnnulledInCorrection(index);
-  const bool marked = spec.correctsQ2 && (annulled || payroll.ChangedInCorrection(index));
-  const int first = spec.LastMonth() - 2;
+  const TPersonYear pay = payroll.Year(index, content.correctedQ2);
+  const bool annulled = content.correctsQ2 && payroll.AnnulledInCorrection(index);
+  const bool marked = content.correctsQ2 && (annulled || payroll.ChangedInCorrection(index));
+  const int first = content.LastMonth() - 2;
 
   out.Open("ПерсСвСтрахЛиц")
-      .Int("НомКорр", marked ? spec.correction : 0)
-      .Attr("Период", spec.period)
+      .Int("НомКорр", marked ? content.correction : 0)
+      .Attr("Период", content.period)
       .Int("ОтчетГод", year)
       .Int("Номер", number)
-      .Attr("Дата", spec.date)
+      .Attr("Дата", content.date)
       .Body();
   out.Open("ДанФЛПолуч")
       .Attr("ИННФЛ", id.ИННФЛ)
@@ -217,16 +217,16 @@ void WritePerson(TXmlOut& out, const TReportSpec& spec, const TPayroll& payroll,
 
 }  // namespace
 
-void WriteReport501(const std::filesystem::path& path, const TReportSpec& spec, const TPayer& payer,
+void WriteReport501(const std::filesystem::path& path, const TGeneratedReport& content, const TPayer& payer,
                     const TPayroll& payroll, std::string_view fileId) {
   const int year = payroll.Rules().year;
-  const TSection1Totals totals = SumSection1(payroll, spec.quarter, spec.correctedQ2);
+  const TSection1Totals totals = SumSection1(payroll, content.quarter, content.correctedQ2);
   TXmlOut out(path);
-  WriteTitle(out, spec, payer, fileId, year);
+  WriteTitle(out, content, payer, fileId, year);
   WriteSection1(out, payer, totals);
   const TStaffing& staff = payroll.Staffing();
-  for (std::uint64_t i = staff.First(spec.quarter); i < staff.End(spec.quarter); ++i)
-    WritePerson(out, spec, payroll, i, static_cast<std::int64_t>(i - staff.First(spec.quarter) + 1), year);
+  for (std::uint64_t i = staff.First(content.quarter); i < staff.End(content.quarter); ++i)
+    WritePerson(out, content, payroll, i, static_cast<std::int64_t>(i - staff.First(content.quarter) + 1), year);
   WriteEnd(out);
   out.Finish();
 }

@@ -133,11 +133,11 @@ void WriteSection1(TXmlOut& out, const TPayer& payer, const TSection1Totals& tot
   out.Close("ОбязПлатСВ");
 }
 
-void WritePerson(TXmlOut& out, const TReportSpec& spec, const TPayroll& payroll, std::uint64_t index) {
+void WritePerson(TXmlOut& out, const TGeneratedReport& content, const TPayroll& payroll, std::uint64_t index) {
   const TPersonTerms terms = payroll.Pool().Terms(index);
   const TPersonIdentity id = payroll.Pool().Identity(index);
-  const bool annulled = spec.correctsQ2 && payroll.AnnulledInCorrection(index);
-  const int first = spec.LastMonth() - 2;
+  const bool annulled = content.correctsQ2 && payroll.AnnulledInCorrection(index);
+  const int first = content.LastMonth() - 2;
 
   out.Open("ПерсСвСтрахЛиц");
   if (annulled) out.Attr("ПрАннулир", "1");
@@ -154,7 +154,7 @@ void WritePerson(TXmlOut& out, const TReportSpec& spec, const TPayroll& payroll,
   out.Open("ФИО").Attr("Фамилия", id.Фамилия).Attr("Имя", id.Имя).Attr("Отчество", id.Отчество).Leaf();
   out.Close("ДанФЛПолуч");
 
-  const TPersonYear pay = payroll.Year(index, spec.correctedQ2);
+  const TPersonYear pay = payroll.Year(index, content.correctedQ2);
   bool rows = false, add = false;
   for (int m = first; m < first + 3; ++m) {
     rows = rows || pay[m - 1].present;
@@ -197,15 +197,15 @@ void WritePerson(TXmlOut& out, const TReportSpec& spec, const TPayroll& payroll,
 
 }  // namespace
 
-void WriteReport502(const std::filesystem::path& path, const TReportSpec& spec, const TPayer& payer,
+void WriteReport502(const std::filesystem::path& path, const TGeneratedReport& content, const TPayer& payer,
                     const TPayroll& payroll, std::string_view fileId) {
-  const TSection1Totals totals = SumSection1(payroll, spec.quarter, spec.correctedQ2);
+  const TSection1Totals totals = SumSection1(payroll, content.quarter, content.correctedQ2);
   TXmlOut out(path);
-  WriteTitle(out, spec, payer, fileId, payroll.Rules().year);
+  WriteTitle(out, content, payer, fileId, payroll.Rules().year);
   WriteSection1(out, payer, totals);
   const TStaffing& staff = payroll.Staffing();
-  for (std::uint64_t i = staff.First(spec.quarter); i < staff.End(spec.quarter); ++i)
-    WritePerson(out, spec, payroll, i);
+  for (std::uint64_t i = staff.First(content.quarter); i < staff.End(content.quarter); ++i)
+    WritePerson(out, content, payroll, i);
   WriteEnd(out);
   out.Finish();
 }

@@ -10,13 +10,13 @@ TSection1Totals SumSection1(const TPayroll& payroll, int quarter, bool corrected
   return totals;
 }
 
-void WriteTitle(TXmlOut& out, const TReportSpec& spec, const TPayer& payer, std::string_view fileId, int year) {
-  out.Open("Файл").Attr("ИдФайл", fileId).Attr("ВерсПрог", "Генератор нагрузки 1.0").Attr("ВерсФорм", spec.format).Body();
+void WriteTitle(TXmlOut& out, const TGeneratedReport& content, const TPayer& payer, std::string_view fileId, int year) {
+  out.Open("Файл").Attr("ИдФайл", fileId).Attr("ВерсПрог", "Генератор нагрузки 1.0").Attr("ВерсФорм", content.format).Body();
   out.Open("Документ")
       .Attr("КНД", "1151111")
-      .Attr("ДатаДок", spec.date)
-      .Int("НомКорр", spec.correction)
-      .Attr("Период", spec.period)
+      .Attr("ДатаДок", content.date)
+      .Int("НомКорр", content.correction)
+      .Attr("Период", content.period)
       .Int("ОтчетГод", year)
       .Attr("КодНО", payer.codeNO)
       .Attr("ПоМесту", "214")

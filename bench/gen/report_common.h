@@ -18,7 +18,7 @@ struct TPayer {
   std::uint64_t salt = 0;  // keeps the persons of different payers apart
 };
 
-struct TReportSpec {
+struct TGeneratedReport {
   std::string format;  // "5.01" or "5.02"
   std::string period;  // "21", "31", "33", "34"
   int quarter = 1;
@@ -33,7 +33,7 @@ struct TReportSpec {
 TSection1Totals SumSection1(const TPayroll& payroll, int quarter, bool correctedQ2);
 
 // "<Файл>", "<Документ>" with "СвНП" and "Подписант", and "<РасчетСВ>" opened.
-void WriteTitle(TXmlOut& out, const TReportSpec& spec, const TPayer& payer, std::string_view fileId, int year);
+void WriteTitle(TXmlOut& out, const TGeneratedReport& content, const TPayer& payer, std::string_view fileId, int year);
 // Closes what WriteTitle opened.
 void WriteEnd(TXmlOut& out);
 

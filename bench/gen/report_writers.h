@@ -8,9 +8,9 @@
 
 namespace orsvelt::bench {
 
-void WriteReport501(const std::filesystem::path& path, const TReportSpec& spec, const TPayer& payer,
+void WriteReport501(const std::filesystem::path& path, const TGeneratedReport& content, const TPayer& payer,
                     const TPayroll& payroll, std::string_view fileId);
-void WriteReport502(const std::filesystem::path& path, const TReportSpec& spec, const TPayer& payer,
+void WriteReport502(const std::filesystem::path& path, const TGeneratedReport& content, const TPayer& payer,
                     const TPayroll& payroll, std::string_view fileId);
 
 }  // namespace orsvelt::bench

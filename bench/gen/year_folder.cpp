@@ -38,7 +38,7 @@ std::string FileDate(const std::string& date) { return date.substr(6, 4) + date.
 struct TFilePlan {
   const TPayer* payer;
   const TPayroll* payroll;
-  TReportSpec spec;
+  TGeneratedReport content;
 };
 
 }  // namespace
@@ -78,9 +78,9 @@ TFolderResult GenerateYearFolder(const TFolderOptions& options) {
   const TStaffing staffing(options.persons);
   const TPayroll mainPayroll(hash, mainPool, staffing, rules), otherPayroll(hash, otherPool, staffing, rules);
 
-  auto spec = [&](const char* period, int quarter, int correction, std::string date, bool correctedQ2,
+  auto content = [&](const char* period, int quarter, int correction, std::string date, bool correctedQ2,
                   bool correctsQ2) {
-    TReportSpec s;
+    TGeneratedReport s;
     s.format = options.format;
     s.period = period;
     s.quarter = quarter;
@@ -93,12 +93,12 @@ TFolderResult GenerateYearFolder(const TFolderOptions& options) {
   // The half-year report is corrected before the nine months are filed, so the later
   // reports sum the corrected second quarter.
   const std::vector<TFilePlan> plan = {
-      {&main, &mainPayroll, spec("21", 1, 0, "27.04." + y, false, false)},
-      {&main, &mainPayroll, spec("31", 2, 0, "28.07." + y, false, false)},
-      {&main, &mainPayroll, spec("31", 2, 1, "14.09." + y, true, true)},
-      {&main, &mainPayroll, spec("33", 3, 0, "27.10." + y, true, false)},
-      {&main, &mainPayroll, spec("34", 4, 0, "29.01." + next, true, false)},
-      {&other, &otherPayroll, spec("21", 1, 0, "30.04." + y, false, false)},
+      {&main, &mainPayroll, content("21", 1, 0, "27.04." + y, false, false)},
+      {&main, &mainPayroll, content("31", 2, 0, "28.07." + y, false, false)},
+      {&main, &mainPayroll, content("31", 2, 1, "14.09." + y, true, true)},
+      {&main, &mainPayroll, content("33", 3, 0, "27.10." + y, true, false)},
+      {&main, &mainPayroll, content("34", 4, 0, "29.01." + next, true, false)},
+      {&other, &otherPayroll, content("21", 1, 0, "30.04." + y, false, false)},
   };
 
   std::filesystem::create_directories(options.out);
@@ -106,14 +106,14 @@ TFolderResult GenerateYearFolder(const TFolderOptions& options) {
   for (std::size_t n = 0; n < plan.size(); ++n) {
     const TFilePlan& f = plan[n];
     const std::string fileId = "NO_RASCHSV_" + f.payer->codeNO + "_" + f.payer->codeNO + "_" + f.payer->inn +
-                               f.payer->kpp + "_" + FileDate(f.spec.date) + "_" + Guid(hash, n);
+                               f.payer->kpp + "_" + FileDate(f.content.date) + "_" + Guid(hash, n);
     const std::filesystem::path path = options.out / (fileId + ".xml");
     if (is501)
-      WriteReport501(path, f.spec, *f.payer, *f.payroll, fileId);
+      WriteReport501(path, f.content, *f.payer, *f.payroll, fileId);
     else
-      WriteReport502(path, f.spec, *f.payer, *f.payroll, fileId);
+      WriteReport502(path, f.content, *f.payer, *f.payroll, fileId);
     result.files.push_back(path);
-    if (f.payer == &main && f.spec.period == "34") result.mainFile = path;
+    if (f.payer == &main && f.content.period == "34") result.mainFile = path;
   }
   return result;
 }

@@ -4,6 +4,8 @@
 #include <system_error>
 
 #include "analysis/common/report_folder.h"
+#include "analysis/format_control/format_control.h"
+#include "analysis/format_findings.h"
 #include "analysis/prot501/prot501.h"
 #include "analysis/prot502/prot502.h"
 #include "model/rsvnalog.h"
@@ -84,6 +86,60 @@ std::optional<CheckOutcome> RefuseOverwrite(const std::filesystem::path& report,
   return std::nullopt;
 }
 
+// The run; a stop asked through the request throws CheckStopped out of it.
+CheckOutcome RunUntilStopped(const CheckRequest& request) {
+  std::error_code ec;
+  if (request.report.empty() || !std::filesystem::exists(request.report, ec))
+    return Failure("Выбранный файл отсутствует на диске.", PathToUtf8(request.report));
+  std::filesystem::path folder = request.report.parent_path();
+  if (folder.empty()) folder = ".";
+  // A path given in full is refused before the reading, which may take long.
+  if (!request.outputPath.empty())
+    if (auto refused = RefuseOverwrite(request.report, folder, request.outputPath)) return *std::move(refused);
+
+  ReportProgress(request.progress, ProgressStage::Report, 0, 1);
+  TRSVFile file;
+  std::string error;
+  const ReportReading reading = ReadReport(request.report, file, error);
+  ReportProgress(request.progress, ProgressStage::Report, 1, 1);
+  switch (reading) {
+    case ReportReading::Read: break;
+    case ReportReading::NotLoaded: return Failure("Не удалось прочитать файл.", error);
+    case ReportReading::NotParsed: return Failure("Не удалось разобрать XML-файл.", error);
+    case ReportReading::NotReport: return Failure("Файл не является отчётом в ФНС.");
+  }
+  std::unique_ptr<TRSVProt> analysis = MakeAnalysis(file.FormatVersion);
+  const auto described = [&](CheckOutcome out) {
+    out.report = DescribeReport(file);
+    return out;
+  };
+  if (!analysis) return described(Failure("Неизвестный формат файла.", UnknownVersionDetail(file.FormatVersion)));
+  if (!request.runStamp.empty()) analysis->FixRunStamp(request.runStamp);
+  analysis->ShareTitles(request.titles.get());
+  analysis->SetProgress(request.progress);
+
+  if (!analysis->Analyse(file, folder)) return described(Failure(analysis->ErrorText()));
+  // Once per run, on the main report only: the earlier reports were accepted long ago.
+  FormatControl formatControl(SchemaSearch{request.schemasFolder, request.executableFolder});
+  analysis->AppendFindings(FormatFindings(formatControl.Check(request.report)));
+
+  const bool html = request.format == ProtocolFormat::Html;
+  std::filesystem::path target = request.outputPath;
+  if (target.empty()) {
+    const std::string name = ProtocolFileName(analysis->RunStamp(), request.report) + (html ? ".html" : ".xml");
+    target = request.outputFolder / Utf8ToPath(name);
+  }
+  if (auto refused = RefuseOverwrite(request.report, folder, target)) return described(*std::move(refused));
+  const bool written = html ? analysis->WriteHtml(target) : analysis->WriteSpreadsheet(target);
+  if (!written) return described(Failure(analysis->ErrorText()));
+
+  CheckOutcome out = described({});
+  out.ok = true;
+  out.protocol = target;
+  out.checks = analysis->Checks();
+  return out;
+}
+
 }  // namespace
 
 std::unique_ptr<TRSVProt> MakeAnalysis(std::string_view formatVersion) {
@@ -108,43 +164,13 @@ std::string ProtocolFileName(std::string_view runStamp, const std::filesystem::p
 }
 
 CheckOutcome RunCheck(const CheckRequest& request) {
-  std::error_code ec;
-  if (request.report.empty() || !std::filesystem::exists(request.report, ec))
-    return Failure("Выбранный файл отсутствует на диске.", PathToUtf8(request.report));
-  std::filesystem::path folder = request.report.parent_path();
-  if (folder.empty()) folder = ".";
-  // A path given in full is refused before the reading, which may take long.
-  if (!request.outputPath.empty())
-    if (auto refused = RefuseOverwrite(request.report, folder, request.outputPath)) return *std::move(refused);
-
-  TRSVFile file;
-  std::string error;
-  switch (ReadReport(request.report, file, error)) {
-    case ReportReading::Read: break;
-    case ReportReading::NotLoaded: return Failure("Не удалось прочитать файл.", error);
-    case ReportReading::NotParsed: return Failure("Не удалось разобрать XML-файл.", error);
-    case ReportReading::NotReport: return Failure("Файл не является отчётом в ФНС.");
+  try {
+    return RunUntilStopped(request);
+  } catch (const CheckStopped&) {
+    CheckOutcome out = Failure(std::string(kCheckStoppedMessage));
+    out.stopped = true;
+    return out;
   }
-  std::unique_ptr<TRSVProt> analysis = MakeAnalysis(file.FormatVersion);
-  if (!analysis) return Failure("Неизвестный формат файла.", UnknownVersionDetail(file.FormatVersion));
-  if (!request.runStamp.empty()) analysis->FixRunStamp(request.runStamp);
-
-  if (!analysis->Analyse(file, folder)) return Failure(analysis->ErrorText());
-
-  const bool html = request.format == ProtocolFormat::Html;
-  std::filesystem::path target = request.outputPath;
-  if (target.empty()) {
-    const std::string name = ProtocolFileName(analysis->RunStamp(), request.report) + (html ? ".html" : ".xml");
-    target = request.outputFolder / Utf8ToPath(name);
-  }
-  if (auto refused = RefuseOverwrite(request.report, folder, target)) return *std::move(refused);
-  const bool written = html ? analysis->WriteHtml(target) : analysis->WriteSpreadsheet(target);
-  if (!written) return Failure(analysis->ErrorText());
-
-  CheckOutcome out;
-  out.ok = true;
-  out.protocol = target;
-  return out;
 }
 
 }  // namespace orsvelt

@@ -95,4 +95,11 @@ void FileSink::RemoveTemp() {
   temp_.clear();
 }
 
+bool WriteFileWhole(const std::filesystem::path& path, std::string_view bytes, std::string& error) {
+  FileSink sink(path);
+  if (sink.Write(bytes) && sink.Commit()) return true;
+  error = sink.ErrorText();
+  return false;
+}
+
 }  // namespace orsvelt

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <string>
 #include <string_view>
 
 #include "markup/protocol_sink.h"
@@ -36,5 +37,8 @@ class FileSink : public ProtocolSink {
   std::ofstream out_;
   bool committed_ = false;
 };
+
+// A small file written whole through a FileSink; false with the reason in error.
+bool WriteFileWhole(const std::filesystem::path& path, std::string_view bytes, std::string& error);
 
 }  // namespace orsvelt

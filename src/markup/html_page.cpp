@@ -32,7 +32,7 @@ void HtmlPageOpen(ProtocolWriter& out, const ProtocolHeader& header) {
   out.Line("<html>");
   out.Line(" <head>");
   out.Line("  <meta http-equiv=\"Content-Type\" content=\"text/html;charset=Windows-1251\"/>");
-  out.Line("  <title>Протокол анализа расчёта по страховым взносам</title>");
+  out.Line("  <title>", MarkupText(header.title), "</title>");
   out.Line("  <style type=\"text/css\">");
   for (const StyleRule& rule : kStyleSheet) {
     out.Line("   ", rule.selector);
@@ -43,7 +43,7 @@ void HtmlPageOpen(ProtocolWriter& out, const ProtocolHeader& header) {
   out.Line("  </style>");
   out.Line(" </head>");
   out.Line(" <body>");
-  out.Line("  <h1>Протокол отображения сводных данных для расчёта по страховым взносам</h1>");
+  out.Line("  <h1>", MarkupText(header.heading), "</h1>");
   out.Line("  <p>Программа Brannix:Orsvelt, Версия ", MarkupText(header.version), " от ", MarkupText(header.date),
            "</p>");
   if (header.debug) out.Line("  <p id=\"debug\">Версия программы является отладочной.</p>");

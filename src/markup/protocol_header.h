@@ -9,6 +9,8 @@ namespace orsvelt {
 
 // Defaults come from the program constants; tests set debug (or the texts) explicitly.
 struct ProtocolHeader {
+  std::string title{"Протокол анализа расчёта по страховым взносам"};
+  std::string heading{"Протокол отображения сводных данных для расчёта по страховым взносам"};
   std::string version{VersionText};
   std::string date{VersionDate};
   bool debug = DebugBuild;

@@ -77,9 +77,8 @@ void WorksheetOpen(ProtocolWriter& out, std::string_view name) {
   out.Line("<Worksheet ss:Name=\"", MarkupText(name), "\" xmlns:ss=\"urn:schemas-microsoft-com:office:spreadsheet\">");
 }
 
-void WorksheetOptions(ProtocolWriter& out, FrozenPanes panes) {
+void WorksheetOptions(ProtocolWriter& out, FrozenPanes panes, bool selected) {
   std::span<const std::string_view> lines = kTopRows2;
-  bool selected = true;
   switch (panes) {
     case FrozenPanes::TopRows2: lines = kTopRows2; break;
     case FrozenPanes::TopRows3: lines = kTopRows3; break;

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "markup/file_size_text.h"
 #include "markup/program_constants.h"
 #include "support/test_support.h"
 
@@ -175,7 +176,7 @@ TEST(CommandLine, OptionSpellings) {
                                   "--format=Html --output " + Quote((dir / "b.html").string())}) {
     const CliResult r = RunOn(Example502(), kStamp + call);
     EXPECT_EQ(r.exitCode, 0) << call << r.err;
-    EXPECT_EQ(r.err, "") << call;
+    EXPECT_EQ(r.err, "Размер протокола: " + FileSizeText(html.size()) + "\n") << call;
     EXPECT_EQ(test::ReadBytes(dir / "b.html"), html) << call;
   }
   const CliResult xml = RunOn(Example502(), "--run-stamp='21.07.2020 10:15:00' --format=XML --output=" +
@@ -187,14 +188,49 @@ TEST(CommandLine, OptionSpellings) {
   EXPECT_EQ(RunCli("--format=pdf a.xml").exitCode, 2);
 }
 
+TEST(CommandLine, ProgressGoesOnlyToATerminalAndQuietSilencesIt) {
+  EXPECT_NE(RunCli("--help").out.find("--quiet"), std::string::npos);
+  EXPECT_EQ(RunCli("--quiet=yes a.xml").exitCode, 2);
+  test::TempDir dir;
+  // Standard error is a file here: no progress text, only the protocol's size, which --quiet
+  // silences too.
+  for (const std::string quiet : {"", "--quiet "}) {
+    const CliResult r = RunOn(Example502(), kStamp + quiet + "--output " + Quote((dir / "a.xml").string()));
+    EXPECT_EQ(r.exitCode, 0) << quiet << r.err;
+    if (quiet.empty())
+      EXPECT_TRUE(r.err.starts_with("Размер протокола: ") && r.err.find('\r') == std::string::npos) << r.err;
+    else
+      EXPECT_EQ(r.err, "");
+    EXPECT_TRUE(fs::is_regular_file(dir / "a.xml"));
+  }
+  if (std::system("command -v script >/dev/null 2>&1") != 0) GTEST_SKIP() << "no script(1) to lend a terminal";
+  // Under a terminal: one line rewritten with CR and cleared at the end; --quiet prints none.
+  const auto onTerminal = [&](const std::string& extra) {
+    const std::string inner = Quote(ORSVELT_CLI) + " " + kStamp + extra + "--output " +
+                              Quote((dir / "t.xml").string()) + " " + Quote(Example502().string()) + " >/dev/null";
+    const std::string cmd = "script -qec " + Quote(inner) + " /dev/null >" + Quote((dir / "tty").string()) +
+                            " 2>&1 </dev/null";
+    EXPECT_EQ(std::system(cmd.c_str()), 0) << cmd;
+    return test::ReadBytes(dir / "tty");
+  };
+  const std::string shown = onTerminal("");
+  EXPECT_NE(shown.find("\r\033[KЧтение расчёта"), std::string::npos) << shown;
+  EXPECT_NE(shown.find("Обработка застрахованных лиц: 4 из 4"), std::string::npos) << shown;
+  // The line is cleared before the protocol's size is printed.
+  EXPECT_NE(shown.find("\r\033[KРазмер протокола: "), std::string::npos) << shown;
+  EXPECT_EQ(onTerminal("--quiet "), "");
+}
+
 TEST(CommandLine, OutputFolderTakesTheProtocolUnderItsUsualName) {
   test::TempDir dir;
   const CliResult r = RunOn(Example502(), kStamp + "--format html --output " + Quote(dir.path().string()));
   ASSERT_EQ(r.exitCode, 0) << r.err;
   const fs::path expected =
       dir / "prot_21.07.2020_10-15-00_NO_RASCHSV_7707_7707_7707123456770701001_20200721_5e6f7a8b-9c0d-4e1f-a2b3-c4d5e6f7a8b9.html";
+  // Standard output is the path alone, for scripts; the size goes to standard error.
   EXPECT_EQ(r.out, expected.string() + "\n");
   EXPECT_TRUE(fs::is_regular_file(expected));
+  EXPECT_EQ(r.err, "Размер протокола: " + FileSizeText(fs::file_size(expected)) + "\n");
 }
 
 TEST(CommandLine, ExtensionThatDoesNotFitTheFormatIsWrittenWithAWarning) {
@@ -212,9 +248,11 @@ TEST(CommandLine, ExtensionThatDoesNotFitTheFormatIsWrittenWithAWarning) {
     EXPECT_TRUE(fs::is_regular_file(dir / c.name)) << c.name;
     EXPECT_EQ(r.err.rfind("orsvelt-cli: предупреждение: протокол в формате ", 0) == 0, c.warned) << c.name << r.err;
   }
-  EXPECT_EQ(RunOn(Example502(), kStamp + "--format html --output " + Quote((dir / "q.xml").string())).err,
+  const CliResult r = RunOn(Example502(), kStamp + "--format html --output " + Quote((dir / "q.xml").string()));
+  EXPECT_EQ(r.err,
             "orsvelt-cli: предупреждение: протокол в формате HTML записан в файл с расширением \".xml\", "
-            "ожидается \".html\"\n");
+            "ожидается \".html\"\nРазмер протокола: " +
+                FileSizeText(fs::file_size(dir / "q.xml")) + "\n");
 }
 
 TEST(CommandLine, Version) {

@@ -2,9 +2,13 @@
 // viewer it starts.
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <mutex>
 #include <stdexcept>
 #include <string>
 
@@ -15,11 +19,13 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
@@ -71,9 +77,27 @@ class MainFormTest : public ::testing::Test {
     ASSERT_TRUE(radio->isChecked());
   }
 
-  void RunOn(TMain_Form& f, const fs::path& report) {
+  // Runs the event loop until done() or a generous limit; false at the limit.
+  template <class Done>
+  static bool WaitUntil(Done done) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+      if (clock.elapsed() > 30000) return false;
+      QTest::qWait(5);
+    }
+    return true;
+  }
+
+  void StartOn(TMain_Form& f, const fs::path& report) {
     Edit(f)->setText(PathToQString(report));
     ClickStart(f);
+  }
+
+  // A run from Старт to its outcome shown.
+  void RunOn(TMain_Form& f, const fs::path& report) {
+    StartOn(f, report);
+    ASSERT_TRUE(WaitUntil([&] { return !f.Running(); }));
   }
 
   test::SettingsSandbox sandbox;
@@ -301,15 +325,115 @@ TEST_F(MainFormTest, ViewerThatCannotStartNamesTheProtocolsPath) {
   }
 }
 
-TEST_F(MainFormTest, BusyCursorWhileRunningOnly) {
-  bool busy = false;
-  auto form = Open([&](const CheckRequest&) {
-    busy = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
-    return CheckOutcome{};
-  });
-  RunOn(*form, "/r/a.xml");
-  EXPECT_TRUE(busy);
+// A run that tells of half its persons and then waits for the test to let it finish, or for
+// the window to stop it; a finished run writes its protocol as the real one would.
+struct GatedRun {
+  std::mutex lock;
+  std::condition_variable changed;
+  bool open = false;
+  std::atomic<bool> sawStop{false};
+
+  void Open() {
+    const std::lock_guard<std::mutex> hold(lock);
+    open = true;
+    changed.notify_all();
+  }
+
+  CheckRunner Runner() {
+    return [this](const CheckRequest& r) {
+      r.progress->report(ProgressStage::Persons, 500, 1000);
+      std::unique_lock<std::mutex> hold(lock);
+      while (!open && !r.progress->stop) changed.wait_for(hold, std::chrono::milliseconds(2));
+      CheckOutcome out;
+      if (!open) {
+        sawStop = true;
+        out.stopped = true;
+        out.message = kCheckStoppedMessage;
+        return out;
+      }
+      out.ok = true;
+      out.protocol = r.outputFolder / "prot_x.xml";
+      test::WriteBytes(out.protocol, "<x/>");
+      return out;
+    };
+  }
+};
+
+TEST_F(MainFormTest, RunShowsProgressAndStopLeavesTheFormUsableAndWritesNothing) {
+  test::TempDir tmp;
+  qputenv("TMPDIR", PathToQString(tmp.path()).toUtf8());
+  GatedRun gate;
+  auto form = Open(gate.Runner());
+  auto* bar = form->findChild<QProgressBar*>("Progress_Bar");
+  QPushButton* stop = Button(*form, "Stop_Button");
+  ASSERT_TRUE(bar && stop);
+  EXPECT_EQ(stop->text(), "Стоп");
+  EXPECT_FALSE(bar->isVisible());
+  EXPECT_FALSE(stop->isVisible());
+
+  StartOn(*form, "/r/a.xml");
+  ASSERT_TRUE(form->Running());
+  for (QWidget* control : std::initializer_list<QWidget*>{Edit(*form), Button(*form, "Browse_Button"),
+                                                          Button(*form, "Start_Button"),
+                                                          form->findChild<QGroupBox*>("ProtType_Group")})
+    EXPECT_FALSE(control->isEnabled()) << control->objectName().toStdString();
+  EXPECT_TRUE(bar->isVisible());
+  EXPECT_TRUE(stop->isVisible() && stop->isEnabled());
+  EXPECT_FALSE(Button(*form, "Start_Button")->isVisible());
+  // The bar takes the place of Старт: the hint above keeps all its lines.
+  QLabel* hint = Label(*form, "Hint_Label");
+  EXPECT_GE(hint->height(), hint->heightForWidth(hint->width()));
+  ASSERT_TRUE(WaitUntil([&] { return bar->value() == 500; }));
+  EXPECT_EQ(bar->maximum(), 1000);
+  EXPECT_EQ(bar->text(), "Обработка застрахованных лиц: 500 из 1000");
+  ASSERT_NE(QApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::BusyCursor);
+  // A second Старт while running is not possible; the window repaints meanwhile.
+  QTest::qWait(50);
+
+  // The run notices the stop a moment later; meanwhile the window says it is stopping.
+  std::unique_lock<std::mutex> holdTheRun(gate.lock);
+  QTest::mouseClick(stop, Qt::LeftButton);
+  EXPECT_FALSE(stop->isEnabled());
+  EXPECT_EQ(bar->format(), "Остановка проверки...");
+  holdTheRun.unlock();
+  ASSERT_TRUE(WaitUntil([&] { return !form->Running(); }));
+  EXPECT_TRUE(gate.sawStop);
+  EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join("|").toStdString();
+  EXPECT_TRUE(viewer.calls.empty());
+  EXPECT_TRUE(fs::is_empty(tmp.path()));
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  EXPECT_FALSE(bar->isVisible());
+  EXPECT_FALSE(stop->isVisible());
+  EXPECT_TRUE(Button(*form, "Start_Button")->isEnabled());
+  EXPECT_TRUE(Button(*form, "Start_Button")->isVisible());
+  EXPECT_TRUE(Edit(*form)->isEnabled());
+
+  // The same window runs again to the end.
+  gate.Open();
+  RunOn(*form, "/r/a.xml");
+  qunsetenv("TMPDIR");
+  ASSERT_EQ(viewer.calls.size(), 1u);
+  EXPECT_EQ(viewer.calls[0].target, PathToQString(tmp.path() / "prot_x.xml"));
+}
+
+TEST_F(MainFormTest, ClosingOrDestroyingTheWindowDuringARunStopsIt) {
+  for (const bool close : {true, false}) {
+    GatedRun gate;
+    auto form = Open(gate.Runner());
+    StartOn(*form, "/r/a.xml");
+    ASSERT_TRUE(form->Running());
+    if (close) {
+      form->close();
+      EXPECT_FALSE(form->Running());
+    }
+    form.reset();
+    EXPECT_TRUE(gate.sawStop) << close;
+    QTest::qWait(20);  // a late signal of the run finds nothing to do
+    EXPECT_TRUE(messages.shown.isEmpty());
+    EXPECT_TRUE(viewer.calls.empty());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  }
 }
 
 TEST_F(MainFormTest, ErrorDuringRunIsShownAndWindowStaysUsable) {

@@ -113,6 +113,38 @@ TEST(CheckWorkbook, ProblemNamesTheWorksheet) {
             "worksheet \"Р3 осн\", row 2, column 1: cell overlaps the merged area of the cell at row 1, column 1");
 }
 
+// Tests of continued tables lower the limits; a sheet at the limit passes, one row over fails.
+TEST(CheckWorkbook, SheetLimitsMayBeLowered) {
+  const std::string three = BookOfRows("<Row/><Row/><Row/>");
+  EXPECT_EQ(CheckWorkbook(three, {.rows = 3}), "");
+  EXPECT_EQ(CheckWorkbook(three, {.rows = 2}), "worksheet \"Лист\", row 3: beyond the last row of a worksheet");
+  EXPECT_EQ(CheckWorkbook(BookOfRows("<Row/><Row><Cell ss:MergeDown=\"2\"/></Row>"), {.rows = 3}),
+            "worksheet \"Лист\", row 2, column 1: cell reaches beyond the last row of a worksheet");
+  EXPECT_EQ(CheckWorkbook(BookOfRows("<Row ss:Index=\"4\"/>"), {.rows = 3}),
+            "worksheet \"Лист\", row 4: beyond the last row of a worksheet");
+  const std::string wide = BookOfRows("<Row><Cell ss:Index=\"2\" ss:MergeAcross=\"1\"/></Row>");
+  EXPECT_EQ(CheckWorkbook(wide, {.columns = 3}), "");
+  EXPECT_EQ(CheckWorkbook(wide, {.columns = 2}),
+            "worksheet \"Лист\", row 1, column 2: cell reaches beyond the last column of a worksheet");
+}
+
+// A table that declares its size must hold within it, and the size within a worksheet.
+TEST(CheckWorkbook, DeclaredTableSize) {
+  auto book = [](std::string_view declared) {
+    return Book("<Worksheet ss:Name=\"Лист\" xmlns:ss=\"urn:schemas-microsoft-com:office:spreadsheet\"><Table " +
+                std::string(declared) +
+                "><Row/><Row><Cell ss:MergeDown=\"1\" ss:MergeAcross=\"2\"/></Row></Table></Worksheet>");
+  };
+  EXPECT_EQ(CheckWorkbook(book("ss:ExpandedRowCount=\"3\" ss:ExpandedColumnCount=\"3\"")), "");
+  EXPECT_EQ(CheckWorkbook(book("ss:ExpandedRowCount=\"2\"")),
+            "worksheet \"Лист\": ss:ExpandedRowCount \"2\" below the 3 the table takes");
+  EXPECT_EQ(CheckWorkbook(book("ss:ExpandedColumnCount=\"2\"")),
+            "worksheet \"Лист\": ss:ExpandedColumnCount \"2\" below the 3 the table takes");
+  EXPECT_EQ(CheckWorkbook(book("ss:ExpandedRowCount=\"4\""), {.rows = 3}),
+            "worksheet \"Лист\": ss:ExpandedRowCount \"4\" beyond the limits of a worksheet");
+  EXPECT_EQ(CheckWorkbook(book("ss:ExpandedRowCount=\"-1\"")), "worksheet \"Лист\": malformed ss:ExpandedRowCount \"-1\"");
+}
+
 TEST(CheckWorkbook, ParseProblemGivesTheLine) {
   const std::string problem = CheckWorkbook(BookOfRows("<Row>\r\n<Cell>\r\n</Row>"));
   EXPECT_NE(problem.find("line 4"), std::string::npos) << problem;  // the declaration is line 1

@@ -1,5 +1,6 @@
 #include "support/workbook_check.h"
 
+#include <algorithm>
 #include <optional>
 #include <set>
 #include <utility>
@@ -11,10 +12,6 @@
 
 namespace orsvelt {
 namespace {
-
-// The limits of a worksheet in the spreadsheet programs.
-constexpr long kMaxColumns = 16384;
-constexpr long kMaxRows = 1048576;
 
 bool Named(const pugi::xml_node& node, const char* name) { return std::string_view(node.name()) == name; }
 
@@ -70,7 +67,8 @@ struct Cover {
 
 class TableCheck {
  public:
-  TableCheck(std::string sheet, const std::set<std::string>& styles) : sheet_(std::move(sheet)), styles_(styles) {}
+  TableCheck(std::string sheet, const std::set<std::string>& styles, const SheetLimits& limits)
+      : sheet_(std::move(sheet)), styles_(styles), limits_(limits) {}
 
   std::string Run(const pugi::xml_node& table) {
     if (HasText(table)) return At(row_, 0) + "text inside <Table>";
@@ -83,10 +81,30 @@ class TableCheck {
       if (!Named(child, "Row")) return At(row_, 0) + "<" + child.name() + "> inside <Table>";
       if (std::string problem = CheckRow(child); !problem.empty()) return problem;
     }
-    return {};
+    return CheckExpandedCounts(table);
   }
 
  private:
+  // A declared size of the table must hold what it holds (Excel refuses the workbook
+  // otherwise) and stay within a worksheet.
+  std::string CheckExpandedCounts(const pugi::xml_node& table) const {
+    const struct {
+      const char* name;
+      long used;
+      long limit;
+    } counts[] = {{"ss:ExpandedRowCount", rowReach_, limits_.rows}, {"ss:ExpandedColumnCount", columnReach_, limits_.columns}};
+    for (const auto& count : counts) {
+      const pugi::xml_attribute declared = table.attribute(count.name);
+      if (!declared) continue;
+      const std::optional<long> value = Count(declared.value());
+      const std::string quoted = std::string(count.name) + " \"" + declared.value() + "\"";
+      if (!value) return At(0, 0) + "malformed " + quoted;
+      if (*value < count.used) return At(0, 0) + quoted + " below the " + std::to_string(count.used) + " the table takes";
+      if (*value > count.limit) return At(0, 0) + quoted + " beyond the limits of a worksheet";
+    }
+    return {};
+  }
+
   std::string At(long row, long column) const {
     std::string text = "worksheet \"" + sheet_ + "\"";
     if (row > 0) text += ", row " + std::to_string(row);
@@ -112,7 +130,8 @@ class TableCheck {
       span = *value;
     }
     column_ = first + span;
-    if (column_ > kMaxColumns) return At(0, first) + "column beyond the last column of a worksheet";
+    columnReach_ = std::max(columnReach_, column_);
+    if (column_ > limits_.columns) return At(0, first) + "column beyond the last column of a worksheet";
     return {};
   }
 
@@ -125,7 +144,8 @@ class TableCheck {
     } else {
       ++row_;
     }
-    if (row_ > kMaxRows) return At(row_, 0) + "beyond the last row of a worksheet";
+    if (row_ > limits_.rows) return At(row_, 0) + "beyond the last row of a worksheet";
+    rowReach_ = std::max(rowReach_, row_);
     if (HasText(rowNode)) return At(row_, 0) + "text inside <Row>";
     long next = 1;  // the first column the next cell may take
     for (pugi::xml_node cell = rowNode.first_child(); cell; cell = cell.next_sibling()) {
@@ -156,8 +176,8 @@ class TableCheck {
       }
     }
     const long last = column + across;
-    if (last > kMaxColumns) return At(row_, column) + "cell reaches beyond the last column of a worksheet";
-    if (row_ + down > kMaxRows) return At(row_, column) + "cell reaches beyond the last row of a worksheet";
+    if (last > limits_.columns) return At(row_, column) + "cell reaches beyond the last column of a worksheet";
+    if (row_ + down > limits_.rows) return At(row_, column) + "cell reaches beyond the last row of a worksheet";
     if (static_cast<long>(cover_.size()) <= last) cover_.resize(static_cast<std::size_t>(last) + 1);
     for (long c = column; c <= last; ++c) {
       const Cover& covered = cover_[static_cast<std::size_t>(c)];
@@ -168,6 +188,8 @@ class TableCheck {
     if (down > 0)
       for (long c = column; c <= last; ++c) cover_[static_cast<std::size_t>(c)] = {row_ + down, row_, column};
     next = last + 1;
+    rowReach_ = std::max(rowReach_, row_ + down);
+    columnReach_ = std::max(columnReach_, last);
 
     if (pugi::xml_attribute style = cell.attribute("ss:StyleID"); style && !styles_.count(style.value()))
       return At(row_, column) + "style \"" + style.value() + "\" is not defined";
@@ -196,9 +218,12 @@ class TableCheck {
 
   std::string sheet_;
   const std::set<std::string>& styles_;
+  const SheetLimits& limits_;
   std::vector<Cover> cover_;
   long row_ = 0;
   long column_ = 0;  // the last column a <Column> describes
+  long rowReach_ = 0;     // the last row a row or a merged cell takes
+  long columnReach_ = 0;  // the last column a cell takes
 };
 
 std::string CollectStyles(const pugi::xml_node& workbook, std::set<std::string>& styles) {
@@ -215,7 +240,7 @@ std::string CollectStyles(const pugi::xml_node& workbook, std::set<std::string>&
 }
 
 std::string CheckWorksheet(const pugi::xml_node& sheet, const std::set<std::string>& styles,
-                           std::set<std::string>& names) {
+                           std::set<std::string>& names, const SheetLimits& limits) {
   const std::string name = sheet.attribute("ss:Name").value();
   if (std::string problem = CheckSheetName(name, names); !problem.empty()) return problem;
   if (HasText(sheet)) return "worksheet \"" + name + "\": text inside <Worksheet>";
@@ -224,14 +249,14 @@ std::string CheckWorksheet(const pugi::xml_node& sheet, const std::set<std::stri
     if (child.type() != pugi::node_element || Named(child, "WorksheetOptions")) continue;
     if (!Named(child, "Table")) return "worksheet \"" + name + "\": <" + child.name() + "> inside <Worksheet>";
     if (++tables > 1) return "worksheet \"" + name + "\": more than one <Table>";
-    if (std::string problem = TableCheck(name, styles).Run(child); !problem.empty()) return problem;
+    if (std::string problem = TableCheck(name, styles, limits).Run(child); !problem.empty()) return problem;
   }
   return {};
 }
 
 }  // namespace
 
-std::string CheckWorkbook(std::string_view cp1251Bytes) {
+std::string CheckWorkbook(std::string_view cp1251Bytes, const SheetLimits& limits) {
   const std::string text = Cp1251ToUtf8(cp1251Bytes);
   pugi::xml_document document;
   if (std::string problem = ParseMarkup(text, document); !problem.empty()) return problem;
@@ -250,7 +275,7 @@ std::string CheckWorkbook(std::string_view cp1251Bytes) {
     if (Named(child, "ExcelWorkbook") || Named(child, "DocumentProperties") || Named(child, "Styles")) continue;
     if (!Named(child, "Worksheet")) return "<" + std::string(child.name()) + "> inside <Workbook>";
     ++sheets;
-    if (std::string problem = CheckWorksheet(child, styles, names); !problem.empty()) return problem;
+    if (std::string problem = CheckWorksheet(child, styles, names, limits); !problem.empty()) return problem;
   }
   if (sheets == 0) return "workbook without a worksheet";
   return {};

@@ -10,9 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "analysis/common/progress.h"
+
 namespace orsvelt {
 
 struct TRSVFile;
+class ReportTitleCache;
 
 // Payer, year, period and correction of a report: what decides whether it is an earlier
 // report of the same payer.
@@ -42,14 +45,20 @@ struct EarlierReport {
 void OrderEarlierReports(std::vector<EarlierReport>& reports);
 
 // The earlier reports of main in the folder, ordered. They are chosen by their titles;
-// files that cannot be read or that keyOf refuses are passed over.
+// files that cannot be read or that keyOf refuses are passed over. The names of files
+// named like reports whose title does not read at all go to unreadable when given. With
+// titles, each title is taken from there (read once for all the checks that share it). A
+// stop asked through progress is obeyed between files.
 std::vector<EarlierReport> FindEarlierReports(const std::filesystem::path& folder, const ReportKey& main,
-                                              const ReportKeyOf& keyOf);
+                                              const ReportKeyOf& keyOf, std::vector<std::string>* unreadable = nullptr,
+                                              ReportTitleCache* titles = nullptr, ProgressSink* progress = nullptr);
 
 // Reads the chosen reports whole, in their order, and hands each to take with its number
 // (1 for the first). A file whose whole text no longer reads, or that keyOf now refuses,
-// leaves the list as if it had never been chosen, and the numbers close up.
+// leaves the list as if it had never been chosen, and the numbers close up. Progress counts
+// the chosen files, read or passed over.
 void ReadEarlierReports(const std::vector<EarlierReport>& reports, const ReportKeyOf& keyOf,
-                        const std::function<void(const EarlierReport&, const TRSVFile&, int number)>& take);
+                        const std::function<void(const EarlierReport&, const TRSVFile&, int number)>& take,
+                        ProgressSink* progress = nullptr);
 
 }  // namespace orsvelt

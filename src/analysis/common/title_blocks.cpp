@@ -79,10 +79,11 @@ void HtmlPayerBlock(ProtocolWriter& out, const TitlePayer& payer) {
 }
 
 void TitleSheet(ProtocolWriter& out, const ProtocolHeader& header, const ProtocolTitle& title,
-                const TitleSheetLayout& layout) {
+                const TitleSheetLayout& layout, const std::function<void(ProtocolWriter&)>& afterMainFile) {
   TitleSheetOpen(out, header);
   SheetHeading(out, "Сведения об основном файле расчета");
   SheetFileRows(out, layout, title.mainFile);
+  if (afterMainFile) afterMainFile(out);
 
   if (!title.readErrors.empty()) {
     SheetHeading(out, "Сведения об ошибках чтения файла (мягкий контроль)");

@@ -4,6 +4,7 @@
 // worksheet "Титул".
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -48,8 +49,9 @@ struct TitleSheetLayout {
   bool errorRowOnOneLine = false;          // "<Row><Cell>...</Cell></Row>" for each reading error
 };
 
-// The whole worksheet "Титул", from its opening to its end.
+// The whole worksheet "Титул", from its opening to its end; afterMainFile, when given,
+// writes its rows right after those of the main file.
 void TitleSheet(ProtocolWriter& out, const ProtocolHeader& header, const ProtocolTitle& title,
-                const TitleSheetLayout& layout);
+                const TitleSheetLayout& layout, const std::function<void(ProtocolWriter&)>& afterMainFile = {});
 
 }  // namespace orsvelt

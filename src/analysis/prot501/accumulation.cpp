@@ -109,9 +109,10 @@ void SetOMSOSSRows(TRSV501OMSOSSQuarterRec& block, const std::vector<TRSV501SvVy
 
 }  // namespace
 
-void TRSV501Prot::AddToAccumulation(const TRSV501Document& doc, std::int32_t fileNumber) {
+void TRSV501Prot::AddToAccumulation(const TRSV501Document& doc, std::int32_t fileNumber, ProgressCounter* counter) {
   if (!doc.РасчетСВ) return;
   for (const TRSV501PersSvSL& el : doc.РасчетСВ->ПерсСвСтрахЛиц) {
+    if (counter) counter->Step();
     if (el.ОтчетГод != Year || !el.ДанФЛПолуч || !el.ДанФЛПолуч->ФИО) continue;
     const TRSV501DanFLPoluch& who = *el.ДанФЛПолуч;
     const std::vector<TRSV501SvVyplMK>* rows = MonthRowsOf(el);

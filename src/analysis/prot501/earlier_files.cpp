@@ -1,5 +1,6 @@
 #include "analysis/prot501/earlier_files.h"
 
+#include "analysis/checks/year_checks.h"
 #include "analysis/common/report_texts.h"
 #include "analysis/prot501/prot501.h"
 #include "model/rsv501/document.h"
@@ -36,8 +37,12 @@ std::optional<ReportKey> ReportKey501(const TRSVFile& file) {
 void TRSV501Prot::ReadEarlierFiles(const std::filesystem::path& folder, const TRSVFile& mainFile) {
   const std::optional<ReportKey> main = ReportKey501(mainFile);
   if (!main) return;
-  const auto chosen = FindEarlierReports(folder, *main, ReportKey501);
-  ReadEarlierReports(chosen, ReportKey501, [&](const EarlierReport&, const TRSVFile& file, int number) {
+  std::vector<std::string> unreadable;
+  const auto chosen = FindEarlierReports(folder, *main, ReportKey501, yearChecks_ ? &unreadable : nullptr, titles_,
+                                         progress_);
+  for (const std::string& name : unreadable) yearChecks_->NoteUnreadable(name);
+  ProgressCounter stopCheck(progress_);  // an earlier file may be as large as the main one
+  const auto take = [&](const EarlierReport&, const TRSVFile& file, int number) {
     const TRSV501Document& doc = *file.Document501;
     TRSV501EarlierFileRec& rec = EarlierFiles.emplace_back();
     rec.FileName = file.FileId + ".xml";
@@ -45,8 +50,10 @@ void TRSV501Prot::ReadEarlierFiles(const std::filesystem::path& folder, const TR
     rec.PeriodText = orsvelt::PeriodText(doc.Период, doc.ОтчетГод, UnknownPeriod::Undetermined);
     rec.CorrectionNumber = doc.НомКорр;
     rec.PlaceText = orsvelt::PlaceText(PlaceRows501(), doc.ПоМесту);
-    if (doc.РасчетСВ && !doc.РасчетСВ->ПерсСвСтрахЛиц.empty()) AddToAccumulation(doc, number);
-  });
+    if (yearChecks_) yearChecks_->AddEarlier(file);
+    if (doc.РасчетСВ && !doc.РасчетСВ->ПерсСвСтрахЛиц.empty()) AddToAccumulation(doc, number, &stopCheck);
+  };
+  ReadEarlierReports(chosen, ReportKey501, take, progress_);
 }
 
 }  // namespace orsvelt

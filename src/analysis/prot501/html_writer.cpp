@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "analysis/checks/checks_writers.h"
 #include "analysis/common/composition_block.h"
 #include "analysis/prot501/composition_table.h"
 #include "analysis/prot501/prot501_writers.h"
@@ -452,6 +453,7 @@ void WriteHtmlProtocol501(ProtocolWriter& out, const TRSV501ProtData& data, cons
   HtmlPageOpen(out, header);
   const ProtocolTitle title = prot501::TitleOf(data);
   HtmlMainFileBlock(out, title.mainFile);
+  checks::WriteChecksHtml(out, data.CheckResults.get(), checks::kBlueCells501);
   HtmlReadErrorsBlock(out, title.readErrors);
   HtmlEarlierFilesBlock(out, title.earlierFiles);
   HtmlPayerBlock(out, title.payer);
@@ -468,7 +470,7 @@ bool TRSV501Prot::WriteHtml(const std::filesystem::path& path) {
   ProtocolHeader header;
   header.runStamp = RunStamp();
   return prot501::WriteProtocolFile(
-      path, [&](ProtocolWriter& out) { WriteHtmlProtocol501(out, *this, header); }, errorText_);
+      path, [&](ProtocolWriter& out) { WriteHtmlProtocol501(out, *this, header); }, errorText_, progress_);
 }
 
 }  // namespace orsvelt

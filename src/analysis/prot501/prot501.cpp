@@ -1,5 +1,6 @@
 #include "analysis/prot501/prot501.h"
 
+#include "analysis/checks/year_checks.h"
 #include "analysis/common/report_texts.h"
 #include "model/rsv501/document.h"
 #include "model/rsvnalog.h"
@@ -64,21 +65,28 @@ bool TRSV501Prot::Analyse(const TRSVFile& file, const std::filesystem::path& fol
   const TRSV501Document& doc = *file.Document501;
   TakeTitle(file, doc);
   ReadErrors = file.Errors;
+  checks_.reset();
+  checks::YearChecks yearChecks(file);
+  yearChecks_ = &yearChecks;
   ReadEarlierFiles(folder, file);
+  yearChecks_ = nullptr;
   if (!TakeComposition(doc)) {
     errorText_ =
         "В разделе 2 отсутствует подраздел \"Расчет сумм страховых взносов, подлежащих уплате за главу и членов "
         "крестьянского (фермерского) хозяйства\".";
     return false;
   }
+  ProgressCounter persons(progress_, ProgressStage::Persons, PersonCount);
   if (PersonCount > 0) {
     AddPersons(doc);
-    AddToAccumulation(doc, 0);
+    AddToAccumulation(doc, 0, &persons);
   }
   FinishSummaries();
   BuildComparisons(doc);
   TakeFarmMembers(doc);
   FinishAccumulation();
+  persons.Finish();
+  CheckResults = checks_ = std::make_shared<const checks::CheckResult>(yearChecks.Run());
   return true;
 }
 

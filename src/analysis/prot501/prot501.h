@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <deque>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,9 @@
 namespace orsvelt {
 
 struct TRSV501Document;
+namespace checks {
+struct CheckResult;
+}
 
 // One earlier-period report that was selected; its position from 1 is its file number.
 struct TRSV501EarlierFileRec {
@@ -241,6 +245,9 @@ struct TRSV501ProtData {
   Amount PensionLimit = 0;
   bool SocialLimitKnown = false;
   Amount SocialLimit = 0;
+
+  // The control ratios (analysis/checks), shown right after the main file's table.
+  std::shared_ptr<const checks::CheckResult> CheckResults;
 };
 
 class TRSV501Prot : public TRSVProt, public TRSV501ProtData {
@@ -251,10 +258,14 @@ class TRSV501Prot : public TRSVProt, public TRSV501ProtData {
 
   // Adds one file's personal data to both accumulations (0: the main file, k: the k-th
   // earlier file). Only elements of Year with a name are taken. Files come oldest first,
-  // the main file last: of equal correction numbers the later file's data is kept.
-  void AddToAccumulation(const TRSV501Document& doc, std::int32_t fileNumber);
+  // the main file last: of equal correction numbers the later file's data is kept. The
+  // counter, when given, steps once per person element.
+  void AddToAccumulation(const TRSV501Document& doc, std::int32_t fileNumber, ProgressCounter* counter = nullptr);
   // Completes the quarters, the running totals, the OMS/OSS estimate and the totals.
   void FinishAccumulation();
+
+ protected:
+  void ChecksChanged() override { CheckResults = checks_; }
 
  private:
   void Reset();

@@ -5,6 +5,7 @@
 #include "analysis/prot501/prot501.h"
 #include "markup/protocol_header.h"
 #include "markup/protocol_writer.h"
+#include "markup/worksheet.h"
 
 namespace orsvelt {
 
@@ -12,6 +13,8 @@ namespace orsvelt {
 void WriteHtmlProtocol501(ProtocolWriter& out, const TRSV501ProtData& data, const ProtocolHeader& header);
 
 // The SpreadsheetML workbook, from the XML declaration to "</Workbook>".
-void WriteWorkbookProtocol501(ProtocolWriter& out, const TRSV501ProtData& data, const ProtocolHeader& header);
+// A table longer than limits.rows goes on over further sheets "<name> (2)", ...
+void WriteWorkbookProtocol501(ProtocolWriter& out, const TRSV501ProtData& data, const ProtocolHeader& header,
+                              const SheetLimits& limits = {});
 
 }  // namespace orsvelt

@@ -6,13 +6,16 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
+#include "analysis/checks/checks_writers.h"
 #include "analysis/common/composition_block.h"
 #include "analysis/prot501/composition_table.h"
 #include "analysis/prot501/prot501_writers.h"
 #include "analysis/prot501/protocol_title.h"
 #include "analysis/prot501/writer_common.h"
+#include "markup/continued_table.h"
 #include "markup/workbook.h"
 #include "markup/workbook_cells.h"
 #include "markup/worksheet.h"
@@ -27,6 +30,9 @@ using prot501::OrPlaceholder;
 
 // Extra rows a cell covers for a person with this many rows ("0" without rows).
 int MergeDown(std::size_t rows) { return rows == 0 ? 0 : static_cast<int>(rows) - 1; }
+
+// The rows a record with this many rows takes: one without rows as well.
+long RowsOf(std::size_t rows) { return rows == 0 ? 1 : static_cast<long>(rows); }
 
 // Column widths: the leading columns, then this many columns of amounts.
 std::vector<int> AmountsAfter(std::initializer_list<int> leading, int amounts) {
@@ -101,8 +107,9 @@ void MainTariffPerson(ProtocolWriter& out, const TZLRec& person) {
   }
 }
 
-void MainTariffTotals(ProtocolWriter& out, const TRSV501ProtData& d) {
+void MainTariffTotals(ProtocolWriter& out, ContinuedTable& table, const TRSV501ProtData& d) {
   if (!d.MonthCategoryTotals.empty()) {
+    table.Block(RowsOf(d.MonthCategoryTotals.size()));
     RowOpen(out);
     StringCell(out,
                {.style = CellStyle::CellHeaderLeft, .mergeAcross = 8, .mergeDown = MergeDown(d.MonthCategoryTotals.size())},
@@ -118,6 +125,7 @@ void MainTariffTotals(ProtocolWriter& out, const TRSV501ProtData& d) {
     }
   }
   if (!d.CategoryTotals.empty()) {
+    table.Block(RowsOf(d.CategoryTotals.size()));
     RowOpen(out);
     StringCell(out, {.style = CellStyle::CellHeaderLeft, .mergeAcross = 9, .mergeDown = MergeDown(d.CategoryTotals.size())},
                "Итого по кодам тарифов");
@@ -130,6 +138,7 @@ void MainTariffTotals(ProtocolWriter& out, const TRSV501ProtData& d) {
       RowClose(out);
     }
   }
+  table.Block(1);
   RowOpen(out);
   StringCell(out, {.style = CellStyle::CellHeaderLeft, .mergeAcross = 5}, "Кол-во ЗЛ по признакам");
   IntegerCell(out, {.style = CellStyle::CellNumber}, d.OPSFlagCount);
@@ -138,18 +147,28 @@ void MainTariffTotals(ProtocolWriter& out, const TRSV501ProtData& d) {
   RowClose(out);
 }
 
-void MainTariffSheet(ProtocolWriter& out, const TRSV501ProtData& d) {
+void MainTariffSheet(ProtocolWriter& out, const TRSV501ProtData& d, const SheetLimits& limits) {
   if (d.Persons.empty()) return;
-  WorksheetOpen(out, "Р3 осн");
-  WorksheetOptions(out, FrozenPanes::TopRows2);
-  TableOpen(out, AmountsAfter({50, 50, 300, 50, 80, 80, 50, 50, 50, 60, 80}, 4));
-  SheetTitle(out, 15, "Сводное отображение начислений и сумм по разделу 3 в разрезе основных тарифов");
-  HeaderCells(out, {"№ п/п", "№ в файле", "ФИО", "Пол", "СНИЛС", "ИНН", "Признак ЗЛ ОПС", "Признак ЗЛ ОМС",
-                    "Признак ЗЛ ОСС", "Месяц", "Код категории ЗЛ", "Сумма выплат", "База всего", "База по ГПД",
-                    "Взносы"});
-  for (const TZLRec& person : d.Persons) MainTariffPerson(out, person);
-  MainTariffTotals(out, d);
-  WorksheetClose(out);
+  ContinuedTable table(out,
+                       {.name = "Р3 осн",
+                        .panes = FrozenPanes::TopRows2,
+                        .columnWidths = AmountsAfter({50, 50, 300, 50, 80, 80, 50, 50, 50, 60, 80}, 4),
+                        .headingRows = 2,
+                        .headingWriter =
+                            [](ProtocolWriter& out) {
+                              SheetTitle(out, 15,
+                                         "Сводное отображение начислений и сумм по разделу 3 в разрезе основных тарифов");
+                              HeaderCells(out, {"№ п/п", "№ в файле", "ФИО", "Пол", "СНИЛС", "ИНН", "Признак ЗЛ ОПС",
+                                                "Признак ЗЛ ОМС", "Признак ЗЛ ОСС", "Месяц", "Код категории ЗЛ",
+                                                "Сумма выплат", "База всего", "База по ГПД", "Взносы"});
+                            }},
+                       limits);
+  for (const TZLRec& person : d.Persons) {
+    table.Block(RowsOf(person.MonthRows.size()));
+    MainTariffPerson(out, person);
+  }
+  MainTariffTotals(out, table, d);
+  table.Close();
 }
 
 void AddTariffPerson(ProtocolWriter& out, const TZLRec& person, std::int32_t counter) {
@@ -172,18 +191,30 @@ void AddTariffPerson(ProtocolWriter& out, const TZLRec& person, std::int32_t cou
   }
 }
 
-void AddTariffSheet(ProtocolWriter& out, const TRSV501ProtData& d) {
+void AddTariffSheet(ProtocolWriter& out, const TRSV501ProtData& d, const SheetLimits& limits) {
   if (d.Persons.empty() || d.MonthTariffTotals.empty()) return;
-  WorksheetOpen(out, "Р3 доп");
-  WorksheetOptions(out, FrozenPanes::TopRows2);
-  TableOpen(out, AmountsAfter({50, 50, 300, 80, 80, 60, 80}, 2));
-  SheetTitle(out, 9, "Сводное отображение начислений и сумм по разделу 3 в разрезе дополнительных тарифов");
-  HeaderCells(out, {"№ п/п", "№ в файле", "ФИО", "СНИЛС", "ИНН", "Месяц", "Код тарифа", "Сумма выплат",
-                    "Начислено взносов"});
+  ContinuedTable table(out,
+                       {.name = "Р3 доп",
+                        .panes = FrozenPanes::TopRows2,
+                        .columnWidths = AmountsAfter({50, 50, 300, 80, 80, 60, 80}, 2),
+                        .headingRows = 2,
+                        .headingWriter =
+                            [](ProtocolWriter& out) {
+                              SheetTitle(
+                                  out, 9,
+                                  "Сводное отображение начислений и сумм по разделу 3 в разрезе дополнительных тарифов");
+                              HeaderCells(out, {"№ п/п", "№ в файле", "ФИО", "СНИЛС", "ИНН", "Месяц", "Код тарифа",
+                                                "Сумма выплат", "Начислено взносов"});
+                            }},
+                       limits);
   std::int32_t counter = 0;
-  for (const TZLRec& person : d.Persons)
-    if (!person.AddRows.empty()) AddTariffPerson(out, person, ++counter);
+  for (const TZLRec& person : d.Persons) {
+    if (person.AddRows.empty()) continue;
+    table.Block(RowsOf(person.AddRows.size()));
+    AddTariffPerson(out, person, ++counter);
+  }
 
+  table.Block(RowsOf(d.MonthTariffTotals.size()));
   RowOpen(out);
   StringCell(out, {.style = CellStyle::CellHeaderLeft, .mergeAcross = 4, .mergeDown = MergeDown(d.MonthTariffTotals.size())},
              "Итого");
@@ -198,6 +229,7 @@ void AddTariffSheet(ProtocolWriter& out, const TRSV501ProtData& d) {
     RowClose(out);
   }
   if (!d.TariffTotals.empty()) {
+    table.Block(RowsOf(d.TariffTotals.size()));
     RowOpen(out);
     StringCell(out, {.style = CellStyle::CellHeaderLeft, .mergeAcross = 5, .mergeDown = MergeDown(d.TariffTotals.size())},
                "Итого по кодам тарифов");
@@ -211,7 +243,7 @@ void AddTariffSheet(ProtocolWriter& out, const TRSV501ProtData& d) {
       RowClose(out);
     }
   }
-  WorksheetClose(out);
+  table.Close();
 }
 
 void CountPair(ProtocolWriter& out, std::int32_t s1, std::int32_t s3) {
@@ -280,23 +312,32 @@ void ComparisonSheets(ProtocolWriter& out, const TRSV501ProtData& d) {
   for (std::size_t k = 0; k < d.Comparisons.size(); ++k) ComparisonSheet(out, d.Comparisons[k], k + 1);
 }
 
-void FarmMemberSheet(ProtocolWriter& out, const TRSV501ProtData& d) {
+void FarmMemberSheet(ProtocolWriter& out, const TRSV501ProtData& d, const SheetLimits& limits) {
   if (!d.Section2Present) return;
-  WorksheetOpen(out, "Данные по КФХ");
-  WorksheetOptions(out, FrozenPanes::TopRows3);
-  TableOpen(out, AmountsAfter({80, 80, 200, 80, 80, 80}, 2));
-  SheetTitle(out, 8, "Сведения по взносам за членов КФХ (раздел 2)");
-  EmptyRow(out);
-  if (d.FarmMembers.empty()) {
+  const bool members = !d.FarmMembers.empty();
+  ContinuedTable table(out,
+                       {.name = "Данные по КФХ",
+                        .panes = FrozenPanes::TopRows3,
+                        .columnWidths = AmountsAfter({80, 80, 200, 80, 80, 80}, 2),
+                        .headingRows = members ? 3 : 2,
+                        .headingWriter =
+                            [members](ProtocolWriter& out) {
+                              SheetTitle(out, 8, "Сведения по взносам за членов КФХ (раздел 2)");
+                              EmptyRow(out);
+                              if (members)
+                                HeaderCells(out, {"ИНН", "СНИЛС", "ФИО", "Год рождения", "Начало членства",
+                                                  "Окончание членства", "Сумма ОПС", "Сумма ОМС"});
+                            }},
+                       limits);
+  if (!members) {
     StringCellRow(out, {.style = CellStyle::CellHeaderLeft}, "Сведения отсутствуют");
-    WorksheetClose(out);
+    table.Close();
     return;
   }
-  HeaderCells(out, {"ИНН", "СНИЛС", "ФИО", "Год рождения", "Начало членства", "Окончание членства", "Сумма ОПС",
-                    "Сумма ОМС"});
   Amount pension = 0;
   Amount medical = 0;
   for (const TRSV501FarmMemberRec& member : d.FarmMembers) {
+    table.Block(1);
     RowOpen(out);
     StringCell(out, {.style = CellStyle::BorderedCenteredText}, OrPlaceholder(member.INN, "Не указан"));
     StringCell(out, {.style = CellStyle::BorderedCenteredText}, OrPlaceholder(member.SNILS, "Не указан"));
@@ -310,6 +351,7 @@ void FarmMemberSheet(ProtocolWriter& out, const TRSV501ProtData& d) {
     pension += member.PensionContributions;
     medical += member.MedicalContributions;
   }
+  table.Block(2);
   RowOpen(out);
   StringCell(out, {.style = CellStyle::CellHeaderLeft, .mergeAcross = 5}, "Итого по членам КФХ");
   AmountCell(out, {.style = CellStyle::CellHeaderRight}, pension);
@@ -320,7 +362,7 @@ void FarmMemberSheet(ProtocolWriter& out, const TRSV501ProtData& d) {
   AmountCell(out, {.style = CellStyle::CellHeaderRight}, d.Section2OPS);
   AmountCell(out, {.style = CellStyle::CellHeaderRight}, d.Section2OMS);
   RowClose(out);
-  WorksheetClose(out);
+  table.Close();
 }
 
 std::size_t MonthRowCount(const TRSV501BaseCheckPLRec& person) {
@@ -378,21 +420,34 @@ void BaseCheckTotal(ProtocolWriter& out, const TRSV501BaseCheckPLRec& total) {
   if (first) RowClose(out);
 }
 
-void BaseCheckSheet(ProtocolWriter& out, const TRSV501ProtData& d) {
+void BaseCheckSheet(ProtocolWriter& out, const TRSV501ProtData& d, const SheetLimits& limits) {
   if (d.EarlierFiles.empty() || d.BaseChecks.empty()) return;
-  WorksheetOpen(out, "Талмуд НИ");
-  WorksheetOptions(out, FrozenPanes::TopRows4LeftCols4);
-  TableOpen(out, AmountsAfter({200, 80, 80, 80, 60, 60}, 8));
-  StringCellRow(out, {.style = CellStyle::SheetHeaderLeft, .mergeAcross = 10},
-                "Сведения для контроля показателей по застрахованным лицам нарастающим итогом с начала года");
-  // Written as it stands: the quotes around the column name belong to the note.
-  RawStringCellRow(out, {.style = CellStyle::CommonText, .mergeAcross = 10}, kBaseCheckNote);
-  EmptyRow(out);
-  HeaderCells(out, {"ФИО", "СНИЛС", "ИНН", "Месяц", "№ файла", "№ в файле", "Выплаты", "Выплаты НИ", "База ОПС",
-                    "База ОПС НИ", "База ОПС ГПД", "База ОПС ГПД НИ", "Взносы ОПС", "Взносы ОПС НИ"});
-  for (const TRSV501BaseCheckPLRec& person : d.BaseChecks) BaseCheckPerson(out, person, d.PensionLimit);
+  ContinuedTable table(
+      out,
+      {.name = "Талмуд НИ",
+       .panes = FrozenPanes::TopRows4LeftCols4,
+       .columnWidths = AmountsAfter({200, 80, 80, 80, 60, 60}, 8),
+       .headingRows = 4,
+       .headingWriter =
+           [](ProtocolWriter& out) {
+             StringCellRow(
+                 out, {.style = CellStyle::SheetHeaderLeft, .mergeAcross = 10},
+                 "Сведения для контроля показателей по застрахованным лицам нарастающим итогом с начала года");
+             // Written as it stands: the quotes around the column name belong to the note.
+             RawStringCellRow(out, {.style = CellStyle::CommonText, .mergeAcross = 10}, kBaseCheckNote);
+             EmptyRow(out);
+             HeaderCells(out, {"ФИО", "СНИЛС", "ИНН", "Месяц", "№ файла", "№ в файле", "Выплаты", "Выплаты НИ",
+                               "База ОПС", "База ОПС НИ", "База ОПС ГПД", "База ОПС ГПД НИ", "Взносы ОПС",
+                               "Взносы ОПС НИ"});
+           }},
+      limits);
+  for (const TRSV501BaseCheckPLRec& person : d.BaseChecks) {
+    table.Block(RowsOf(MonthRowCount(person)));
+    BaseCheckPerson(out, person, d.PensionLimit);
+  }
+  table.Block(RowsOf(MonthRowCount(d.BaseCheckTotal)));
   BaseCheckTotal(out, d.BaseCheckTotal);
-  WorksheetClose(out);
+  table.Close();
 }
 
 // Twelve rows; the first goes on in the row already open.
@@ -408,11 +463,7 @@ void OMSOSSMonths(ProtocolWriter& out, const TRSV501OMSOSSPLRec& person, CellSty
   }
 }
 
-void OMSOSSSheet(ProtocolWriter& out, const TRSV501ProtData& d) {
-  if (d.OMSOSSChecks.empty()) return;
-  WorksheetOpen(out, "ОМС-ОСС расчётно");
-  WorksheetOptions(out, FrozenPanes::TopRows4LeftCols4Unselected);
-  TableOpen(out, AmountsAfter({200, 80, 80, 90}, 12));
+void OMSOSSHeading(ProtocolWriter& out, const TRSV501ProtData& d) {
   StringCellRow(out, {.style = CellStyle::SheetHeaderLeft, .mergeAcross = 11},
                 "Расчётные данные по взносам ОМС и ОСС по застрахованным лицам помесячно и нарастающим итогом с "
                 "начала года");
@@ -427,31 +478,48 @@ void OMSOSSSheet(ProtocolWriter& out, const TRSV501ProtData& d) {
   }
   HeaderCells(out, {"ФИО", "СНИЛС", "ИНН", "Месяц", "База ОМС", "База ОМС НИ", "Взносы ОМС", "Взносы ОМС НИ",
                     "База ОСС", "База ОСС НИ", "Взносы ОСС", "Взносы ОСС НИ"});
+}
+
+void OMSOSSSheet(ProtocolWriter& out, const TRSV501ProtData& d, const SheetLimits& limits) {
+  if (d.OMSOSSChecks.empty()) return;
+  constexpr long kMonthRows = std::tuple_size_v<decltype(TRSV501OMSOSSPLRec::Months)>;
+  ContinuedTable table(out,
+                       {.name = "ОМС-ОСС расчётно",
+                        .panes = FrozenPanes::TopRows4LeftCols4Unselected,
+                        .columnWidths = AmountsAfter({200, 80, 80, 90}, 12),
+                        .headingRows = 4,
+                        .headingWriter = [&d](ProtocolWriter& out) { OMSOSSHeading(out, d); }},
+                       limits);
   for (const TRSV501OMSOSSPLRec& person : d.OMSOSSChecks) {
+    table.Block(kMonthRows);
     RowOpen(out);
     StringCell(out, {.style = CellStyle::BorderedText, .mergeDown = 11}, person.FullName);
     StringCell(out, {.style = CellStyle::BorderedCenteredText, .mergeDown = 11}, OrPlaceholder(person.SNILS, "Не указан"));
     StringCell(out, {.style = CellStyle::BorderedCenteredText, .mergeDown = 11}, OrPlaceholder(person.INN, "Не указан"));
     OMSOSSMonths(out, person, CellStyle::CellSumm);
   }
+  table.Block(kMonthRows);
   RowOpen(out);
   StringCell(out, {.style = CellStyle::CellHeaderLeft, .mergeAcross = 2, .mergeDown = 11}, "Итого:");
   OMSOSSMonths(out, d.OMSOSSTotal, CellStyle::CellHeaderRight);
-  WorksheetClose(out);
+  table.Close();
 }
 
 }  // namespace
 
-void WriteWorkbookProtocol501(ProtocolWriter& out, const TRSV501ProtData& data, const ProtocolHeader& header) {
+void WriteWorkbookProtocol501(ProtocolWriter& out, const TRSV501ProtData& data, const ProtocolHeader& header,
+                              const SheetLimits& limits) {
   WorkbookOpen(out);
-  TitleSheet(out, header, prot501::TitleOf(data), {.errorRowOnOneLine = true});
+  TitleSheet(out, header, prot501::TitleOf(data), {.errorRowOnOneLine = true}, [&](ProtocolWriter& o) {
+    checks::WriteChecksWorkbookRows(o, data.CheckResults.get(), checks::kBlueCells501);
+  });
   CompositionSheet(out, data);
-  MainTariffSheet(out, data);
-  AddTariffSheet(out, data);
+  MainTariffSheet(out, data, limits);
+  AddTariffSheet(out, data, limits);
   ComparisonSheets(out, data);
-  FarmMemberSheet(out, data);
-  BaseCheckSheet(out, data);
-  OMSOSSSheet(out, data);
+  FarmMemberSheet(out, data, limits);
+  BaseCheckSheet(out, data, limits);
+  OMSOSSSheet(out, data, limits);
   WorkbookClose(out);
 }
 
@@ -459,7 +527,7 @@ bool TRSV501Prot::WriteSpreadsheet(const std::filesystem::path& path) {
   ProtocolHeader header;
   header.runStamp = RunStamp();
   return prot501::WriteProtocolFile(
-      path, [&](ProtocolWriter& out) { WriteWorkbookProtocol501(out, *this, header); }, errorText_);
+      path, [&](ProtocolWriter& out) { WriteWorkbookProtocol501(out, *this, header); }, errorText_, progress_);
 }
 
 }  // namespace orsvelt

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "analysis/checks/checks_writers.h"
 #include "analysis/prot502/composition_table.h"
 #include "analysis/prot502/prot502.h"
 #include "analysis/prot502/prot502_writers.h"
@@ -183,6 +184,7 @@ void WriteHtmlProtocol502(ProtocolWriter& out, const TRSV502Prot& prot, const Pr
   HtmlPageOpen(out, header);
   const ProtocolTitle title = TitleOf502(prot);
   HtmlMainFileBlock(out, title.mainFile);
+  checks::WriteChecksHtml(out, prot.Checks().get());
   HtmlReadErrorsBlock(out, title.readErrors);
   HtmlPayerBlock(out, title.payer);
   HtmlEarlierFilesBlock(out, title.earlierFiles);

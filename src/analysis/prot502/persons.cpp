@@ -5,6 +5,7 @@
 #include <array>
 #include <unordered_set>
 
+#include "analysis/checks/check_context.h"
 #include "analysis/common/report_texts.h"
 #include "analysis/prot502/prot502.h"
 #include "model/rsv502/document.h"
@@ -73,7 +74,7 @@ int TRSV502Prot::FindCategory(const TRSV502ProtQuartData& quarter, std::string_v
   return quarter.Find(code);
 }
 
-void TRSV502Prot::Collect(const TRSVFile& file, int fileNumber) {
+void TRSV502Prot::Collect(const TRSVFile& file, int fileNumber, ProgressCounter* counter) {
   if (!file.Document502 || !file.Document502->РасчетСВ) return;
   const TRSV502Document& doc = *file.Document502;
   const int q = QuarterOfPeriod(doc.Период);
@@ -82,6 +83,7 @@ void TRSV502Prot::Collect(const TRSVFile& file, int fileNumber) {
   int k = 0;
   for (const TRSV502PersSvStrakhLic& element : doc.РасчетСВ->ПерсСвСтрахЛиц) {
     ++k;
+    if (counter) counter->Step();
     if (!element.ДанФЛПолуч) continue;  // nobody to match the data on
     const TRSV502DanFLPoluch& data = *element.ДанФЛПолуч;
     const std::string ref = std::to_string(fileNumber) + "/" + std::to_string(k);
@@ -146,6 +148,30 @@ void TRSV502Prot::BuildTotals() {
       }
     }
   }
+}
+
+checks::YearPersons TRSV502Prot::YearPersonsForChecks() const {
+  checks::YearPersons year;
+  year.persons.reserve(persons_.size());
+  for (const TRSV502ProtZLRec& person : persons_) {
+    checks::YearPersons::Person& p = year.persons.emplace_back();
+    p.snils = person.Key;
+    p.name = person.Name;
+    for (std::size_t q = 0; q < 4; ++q) {
+      const TRSV502ProtQuartData* quarter = person.Quarters[q].get();
+      if (!quarter || quarter->Annulled) continue;
+      for (const TRSV502ProtCategory& entry : quarter->Categories())
+        for (std::size_t m = 0; m < 3; ++m) {
+          const TRSV502ProtMonthSums& sums = entry.Months[m];
+          checks::YearPersons::Sums& month = year.months[3 * q + m];
+          month.payments += sums.СумВыпл;
+          month.base += sums.ВыплОПС;
+          month.contributions += sums.НачислСВ;
+          p.base += sums.ВыплОПС;
+        }
+    }
+  }
+  return year;
 }
 
 std::vector<std::string> TRSV502Prot::PersonCategories(const TRSV502ProtZLRec& person) const {

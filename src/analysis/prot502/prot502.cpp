@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "analysis/checks/year_checks.h"
 #include "analysis/common/protocol_file.h"
 #include "analysis/common/report_texts.h"
 #include "analysis/prot502/earlier_files.h"
@@ -47,9 +48,20 @@ bool TRSV502Prot::Analyse(const TRSVFile& file, const std::filesystem::path& fol
   }
   const TRSV502Document& doc = *file.Document502;
   DescribeMain(doc);
-  CollectEarlierFiles(FindEarlierReports(folder, *ReportKey502(file), ReportKey502));
-  Collect(file, 0);
+  checks_.reset();
+  checks::YearChecks yearChecks(file);
+  std::vector<std::string> unreadable;
+  const auto chosen = FindEarlierReports(folder, *ReportKey502(file), ReportKey502, &unreadable, titles_, progress_);
+  for (const std::string& name : unreadable) yearChecks.NoteUnreadable(name);
+  yearChecks_ = &yearChecks;
+  CollectEarlierFiles(chosen);
+  yearChecks_ = nullptr;
+  ProgressCounter persons(progress_, ProgressStage::Persons, composition_.Section3Persons);
+  Collect(file, 0, &persons);
   BuildTotals();
+  persons.Finish();
+  yearChecks.SetYearPersons(YearPersonsForChecks());
+  checks_ = std::make_shared<const checks::CheckResult>(yearChecks.Run());
   return true;
 }
 
@@ -91,12 +103,15 @@ void TRSV502Prot::DescribeMain(const TRSV502Document& doc) {
 void TRSV502Prot::CollectEarlierFiles(const std::vector<EarlierReport>& chosen) {
   // The choice read titles only; the list and its numbers are those of the files that read whole.
   earlierFiles_.reserve(chosen.size());
-  ReadEarlierReports(chosen, ReportKey502, [&](const EarlierReport& report, const TRSVFile& file, int number) {
+  ProgressCounter stopCheck(progress_);  // an earlier file may be as large as the main one
+  const auto take = [&](const EarlierReport& report, const TRSVFile& file, int number) {
     const TRSV502Document& doc = *file.Document502;
     earlierFiles_.push_back({PathToUtf8(report.path.filename()), file.FormatVersion, doc.ОтчетГод, doc.Период,
                              doc.НомКорр, PlaceText(PlaceRows502(), doc.ПоМесту)});
-    Collect(file, number);
-  });
+    Collect(file, number, &stopCheck);
+    if (yearChecks_) yearChecks_->AddEarlier(file);
+  };
+  ReadEarlierReports(chosen, ReportKey502, take, progress_);
 }
 
 bool TRSV502Prot::WriteHtmlTo(ProtocolSink& sink, ProtocolHeader header) {
@@ -113,14 +128,15 @@ bool TRSV502Prot::WriteSpreadsheetTo(ProtocolSink& sink, ProtocolHeader header) 
 bool TRSV502Prot::WriteHtml(const std::filesystem::path& path) {
   ProtocolHeader header;
   header.runStamp = RunStamp();
-  return WriteProtocolFile(path, [&](ProtocolWriter& out) { WriteHtmlProtocol502(out, *this, header); }, errorText_);
+  return WriteProtocolFile(
+      path, [&](ProtocolWriter& out) { WriteHtmlProtocol502(out, *this, header); }, errorText_, progress_);
 }
 
 bool TRSV502Prot::WriteSpreadsheet(const std::filesystem::path& path) {
   ProtocolHeader header;
   header.runStamp = RunStamp();
   return WriteProtocolFile(path, [&](ProtocolWriter& out) { WriteWorkbookProtocol502(out, *this, header); },
-                           errorText_);
+                           errorText_, progress_);
 }
 
 }  // namespace orsvelt

@@ -21,6 +21,9 @@
 namespace orsvelt {
 
 struct TRSV502Document;
+namespace checks {
+struct YearPersons;
+}
 
 struct TRSV502ProtPayer {
   std::string Type;  // "Юридическое лицо" or "Физическое лицо или индивидуальный предприниматель"
@@ -83,8 +86,10 @@ class TRSV502Prot : public TRSVProt {
   static int FindOrAddCategory(TRSV502ProtQuartData& quarter, std::string_view code);
   static int FindCategory(const TRSV502ProtQuartData& quarter, std::string_view code);
   // Merges the persons of one file; file number 0 is the main file.
-  void Collect(const TRSVFile& file, int fileNumber);
+  void Collect(const TRSVFile& file, int fileNumber, ProgressCounter* counter = nullptr);
   void BuildTotals();
+  // The merged persons as the control ratios over the whole year read them.
+  checks::YearPersons YearPersonsForChecks() const;
   // The person's category codes over quarters 1..4 in entry order, each once regardless of
   // letter case: the person's rows in the protocols.
   std::vector<std::string> PersonCategories(const TRSV502ProtZLRec& person) const;

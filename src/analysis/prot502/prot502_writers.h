@@ -3,6 +3,7 @@
 
 #include "markup/protocol_header.h"
 #include "markup/protocol_writer.h"
+#include "markup/worksheet.h"
 
 namespace orsvelt {
 
@@ -12,6 +13,8 @@ class TRSV502Prot;
 void WriteHtmlProtocol502(ProtocolWriter& out, const TRSV502Prot& prot, const ProtocolHeader& header);
 
 // The SpreadsheetML workbook: "Титул", "Состав" and, with persons, "Р3 осн".
-void WriteWorkbookProtocol502(ProtocolWriter& out, const TRSV502Prot& prot, const ProtocolHeader& header);
+// A table longer than limits.rows goes on over further sheets "<name> (2)", ...
+void WriteWorkbookProtocol502(ProtocolWriter& out, const TRSV502Prot& prot, const ProtocolHeader& header,
+                              const SheetLimits& limits = {});
 
 }  // namespace orsvelt

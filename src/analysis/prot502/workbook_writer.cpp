@@ -5,12 +5,14 @@
 #include <string_view>
 #include <vector>
 
+#include "analysis/checks/checks_writers.h"
 #include "analysis/common/composition_block.h"
 #include "analysis/prot502/composition_table.h"
 #include "analysis/prot502/prot502.h"
 #include "analysis/prot502/prot502_writers.h"
 #include "analysis/prot502/protocol_texts.h"
 #include "analysis/prot502/protocol_title.h"
+#include "markup/continued_table.h"
 #include "markup/workbook.h"
 #include "markup/workbook_cells.h"
 #include "markup/worksheet.h"
@@ -62,13 +64,19 @@ void CompositionSheet(ProtocolWriter& out, const TRSV502Prot& prot) {
 // Column of the first cell of the quarter at position k of the quarter list.
 int QuarterColumn(std::size_t k) { return 14 * static_cast<int>(k) + 7; }
 
-void PersonSheetHeader(ProtocolWriter& out, const Quarters& quarters) {
+std::vector<int> PersonSheetColumns(const Quarters& quarters) {
   std::vector<int> widths{50, 300, 50, 80, 80, 60};
   for (std::size_t k = 0; k < quarters.size(); ++k) {
     widths.insert(widths.end(), {60, 60});
     widths.insert(widths.end(), 12, kAmountColumnWidth);
   }
-  TableOpen(out, widths);
+  return widths;
+}
+
+// The title and the three caption rows.
+constexpr int kPersonSheetHeadingRows = 4;
+
+void PersonSheetHeader(ProtocolWriter& out, const Quarters& quarters) {
   StringCellRow(out, {.style = CellStyle::SheetHeader, .mergeAcross = 5},
                 "Сводное отображение начислений и сумм по разделу 3 в разрезе основных тарифов");
 
@@ -154,6 +162,9 @@ void TotalsQuarterCells(ProtocolWriter& out, const TRSV502ProtQuartData* quarter
   AmountCells(out, *quarter, code);
 }
 
+// The rows a record takes: one per category code, one without codes.
+long RecordRows(const std::vector<std::string>& codes) { return codes.empty() ? 1 : static_cast<long>(codes.size()); }
+
 // The rows of one record after its leading cells: one per category code, a continuation row opening
 // each but the first. A record without codes has its row closed after the leading cells.
 template <class QuarterCells>
@@ -168,9 +179,10 @@ void CategoryRows(ProtocolWriter& out, const std::vector<std::string>& codes, co
   if (codes.empty()) RowClose(out);
 }
 
-void PersonRows(ProtocolWriter& out, const TRSV502Prot& prot, const TRSV502ProtZLRec& person, int number,
-                const Quarters& quarters) {
+void PersonRows(ProtocolWriter& out, ContinuedTable& table, const TRSV502Prot& prot, const TRSV502ProtZLRec& person,
+                int number, const Quarters& quarters) {
   const std::vector<std::string> codes = prot.PersonCategories(person);
+  table.Block(RecordRows(codes));
   const int down = codes.empty() ? 0 : static_cast<int>(codes.size()) - 1;
   RowOpen(out);
   IntegerCell(out, {.style = CellStyle::CellNumber, .mergeDown = down}, number);
@@ -185,9 +197,10 @@ void PersonRows(ProtocolWriter& out, const TRSV502Prot& prot, const TRSV502ProtZ
                });
 }
 
-void TotalsRows(ProtocolWriter& out, const TRSV502Prot& prot, const TRSV502ProtZLRec& totals,
+void TotalsRows(ProtocolWriter& out, ContinuedTable& table, const TRSV502Prot& prot, const TRSV502ProtZLRec& totals,
                 const Quarters& quarters) {
   const std::vector<std::string> codes = prot.PersonCategories(totals);
+  table.Block(RecordRows(codes));
   const int down = codes.empty() ? 0 : static_cast<int>(codes.size()) - 1;
   RowOpen(out);
   StringCell(out, {.style = CellStyle::BorderedText, .mergeAcross = 5, .mergeDown = down, .downFirst = true}, "Итого");
@@ -197,25 +210,32 @@ void TotalsRows(ProtocolWriter& out, const TRSV502Prot& prot, const TRSV502ProtZ
                });
 }
 
-void PersonSheet(ProtocolWriter& out, const TRSV502Prot& prot) {
+void PersonSheet(ProtocolWriter& out, const TRSV502Prot& prot, const SheetLimits& limits) {
   const Quarters quarters = QuarterNumbers(prot.QuartersPresent());
-  WorksheetOpen(out, "Р3 осн");
-  WorksheetOptions(out, FrozenPanes::TopRows4LeftCols6);
-  PersonSheetHeader(out, quarters);
+  ContinuedTable table(out,
+                       {.name = "Р3 осн",
+                        .panes = FrozenPanes::TopRows4LeftCols6,
+                        .columnWidths = PersonSheetColumns(quarters),
+                        .headingRows = kPersonSheetHeadingRows,
+                        .headingWriter = [&quarters](ProtocolWriter& out) { PersonSheetHeader(out, quarters); }},
+                       limits);
   int number = 0;
-  for (const TRSV502ProtZLRec& person : prot.Persons()) PersonRows(out, prot, person, ++number, quarters);
-  if (prot.Totals()) TotalsRows(out, prot, *prot.Totals(), quarters);
+  for (const TRSV502ProtZLRec& person : prot.Persons()) PersonRows(out, table, prot, person, ++number, quarters);
+  if (prot.Totals()) TotalsRows(out, table, prot, *prot.Totals(), quarters);
+  table.Block(1);
   StringCellRow(out, {.mergeAcross = 10}, kSourceNote);
-  WorksheetClose(out);
+  table.Close();
 }
 
 }  // namespace
 
-void WriteWorkbookProtocol502(ProtocolWriter& out, const TRSV502Prot& prot, const ProtocolHeader& header) {
+void WriteWorkbookProtocol502(ProtocolWriter& out, const TRSV502Prot& prot, const ProtocolHeader& header,
+                              const SheetLimits& limits) {
   WorkbookOpen(out);
-  TitleSheet(out, header, TitleOf502(prot), {.valueStyle = CellStyle::BorderedText});
+  TitleSheet(out, header, TitleOf502(prot), {.valueStyle = CellStyle::BorderedText},
+             [&](ProtocolWriter& o) { checks::WriteChecksWorkbookRows(o, prot.Checks().get()); });
   CompositionSheet(out, prot);
-  if (!prot.Persons().empty()) PersonSheet(out, prot);
+  if (!prot.Persons().empty()) PersonSheet(out, prot, limits);
   WorkbookClose(out);
 }
 

@@ -1,6 +1,9 @@
 #include "app/gui/main_form.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <exception>
+#include <mutex>
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -16,9 +19,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
+#include <QThread>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/gui/clickable_label.h"
@@ -49,6 +55,10 @@ constexpr const char* kHint =
 constexpr const char* kGroupCaption = "Открыть протокол в";
 constexpr const char* kViewers[] = {"Excel", "OpenOffice.org Calc", "Браузер"};
 constexpr const char* kStart = "Старт";
+constexpr const char* kStop = "Стоп";
+// A file being read is not left halfway: the stop may take as long as the reading of one report.
+constexpr const char* kStopping = "Остановка проверки...";
+constexpr int kProgressPollMs = 100;
 constexpr const char* kSite = "Сайт программы";
 constexpr const char* kOpenFilter = "Файлы расчетов по страховым взносам (NO_RASCHSV_*.xml)";
 constexpr const char* kViewerFailed =
@@ -59,15 +69,6 @@ constexpr const char* kNoSpreadsheetProgram =
 
 constexpr int kExcel = 0;
 constexpr int kBrowser = 2;
-
-// Restores the cursor however the run ends.
-class BusyCursor {
- public:
-  BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-  BusyCursor(const BusyCursor&) = delete;
-  BusyCursor& operator=(const BusyCursor&) = delete;
-};
 
 QFont BoldFont() {
   QFont font;  // only the weight is set, the rest comes from the window
@@ -99,6 +100,22 @@ QLabel* CentredLabel(const QString& text, QWidget* parent) {
 
 }  // namespace
 
+// A check running on its own thread. The thread writes the progress under the lock; the
+// window reads it on a timer, so the check never waits for the window.
+struct TMain_Form::ActiveRun {
+  ProgressSink sink;
+  std::mutex lock;
+  ProgressStage stage = ProgressStage::Report;
+  std::int64_t done = 0, total = 0;
+  bool reported = false;
+
+  std::uint64_t number = 0;  // tells a late signal of an abandoned run from the current one
+  int choice = -1;
+  CheckOutcome outcome;
+  std::exception_ptr thrown;
+  std::unique_ptr<QThread> thread;
+};
+
 TMain_Form::TMain_Form(MainFormServices services, QWidget* parent) : QWidget(parent), services_(std::move(services)) {
   setWindowTitle(ToQString(WindowCaption));
   setAcceptDrops(true);
@@ -110,7 +127,7 @@ TMain_Form::TMain_Form(MainFormServices services, QWidget* parent) : QWidget(par
   resize(kWidth, kStartHeight);
 }
 
-TMain_Form::~TMain_Form() = default;
+TMain_Form::~TMain_Form() { StopAndWait(); }
 
 void TMain_Form::BuildControls() {
   auto* layout = new QVBoxLayout(this);
@@ -164,9 +181,24 @@ void TMain_Form::BuildControls() {
   ProtType_Buttons->button(kExcel)->setChecked(true);
   layout->addWidget(ProtType_Group);
 
+  // During a run the progress bar and "Стоп" take the place of "Старт": the window keeps its height.
+  auto* runRow = new QHBoxLayout;
+  Progress_Bar = new QProgressBar(this);
+  Progress_Bar->setObjectName("Progress_Bar");
+  Progress_Bar->setTextVisible(true);
+  Progress_Bar->setVisible(false);
+  runRow->addWidget(Progress_Bar, 1);
   Start_Button = new QPushButton(QString::fromUtf8(kStart), this);
   Start_Button->setObjectName("Start_Button");
-  layout->addWidget(Start_Button, 0, Qt::AlignHCenter);
+  runRow->addWidget(Start_Button, 0, Qt::AlignHCenter);
+  Stop_Button = new QPushButton(QString::fromUtf8(kStop), this);
+  Stop_Button->setObjectName("Stop_Button");
+  Stop_Button->setVisible(false);
+  runRow->addWidget(Stop_Button);
+  layout->addLayout(runRow);
+  progressTimer_ = new QTimer(this);
+  progressTimer_->setInterval(kProgressPollMs);
+  connect(progressTimer_, &QTimer::timeout, this, [this] { ShowProgress(); });
 
   Site_Label = new ClickableLabel(QString::fromUtf8(kSite), this);
   Site_Label->setObjectName("Site_Label");
@@ -177,6 +209,7 @@ void TMain_Form::BuildControls() {
 
   connect(Browse_Button, &QPushButton::clicked, this, [this] { RunGuarded([this] { Browse_ButtonClick(); }); });
   connect(Start_Button, &QPushButton::clicked, this, [this] { Start_ButtonClick(); });
+  connect(Stop_Button, &QPushButton::clicked, this, [this] { Stop_ButtonClick(); });
   connect(Site_Label, &ClickableLabel::clicked, this, [this] { RunGuarded([this] { Site_LabelClick(); }); });
 }
 
@@ -213,17 +246,18 @@ void TMain_Form::showEvent(QShowEvent* event) {
 }
 
 void TMain_Form::closeEvent(QCloseEvent* event) {
+  StopAndWait();
   RunGuarded([this] { OnClose(); });
   event->accept();
 }
 
 void TMain_Form::dragEnterEvent(QDragEnterEvent* event) {
-  if (!DraggedReport(event->mimeData()).isEmpty()) event->acceptProposedAction();
+  if (!Running() && !DraggedReport(event->mimeData()).isEmpty()) event->acceptProposedAction();
 }
 
 void TMain_Form::dropEvent(QDropEvent* event) {
   const QString report = DraggedReport(event->mimeData());
-  if (report.isEmpty()) return;
+  if (report.isEmpty() || Running()) return;
   ShowFileName(report);
   event->acceptProposedAction();
 }
@@ -266,29 +300,128 @@ void TMain_Form::Site_LabelClick() { Viewer().OpenSite(ToQString(SiteUrl)); }
 
 void TMain_Form::Start_ButtonClick() { RunGuarded([this] { RunOnce(); }); }
 
+bool TMain_Form::Running() const { return run_ != nullptr; }
+
+void TMain_Form::Stop_ButtonClick() {
+  if (!run_) return;
+  run_->sink.stop = true;
+  Stop_Button->setEnabled(false);  // the run ends at its next safe point
+  ShowProgress();
+}
+
+void TMain_Form::SetRunning(bool running) {
+  for (QWidget* control : {static_cast<QWidget*>(FileName_Edit), static_cast<QWidget*>(Browse_Button),
+                           static_cast<QWidget*>(ProtType_Group), static_cast<QWidget*>(Start_Button)})
+    control->setEnabled(!running);
+  Start_Button->setVisible(!running);
+  Progress_Bar->setVisible(running);
+  Stop_Button->setVisible(running);
+  Stop_Button->setEnabled(running);
+  if (running) {
+    Progress_Bar->setRange(0, 0);  // busy until the first report
+    Progress_Bar->setFormat(QString());
+    progressTimer_->start();
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+  } else {
+    progressTimer_->stop();
+    QApplication::restoreOverrideCursor();
+  }
+}
+
 void TMain_Form::RunOnce() {
+  if (run_) return;
   const int choice = ProtTypeIndex();
   CheckRequest request;
   request.report = QStringToPath(FileName_Edit->text());
   request.format = choice == kBrowser ? ProtocolFormat::Html : ProtocolFormat::Workbook;
+  request.executableFolder = QStringToPath(QCoreApplication::applicationDirPath());
   request.outputFolder = ProtocolFolder();
 
-  CheckOutcome outcome;
-  {
-    BusyCursor busy;
-    outcome = services_.run ? services_.run(request) : RunCheck(request);
-  }
-  if (!outcome.ok) {
-    QString text = ToQString(outcome.message);
-    if (!outcome.detail.empty()) text += QLatin1Char('\n') + ToQString(outcome.detail);
-    Messages().Show(MessageKind::Error, text);
+  run_ = std::make_unique<ActiveRun>();
+  ActiveRun* run = run_.get();
+  run->number = ++runCount_;
+  run->choice = choice;
+  run->sink.report = [run](ProgressStage stage, std::int64_t done, std::int64_t total) {
+    const std::lock_guard<std::mutex> hold(run->lock);
+    run->stage = stage;
+    run->done = done;
+    run->total = total;
+    run->reported = true;
+  };
+  request.progress = &run->sink;
+  CheckRunner runner = services_.run ? services_.run : CheckRunner(RunCheck);
+  run->thread.reset(QThread::create([run, runner = std::move(runner), request = std::move(request)] {
+    try {
+      run->outcome = runner(request);
+    } catch (...) {
+      run->thrown = std::current_exception();
+    }
+  }));
+  connect(run->thread.get(), &QThread::finished, this, [this, number = run->number] {
+    if (run_ && run_->number == number) FinishRun();  // not after StopAndWait has taken the run away
+  });
+  SetRunning(true);
+  run->thread->start();
+}
+
+void TMain_Form::ShowProgress() {
+  if (!run_) return;
+  if (run_->sink.stop) {
+    Progress_Bar->setFormat(QString::fromUtf8(kStopping));
     return;
   }
-  const ViewerStart start = OpenProtocol(choice, outcome.protocol);
-  if (start == ViewerStart::Started) return;
-  const char* reason = start == ViewerStart::NotInstalled ? kNoSpreadsheetProgram : kViewerFailed;
-  Messages().Show(MessageKind::Warning,
-                  QString::fromUtf8(reason) + QDir::toNativeSeparators(PathToQString(outcome.protocol)));
+  ProgressStage stage;
+  std::int64_t done, total;
+  {
+    const std::lock_guard<std::mutex> hold(run_->lock);
+    if (!run_->reported) return;
+    stage = run_->stage;
+    done = run_->done;
+    total = run_->total;
+  }
+  // The bar counts in int; a scale keeps large totals within it.
+  const int shift = total > (std::int64_t{1} << 30) ? 10 : 0;
+  if (total > 0) {
+    Progress_Bar->setRange(0, static_cast<int>(total >> shift));
+    Progress_Bar->setValue(static_cast<int>(std::min(done, total) >> shift));
+  } else {
+    // No total (the writing): a full bar, since a busy one would hide the words.
+    Progress_Bar->setRange(0, 1);
+    Progress_Bar->setValue(1);
+  }
+  Progress_Bar->setFormat(ToQString(ProgressText(stage, done, total)).replace(QLatin1Char('%'), QLatin1String("%%")));
+}
+
+void TMain_Form::FinishRun() {
+  std::unique_ptr<ActiveRun> run = std::move(run_);
+  run->thread->wait();
+  SetRunning(false);
+  if (run->thrown) {
+    RunGuarded([&] { std::rethrow_exception(run->thrown); });
+  } else if (run->outcome.stopped) {
+    // The user asked for it: nothing to tell.
+  } else if (!run->outcome.ok) {
+    QString text = ToQString(run->outcome.message);
+    if (!run->outcome.detail.empty()) text += QLatin1Char('\n') + ToQString(run->outcome.detail);
+    Messages().Show(MessageKind::Error, text);
+  } else {
+    RunGuarded([&] {
+      const ViewerStart start = OpenProtocol(run->choice, run->outcome.protocol);
+      if (start == ViewerStart::Started) return;
+      const char* reason = start == ViewerStart::NotInstalled ? kNoSpreadsheetProgram : kViewerFailed;
+      Messages().Show(MessageKind::Warning,
+                      QString::fromUtf8(reason) + QDir::toNativeSeparators(PathToQString(run->outcome.protocol)));
+    });
+  }
+  emit RunFinished();
+}
+
+void TMain_Form::StopAndWait() {
+  if (!run_) return;
+  std::unique_ptr<ActiveRun> run = std::move(run_);
+  run->sink.stop = true;
+  run->thread->wait();
+  SetRunning(false);
 }
 
 ViewerStart TMain_Form::OpenProtocol(int choice, const std::filesystem::path& protocol) {

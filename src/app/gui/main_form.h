@@ -1,6 +1,7 @@
 #pragma once
 // The program's window: pick a report, choose the viewer, run the check, open the protocol.
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 
@@ -13,14 +14,18 @@
 class QButtonGroup;
 class QLabel;
 class QLineEdit;
+class QProgressBar;
 class QPushButton;
 class QGroupBox;
+class QThread;
+class QTimer;
 
 namespace orsvelt {
 
 class ClickableLabel;
 class MessageBoxes;
 
+// Called on a thread of its own; the request's progress reports to the window and carries its stop.
 using CheckRunner = std::function<CheckOutcome(const CheckRequest&)>;
 
 // What the window uses of the outside world; tests put recorders here.
@@ -42,10 +47,18 @@ class TMain_Form : public QWidget {
   void Browse_ButtonClick();
   void Site_LabelClick();
   void Start_ButtonClick();
+  void Stop_ButtonClick();
+
+  // True from Старт until the run's outcome has been shown.
+  bool Running() const;
 
   // The viewer choice: 0 Excel, 1 Calc, 2 browser, -1 none; other values are clamped.
   int ProtTypeIndex() const;
   void SetProtTypeIndex(int index);
+
+ signals:
+  // The run has ended and its outcome has been shown.
+  void RunFinished();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -57,7 +70,14 @@ class TMain_Form : public QWidget {
  private:
   void BuildControls();
   void ShowFileName(const QString& path);
+  struct ActiveRun;
+
   void RunOnce();
+  void ShowProgress();
+  void FinishRun();
+  // Asks the run to stop and waits for it; nothing of it is shown.
+  void StopAndWait();
+  void SetRunning(bool running);
   ViewerStart OpenProtocol(int choice, const std::filesystem::path& protocol);
 
   MessageBoxes& Messages();
@@ -76,6 +96,11 @@ class TMain_Form : public QWidget {
   QGroupBox* ProtType_Group = nullptr;
   QButtonGroup* ProtType_Buttons = nullptr;
   QPushButton* Start_Button = nullptr;
+  QProgressBar* Progress_Bar = nullptr;
+  QPushButton* Stop_Button = nullptr;
+  QTimer* progressTimer_ = nullptr;
+  std::unique_ptr<ActiveRun> run_;
+  std::uint64_t runCount_ = 0;
   ClickableLabel* Site_Label = nullptr;
 };
 

@@ -248,6 +248,11 @@ void FillSection3(const TRSV501RaschetSV& r, std::string path, Section3& s) {
     p.firstExtraRow = static_cast<std::uint32_t>(s.extraRows.size());
     if (!ops) continue;
     if (ops->СвВыпл) {
+      const TRSV501SvVyplVpFL& totals = *ops->СвВыпл;
+      p.declared.Set(PersonTotals::Payments, totals.СумВыплВс3);
+      p.declared.Set(PersonTotals::Base, totals.ВыплОПСВс3);
+      p.declared.Set(PersonTotals::ContractBase, totals.ВыплОПСДогВс3);
+      p.declared.Set(PersonTotals::Contributions, totals.НачислСВВс3);
       std::uint32_t position = 0;
       for (const TRSV501SvVyplMK& mk : ops->СвВыпл->СвВыплМК)
         s.rows.push_back({.month = CalendarMonth(mk.Месяц),
@@ -260,6 +265,8 @@ void FillSection3(const TRSV501RaschetSV& r, std::string path, Section3& s) {
       p.rowCount = position;
     }
     if (ops->ВыплСВДоп) {
+      p.declared.Set(PersonTotals::ExtraBase, ops->ВыплСВДоп->ВыплСВВсЗ);
+      p.declared.Set(PersonTotals::ExtraContributions, ops->ВыплСВДоп->НачислСВВсЗ);
       std::uint32_t position = 0;
       for (const TRSV501VyplSvDopMT& mt : ops->ВыплСВДоп->ВыплСВДопМТ)
         s.extraRows.push_back({.month = CalendarMonth(mt.Месяц),

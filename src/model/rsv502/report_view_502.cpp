@@ -110,6 +110,20 @@ void FillAppendix2(const OSS& o, std::string path, std::vector<Block>& out) {
         MakeBlock("РасчСВ_ОСС.ВНМКод", v, vnmPath, kVnm, {{"ТарифПлат", v.ТарифПлат}, {"ПризВыпл", v.ПризВыпл}}));
 }
 
+// A payments appendix: its total and each person's payments. The reader gives every person
+// of the list the same path, without a number.
+template <class Appendix, class Person>
+void AddPaymentAppendix(std::string_view name, const Appendix& a, const std::vector<Person>& persons,
+                        std::string_view personStep, const std::string& parent, std::vector<Block>& out) {
+  Block& b = out.emplace_back();
+  b.name = name;
+  b.path = Dash(parent, name);
+  if (a.ВыплатИт) b.lines.push_back(ToLine("ВыплатИт", *a.ВыплатИт, Dash(b.path, "ВыплатИт")));
+  const std::string personPath = b.path + std::string(personStep);
+  for (const Person& p : persons)
+    if (p.СумВыплат) b.lines.push_back(ToLine("СумВыплат", *p.СумВыплат, Dash(personPath, "СумВыплат")));
+}
+
 void FillSection1(const TRSV502ObyazPlatSV& o, std::string path, Section1& s) {
   s.present = true;
   s.path = std::move(path);
@@ -141,6 +155,10 @@ void FillSection1(const TRSV502ObyazPlatSV& o, std::string path, Section1& s) {
     s.tariffs.push_back(MakeTariff(t, std::move(tariffPath)));
   }
   if (o.РасчСВ_ОСС_ВНМ) FillAppendix2(*o.РасчСВ_ОСС_ВНМ, Dash(s.path, "РасчСВ_ОСС.ВНМ"), s.appendix2);
+  if (const auto* a = o.СвПримТариф2_2_425.get())
+    AddPaymentAppendix("СвПримТариф2.2.425", *a, a->СвИноГражд, " СвИноГражд", s.path, s.paymentAppendices);
+  if (const auto* a = o.СвПримТариф1_3_422.get())
+    AddPaymentAppendix("СвПримТариф1.3.422", *a, a->СведОбуч, " - СведОбуч", s.path, s.paymentAppendices);
 }
 
 }  // namespace

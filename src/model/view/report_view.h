@@ -126,6 +126,9 @@ struct Section1 {
   // "РасчСВ_ОПС428" (coded with КодОснов and КласУслТруд), "РасчСВ_ДСО" (ПрРасчСум), and
   // the "РасчСВ6.2.431" of every "РасчСВ_6.2.431" (ТарифПлат, ПрОПС, ПрОСС, ПрОМС).
   std::vector<Block> blocks;
+  // Appendices 9 and 10 of 5.02 ("СвПримТариф2.2.425", "СвПримТариф1.3.422"): one block each,
+  // its line "ВыплатИт", then one line "СумВыплат" per foreign worker or student.
+  std::vector<Block> paymentAppendices;
 
   const Line* FindPayable(std::string_view name) const;  // the first of that name, or null
   const Line* FindPayable(std::string_view name, std::string_view kbk) const;
@@ -168,6 +171,30 @@ struct ExtraTariffRow {
   Amount contributions = 0;  // "НачислСВ"
 };
 
+// The totals a person declares over the period's rows ("СвВыпл" and "ВыплСВДоп" of format
+// 5.01); absent when the element is absent or the format has no such totals. Kept as six
+// amounts and a mask rather than six optionals: a person is paid for 100 000 times.
+struct PersonTotals {
+  enum Field : std::uint8_t {
+    Payments,           // "СумВыплВс3"
+    Base,               // "ВыплОПСВс3"
+    ContractBase,       // "ВыплОПСДогВс3"
+    Contributions,      // "НачислСВВс3" of "СвВыпл"
+    ExtraBase,          // "ВыплСВВс3" of "ВыплСВДоп"
+    ExtraContributions  // "НачислСВВс3" of "ВыплСВДоп"
+  };
+  std::optional<Amount> Of(Field f) const {
+    return present & (1u << f) ? std::optional<Amount>(values[f]) : std::nullopt;
+  }
+  void Set(Field f, Amount value) {
+    values[f] = value;
+    present = static_cast<std::uint8_t>(present | (1u << f));
+  }
+
+  std::array<Amount, 6> values{};
+  std::uint8_t present = 0;
+};
+
 // "ПерсСвСтрахЛиц". Rows live in Section3's flat lists; a person holds its ranges there.
 struct Person {
   std::string_view snils;   // as written
@@ -177,6 +204,7 @@ struct Person {
   std::uint32_t number = 0;  // number in the person's path
   const PersonSteps* steps = nullptr;
   std::uint32_t firstRow = 0, rowCount = 0, firstExtraRow = 0, extraRowCount = 0;
+  PersonTotals declared;
 };
 
 struct Section3 {

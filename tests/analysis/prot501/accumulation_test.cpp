@@ -10,16 +10,16 @@ namespace {
 
 constexpr Amount kRouble = 10000;
 
-PersonSpec Holder(const std::string& snils, const std::string& surname, std::vector<MonthRowSpec> rows) {
-  PersonSpec p;
+TestPerson Holder(const std::string& snils, const std::string& surname, std::vector<TestMonthRow> rows) {
+  TestPerson p;
   p.snils = snils;
   p.surname = surname;
   p.rows = std::move(rows);
   return p;
 }
 
-ReportSpec Report(const std::string& id, const std::string& period, int correction) {
-  ReportSpec r;
+TestReport Report(const std::string& id, const std::string& period, int correction) {
+  TestReport r;
   r.id = id;
   r.period = period;
   r.correction = correction;
@@ -40,18 +40,18 @@ std::vector<std::string> PeriodCodes(const TRSV501BaseCheckPLRec& p) {
 
 TEST(Prot501Accumulation, HighestCorrectionWinsAndMissingQuartersAreEmpty) {
   TempDir dir;
-  ReportSpec q1 = Report("NO_RASCHSV_q1_0", "21", 0);
+  TestReport q1 = Report("NO_RASCHSV_q1_0", "21", 0);
   q1.persons = {Holder("S-X", "Иксов", QuarterRows(1, "100.00", "100.00"))};
   WriteReport(dir.path(), q1);
-  ReportSpec q1c = Report("NO_RASCHSV_q1_1", "21", 1);
+  TestReport q1c = Report("NO_RASCHSV_q1_1", "21", 1);
   q1c.persons = {Holder("S-X", "Иксов", QuarterRows(1, "200.00", "200.00"))};
   q1c.persons[0].correction = 1;
   q1c.persons[0].number = 7;
   WriteReport(dir.path(), q1c);
-  ReportSpec q2 = Report("NO_RASCHSV_q2_0", "31", 0);
+  TestReport q2 = Report("NO_RASCHSV_q2_0", "31", 0);
   q2.persons = {Holder("S-Y", "Игреков", QuarterRows(4, "10.00", "10.00"))};
   WriteReport(dir.path(), q2);
-  ReportSpec main = Report("NO_RASCHSV_main", "33", 0);
+  TestReport main = Report("NO_RASCHSV_main", "33", 0);
   main.persons = {Holder("S-X", "Иксов", QuarterRows(7, "1000.00", "1000.00"))};
   TRSV501Prot prot;
   ASSERT_TRUE(AnalyseReport(prot, WriteReport(dir.path(), main)));
@@ -91,20 +91,20 @@ TEST(Prot501Accumulation, HighestCorrectionWinsAndMissingQuartersAreEmpty) {
 // element of the person in the same file does not replace the first.
 TEST(Prot501Accumulation, EqualPersonCorrectionTakesTheLaterFile) {
   TempDir dir;
-  ReportSpec original = Report("NO_RASCHSV_q1_0", "21", 0);
+  TestReport original = Report("NO_RASCHSV_q1_0", "21", 0);
   original.persons = {Holder("S-X", "Иксов", QuarterRows(1, "1.00", "1.00")),
                       Holder("S-Y", "Игреков", QuarterRows(1, "1.00", "1.00")),
                       Holder("S-Z", "Зетов", QuarterRows(1, "1.00", "1.00"))};
   original.persons[2].correction = 1;  // a higher number still wins over a later file
   WriteReport(dir.path(), original);
-  ReportSpec correction = Report("NO_RASCHSV_q1_1", "21", 1);
+  TestReport correction = Report("NO_RASCHSV_q1_1", "21", 1);
   correction.persons = {Holder("S-X", "Иксов", QuarterRows(1, "2.00", "2.00")),
                         Holder("S-X", "Иксов", QuarterRows(1, "3.00", "3.00")),
                         Holder("S-Y", "Игреков", QuarterRows(1, "4.00", "4.00")),
                         Holder("S-Z", "Зетов", QuarterRows(1, "5.00", "5.00"))};
   for (int i = 0; i < 4; ++i) correction.persons[i].number = i + 1;
   WriteReport(dir.path(), correction);
-  ReportSpec main = Report("NO_RASCHSV_q1_2", "21", 2);
+  TestReport main = Report("NO_RASCHSV_q1_2", "21", 2);
   main.persons = {Holder("S-Y", "Игреков", QuarterRows(1, "7.00", "7.00"))};
   TRSV501Prot prot;
   ASSERT_TRUE(AnalyseReport(prot, WriteReport(dir.path(), main)));
@@ -141,7 +141,7 @@ TEST(Prot501Accumulation, EqualPersonCorrectionTakesTheLaterFile) {
 TEST(Prot501Accumulation, CumulativeBaseAgainstTheYearlyLimit) {
   TempDir dir;
   auto nineMonths = [](const std::string& september) {
-    std::vector<MonthRowSpec> rows;
+    std::vector<TestMonthRow> rows;
     for (int m = 1; m <= 9; ++m) {
       const std::string v = m == 9 ? september : "100000.00";
       rows.push_back({"0" + std::to_string(m), "НР", v, v, "0.00", "0.00"});
@@ -149,17 +149,17 @@ TEST(Prot501Accumulation, CumulativeBaseAgainstTheYearlyLimit) {
     return rows;
   };
   // Quarters 1 and 2 come from their own reports; the main file carries the third.
-  const auto quarter = [&](const std::vector<MonthRowSpec>& all, int q) {
-    return std::vector<MonthRowSpec>(all.begin() + q * 3, all.begin() + q * 3 + 3);
+  const auto quarter = [&](const std::vector<TestMonthRow>& all, int q) {
+    return std::vector<TestMonthRow>(all.begin() + q * 3, all.begin() + q * 3 + 3);
   };
   const auto equal = nineMonths("221000.00");       // 1 021 000.00 after September
   const auto over = nineMonths("221000.01");        // one kopeck more
   for (int q = 0; q < 2; ++q) {
-    ReportSpec r = Report("NO_RASCHSV_q" + std::to_string(q + 1), q == 0 ? "21" : "31", 0);
+    TestReport r = Report("NO_RASCHSV_q" + std::to_string(q + 1), q == 0 ? "21" : "31", 0);
     r.persons = {Holder("S-EQ", "Равнов", quarter(equal, q)), Holder("S-OV", "Большов", quarter(over, q))};
     WriteReport(dir.path(), r);
   }
-  ReportSpec main = Report("NO_RASCHSV_main", "33", 0);
+  TestReport main = Report("NO_RASCHSV_main", "33", 0);
   main.persons = {Holder("S-EQ", "Равнов", quarter(equal, 2)), Holder("S-OV", "Большов", quarter(over, 2))};
   TRSV501Prot prot;
   ASSERT_TRUE(AnalyseReport(prot, WriteReport(dir.path(), main)));
@@ -179,15 +179,15 @@ TEST(Prot501Accumulation, CumulativeBaseAgainstTheYearlyLimit) {
 
 TEST(Prot501Accumulation, SnilsWithAndWithoutSeparatorsIsOnePerson) {
   TempDir dir;
-  ReportSpec earlier = Report("NO_RASCHSV_q1", "21", 0);
+  TestReport earlier = Report("NO_RASCHSV_q1", "21", 0);
   earlier.persons = {Holder("112-233-445-95", "Первов", QuarterRows(1, "1.00", "1.00"))};
   earlier.persons[0].period = "21";
   WriteReport(dir.path(), earlier);
-  ReportSpec half = Report("NO_RASCHSV_q2", "31", 0);
+  TestReport half = Report("NO_RASCHSV_q2", "31", 0);
   half.persons = {Holder("11223344595", "Первов", QuarterRows(4, "2.00", "2.00"))};
   half.persons[0].period = "31";
   WriteReport(dir.path(), half);
-  ReportSpec main = Report("NO_RASCHSV_main", "33", 0);
+  TestReport main = Report("NO_RASCHSV_main", "33", 0);
   main.persons = {Holder("112-233-445 95", "Первов", QuarterRows(7, "3.00", "3.00")),
                   Holder("112-233-445 96", "Второв", QuarterRows(7, "3.00", "3.00"))};
   TRSV501Prot prot;
@@ -203,16 +203,16 @@ TEST(Prot501Accumulation, SnilsWithAndWithoutSeparatorsIsOnePerson) {
 TEST(Prot501Accumulation, PersonsWithoutSnilsAreNotMergedByTheEmptyKey) {
   TempDir dir;
   auto blank = [](const std::string& inn, const std::string& surname, const std::string& pay) {
-    PersonSpec p = Holder("", surname, QuarterRows(7, pay, pay));
+    TestPerson p = Holder("", surname, QuarterRows(7, pay, pay));
     p.inn = inn;
     return p;
   };
-  ReportSpec earlier = Report("NO_RASCHSV_q1", "21", 0);
+  TestReport earlier = Report("NO_RASCHSV_q1", "21", 0);
   earlier.persons = {blank("500100000001", "Первов", "1.00")};
   earlier.persons[0].period = "21";
   earlier.persons[0].rows = QuarterRows(1, "1.00", "1.00");
   WriteReport(dir.path(), earlier);
-  ReportSpec main = Report("NO_RASCHSV_main", "33", 0);
+  TestReport main = Report("NO_RASCHSV_main", "33", 0);
   main.persons = {blank("500100000001", "Первов", "2.00"), blank("500100000002", "Второв", "3.00"),
                   blank("500100000001", "Третьев", "4.00"),  // same INN: the same person, same period
                   blank("", "Безымов", "5.00"), blank("", "Другов", "6.00")};
@@ -230,7 +230,7 @@ TEST(Prot501Accumulation, PersonsWithoutSnilsAreNotMergedByTheEmptyKey) {
 // Fourteen characters without a digit are no SNILS: such persons were once all one person.
 TEST(Prot501Accumulation, ASnilsWithoutDigitsDoesNotMergeDifferentInns) {
   TempDir dir;
-  ReportSpec main = Report("NO_RASCHSV_main", "21", 0);
+  TestReport main = Report("NO_RASCHSV_main", "21", 0);
   main.persons = {Holder("--------------", "Первов", QuarterRows(1, "1.00", "1.00")),
                   Holder("--------------", "Второв", QuarterRows(1, "2.00", "2.00"))};
   main.persons[0].inn = "500100000001";
@@ -244,19 +244,19 @@ TEST(Prot501Accumulation, ASnilsWithoutDigitsDoesNotMergeDifferentInns) {
 
 TEST(Prot501Accumulation, IgnoredElementsRowsAndBlocksWithoutAPlaceInTheTotal) {
   TempDir dir;
-  ReportSpec main = Report("NO_RASCHSV_main", "33", 0);
-  PersonSpec z = Holder("S-Z", "Зетов", QuarterRows(7, "10.00", "10.00"));
+  TestReport main = Report("NO_RASCHSV_main", "33", 0);
+  TestPerson z = Holder("S-Z", "Зетов", QuarterRows(7, "10.00", "10.00"));
   z.rows.push_back({"13", "НР", "99.00", "99.00", "0.00", "0.00"});
   z.rows.push_back({"1", "НР", "99.00", "99.00", "0.00", "0.00"});
   z.rows.push_back({"07", "ВЖНР", "1.00", "1.00", "0.00", "0.00"});  // adds up with July
-  PersonSpec otherYear = Holder("S-Z", "Зетов", QuarterRows(1, "500.00", "500.00"));
+  TestPerson otherYear = Holder("S-Z", "Зетов", QuarterRows(1, "500.00", "500.00"));
   otherYear.period = "21";
   otherYear.year = 2017;
-  PersonSpec noName = Holder("S-N", "Безфио", QuarterRows(7, "1.00", "1.00"));
+  TestPerson noName = Holder("S-N", "Безфио", QuarterRows(7, "1.00", "1.00"));
   noName.withName = false;
-  PersonSpec deregistered = Holder("S-Z", "Зетов", QuarterRows(7, "7.00", "7.00"));
+  TestPerson deregistered = Holder("S-Z", "Зетов", QuarterRows(7, "7.00", "7.00"));
   deregistered.period = "85";  // stands for no quarter of the cumulative control
-  PersonSpec reorganised = Holder("S-Z", "Зетов", QuarterRows(7, "3.00", "3.00"));
+  TestPerson reorganised = Holder("S-Z", "Зетов", QuarterRows(7, "3.00", "3.00"));
   reorganised.period = "53";  // the third quarter a second time
   main.persons = {z, otherYear, noName, deregistered, reorganised};
   TRSV501Prot prot;

@@ -27,15 +27,15 @@ TEST(Prot501Contributions, RateOfABaseInWholeKopecksHalvesToEven) {
 }
 
 // One file whose elements carry all four quarters of the year.
-ReportSpec YearReport(int year, std::vector<MonthRowSpec> rows) {
-  ReportSpec r;
+TestReport YearReport(int year, std::vector<TestMonthRow> rows) {
+  TestReport r;
   r.period = "34";
   r.year = year;
   const char* periods[] = {"21", "31", "33", "34"};
   for (int q = 0; q < 4; ++q) {
-    PersonSpec p;
+    TestPerson p;
     p.period = periods[q];
-    for (const MonthRowSpec& row : rows) {
+    for (const TestMonthRow& row : rows) {
       const int month = std::stoi(row.month);
       if ((month - 1) / 3 == q) p.rows.push_back(row);
     }
@@ -45,7 +45,7 @@ ReportSpec YearReport(int year, std::vector<MonthRowSpec> rows) {
 }
 
 TEST(Prot501Contributions, SocialBaseStopsAtTheLimitWithinAMonth) {
-  std::vector<MonthRowSpec> rows;
+  std::vector<TestMonthRow> rows;
   for (int m = 1; m <= 12; ++m) {
     char code[3];
     std::snprintf(code, sizeof code, "%02d", m);
@@ -74,7 +74,7 @@ TEST(Prot501Contributions, SocialBaseStopsAtTheLimitWithinAMonth) {
 }
 
 TEST(Prot501Contributions, LimitCrossedBetweenTwoRowsOfOneMonth) {
-  const std::vector<MonthRowSpec> rows = {
+  const std::vector<TestMonthRow> rows = {
       {"01", "НР", "710000.00", "710000.00", "10000.00", "0.00"},  // OSS base excludes contracts
       {"02", "НР", "50000.00", "50000.00", "0.00", "0.00"},
       {"02", "ВПНР", "10000.00", "10000.00", "0.00", "0.00"},     // 1.8 %

@@ -6,8 +6,8 @@
 namespace orsvelt::test {
 namespace {
 
-PersonSpec Worker(int number, std::vector<MonthRowSpec> rows) {
-  PersonSpec p;
+TestPerson Worker(int number, std::vector<TestMonthRow> rows) {
+  TestPerson p;
   p.number = number;
   p.snils = "123-456-789 0" + std::to_string(number);
   p.rows = std::move(rows);
@@ -22,15 +22,15 @@ const TRSV501CompareMainRec* RecordOf(const TRSV501Prot& prot, const std::string
 }
 
 TEST(Prot501CrossCheck, AgreeingAndDisagreeingTariffs) {
-  ReportSpec r;  // nine months: July to September
-  TariffSpec agree;
+  TestReport r;  // nine months: July to September
+  TestTariff agree;
   agree.tariff = "01";
   agree.persons = {2, 2, 1, 1};
   agree.payments = {"300.00", "200.00", "50.00", "50.00"};
   agree.base = {"310.00", "200.00", "60.00", "50.00"};
   agree.over = {"10.00", "0.00", "10.00", "0.00"};  // base is БазНачислСВ minus БазПревышОПС
   agree.contributions = {"66.00", "44.00", "11.00", "11.00"};
-  TariffSpec kopeck;
+  TestTariff kopeck;
   kopeck.tariff = "06";
   kopeck.persons = {1, 1, 0, 0};
   kopeck.payments = {"100.01", "100.01", "0.00", "0.00"};
@@ -94,18 +94,18 @@ TEST(Prot501CrossCheck, AgreeingAndDisagreeingTariffs) {
 // Tariffs 01, 02 and 03 share one record: their blocks add up, and a later block of zeros
 // (as correction reports write one for 02) takes nothing away.
 TEST(Prot501CrossCheck, BlocksOfOneTariffGroupAddUp) {
-  ReportSpec r;
-  TariffSpec first;
+  TestReport r;
+  TestTariff first;
   first.tariff = "01";
   first.persons = {2, 2, 1, 1};
   first.payments = first.base = {"300.00", "200.00", "50.00", "50.00"};
   first.contributions = {"66.00", "44.00", "11.00", "11.00"};
-  TariffSpec third;
+  TestTariff third;
   third.tariff = "03";
   third.persons = {1, 1, 1, 0};
   third.payments = third.base = {"80.00", "40.00", "40.00", "0.00"};
   third.contributions = {"10.00", "5.00", "5.00", "0.00"};
-  TariffSpec empty;
+  TestTariff empty;
   empty.tariff = "02";
   r.tariffs = {first, third, empty};
   r.persons = {
@@ -136,24 +136,24 @@ TEST(Prot501CrossCheck, BlocksOfOneTariffGroupAddUp) {
 }
 
 TEST(Prot501CrossCheck, NoRecordsWithoutPersonsOrSubsectionOrKnownPeriod) {
-  TariffSpec t;
+  TestTariff t;
   t.payments = {"1.00", "1.00", "0.00", "0.00"};
   TempDir dir;
 
-  ReportSpec noPersons;
+  TestReport noPersons;
   noPersons.id = "NO_RASCHSV_a";
   noPersons.tariffs = {t};
   TRSV501Prot prot;
   ASSERT_TRUE(AnalyseReport(prot, WriteReport(dir.path(), noPersons)));
   EXPECT_TRUE(prot.Comparisons.empty());
 
-  ReportSpec noSubsection;
+  TestReport noSubsection;
   noSubsection.id = "NO_RASCHSV_b";
   noSubsection.persons = {Worker(1, {{"07", "НР", "1.00", "1.00", "0.00", "0.22"}})};
   ASSERT_TRUE(AnalyseReport(prot, WriteReport(dir.path(), noSubsection)));
   EXPECT_TRUE(prot.Comparisons.empty());
 
-  ReportSpec unknownPeriod = noSubsection;
+  TestReport unknownPeriod = noSubsection;
   unknownPeriod.id = "NO_RASCHSV_c";
   unknownPeriod.period = "99";
   unknownPeriod.tariffs = {t};

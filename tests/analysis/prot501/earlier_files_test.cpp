@@ -11,8 +11,8 @@
 namespace orsvelt::test {
 namespace {
 
-ReportSpec Report(const std::string& id, const std::string& period, int correction) {
-  ReportSpec r;
+TestReport Report(const std::string& id, const std::string& period, int correction) {
+  TestReport r;
   r.id = id;
   r.period = period;
   r.correction = correction;
@@ -32,19 +32,19 @@ TEST(Prot501EarlierFiles, FolderSelectionTakesEarlierReportsOfSamePayerAndYear) 
   WriteReport(dir.path(), Report("NO_RASCHSV_q1", "21", 0));
   WriteReport(dir.path(), Report("NO_RASCHSV_q4", "34", 0));       // later period
   WriteReport(dir.path(), Report("NO_RASCHSV_copy", "33", 0));     // the main file again
-  ReportSpec q2c = Report("no_raschsv_q2c", "31", 1);              // lower-case name
+  TestReport q2c = Report("no_raschsv_q2c", "31", 1);              // lower-case name
   q2c.extraDocumentAttr = " НеизвестныйАтрибут=\"1\"";             // a read error does not drop it
   WriteReport(dir.path(), q2c);
-  ReportSpec otherYear = Report("NO_RASCHSV_y2017", "21", 0);
+  TestReport otherYear = Report("NO_RASCHSV_y2017", "21", 0);
   otherYear.year = 2017;
   WriteReport(dir.path(), otherYear);
-  ReportSpec otherPayer = Report("NO_RASCHSV_other", "21", 0);
+  TestReport otherPayer = Report("NO_RASCHSV_other", "21", 0);
   otherPayer.inn = "7701234568";
   WriteReport(dir.path(), otherPayer);
-  ReportSpec division = Report("NO_RASCHSV_division", "21", 0);  // same INN, a division's KPP
+  TestReport division = Report("NO_RASCHSV_division", "21", 0);  // same INN, a division's KPP
   division.kpp = "770102002";
   WriteReport(dir.path(), division);
-  ReportSpec blank = Report("NO_RASCHSV_blank", "21", 0);
+  TestReport blank = Report("NO_RASCHSV_blank", "21", 0);
   blank.inn = " 7701234567";
   WriteReport(dir.path(), blank);
   WriteReport(dir.path(), Report("report_q1_copy", "21", 0));       // not named like a report

@@ -4,6 +4,7 @@
 
 #include "model/rsvnalog.h"
 #include "support/test_support.h"
+#include "xml/amount.h"
 #include "xml/xmlwork.h"
 
 namespace orsvelt::test {
@@ -23,7 +24,23 @@ std::string Counts(const std::string& tag, const std::vector<int>& v) {
          Attr("Кол3Посл3М", std::to_string(v[3])) + "/>";
 }
 
-std::string Person(const ReportSpec& r, const PersonSpec& p) {
+std::string Kopecks(Amount sum) {
+  const Amount kopecks = sum / 100;
+  const Amount whole = kopecks / 100, part = kopecks % 100 < 0 ? -(kopecks % 100) : kopecks % 100;
+  char text[40];
+  std::snprintf(text, sizeof text, "%s%lld.%02lld", sum < 0 && whole == 0 ? "-" : "", static_cast<long long>(whole),
+                static_cast<long long>(part));
+  return text;
+}
+
+template <class Row>
+std::string SumOf(const std::vector<Row>& rows, std::string Row::*field) {
+  Amount sum = 0;
+  for (const Row& row : rows) sum += ParseAmount(row.*field).value_or(0);
+  return Kopecks(sum);
+}
+
+std::string Person(const TestReport& r, const TestPerson& p) {
   std::string x = "<ПерсСвСтрахЛиц" + Attr("НомКорр", std::to_string(p.correction)) +
                   Attr("Период", p.period.empty() ? r.period : p.period) +
                   Attr("ОтчетГод", std::to_string(p.year ? p.year : r.year)) + Attr("Номер", std::to_string(p.number)) +
@@ -44,16 +61,26 @@ std::string Person(const ReportSpec& r, const PersonSpec& p) {
   if (!p.rows.empty() || !p.adds.empty()) {
     x += "<СвВыплСВОПС>";
     if (!p.rows.empty()) {
-      x += "<СвВыпл" + Attr("СумВыплВс3", "0.00") + Attr("ВыплОПСВс3", "0.00") + Attr("ВыплОПСДогВс3", "0.00") +
-           Attr("НачислСВВс3", "0.00") + ">";
-      for (const MonthRowSpec& m : p.rows)
+      const std::vector<std::string> t =
+          p.totals.empty() ? std::vector<std::string>{SumOf(p.rows, &TestMonthRow::payments),
+                                                      SumOf(p.rows, &TestMonthRow::base),
+                                                      SumOf(p.rows, &TestMonthRow::contract),
+                                                      SumOf(p.rows, &TestMonthRow::contributions)}
+                           : p.totals;
+      x += "<СвВыпл" + Attr("СумВыплВс3", t[0]) + Attr("ВыплОПСВс3", t[1]) + Attr("ВыплОПСДогВс3", t[2]) +
+           Attr("НачислСВВс3", t[3]) + ">";
+      for (const TestMonthRow& m : p.rows)
         x += "<СвВыплМК" + Attr("Месяц", m.month) + Attr("КодКатЛиц", m.category) + Attr("СумВыпл", m.payments) +
              Attr("ВыплОПС", m.base) + Attr("ВыплОПСДог", m.contract) + Attr("НачислСВ", m.contributions) + "/>";
       x += "</СвВыпл>";
     }
     if (!p.adds.empty()) {
-      x += "<ВыплСВДоп" + Attr("ВыплСВВс3", "0.00") + Attr("НачислСВВс3", "0.00") + ">";
-      for (const AddRowSpec& a : p.adds)
+      const std::vector<std::string> t =
+          p.addTotals.empty() ? std::vector<std::string>{SumOf(p.adds, &TestAddRow::payments),
+                                                         SumOf(p.adds, &TestAddRow::contributions)}
+                              : p.addTotals;
+      x += "<ВыплСВДоп" + Attr("ВыплСВВс3", t[0]) + Attr("НачислСВВс3", t[1]) + ">";
+      for (const TestAddRow& a : p.adds)
         x += "<ВыплСВДопМТ" + Attr("Месяц", a.month) + Attr("Тариф", a.tariff) + Attr("ВыплСВ", a.payments) +
              Attr("НачислСВ", a.contributions) + "/>";
       x += "</ВыплСВДоп>";
@@ -65,7 +92,7 @@ std::string Person(const ReportSpec& r, const PersonSpec& p) {
 
 }  // namespace
 
-std::string ReportXml(const ReportSpec& r) {
+std::string ReportXml(const TestReport& r) {
   std::string x = "<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n<Файл" + Attr("ИдФайл", r.id) +
                   Attr("ВерсПрог", "test") + Attr("ВерсФорм", "5.01") + ">";
   x += "<Документ" + Attr("КНД", "1151111") + Attr("ДатаДок", "15.10.2018") +
@@ -78,7 +105,7 @@ std::string ReportXml(const ReportSpec& r) {
   x += "<РасчетСВ>";
   if (!r.tariffs.empty()) {
     x += "<ОбязПлатСВ ОКТМО=\"45000000\">";
-    for (const TariffSpec& t : r.tariffs) {
+    for (const TestTariff& t : r.tariffs) {
       x += "<РасчСВ_ОПС_ОМС" + Attr("ТарифПлат", t.tariff) + "><РасчСВ_ОПС>";
       x += Counts("КолСтрахЛицВс", t.persons) + Counts("КолЛицНачСВВс", t.persons);
       x += Sums("ВыплНачислФЛ", t.payments) + Sums("БазНачислСВ", t.base) + Sums("БазПревышОПС", t.over) +
@@ -87,13 +114,13 @@ std::string ReportXml(const ReportSpec& r) {
     }
     x += "</ОбязПлатСВ>";
   }
-  for (const PersonSpec& p : r.persons) x += Person(r, p);
+  for (const TestPerson& p : r.persons) x += Person(r, p);
   return x + "</РасчетСВ></Документ></Файл>\n";
 }
 
-std::filesystem::path WriteReport(const std::filesystem::path& folder, const ReportSpec& spec) {
-  const std::filesystem::path path = folder / (spec.id + ".xml");
-  WriteCp1251(path, ReportXml(spec));
+std::filesystem::path WriteReport(const std::filesystem::path& folder, const TestReport& content) {
+  const std::filesystem::path path = folder / (content.id + ".xml");
+  WriteCp1251(path, ReportXml(content));
   return path;
 }
 
@@ -105,9 +132,9 @@ bool AnalyseReport(TRSV501Prot& prot, const std::filesystem::path& path) {
   return prot.Analyse(file, path.parent_path());
 }
 
-std::vector<MonthRowSpec> QuarterRows(int firstMonth, const std::string& payments, const std::string& base,
+std::vector<TestMonthRow> QuarterRows(int firstMonth, const std::string& payments, const std::string& base,
                                       const std::string& category) {
-  std::vector<MonthRowSpec> rows;
+  std::vector<TestMonthRow> rows;
   for (int m = firstMonth; m < firstMonth + 3; ++m) {
     char code[3];
     std::snprintf(code, sizeof code, "%02d", m);

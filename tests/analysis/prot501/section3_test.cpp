@@ -19,8 +19,8 @@ TEST(Prot501Patronymic, EndingsIndicateSex) {
   for (const auto& c : cases) EXPECT_EQ(SexOfPatronymic(c.patronymic), c.sex) << c.patronymic;
 }
 
-PersonSpec Person(int number, const std::string& patronymic, const std::string& sex) {
-  PersonSpec p;
+TestPerson Person(int number, const std::string& patronymic, const std::string& sex) {
+  TestPerson p;
   p.number = number;
   p.patronymic = patronymic;
   p.sex = sex;
@@ -29,14 +29,14 @@ PersonSpec Person(int number, const std::string& patronymic, const std::string& 
 }
 
 TEST(Prot501Section3, PersonTextsSexCheckAndOrder) {
-  ReportSpec r;
+  TestReport r;
   r.persons.push_back(Person(3, "Иванович", "2"));  // mismatch
   r.persons.push_back(Person(1, "Ивановна", "2"));
   r.persons.push_back(Person(2, "", "2"));          // no patronymic: no indication
-  PersonSpec noIdentity = Person(2, "", "1");
+  TestPerson noIdentity = Person(2, "", "1");
   noIdentity.withIdentity = false;
   r.persons.push_back(noIdentity);                   // same number as the one before
-  PersonSpec unknownSex = Person(5, "Кызы", "3");
+  TestPerson unknownSex = Person(5, "Кызы", "3");
   unknownSex.snils.clear();
   unknownSex.withName = false;
   r.persons.push_back(unknownSex);
@@ -70,13 +70,13 @@ TEST(Prot501Section3, PersonTextsSexCheckAndOrder) {
 }
 
 TEST(Prot501Section3, TotalsByMonthCategoryAndTariff) {
-  ReportSpec r;
-  PersonSpec a = Person(1, "", "1");
+  TestReport r;
+  TestPerson a = Person(1, "", "1");
   a.rows = {{"07", "НР", "100.00", "90.00", "10.00", "19.80"},
             {"07", "ВЖНР", "50.00", "50.00", "0.00", "11.00"},
             {"08", "НР", "100.00", "100.00", "0.00", "22.00"}};
   a.adds = {{"07", "21", "100.00", "9.00"}, {"08", "21", "100.00", "9.00"}};
-  PersonSpec b = Person(2, "", "1");
+  TestPerson b = Person(2, "", "1");
   b.rows = {{"07", "НР", "1.00", "1.00", "0.00", "0.22"}};
   b.adds = {{"07", "22", "5.00", "0.30"}};
   r.persons = {a, b};

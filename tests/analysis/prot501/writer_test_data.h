@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "analysis/checks/finding.h"
 #include "analysis/prot501/prot501_writers.h"
 #include "markup/markup_test_lines.h"
 #include "support/workbook_check.h"
@@ -115,6 +116,25 @@ inline TRSV501ProtData SmallReport() {
   d.PensionLimit = Rub(876000);
   d.SocialLimitKnown = true;
   d.SocialLimit = Rub(755000);
+  // The control ratios: one ground of non-submission, one warning with a name to escape.
+  auto checks = std::make_shared<checks::CheckResult>();
+  checks->checkedWith = {"NO_RASCHSV_7701_7701_7701234567770101_20170720_0002.xml"};
+  checks::Finding& ground = checks->findings.emplace_back();
+  ground.check = "0.1";
+  ground.group = checks::Group::A;
+  ground.severity = checks::Severity::Rejection;
+  ground.text = "Сумма взносов на ОПС не равна сумме по застрахованным лицам";
+  ground.tariff = "01, 02, 03";
+  ground.month = 8;
+  ground.left = Rub(233027, 34);
+  ground.right = Rub(237977, 34);
+  ground.persons = {"112-233-445 95"};
+  checks::Finding& warning = checks->findings.emplace_back();
+  warning.check = "D7";
+  warning.group = checks::Group::D;
+  warning.severity = checks::Severity::Warning;
+  warning.text = "Не указаны фамилия или имя застрахованного лица: \"Ромашка & Ко\" <нет>";
+  d.CheckResults = checks;
   return d;
 }
 

@@ -22,14 +22,14 @@ struct Title {
   std::string inn = "7701000001";
 };
 
-ReportSpec Spec(const std::string& fileId, const Title& t) {
-  ReportSpec spec;
-  spec.fileId = fileId;
-  spec.period = t.period;
-  spec.correction = t.correction;
-  spec.year = t.year;
-  spec.inn = t.inn;
-  return spec;
+TestReport MakeReport(const std::string& fileId, const Title& t) {
+  TestReport content;
+  content.fileId = fileId;
+  content.period = t.period;
+  content.correction = t.correction;
+  content.year = t.year;
+  content.inn = t.inn;
+  return content;
 }
 
 // "period/correction" of each earlier file, in their numbered order.
@@ -45,18 +45,18 @@ struct FolderRun {
   TRSV502Prot prot;
   bool ok = false;
 
-  FolderRun(const ReportSpec& main, const std::vector<ReportSpec>& others) {
-    for (const ReportSpec& spec : others) WriteReport(dir.path(), spec);
+  FolderRun(const TestReport& main, const std::vector<TestReport>& others) {
+    for (const TestReport& content : others) WriteReport(dir.path(), content);
     const auto loaded = LoadReportFile(WriteReport(dir.path(), main));
     ok = prot.Analyse(loaded->file, dir.path());
   }
 };
 
 TEST(EarlierFiles502, SelectsSamePayerAndYearEarlierPeriodsAndNumbersThemByPeriodThenCorrection) {
-  FolderRun run(Spec("NO_RASCHSV_main", {"31", "0"}),
-                {Spec("NO_RASCHSV_a_q1_corr1", {"21", "1"}), Spec("NO_RASCHSV_b_q1", {"21", "0"}),
-                 Spec("NO_RASCHSV_c_twin", {"31", "0"}), Spec("NO_RASCHSV_d_last_year", {"21", "0", "2019"}),
-                 Spec("NO_RASCHSV_e_other_inn", {"21", "0", "2020", "7702000002"})});
+  FolderRun run(MakeReport("NO_RASCHSV_main", {"31", "0"}),
+                {MakeReport("NO_RASCHSV_a_q1_corr1", {"21", "1"}), MakeReport("NO_RASCHSV_b_q1", {"21", "0"}),
+                 MakeReport("NO_RASCHSV_c_twin", {"31", "0"}), MakeReport("NO_RASCHSV_d_last_year", {"21", "0", "2019"}),
+                 MakeReport("NO_RASCHSV_e_other_inn", {"21", "0", "2020", "7702000002"})});
   ASSERT_TRUE(run.ok);
   EXPECT_EQ(Selected(run.prot), (std::vector<std::string>{"21/0", "21/1"}));
   ASSERT_EQ(run.prot.EarlierFiles().size(), 2u);
@@ -68,28 +68,28 @@ TEST(EarlierFiles502, SelectsSamePayerAndYearEarlierPeriodsAndNumbersThemByPerio
 }
 
 TEST(EarlierFiles502, LowerCorrectionsOfTheOwnPeriodComeAfterEveryLowerPeriod) {
-  FolderRun run(Spec("NO_RASCHSV_main", {"31", "2"}),
-                {Spec("NO_RASCHSV_1", {"31", "1"}), Spec("NO_RASCHSV_2", {"31", "0"}), Spec("NO_RASCHSV_3", {"21", "0"}),
-                 Spec("NO_RASCHSV_4", {"31", "3"})});
+  FolderRun run(MakeReport("NO_RASCHSV_main", {"31", "2"}),
+                {MakeReport("NO_RASCHSV_1", {"31", "1"}), MakeReport("NO_RASCHSV_2", {"31", "0"}), MakeReport("NO_RASCHSV_3", {"21", "0"}),
+                 MakeReport("NO_RASCHSV_4", {"31", "3"})});
   ASSERT_TRUE(run.ok);
   EXPECT_EQ(Selected(run.prot), (std::vector<std::string>{"21/0", "31/0", "31/1"}));
 }
 
 TEST(EarlierFiles502, PeriodCodesCompareAsByteStringsNotAsPartsOfTheYear) {
-  std::vector<ReportSpec> all;
+  std::vector<TestReport> all;
   for (const char* period : {"90", "86", "53", "52", "51", "34", "33", "31", "21"})
-    all.push_back(Spec(std::string("NO_RASCHSV_p") + period, {period, "0"}));
+    all.push_back(MakeReport(std::string("NO_RASCHSV_p") + period, {period, "0"}));
 
-  FolderRun reorganisation(Spec("NO_RASCHSV_main", {"52", "0"}), all);
+  FolderRun reorganisation(MakeReport("NO_RASCHSV_main", {"52", "0"}), all);
   EXPECT_EQ(Selected(reorganisation.prot), (std::vector<std::string>{"21/0", "31/0", "33/0", "34/0", "51/0"}));
 
-  FolderRun year(Spec("NO_RASCHSV_main", {"34", "0"}), all);
+  FolderRun year(MakeReport("NO_RASCHSV_main", {"34", "0"}), all);
   EXPECT_EQ(Selected(year.prot), (std::vector<std::string>{"21/0", "31/0", "33/0"}));
 }
 
 TEST(EarlierFiles502, EqualPeriodAndCorrectionKeepTheOrderOfTheirNames) {
-  FolderRun run(Spec("NO_RASCHSV_main", {"31", "0"}),
-                {Spec("NO_RASCHSV_zz", {"21", "0"}), Spec("NO_RASCHSV_aa", {"21", "0"}), Spec("NO_RASCHSV_mm", {"21", "0"})});
+  FolderRun run(MakeReport("NO_RASCHSV_main", {"31", "0"}),
+                {MakeReport("NO_RASCHSV_zz", {"21", "0"}), MakeReport("NO_RASCHSV_aa", {"21", "0"}), MakeReport("NO_RASCHSV_mm", {"21", "0"})});
   ASSERT_EQ(run.prot.EarlierFiles().size(), 3u);
   EXPECT_EQ(run.prot.EarlierFiles()[0].FileName, "NO_RASCHSV_aa.xml");
   EXPECT_EQ(run.prot.EarlierFiles()[1].FileName, "NO_RASCHSV_mm.xml");
@@ -97,12 +97,12 @@ TEST(EarlierFiles502, EqualPeriodAndCorrectionKeepTheOrderOfTheirNames) {
 }
 
 TEST(EarlierFiles502, AnIndividualPayerIsMatchedOnItsInnAlone) {
-  ReportSpec main = Spec("NO_RASCHSV_main", {"31", "0"});
+  TestReport main = MakeReport("NO_RASCHSV_main", {"31", "0"});
   main.individual = true;
   main.inn = "500100732259";
-  ReportSpec earlier = Spec("NO_RASCHSV_q1", {"21", "0", "2020", "500100732259"});
+  TestReport earlier = MakeReport("NO_RASCHSV_q1", {"21", "0", "2020", "500100732259"});
   earlier.individual = true;
-  ReportSpec organisation = Spec("NO_RASCHSV_org", {"21", "0", "2020", "500100732259"});  // same digits, has a KPP
+  TestReport organisation = MakeReport("NO_RASCHSV_org", {"21", "0", "2020", "500100732259"});  // same digits, has a KPP
   FolderRun run(main, {earlier, organisation});
   EXPECT_EQ(run.prot.Payer().Type, "Физическое лицо или индивидуальный предприниматель");
   EXPECT_EQ(run.prot.Payer().Name, "Петров Пётр");
@@ -112,9 +112,9 @@ TEST(EarlierFiles502, AnIndividualPayerIsMatchedOnItsInnAlone) {
 }
 
 TEST(EarlierFiles502, AMissingYearMatchesOnlyCandidatesWithoutAYear) {
-  FolderRun run(Spec("NO_RASCHSV_main", {"31", "0", ""}),
-                {Spec("NO_RASCHSV_with_year", {"21", "0"}), Spec("NO_RASCHSV_without", {"21", "0", ""}),
-                 Spec("NO_RASCHSV_not_a_number", {"21", "0", "двадцать"})});
+  FolderRun run(MakeReport("NO_RASCHSV_main", {"31", "0", ""}),
+                {MakeReport("NO_RASCHSV_with_year", {"21", "0"}), MakeReport("NO_RASCHSV_without", {"21", "0", ""}),
+                 MakeReport("NO_RASCHSV_not_a_number", {"21", "0", "двадцать"})});
   EXPECT_EQ(run.prot.ReportYear(), -1);
   ASSERT_EQ(run.prot.EarlierFiles().size(), 2u);
   EXPECT_EQ(run.prot.EarlierFiles()[0].FileName, "NO_RASCHSV_not_a_number.xml");
@@ -122,24 +122,24 @@ TEST(EarlierFiles502, AMissingYearMatchesOnlyCandidatesWithoutAYear) {
 }
 
 TEST(EarlierFiles502, CandidatesWithReadingErrorsOrWithoutCalculationAreStillSelected) {
-  ReportSpec faulty = Spec("NO_RASCHSV_faulty", {"21", "0"});
+  TestReport faulty = MakeReport("NO_RASCHSV_faulty", {"21", "0"});
   faulty.calculationHead = "<Неизвестный/>\n";
-  ReportSpec bare = Spec("NO_RASCHSV_bare", {"21", "1"});
+  TestReport bare = MakeReport("NO_RASCHSV_bare", {"21", "1"});
   bare.withCalculation = false;
-  FolderRun run(Spec("NO_RASCHSV_main", {"31", "0"}), {faulty, bare});
+  FolderRun run(MakeReport("NO_RASCHSV_main", {"31", "0"}), {faulty, bare});
   ASSERT_TRUE(run.ok);
   EXPECT_EQ(Selected(run.prot), (std::vector<std::string>{"21/0", "21/1"}));
 }
 
 TEST(EarlierFiles502, AFileDamagedInsideItsCalculationIsLeftOutAndTheNumbersCloseUp) {
-  ReportSpec damaged = Spec("NO_RASCHSV_a_damaged", {"21", "0"});
+  TestReport damaged = MakeReport("NO_RASCHSV_a_damaged", {"21", "0"});
   damaged.calculationHead = "<ОбязПлатСВ>\n";  // never closed: the title reads, the file does not
-  ReportSpec sound = Spec("NO_RASCHSV_b_sound", {"21", "1"});
-  PersonSpec person;
+  TestReport sound = MakeReport("NO_RASCHSV_b_sound", {"21", "1"});
+  TestPerson person;
   person.snils = "112-233-445 95";
   person.months.push_back(MonthRow{1, "НР", "100", "100", "0", "22"});
   sound.persons.push_back(person);
-  FolderRun run(Spec("NO_RASCHSV_main", {"31", "0"}), {damaged, sound});
+  FolderRun run(MakeReport("NO_RASCHSV_main", {"31", "0"}), {damaged, sound});
   ASSERT_TRUE(run.ok);
   EXPECT_EQ(Selected(run.prot), (std::vector<std::string>{"21/1"}));
   ASSERT_EQ(run.prot.Persons().size(), 1u);
@@ -148,12 +148,12 @@ TEST(EarlierFiles502, AFileDamagedInsideItsCalculationIsLeftOutAndTheNumbersClos
 
 TEST(EarlierFiles502, FilesThatAreNoUsableReportsAreSkippedWithoutStoppingTheRun) {
   TempDir dir;
-  WriteReport(dir.path(), Spec("no_raschsv_lower_case", {"21", "0"}));     // found: case does not matter
-  WriteReport(dir.path(), Spec("NO_RASCHSV_UPPER", {"21", "1"}));
+  WriteReport(dir.path(), MakeReport("no_raschsv_lower_case", {"21", "0"}));     // found: case does not matter
+  WriteReport(dir.path(), MakeReport("NO_RASCHSV_UPPER", {"21", "1"}));
   std::filesystem::rename(dir / "NO_RASCHSV_UPPER.xml", dir / "NO_RASCHSV_UPPER.XML");
-  WriteReport(dir.path(), Spec("NO_RASCHSV_other_extension", {"21", "2"}));
+  WriteReport(dir.path(), MakeReport("NO_RASCHSV_other_extension", {"21", "2"}));
   std::filesystem::rename(dir / "NO_RASCHSV_other_extension.xml", dir / "NO_RASCHSV_other_extension.txt");
-  ReportSpec old = Spec("NO_RASCHSV_format501", {"21", "3"});
+  TestReport old = MakeReport("NO_RASCHSV_format501", {"21", "3"});
   old.formatVersion = "5.01";
   WriteReport(dir.path(), old);
   WriteBytes(dir / "NO_RASCHSV_broken.xml", "<Файл ИдФайл=");
@@ -163,7 +163,7 @@ TEST(EarlierFiles502, FilesThatAreNoUsableReportsAreSkippedWithoutStoppingTheRun
   std::filesystem::create_symlink(dir / "absent.xml", dir / "NO_RASCHSV_dangling.xml");
   std::filesystem::create_symlink(dir / "NO_RASCHSV_folder.xml", dir / "NO_RASCHSV_link_to_folder.xml");
 
-  const auto main = LoadReportFile(WriteReport(dir.path(), Spec("NO_RASCHSV_main", {"31", "0"})));
+  const auto main = LoadReportFile(WriteReport(dir.path(), MakeReport("NO_RASCHSV_main", {"31", "0"})));
   TRSV502Prot prot;
   ASSERT_TRUE(prot.Analyse(main->file, dir.path()));
   ASSERT_EQ(prot.EarlierFiles().size(), 2u);
@@ -173,7 +173,7 @@ TEST(EarlierFiles502, FilesThatAreNoUsableReportsAreSkippedWithoutStoppingTheRun
 
 TEST(EarlierFiles502, AMissingFolderGivesNoEarlierFiles) {
   TempDir dir;
-  const auto main = LoadReportFile(WriteReport(dir.path(), Spec("NO_RASCHSV_main", {"31", "0"})));
+  const auto main = LoadReportFile(WriteReport(dir.path(), MakeReport("NO_RASCHSV_main", {"31", "0"})));
   TRSV502Prot prot;
   ASSERT_TRUE(prot.Analyse(main->file, dir / "absent"));
   EXPECT_TRUE(prot.EarlierFiles().empty());

@@ -15,15 +15,15 @@ namespace {
 
 constexpr Amount kRouble = 10000;
 
-ReportSpec Quarter(const std::string& period, std::vector<PersonSpec> persons) {
-  ReportSpec spec;
-  spec.period = period;
-  spec.persons = std::move(persons);
-  return spec;
+TestReport Quarter(const std::string& period, std::vector<TestPerson> persons) {
+  TestReport content;
+  content.period = period;
+  content.persons = std::move(persons);
+  return content;
 }
 
-PersonSpec Person(const std::string& snils, std::vector<MonthRow> months, const std::string& surname = "Иванов") {
-  PersonSpec p;
+TestPerson Person(const std::string& snils, std::vector<MonthRow> months, const std::string& surname = "Иванов") {
+  TestPerson p;
   p.snils = snils;
   p.surname = surname;
   p.months = std::move(months);
@@ -37,7 +37,7 @@ MonthRow Paid(int month, const std::string& category, const std::string& paid) {
 // Collects the files in order, file numbers 1, 2, ... and the last as the main file 0.
 class Collection {
  public:
-  explicit Collection(const std::vector<ReportSpec>& files) {
+  explicit Collection(const std::vector<TestReport>& files) {
     for (std::size_t i = 0; i < files.size(); ++i) {
       const auto loaded = LoadReportText(ReportXml(files[i]));
       prot.Collect(loaded->file, i + 1 == files.size() ? 0 : static_cast<int>(i + 1));
@@ -70,7 +70,7 @@ TEST(Persons502, ACorrectionReplacesOnlyTheMonthsItCarries) {
 }
 
 TEST(Persons502, AnnulmentWipesTheQuarterAndALaterFileFillsItAgain) {
-  PersonSpec annul = Person("222-222-222 22", {});
+  TestPerson annul = Person("222-222-222 22", {});
   annul.annulled = true;
   Collection annulled({Quarter("21", {Person("222-222-222 22", {Paid(1, "НР", "100")})}), Quarter("21", {annul})});
   const TRSV502ProtQuartData* q1 = annulled.person(0).Quarter(1);
@@ -96,13 +96,13 @@ TEST(Persons502, AnnulmentWipesTheQuarterAndALaterFileFillsItAgain) {
 TEST(Persons502, MatchingAndIdentityUpdates) {
   struct Case {
     const char* what;
-    PersonSpec first, second;
+    TestPerson first, second;
     std::size_t persons;
     const char* name;    // of the first record after both files
     const char* source;  // of its identity
   };
   auto named = [](const char* snils, const char* surname, const char* inn = "") {
-    PersonSpec p = Person(snils, {Paid(1, "НР", "1")}, surname);
+    TestPerson p = Person(snils, {Paid(1, "НР", "1")}, surname);
     p.inn = inn;
     return p;
   };
@@ -149,14 +149,14 @@ TEST(Persons502, TheKeyIsTheSnilsReducedToDigitsOnlyWhenWrittenInFourteenCharact
 }
 
 TEST(Persons502, UnusableElementsAndFilesContributeNothingButKeepTheOrdinals) {
-  PersonSpec nobody = Person("", {Paid(1, "НР", "5")});
+  TestPerson nobody = Person("", {Paid(1, "НР", "5")});
   nobody.withData = false;
   Collection c({Quarter("21", {nobody, Person("111-111-111 11", {Paid(1, "НР", "5")})}),
                 Quarter("99", {Person("222-222-222 22", {Paid(1, "НР", "5")})})});  // no quarter
   ASSERT_EQ(c.prot.Persons().size(), 1u);
   EXPECT_EQ(c.person(0).Source, "1/2");
 
-  ReportSpec bare = Quarter("21", {});
+  TestReport bare = Quarter("21", {});
   bare.withCalculation = false;
   Collection none({bare});
   EXPECT_TRUE(none.prot.Persons().empty());
@@ -246,10 +246,10 @@ TEST(Persons502, PersonsKeepTheOrderInWhichTheyWereFirstMet) {
 }
 
 TEST(Persons502, NameAndGenderAsTheReportWritesThem) {
-  PersonSpec full = Person("1", {});
+  TestPerson full = Person("1", {});
   full.patronymic = "Иванович";
   full.gender = "2";
-  PersonSpec bare = Person("2", {});
+  TestPerson bare = Person("2", {});
   bare.gender = "";
   Collection c({Quarter("21", {full, bare})});
   EXPECT_EQ(c.person(0).Name, "Иванов Иван Иванович");
@@ -259,7 +259,7 @@ TEST(Persons502, NameAndGenderAsTheReportWritesThem) {
 }
 
 TEST(Persons502, ManyPersonsAreCollectedInOnePass) {
-  ReportSpec big = Quarter("21", {});
+  TestReport big = Quarter("21", {});
   for (int i = 0; i < 20000; ++i) big.persons.push_back(Person(std::to_string(100000000 + i), {Paid(1, "НР", "1")}));
   big.persons.push_back(Person("100000007", {Paid(2, "НР", "2")}));
   Collection c({big});

@@ -62,4 +62,12 @@ int LineIndex(const std::vector<std::string>& lines, std::string_view text, int 
   return -1;
 }
 
+::testing::AssertionResult SameLinesAsFile(const std::vector<std::string>& actual, const std::string& path) {
+  if (const char* write = std::getenv("ORSVELT_WRITE_GOLDEN"); write && std::string_view(write) == "1") {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    for (const std::string& line : actual) file << line << '\n';
+  }
+  return SameLines(actual, TextFileLines(path));
+}
+
 }  // namespace orsvelt::test

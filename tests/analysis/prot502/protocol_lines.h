@@ -19,6 +19,10 @@ std::vector<std::string> TextFileLines(const std::string& path);
 // Success, or the first differing line with a few lines of context from both sides.
 ::testing::AssertionResult SameLines(const std::vector<std::string>& actual, const std::vector<std::string>& expected);
 
+// SameLines against a golden text file; ORSVELT_WRITE_GOLDEN=1 rewrites the file from the
+// lines first (read every changed line before committing it).
+::testing::AssertionResult SameLinesAsFile(const std::vector<std::string>& actual, const std::string& path);
+
 // Index of the first line equal to text, or -1.
 int LineIndex(const std::vector<std::string>& lines, std::string_view text, int from = 0);
 

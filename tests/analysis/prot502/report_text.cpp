@@ -13,7 +13,7 @@ std::string Attr(const std::string& name, const std::string& value) {
   return value.empty() ? std::string() : " " + name + "=\"" + value + "\"";
 }
 
-void AppendPerson(std::string& x, const PersonSpec& p) {
+void AppendPerson(std::string& x, const TestPerson& p) {
   x += "<ПерсСвСтрахЛиц" + std::string(p.annulled ? " ПрАннулир=\"1\"" : "") + ">\n";
   if (p.withData) {
     x += "<ДанФЛПолуч" + Attr("ИННФЛ", p.inn) + " СНИЛС=\"" + p.snils + "\" ДатаРожд=\"01.01.1980\" Гражд=\"643\" Пол=\"" +
@@ -33,30 +33,30 @@ void AppendPerson(std::string& x, const PersonSpec& p) {
 
 }  // namespace
 
-std::string ReportXml(const ReportSpec& spec) {
+std::string ReportXml(const TestReport& content) {
   std::string x = "<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n";
-  x += "<Файл ИдФайл=\"" + spec.fileId + "\" ВерсПрог=\"test\" ВерсФорм=\"" + spec.formatVersion + "\">\n";
-  x += "<Документ КНД=\"1151111\" ДатаДок=\"01.04.2020\"" + Attr("НомКорр", spec.correction) +
-       Attr("Период", spec.period) + Attr("ОтчетГод", spec.year) + " КодНО=\"7701\"" + Attr("ПоМесту", spec.place) + ">\n";
+  x += "<Файл ИдФайл=\"" + content.fileId + "\" ВерсПрог=\"test\" ВерсФорм=\"" + content.formatVersion + "\">\n";
+  x += "<Документ КНД=\"1151111\" ДатаДок=\"01.04.2020\"" + Attr("НомКорр", content.correction) +
+       Attr("Период", content.period) + Attr("ОтчетГод", content.year) + " КодНО=\"7701\"" + Attr("ПоМесту", content.place) + ">\n";
   x += "<СвНП ОКВЭД=\"62.01\">\n";
-  if (spec.individual)
-    x += "<НПФЛ><ФИО Фамилия=\"Петров\" Имя=\"Пётр\"/><ИННФЛ>" + spec.inn + "</ИННФЛ></НПФЛ>\n";
+  if (content.individual)
+    x += "<НПФЛ><ФИО Фамилия=\"Петров\" Имя=\"Пётр\"/><ИННФЛ>" + content.inn + "</ИННФЛ></НПФЛ>\n";
   else
-    x += "<НПЮЛ НаимОрг=\"" + spec.orgName + "\" ИННЮЛ=\"" + spec.inn + "\" КПП=\"" + spec.kpp + "\"/>\n";
+    x += "<НПЮЛ НаимОрг=\"" + content.orgName + "\" ИННЮЛ=\"" + content.inn + "\" КПП=\"" + content.kpp + "\"/>\n";
   x += "</СвНП>\n";
   x += "<Подписант ПрПодп=\"1\"><ФИО Фамилия=\"Петров\" Имя=\"Пётр\"/></Подписант>\n";
-  if (spec.withCalculation) {
-    x += "<РасчетСВ>\n" + spec.calculationHead;
-    for (const PersonSpec& p : spec.persons) AppendPerson(x, p);
+  if (content.withCalculation) {
+    x += "<РасчетСВ>\n" + content.calculationHead;
+    for (const TestPerson& p : content.persons) AppendPerson(x, p);
     x += "</РасчетСВ>\n";
   }
   x += "</Документ>\n</Файл>\n";
   return x;
 }
 
-std::filesystem::path WriteReport(const std::filesystem::path& folder, const ReportSpec& spec) {
-  const std::filesystem::path path = folder / Utf8ToPath(spec.fileId + ".xml");
-  WriteCp1251(path, ReportXml(spec));
+std::filesystem::path WriteReport(const std::filesystem::path& folder, const TestReport& content) {
+  const std::filesystem::path path = folder / Utf8ToPath(content.fileId + ".xml");
+  WriteCp1251(path, ReportXml(content));
   return path;
 }
 

@@ -21,7 +21,7 @@ struct MonthRow {
   std::string charged = "0";
 };
 
-struct PersonSpec {
+struct TestPerson {
   std::string snils;
   std::string inn;
   std::string surname = "Иванов";
@@ -33,7 +33,7 @@ struct PersonSpec {
   std::vector<MonthRow> months;
 };
 
-struct ReportSpec {
+struct TestReport {
   std::string fileId = "NO_RASCHSV_test";
   std::string formatVersion = "5.02";
   std::string inn = "7701000001";
@@ -46,14 +46,14 @@ struct ReportSpec {
   std::string place = "214";
   bool withCalculation = true;  // "РасчетСВ" present
   std::string calculationHead;  // raw XML before the persons (sections 1 and 2)
-  std::vector<PersonSpec> persons;
+  std::vector<TestPerson> persons;
 };
 
 // The report as UTF-8 XML text declaring Windows-1251.
-std::string ReportXml(const ReportSpec& spec);
+std::string ReportXml(const TestReport& content);
 
 // Writes the report as Windows-1251 to folder / (fileId + ".xml") and returns the path.
-std::filesystem::path WriteReport(const std::filesystem::path& folder, const ReportSpec& spec);
+std::filesystem::path WriteReport(const std::filesystem::path& folder, const TestReport& content);
 
 // A report read into its file root, as the run reads the main file.
 struct LoadedReport {

@@ -9,7 +9,13 @@
 #include <gtest/gtest.h>
 
 #include "analysis/prot502/prot502.h"
+#include "analysis/prot502/prot502_writers.h"
+#include "support/failing_sink.h"
 #include "markup/file_sink.h"
+#include "support/html_check.h"
+#include "markup/markup_test_lines.h"
+#include "support/memory_sink.h"
+#include "support/workbook_check.h"
 #include "protocol_lines.h"
 #include "report_text.h"
 #include "support/calc_layout.h"
@@ -17,6 +23,7 @@
 #include "support/html_check.h"
 #include "support/memory_sink.h"
 #include "support/test_support.h"
+#include "support/workbook_sheets.h"
 #include "support/workbook_check.h"
 #include "xml/path_text.h"
 
@@ -66,37 +73,37 @@ struct Analysed {
 };
 
 // Only the main file, written from a description.
-struct AnalysedSpec {
+struct AnalysedReport {
   TempDir dir;
   std::unique_ptr<Analysed> run;
-  explicit AnalysedSpec(const ReportSpec& spec) : run(std::make_unique<Analysed>(WriteReport(dir.path(), spec))) {}
+  explicit AnalysedReport(const TestReport& content) : run(std::make_unique<Analysed>(WriteReport(dir.path(), content))) {}
   TRSV502Prot& prot() { return run->prot; }
 };
 
 TEST(Writers502, SmallReportPageLineByLine) {
   Analysed run(SmallDir() / "NO_RASCHSV_7701_7701_7701000001770101001_20200720_q2.xml");
   const Protocols out = Write(run.prot);
-  EXPECT_TRUE(SameLines(ProtocolLines(out.html), TextFileLines(PathToUtf8(SmallDir() / "expected_protocol.html"))));
+  EXPECT_TRUE(SameLinesAsFile(ProtocolLines(out.html), PathToUtf8(SmallDir() / "expected_protocol.html")));
 }
 
 TEST(Writers502, SmallReportWorkbookLineByLine) {
   Analysed run(SmallDir() / "NO_RASCHSV_7701_7701_7701000001770101001_20200720_q2.xml");
   const Protocols out = Write(run.prot);
-  EXPECT_TRUE(SameLines(ProtocolLines(out.workbook), TextFileLines(PathToUtf8(SmallDir() / "expected_protocol.xml"))));
+  EXPECT_TRUE(SameLinesAsFile(ProtocolLines(out.workbook), PathToUtf8(SmallDir() / "expected_protocol.xml")));
 }
 
 TEST(Writers502, ValuesFromTheReportAreEscapedInBothProtocols) {
-  ReportSpec spec;
-  spec.fileId = "NO_RASCHSV_a&b";
-  spec.orgName = "ООО &quot;&lt;b&gt;Рога&lt;/b&gt; &amp; Копыта&quot;";
-  spec.place = "&lt;script&gt;";
-  PersonSpec p;
+  TestReport content;
+  content.fileId = "NO_RASCHSV_a&b";
+  content.orgName = "ООО &quot;&lt;b&gt;Рога&lt;/b&gt; &amp; Копыта&quot;";
+  content.place = "&lt;script&gt;";
+  TestPerson p;
   p.snils = "1&lt;2";
   p.inn = "&amp;";
   p.surname = "Смит &amp; &lt;i&gt;Вессон&lt;/i&gt;";
   p.months = {{1, "Н&amp;Р&lt;", "1", "1", "0", "0"}};
-  spec.persons = {p};
-  AnalysedSpec run(spec);
+  content.persons = {p};
+  AnalysedReport run(content);
   ASSERT_EQ(run.prot().Persons().size(), 1u);
   ASSERT_EQ(run.prot().Persons()[0].Name, "Смит & <i>Вессон</i> Иван");
   const Protocols out = Write(run.prot());  // well-formed, checked in Write
@@ -118,9 +125,9 @@ TEST(Writers502, ValuesFromTheReportAreEscapedInBothProtocols) {
 }
 
 TEST(Writers502, AReportWithoutPersonsOrEarlierFilesEndsAfterTheComposition) {
-  ReportSpec bare;
+  TestReport bare;
   bare.withCalculation = false;  // a damaged report: no sections, no persons
-  AnalysedSpec run(bare);
+  AnalysedReport run(bare);
   const Protocols out = Write(run.prot());
   const std::vector<std::string> page = ProtocolLines(out.html);
   const int list = LineIndex(page, "  <h2>Состав основного файла</h2>");
@@ -167,9 +174,9 @@ TEST(Writers502, CompositionListsOnlyWhatIsPresent) {
         "Раздел 3"}},
   };
   for (const Case& c : cases) {
-    ReportSpec spec;
-    spec.calculationHead = c.head;
-    AnalysedSpec run(spec);
+    TestReport content;
+    content.calculationHead = c.head;
+    AnalysedReport run(content);
     const Protocols out = Write(run.prot());
     const std::vector<std::string> page = ProtocolLines(out.html);
     const int from = LineIndex(page, "  <ul>");
@@ -194,26 +201,26 @@ TEST(Writers502, CompositionListsOnlyWhatIsPresent) {
 struct Collected {
   std::vector<std::unique_ptr<LoadedReport>> files;
   TRSV502Prot prot;
-  Collected(const std::vector<ReportSpec>& specs) {
+  Collected(const std::vector<TestReport>& contents) {
     prot.FixRunStamp(kStamp);
     int n = 0;
-    for (const ReportSpec& spec : specs) {
-      files.push_back(LoadReportText(ReportXml(spec)));
+    for (const TestReport& content : contents) {
+      files.push_back(LoadReportText(ReportXml(content)));
       prot.Collect(files.back()->file, ++n);
     }
     prot.BuildTotals();
   }
 };
 
-ReportSpec Period(const std::string& period, std::vector<PersonSpec> persons) {
-  ReportSpec spec;
-  spec.period = period;
-  spec.persons = std::move(persons);
-  return spec;
+TestReport Period(const std::string& period, std::vector<TestPerson> persons) {
+  TestReport content;
+  content.period = period;
+  content.persons = std::move(persons);
+  return content;
 }
 
-PersonSpec Person(const std::string& snils, std::vector<MonthRow> months, bool annulled = false) {
-  PersonSpec p;
+TestPerson Person(const std::string& snils, std::vector<MonthRow> months, bool annulled = false) {
+  TestPerson p;
   p.snils = snils;
   p.months = std::move(months);
   p.annulled = annulled;
@@ -261,10 +268,31 @@ TEST(Writers502, APersonWithoutCategoryRowsStillClosesItsRow) {
 TEST(Writers502, ManyCategoriesAndQuartersKeepTheWorkbookFreeOfOverlaps) {
   std::vector<MonthRow> rows;
   for (const char* code : {"НР", "ВЖНР", "ВПНР", "МС"}) rows.push_back({2, code, "1", "1", "0", "0"});
-  PersonSpec annulled = Person("3", {}, true);
+  TestPerson annulled = Person("3", {}, true);
   Collected c({Period("21", {Person("1", rows), annulled}), Period("31", {Person("2", {{3, "МС", "5"}}), Person("1", {{1, "ВЖМС"}})}),
                Period("33", {Person("3", rows)}), Period("34", {Person("4", {})})});
   Write(c.prot);  // the checkers run inside
+}
+
+// The person sheet at every lowered row limit from one that holds the headings and the
+// longest person (five category rows) to one that holds the sheet: continued on "Р3 осн (2)",
+// ... exactly when it would pass the limit, persons whole, the headings and columns again.
+TEST(Writers502, PersonSheetContinuesAtEveryLimit) {
+  std::vector<MonthRow> rows;
+  for (const char* code : {"НР", "ВЖНР", "ВПНР", "МС"}) rows.push_back({2, code, "1", "1", "0", "0"});
+  std::vector<TestPerson> persons;
+  for (int i = 1; i <= 8; ++i) persons.push_back(Person(std::to_string(i), std::vector(rows.begin(), rows.begin() + i % 5)));
+  persons.push_back(Person("9", {}, true));
+  Collected c({Period("21", persons), Period("31", {Person("2", {{3, "МС", "5"}}), Person("1", {{1, "ВЖМС"}})})});
+  const std::string single = Write(c.prot).workbook;
+  const std::size_t sheetRows = WorkbookSheets(single).back().rows.size();
+  for (std::size_t limit = 9; limit <= sheetRows + 1; ++limit) {
+    const std::string book =
+        WrittenBytes([&](ProtocolWriter& out) { WriteWorkbookProtocol502(out, c.prot, FixedHeader(), {.rows = static_cast<long>(limit)}); });
+    ASSERT_EQ(CheckWorkbook(book), "") << limit;
+    ASSERT_EQ(CheckCalcLayout(book), "") << limit;
+    ASSERT_EQ(CompareContinued(single, book, limit, {{"Р3 осн", 4}}), "") << limit;
+  }
 }
 
 TEST(Writers502, AFailedWriteReturnsFalseWithTheReasonAndLeavesTheOldFile) {

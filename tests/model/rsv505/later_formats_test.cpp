@@ -50,18 +50,18 @@ LaterPerson PersonWith(std::vector<LaterMonthRow> months, const std::string& sni
 }
 
 LaterReportSpec Full508() {
-  LaterReportSpec spec;
-  spec.period = "31";  // half-year: months 1..3 of the second quarter
-  spec.section1 = test::Section1Xml();
-  spec.section2 = test::Section2Xml();
+  LaterReportSpec content;
+  content.period = "31";  // half-year: months 1..3 of the second quarter
+  content.section1 = test::Section1Xml();
+  content.section2 = test::Section2Xml();
   LaterMonthRow civil = Row(1, "НР", "12000.00", "12000.00", "3600.00");
   civil.contractPaid = "2000.00";
   civil.contractBase = "2000.00";
   LaterPerson p = PersonWith({civil, Row(3, "ПВ", "500.00", "500.00", "75.00")});
   p.extraRows = "<ВыплСВДопМТ Месяц=\"2\" КодСтрахЛиц=\"231\" ВыплСВ=\"1000.00\" НачислСВ=\"80.00\"/>";
-  spec.persons = {p, PersonWith({Row(2, "НР", "1.00")}, "123-456-789 64", "Петрова")};
-  spec.tail = test::Block6_1_431Xml();
-  return spec;
+  content.persons = {p, PersonWith({Row(2, "НР", "1.00")}, "123-456-789 64", "Петрова")};
+  content.tail = test::Block6_1_431Xml();
+  return content;
 }
 
 TEST(LaterFormats508, EveryElementOfTheSchemaReadsWithoutMessages) {
@@ -205,9 +205,9 @@ TEST(LaterFormats508, ViewHoldsTheSingleTariffAndCalendarMonths) {
 
 // The run reads "РасчетСВ" child by child; the block after the persons must come through too.
 TEST(LaterFormats508, ReadByTheRunAsWhenReadWhole) {
-  LaterReportSpec spec = Full508();
-  spec.tail += "<Лишний/>";
-  const std::string text = LaterReportXml(spec);
+  LaterReportSpec content = Full508();
+  content.tail += "<Лишний/>";
+  const std::string text = LaterReportXml(content);
   const auto whole = LoadLater(text);
   test::TempDir dir;
   test::WriteBytes(dir / "r.xml", text);
@@ -264,10 +264,10 @@ TEST(LaterFormats508, ViewPathsAreThoseOfTheReadingMessages) {
 }
 
 TEST(LaterFormats508, NaturalPersonPayerGivesItsInnAsAnAttribute) {
-  LaterReportSpec spec;
-  spec.individual = true;
-  spec.payerAttributes = "";  // places 222 and 335 give neither attribute
-  const auto r = LoadLater(LaterReportXml(spec));
+  LaterReportSpec content;
+  content.individual = true;
+  content.payerAttributes = "";  // places 222 and 335 give neither attribute
+  const auto r = LoadLater(LaterReportXml(content));
   EXPECT_EQ(MessagesOf(r->file), std::vector<std::string>{});
   ASSERT_TRUE(r->file.Document505 && r->file.Document505->СвНП && r->file.Document505->СвНП->НПФЛ);
   EXPECT_EQ(r->file.Document505->СвНП->НПФЛ->ОГРНИП, "304500116000157");
@@ -280,15 +280,15 @@ TEST(LaterFormats508, NaturalPersonPayerGivesItsInnAsAnAttribute) {
 }
 
 TEST(LaterFormats508, UnknownNamesAreReadingMessages) {
-  LaterReportSpec spec;
-  spec.section1 = "<ОбязПлатСВ ТипПлат=\"1\" ОКТМО=\"45000000\" ОКВЭД=\"62.01\">" +
+  LaterReportSpec content;
+  content.section1 = "<ОбязПлатСВ ТипПлат=\"1\" ОКТМО=\"45000000\" ОКВЭД=\"62.01\">" +
                   test::Payable("УплПерОПС", "18210201000011000160", "1.00", "1.00", "0.00", "0.00") +
                   "<УплПерОМС КБК=\"1\"/><РасчСВ_ОПС_ОМС ТарифПлат=\"01\"><РасчСВ_ОПСОМС>" +
                   test::Sums("БазНеПревышОПС", "x", "0", "0", "0") + "<РасчСВ_ОПС/></РасчСВ_ОПСОМС></РасчСВ_ОПС_ОМС>"
                   "</ОбязПлатСВ>";
-  spec.persons = {PersonWith({Row(1, "НР", "1.00")})};
-  spec.persons[0].extraRows = "<ВыплСВДопМТ Месяц=\"1\" КодСтрахЛиц=\"110\" ВыплСВ=\"1\" НачислСВ=\"0\" Тариф=\"9\"/>";
-  const auto r = LoadLater(LaterReportXml(spec));
+  content.persons = {PersonWith({Row(1, "НР", "1.00")})};
+  content.persons[0].extraRows = "<ВыплСВДопМТ Месяц=\"1\" КодСтрахЛиц=\"110\" ВыплСВ=\"1\" НачислСВ=\"0\" Тариф=\"9\"/>";
+  const auto r = LoadLater(LaterReportXml(content));
   EXPECT_EQ(MessagesOf(r->file),
             (std::vector<std::string>{
                 "Неизвестный атрибут тэга ОбязПлатСВ - ОКВЭД",
@@ -330,10 +330,10 @@ TEST(LaterFormats508, EmptyCalculationAndBrokenDocument) {
 
 // 5.05 to 5.07 read the same tables, less what came later.
 TEST(LaterFormats505To507, NamesOfLaterVersionsAreReadingMessages) {
-  LaterReportSpec spec = Full508();
-  spec.formatVersion = "5.06";
-  spec.year = "2024";
-  const auto r = LoadLater(LaterReportXml(spec));
+  LaterReportSpec content = Full508();
+  content.formatVersion = "5.06";
+  content.year = "2024";
+  const auto r = LoadLater(LaterReportXml(content));
   ASSERT_TRUE(r->file.Document505);
   EXPECT_EQ(MessagesOf(r->file),
             (std::vector<std::string>{
@@ -363,24 +363,24 @@ TEST(LaterFormats505To507, EachVersionReadsItsOwnReportSilently) {
   for (const Version& row :
        {Version{"5.05", false, false}, Version{"5.06", false, true}, Version{"5.07", true, true}}) {
     SCOPED_TRACE(row.version);
-    LaterReportSpec spec;
-    spec.formatVersion = row.version;
-    spec.year = "2025";
-    spec.section1 = test::Section1Xml("10000.00", row.from507);
-    spec.section2 = test::Section2Xml();
+    LaterReportSpec content;
+    content.formatVersion = row.version;
+    content.year = "2025";
+    content.section1 = test::Section1Xml("10000.00", row.from507);
+    content.section2 = test::Section2Xml();
     // The tariff and category withdrawn in 2026 are a year's codes, not names: read as written.
-    spec.persons = {PersonWith({Row(1, "МС", "1.00")})};
-    if (row.block431) spec.tail = test::Block6_1_431Xml(false);
-    const auto r = LoadLater(LaterReportXml(spec));
+    content.persons = {PersonWith({Row(1, "МС", "1.00")})};
+    if (row.block431) content.tail = test::Block6_1_431Xml(false);
+    const auto r = LoadLater(LaterReportXml(content));
     EXPECT_EQ(MessagesOf(r->file), std::vector<std::string>{});
     ASSERT_TRUE(r->file.Document505);
     EXPECT_EQ(r->file.Document505->РасчетСВ->ОбязПлатСВ_6_1_431 != nullptr, row.block431);
   }
-  LaterReportSpec spec;
-  spec.formatVersion = "5.05";
-  spec.year = "2023";
-  spec.tail = test::Block6_1_431Xml(false);
-  EXPECT_EQ(MessagesOf(LoadLater(LaterReportXml(spec))->file),
+  LaterReportSpec content;
+  content.formatVersion = "5.05";
+  content.year = "2023";
+  content.tail = test::Block6_1_431Xml(false);
+  EXPECT_EQ(MessagesOf(LoadLater(LaterReportXml(content))->file),
             std::vector<std::string>{"Неизвестный элемент тэга РасчетСВ - ОбязПлатСВ_6.1.431"});
 }
 
@@ -397,13 +397,13 @@ TEST(LaterFormats503, BaseWithinTheLimitIsALineFrom2021) {
   const std::string within = test::Sums("БазНеПревышОПС", "10000.00", "10000.00", "0.00", "0.00");
   for (const std::string version : {"5.03", "5.04"}) {
     SCOPED_TRACE(version);
-    LaterReportSpec spec;
-    spec.formatVersion = version;
-    spec.year = "2021";
-    spec.payerAttributes = " ОКВЭД=\"62.01\"";
-    spec.section1 = Section1Of2021(within);
-    spec.persons = {PersonWith({Row(2, "НР", "10000.00", "10000.00", "2200.00")})};
-    const auto r = LoadLater(LaterReportXml(spec));
+    LaterReportSpec content;
+    content.formatVersion = version;
+    content.year = "2021";
+    content.payerAttributes = " ОКВЭД=\"62.01\"";
+    content.section1 = Section1Of2021(within);
+    content.persons = {PersonWith({Row(2, "НР", "10000.00", "10000.00", "2200.00")})};
+    const auto r = LoadLater(LaterReportXml(content));
     EXPECT_EQ(MessagesOf(r->file), std::vector<std::string>{});
     ASSERT_TRUE(r->file.Document503);
     EXPECT_FALSE(r->file.Document502);
@@ -417,24 +417,24 @@ TEST(LaterFormats503, BaseWithinTheLimitIsALineFrom2021) {
     EXPECT_EQ(v->section3.rows[0].month, 2);
   }
   // 5.02 has no such line.
-  LaterReportSpec spec;
-  spec.formatVersion = "5.02";
-  spec.year = "2020";
-  spec.payerAttributes = " ОКВЭД=\"62.01\"";
-  spec.section1 = Section1Of2021(within);
-  EXPECT_EQ(MessagesOf(LoadLater(LaterReportXml(spec))->file),
+  LaterReportSpec content;
+  content.formatVersion = "5.02";
+  content.year = "2020";
+  content.payerAttributes = " ОКВЭД=\"62.01\"";
+  content.section1 = Section1Of2021(within);
+  EXPECT_EQ(MessagesOf(LoadLater(LaterReportXml(content))->file),
             std::vector<std::string>{"Неизвестный элемент тэга РасчСВ_ОПС - БазНеПревышОПС"});
 }
 
 TEST(LaterFormats503, PayerInnReadsInEitherShape) {
   // When the INN of a natural-person payer became an attribute (5.02: a child element; 2023:
   // an attribute) is not known: 5.03 and 5.04 read both, 5.02 only its own.
-  LaterReportSpec spec;
-  spec.formatVersion = "5.04";
-  spec.year = "2022";
-  spec.individual = true;
-  spec.section1 = Section1Of2021("");
-  const auto r = LoadLater(LaterReportXml(spec));
+  LaterReportSpec content;
+  content.formatVersion = "5.04";
+  content.year = "2022";
+  content.individual = true;
+  content.section1 = Section1Of2021("");
+  const auto r = LoadLater(LaterReportXml(content));
   EXPECT_EQ(MessagesOf(r->file), std::vector<std::string>{});
   ASSERT_TRUE(r->file.Document503 && r->file.Document503->НПФЛ);
   EXPECT_EQ(r->file.Document503->НПФЛ->ОГРНИП, "304500116000157");
@@ -442,8 +442,8 @@ TEST(LaterFormats503, PayerInnReadsInEitherShape) {
   ASSERT_TRUE(v);
   EXPECT_EQ(v->payer.inn, "500100732259");
 
-  spec.formatVersion = "5.02";
-  const auto old = LoadLater(LaterReportXml(spec));
+  content.formatVersion = "5.02";
+  const auto old = LoadLater(LaterReportXml(content));
   EXPECT_EQ(MessagesOf(old->file),
             std::vector<std::string>{" - Документ [1] - СвНП - НПФЛ: В тэге \"Плательщик страховых взносов - "
                                      "физическое лицо, не являющееся ИП\" присутствие атрибутов не допускается."});
@@ -454,9 +454,9 @@ TEST(LaterFormats503, PayerInnReadsInEitherShape) {
 TEST(LaterFormats, VersionsOutsideTheKnownOnesAreRefused) {
   for (const std::string version : {"5.09", "5.00", "6.01", ""}) {
     SCOPED_TRACE(version);
-    LaterReportSpec spec;
-    spec.formatVersion = version;
-    const auto r = LoadLater(LaterReportXml(spec));
+    LaterReportSpec content;
+    content.formatVersion = version;
+    const auto r = LoadLater(LaterReportXml(content));
     EXPECT_FALSE(r->loaded);
     EXPECT_EQ(MessagesOf(r->file),
               std::vector<std::string>{": Неизвестная версия формата - " + version + ". Чтение невозможно."});

@@ -111,19 +111,19 @@ std::string Block6_1_431Xml(bool withPersonData) {
          Sums("БазаИсч", "1000.00", kZero, kZero, "1000.00") + "</СвФЛВыпл></СвПримТариф4.425></ОбязПлатСВ_6.1.431>";
 }
 
-std::string LaterReportXml(const LaterReportSpec& spec) {
+std::string LaterReportXml(const LaterReportSpec& content) {
   std::string x = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-  x += "<Файл ИдФайл=\"NO_RASCHSV_later\" ВерсПрог=\"test\" ВерсФорм=\"" + spec.formatVersion + "\">\n";
-  x += "<Документ КНД=\"1151111\" ДатаДок=\"01.04." + spec.year + "\" НомКорр=\"0\" Период=\"" + spec.period +
-       "\" ОтчетГод=\"" + spec.year + "\" КодНО=\"7701\" ПоМесту=\"214\">\n";
-  x += "<СвНП" + spec.payerAttributes + ">";
-  if (spec.individual)
+  x += "<Файл ИдФайл=\"NO_RASCHSV_later\" ВерсПрог=\"test\" ВерсФорм=\"" + content.formatVersion + "\">\n";
+  x += "<Документ КНД=\"1151111\" ДатаДок=\"01.04." + content.year + "\" НомКорр=\"0\" Период=\"" + content.period +
+       "\" ОтчетГод=\"" + content.year + "\" КодНО=\"7701\" ПоМесту=\"214\">\n";
+  x += "<СвНП" + content.payerAttributes + ">";
+  if (content.individual)
     x += "<НПФЛ ИННФЛ=\"500100732259\" ОГРНИП=\"304500116000157\"><ФИО Фамилия=\"Петров\" Имя=\"Пётр\"/></НПФЛ>";
   else
     x += "<НПЮЛ НаимОрг=\"ООО Ромашка\" ИННЮЛ=\"7701000001\" КПП=\"770101001\"/>";
   x += "</СвНП>\n<Подписант ПрПодп=\"1\"><ФИО Фамилия=\"Петров\" Имя=\"Пётр\"/></Подписант>\n<РасчетСВ>";
-  x += spec.section1 + spec.section2;
-  for (const LaterPerson& p : spec.persons) {
+  x += content.section1 + content.section2;
+  for (const LaterPerson& p : content.persons) {
     x += "<ПерсСвСтрахЛиц><ДанФЛПолуч СНИЛС=\"" + p.snils +
          "\" ДатаРожд=\"01.01.1980\" Гражд=\"643\" Пол=\"1\" КодВидДок=\"21\" СерНомДок=\"45 00 000000\">"
          "<ФИО Фамилия=\"" + p.surname + "\" Имя=\"Иван\"/></ДанФЛПолуч><СвВыплСВОПС><СвВыпл>";
@@ -137,7 +137,7 @@ std::string LaterReportXml(const LaterReportSpec& spec) {
     if (!p.extraRows.empty()) x += "<ВыплСВДоп>" + p.extraRows + "</ВыплСВДоп>";
     x += "</СвВыплСВОПС></ПерсСвСтрахЛиц>\n";
   }
-  x += spec.tail + "</РасчетСВ>\n</Документ>\n</Файл>\n";
+  x += content.tail + "</РасчетСВ>\n</Документ>\n</Файл>\n";
   return x;
 }
 

@@ -58,7 +58,7 @@ std::string Section2Xml();
 std::string Block6_1_431Xml(bool withPersonData = true);
 
 // The report as UTF-8 XML text declaring UTF-8.
-std::string LaterReportXml(const LaterReportSpec& spec);
+std::string LaterReportXml(const LaterReportSpec& content);
 
 struct LoadedLater {
   TXMLFile xml;

@@ -193,7 +193,7 @@ TEST(ReportView502, AnnulledPerson) {
   for (const view::Person& p : r.view->section3.persons)
     if (p.annulled) {
       ++annulled;
-      EXPECT_EQ(p.snilsDigits, "13467912411");
+      EXPECT_EQ(p.snilsDigits, "13467912478");
       EXPECT_EQ(p.surname, "Смирнов");
     }
   EXPECT_EQ(annulled, 1);

@@ -1,0 +1,64 @@
+#include "analysis/checks/check_context.h"
+
+namespace orsvelt::checks {
+
+namespace {
+
+std::string_view Keep(std::deque<std::string>& texts, std::string_view text) {
+  if (text.empty()) return {};
+  return texts.emplace_back(text);
+}
+
+void CopyLine(view::Line& line, std::deque<std::string>& texts) {
+  line.name = Keep(texts, line.name);
+  line.code = Keep(texts, line.code);
+}
+
+}  // namespace
+
+OwnedSection1 CopySection1(const view::Section1& source) {
+  OwnedSection1 copy;
+  view::Section1& s = copy.section1 = source;
+  s.oktmo = Keep(copy.texts, s.oktmo);
+  for (view::Line& line : s.payable) CopyLine(line, copy.texts);
+  for (view::TariffBlock& tariff : s.tariffs) {
+    tariff.tariff = Keep(copy.texts, tariff.tariff);
+    for (view::Block& block : tariff.blocks) {
+      block.name = Keep(copy.texts, block.name);
+      for (view::Code& code : block.codes) {
+        code.name = Keep(copy.texts, code.name);
+        code.value = Keep(copy.texts, code.value);
+      }
+      for (view::Line& line : block.lines) CopyLine(line, copy.texts);
+    }
+  }
+  for (std::vector<view::Block>* blocks : {&s.appendix2, &s.paymentAppendices, &s.blocks})
+    for (view::Block& block : *blocks) {
+      block.name = Keep(copy.texts, block.name);
+      for (view::Code& code : block.codes) {
+        code.name = Keep(copy.texts, code.name);
+        code.value = Keep(copy.texts, code.value);
+      }
+      for (view::Line& line : block.lines) CopyLine(line, copy.texts);
+    }
+  return copy;
+}
+
+int CheckContext::MonthInPeriod(std::int32_t calendarMonth) const {
+  for (int i = 0; i < 3; ++i)
+    if (months[i] != 0 && months[i] == calendarMonth) return i + 1;
+  return 0;
+}
+
+void CheckContext::ForEachPerson(const std::function<void(const PersonRows&)>& visit) const {
+  const view::Section3& s3 = report.section3;
+  for (const view::Person& p : s3.persons) {
+    if (p.annulled) continue;
+    visit({p.snils, p.surname, p.givenName, s3.RowsOf(p), s3.ExtraRowsOf(p), &p, report.title.fileId});
+  }
+  if (!carried) return;
+  for (const CarriedPerson& p : carried->persons)
+    visit({p.snils, p.surname, p.givenName, p.rows, p.extraRows, nullptr, p.file});
+}
+
+}  // namespace orsvelt::checks
