@@ -212,6 +212,8 @@ TEST_F(MainFormTest, NoChoiceWritesWorkbookAndStartsCalc) {
 }
 
 TEST_F(MainFormTest, EachChoiceOpensItsViewerWithItsFormat) {
+  test::TempDir tmp;
+  qputenv("TMPDIR", PathToQString(tmp.path()).toUtf8());
   struct Case {
     int choice;
     ProtocolFormat format;
@@ -303,6 +305,8 @@ TEST_F(MainFormTest, FailedWriterIsShownAndNothingIsOpened) {
 }
 
 TEST_F(MainFormTest, ViewerThatCannotStartNamesTheProtocolsPath) {
+  test::TempDir tmp;
+  qputenv("TMPDIR", PathToQString(tmp.path()).toUtf8());
   CheckRequest request;
   auto form = Open(FakeRun{&request});
   struct Case {
