@@ -120,8 +120,10 @@ CheckOutcome RunUntilStopped(const CheckRequest& request) {
 
   if (!analysis->Analyse(file, folder)) return described(Failure(analysis->ErrorText()));
   // Once per run, on the main report only: the earlier reports were accepted long ago.
-  FormatControl formatControl(SchemaSearch{request.schemasFolder, request.executableFolder});
-  analysis->AppendFindings(FormatFindings(formatControl.Check(request.report)));
+  const std::shared_ptr<FormatControl> formatControl =
+      request.formatControl ? request.formatControl
+                            : std::make_shared<FormatControl>(SchemaSearch{request.schemasFolder, request.executableFolder});
+  analysis->AppendFindings(FormatFindings(formatControl->Check(request.report)));
 
   const bool html = request.format == ProtocolFormat::Html;
   std::filesystem::path target = request.outputPath;

@@ -15,6 +15,8 @@
 
 namespace orsvelt {
 
+class FormatControl;
+
 enum class ProtocolFormat { Html, Workbook };
 
 struct CheckRequest {
@@ -28,6 +30,9 @@ struct CheckRequest {
   std::shared_ptr<ReportTitleCache> titles;
   std::filesystem::path schemasFolder;     // the format schemas' folder the user named; empty: not named
   std::filesystem::path executableFolder;  // the program's folder ("schemas" beside it); empty: unknown
+  // When set, the format control of these folders that a batch shares, so that each schema is
+  // parsed once for all its reports; empty: the run makes its own.
+  std::shared_ptr<FormatControl> formatControl;
 };
 
 struct CheckOutcome {

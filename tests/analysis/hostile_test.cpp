@@ -93,7 +93,7 @@ TEST(HostileInput, ReportValuesAreEscapedInBothProtocols) {
   test::TempDir out;
   for (const char* name : {"markup_names_502.xml", "markup_names_501.xml"}) {
     for (const auto format : {ProtocolFormat::Html, ProtocolFormat::Workbook}) {
-      CheckRequest request{Hostile() / name, format, {}, out / "p", "01.02.2020 3:04:05", {}, {}, {}, {}};
+      CheckRequest request{Hostile() / name, format, {}, out / "p", "01.02.2020 3:04:05", {}, {}, {}, {}, {}};
       ASSERT_TRUE(RunCheck(request).ok) << name;
       const std::string bytes = test::ReadBytes(out / "p");
       EXPECT_EQ(bytes.find("<script>"), std::string::npos) << name;
@@ -112,7 +112,7 @@ TEST(HostileInput, BadEncodingIsRefusedWithItsMessage) {
 TEST(HostileInput, SameInnWithAnotherKppIsAnotherPayer) {
   const fs::path folder = Hostile() / "other_kpp";
   test::TempDir out;
-  CheckRequest request{folder / Example502().filename(), ProtocolFormat::Html, {}, out / "p.html", "1", {}, {}, {}, {}};
+  CheckRequest request{folder / Example502().filename(), ProtocolFormat::Html, {}, out / "p.html", "1", {}, {}, {}, {}, {}};
   ASSERT_TRUE(RunCheck(request).ok);
   const std::string page = test::ReadBytes(out / "p.html");
   EXPECT_EQ(page.find("770702002"), std::string::npos) << "the other KPP's report was taken as an earlier one";

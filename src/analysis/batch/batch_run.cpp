@@ -9,6 +9,7 @@
 
 #include "analysis/checks/findings_json.h"
 #include "analysis/common/report_folder.h"
+#include "analysis/format_control/format_control.h"
 #include "markup/file_sink.h"
 #include "xml/path_text.h"
 
@@ -105,6 +106,8 @@ BatchResult RunBatch(const BatchRequest& request) {
   }
 
   const auto titles = std::make_shared<ReportTitleCache>();
+  const auto formatControl =
+      std::make_shared<FormatControl>(SchemaSearch{request.schemasFolder, request.executableFolder});
   std::atomic<std::size_t> next{0};
   std::atomic<std::size_t> finished{0};
   const auto work = [&] {
@@ -123,6 +126,7 @@ BatchResult RunBatch(const BatchRequest& request) {
       check.titles = titles;
       check.schemasFolder = request.schemasFolder;
       check.executableFolder = request.executableFolder;
+      check.formatControl = formatControl;
       row.outcome = GuardedCheck(check);
       if (request.findings && row.outcome.ok) WriteFindingsOf(row);
       const std::size_t done = finished.fetch_add(1) + 1;
