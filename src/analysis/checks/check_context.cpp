@@ -44,6 +44,11 @@ OwnedSection1 CopySection1(const view::Section1& source) {
   return copy;
 }
 
+bool CheckContext::IsLater() const {
+  const std::string_view v = report.title.formatVersion;
+  return v.size() == 4 && v.substr(0, 3) == "5.0" && v[3] >= '3' && v[3] <= '8';
+}
+
 int CheckContext::MonthInPeriod(std::int32_t calendarMonth) const {
   for (int i = 0; i < 3; ++i)
     if (months[i] != 0 && months[i] == calendarMonth) return i + 1;

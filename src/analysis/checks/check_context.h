@@ -78,6 +78,9 @@ struct YearPersons {
   struct Person {
     std::string snils, name;
     Amount base = 0;  // pension base since the start of the year
+    // The base of each calendar month (all categories), for the year-to-date rules of the
+    // later formats; filled by the analyses that check them.
+    std::array<Amount, 12> monthBase{};
   };
   std::array<Sums, 12> months{};  // every person's rows by calendar month
   std::vector<Person> persons;
@@ -103,6 +106,8 @@ struct CheckContext {
 
   bool Is501() const { return report.title.formatVersion == "5.01"; }
   bool Is502() const { return report.title.formatVersion == "5.02"; }
+  // 5.03 to 5.08.
+  bool IsLater() const;
   // 1..3 for a calendar month of the period, 0 for any other.
   int MonthInPeriod(std::int32_t calendarMonth) const;
   // Section 3 as compared with section 1: the report's persons that are not annulled, then

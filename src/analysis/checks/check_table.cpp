@@ -15,6 +15,7 @@ std::string FormatsText(std::uint8_t formats) {
   std::string text;
   if (formats & kFormat501) text = "5.01";
   if (formats & kFormat502) text += text.empty() ? "5.02" : ", 5.02";
+  if (formats & kFormatLater) text += text.empty() ? "5.03-5.08" : ", 5.03-5.08";
   return text;
 }
 
@@ -23,7 +24,7 @@ std::span<const CheckRow> CheckTable() {
     std::vector<CheckRow> rows;
     for (const auto group : {GroupARows(), GroupBRows(), GroupBRows501(), GroupBRows502(), GroupCRows(),
                              GroupCRows501(), GroupCRows502(), GroupDRows(), GroupERows(), GroupERows501(),
-                             GroupERows502()})
+                             GroupERows502(), LaterFormatRows()})
       rows.insert(rows.end(), group.begin(), group.end());
     return rows;
   }();
@@ -31,7 +32,10 @@ std::span<const CheckRow> CheckTable() {
 }
 
 std::vector<Finding> RunCheckTable(const CheckContext& context) {
-  const std::uint8_t format = context.Is501() ? kFormat501 : context.Is502() ? kFormat502 : 0;
+  const std::uint8_t format = context.Is501()   ? kFormat501
+                              : context.Is502() ? kFormat502
+                              : context.IsLater() ? kFormatLater
+                                                  : 0;
   std::vector<Finding> findings;
   for (const CheckRow& row : CheckTable())
     if ((row.formats & format) && row.run) row.run(row, context, findings);

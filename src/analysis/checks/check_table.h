@@ -13,7 +13,13 @@
 
 namespace orsvelt::checks {
 
-enum Formats : std::uint8_t { kFormat501 = 1, kFormat502 = 2, kBothFormats = kFormat501 | kFormat502 };
+// kFormatLater covers 5.03 to 5.08 (reports of 2021 to 2026), read through one view.
+enum Formats : std::uint8_t {
+  kFormat501 = 1,
+  kFormat502 = 2,
+  kBothFormats = kFormat501 | kFormat502,
+  kFormatLater = 4,
+};
 
 struct CheckRow;
 // Evaluates the row over the context and appends one finding per breach.
@@ -47,6 +53,8 @@ std::span<const CheckRow> GroupDRows();
 std::span<const CheckRow> GroupERows();
 std::span<const CheckRow> GroupERows501();
 std::span<const CheckRow> GroupERows502();
+// Rows of the formats 5.03 to 5.08 (the year-to-date and section 1 to section 3 rules).
+std::span<const CheckRow> LaterFormatRows();
 
 // All rows, groups A to E in order.
 std::span<const CheckRow> CheckTable();
