@@ -1,15 +1,14 @@
-// The per-person collection of the format 5.02 analysis: one record per insured person
-// over all files of the year, later files replacing the months they carry.
+// The per-person collection of the analyses of formats 5.02 to 5.08: one record per insured
+// person over all files of the year, later files replacing the months they carry. It reads
+// the format-neutral view, so every version from 5.02 on is collected alike.
 
 #include <algorithm>
 #include <array>
 #include <unordered_set>
 
 #include "analysis/checks/check_context.h"
-#include "analysis/common/report_texts.h"
 #include "analysis/prot502/prot502.h"
-#include "model/rsv502/document.h"
-#include "model/rsvnalog.h"
+#include "model/file_view.h"
 #include "reference/period_codes.h"
 #include "xml/codepage.h"
 #include "xml/stringfuncs.h"
@@ -17,8 +16,11 @@
 namespace orsvelt {
 namespace {
 
-std::string PersonName(const TRSV502DanFLPoluch& data) {
-  return data.ФИО ? FullNameOf(*data.ФИО) : " ";
+// "Фамилия Имя[ Отчество]"; a person without "ФИО" reads as a single blank, as before.
+std::string PersonName(const view::Person& p) {
+  std::string name = std::string(p.surname) + " " + std::string(p.givenName);
+  if (!p.patronymic.empty()) name += " " + std::string(p.patronymic);
+  return name;
 }
 
 // Names are compared with Latin capitals lowered only: a change in Cyrillic letter case
@@ -55,8 +57,8 @@ std::string FoldCase(std::string_view utf8) {
   return out;
 }
 
-void SetMonth(TRSV502ProtCategory& entry, const TRSV502SvVyplMK& mk) {
-  entry.Months[static_cast<std::size_t>(mk.Месяц - 1)] = {mk.СумВыпл, mk.ВыплОПС, mk.ВыплОПСДог, mk.НачислСВ};
+void SetMonth(TRSV502ProtCategory& entry, const view::MonthRow& row, int monthInQuarter) {
+  entry.Months[static_cast<std::size_t>(monthInQuarter)] = {row.payments, row.base, row.contractBase, row.contributions};
 }
 
 }  // namespace
@@ -75,28 +77,30 @@ int TRSV502Prot::FindCategory(const TRSV502ProtQuartData& quarter, std::string_v
 }
 
 void TRSV502Prot::Collect(const TRSVFile& file, int fileNumber, ProgressCounter* counter) {
-  if (!file.Document502 || !file.Document502->РасчетСВ) return;
-  const TRSV502Document& doc = *file.Document502;
-  const int q = QuarterOfPeriod(doc.Период);
+  if (const std::optional<view::ReportView> report = MakeReportView(file)) Collect(*report, fileNumber, counter);
+}
+
+void TRSV502Prot::Collect(const view::ReportView& report, int fileNumber, ProgressCounter* counter) {
+  const int q = QuarterOfPeriod(report.title.period);
   if (q == 0) return;
+  const view::Section3& s3 = report.section3;
 
   int k = 0;
-  for (const TRSV502PersSvStrakhLic& element : doc.РасчетСВ->ПерсСвСтрахЛиц) {
+  for (const view::Person& element : s3.persons) {
     ++k;
     if (counter) counter->Step();
-    if (!element.ДанФЛПолуч) continue;  // nobody to match the data on
-    const TRSV502DanFLPoluch& data = *element.ДанФЛПолуч;
+    if (!element.identified) continue;  // nobody to match the data on
     const std::string ref = std::to_string(fileNumber) + "/" + std::to_string(k);
-    const std::string name = PersonName(data);
+    const std::string name = PersonName(element);
 
-    const auto [at, added] = personIndex_.FindOrAdd(data.СНИЛС, data.ИННФЛ, persons_.size());
+    const auto [at, added] = personIndex_.FindOrAdd(element.snils, element.inn, persons_.size());
     TRSV502ProtZLRec* person = nullptr;
     if (added) {
       person = &persons_.emplace_back();
       person->Name = name;
-      person->Key = SnilsDigits(data.СНИЛС);
-      person->ИННФЛ = data.ИННФЛ;
-      person->Пол = data.Пол;
+      person->Key = element.snilsDigits;
+      person->ИННФЛ = element.inn;
+      person->Пол = element.sex;
       person->Source = ref;
     } else {
       person = &persons_[at];
@@ -104,12 +108,12 @@ void TRSV502Prot::Collect(const TRSVFile& file, int fileNumber, ProgressCounter*
         person->Name = name;
         person->Source = ref;
       }
-      if (person->ИННФЛ != data.ИННФЛ) {
-        person->ИННФЛ = data.ИННФЛ;
+      if (person->ИННФЛ != element.inn) {
+        person->ИННФЛ = element.inn;
         person->Source = ref;
       }
-      if (person->Пол != data.Пол) {
-        person->Пол = data.Пол;
+      if (person->Пол != element.sex) {
+        person->Пол = element.sex;
         person->Source = ref;
       }
     }
@@ -119,16 +123,17 @@ void TRSV502Prot::Collect(const TRSVFile& file, int fileNumber, ProgressCounter*
     TRSV502ProtQuartData& quarter = *slot;
     quarter.Source = ref;
 
-    if (element.ПрАннулир == "1") {
+    if (element.annulled) {
       quarter.Annulled = true;
       quarter.ClearCategories();
       continue;
     }
     quarter.Annulled = false;
-    if (!element.СвВыплСВОПС || !element.СвВыплСВОПС->СвВыпл) continue;
-    for (const TRSV502SvVyplMK& mk : element.СвВыплСВОПС->СвВыпл->СвВыплМК) {
-      const int e = FindOrAddCategory(quarter, mk.КодКатЛиц);
-      if (mk.Месяц >= 1 && mk.Месяц <= 3) SetMonth(quarter.Category(e), mk);
+    const int firstMonth = 3 * (q - 1) + 1;
+    for (const view::MonthRow& row : s3.RowsOf(element)) {
+      const int e = FindOrAddCategory(quarter, row.category);
+      // Month 0 is one the view could not place in the quarter: its category still counts.
+      if (row.month >= firstMonth && row.month < firstMonth + 3) SetMonth(quarter.Category(e), row, row.month - firstMonth);
     }
   }
 }
@@ -168,6 +173,7 @@ checks::YearPersons TRSV502Prot::YearPersonsForChecks() const {
           month.base += sums.ВыплОПС;
           month.contributions += sums.НачислСВ;
           p.base += sums.ВыплОПС;
+          p.monthBase[3 * q + m] += sums.ВыплОПС;
         }
     }
   }

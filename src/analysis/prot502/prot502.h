@@ -24,6 +24,9 @@ struct TRSV502Document;
 namespace checks {
 struct YearPersons;
 }
+namespace view {
+struct ReportView;
+}
 
 struct TRSV502ProtPayer {
   std::string Type;  // "Юридическое лицо" or "Физическое лицо или индивидуальный предприниматель"
@@ -86,6 +89,7 @@ class TRSV502Prot : public TRSVProt {
   static int FindOrAddCategory(TRSV502ProtQuartData& quarter, std::string_view code);
   static int FindCategory(const TRSV502ProtQuartData& quarter, std::string_view code);
   // Merges the persons of one file; file number 0 is the main file.
+  void Collect(const view::ReportView& report, int fileNumber, ProgressCounter* counter = nullptr);
   void Collect(const TRSVFile& file, int fileNumber, ProgressCounter* counter = nullptr);
   void BuildTotals();
   // The merged persons as the control ratios over the whole year read them.

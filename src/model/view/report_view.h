@@ -201,6 +201,7 @@ struct Person {
   std::string snilsDigits;  // normalised (SnilsDigits); short enough to stay inside the string
   std::string_view inn, surname, givenName, patronymic, birthDate, sex;
   bool annulled = false;     // "ПрАннулир" (5.02); format 5.01 has no annulment
+  bool identified = false;   // "ДанФЛПолуч" present: without it there is nobody to match the rows on
   std::uint32_t number = 0;  // number in the person's path
   const PersonSteps* steps = nullptr;
   std::uint32_t firstRow = 0, rowCount = 0, firstExtraRow = 0, extraRowCount = 0;

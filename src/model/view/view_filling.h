@@ -68,6 +68,7 @@ void FillCommonTitle(std::string_view fileId, std::string_view formatVersion, co
 template <class Identity>
 void FillIdentity(const Identity* id, Person& p) {
   if (!id) return;
+  p.identified = true;
   p.snils = id->СНИЛС;
   p.snilsDigits = SnilsDigits(id->СНИЛС);
   p.inn = id->ИННФЛ;
