@@ -8,6 +8,7 @@
 #include "analysis/format_findings.h"
 #include "analysis/prot501/prot501.h"
 #include "analysis/prot502/prot502.h"
+#include "analysis/prot_later/prot_later.h"
 #include "model/rsvnalog.h"
 #include "xml/path_text.h"
 #include "xml/stringfuncs.h"
@@ -44,6 +45,12 @@ struct AnalysisRow {
 constexpr AnalysisRow kAnalyses[] = {
     {"5.01", []() -> std::unique_ptr<TRSVProt> { return std::make_unique<TRSV501Prot>(); }},
     {"5.02", []() -> std::unique_ptr<TRSVProt> { return std::make_unique<TRSV502Prot>(); }},
+    {"5.03", []() -> std::unique_ptr<TRSVProt> { return std::make_unique<TRSVLaterProt>(); }},
+    {"5.04", []() -> std::unique_ptr<TRSVProt> { return std::make_unique<TRSVLaterProt>(); }},
+    {"5.05", []() -> std::unique_ptr<TRSVProt> { return std::make_unique<TRSVLaterProt>(); }},
+    {"5.06", []() -> std::unique_ptr<TRSVProt> { return std::make_unique<TRSVLaterProt>(); }},
+    {"5.07", []() -> std::unique_ptr<TRSVProt> { return std::make_unique<TRSVLaterProt>(); }},
+    {"5.08", []() -> std::unique_ptr<TRSVProt> { return std::make_unique<TRSVLaterProt>(); }},
 };
 
 // A version as found in the file, shown within bounds: the attribute is anyone's text.

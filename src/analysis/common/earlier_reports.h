@@ -25,6 +25,11 @@ struct ReportKey {
   std::int32_t Year = -1;
   std::string PeriodCode;
   std::int32_t CorrectionNumber = -1;
+  // What tells two reports of the same period and correction apart, and what names one that
+  // is passed over; left empty by versions that do not tell such duplicates apart.
+  std::string DocumentDate;  // "ДатаДок" as written, dd.mm.yyyy
+  std::string FormatVersion;
+  std::string PlaceCode;
 };
 
 // The key of a report read from the folder, or nullopt when it holds no document of the

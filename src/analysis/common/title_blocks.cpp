@@ -17,6 +17,7 @@ void HtmlFileRows(ProtocolWriter& out, const TitleFile& file) {
   HtmlKeyValueRow(out, "Отчётный период", file.period);
   HtmlKeyValueRow(out, "№ корректировки", std::to_string(file.correction));
   HtmlKeyValueRow(out, "По месту", file.place);
+  if (!file.note.empty()) HtmlKeyValueRow(out, "Использование", file.note);
 }
 
 void SheetHeading(ProtocolWriter& out, std::string_view heading) {
@@ -38,6 +39,7 @@ void SheetFileRows(ProtocolWriter& out, const TitleSheetLayout& layout, const Ti
   CaptionValueRow(out, layout, "Отчётный период:", file.period);
   CaptionValueRow(out, layout, "№ корректировки:", std::to_string(file.correction));
   CaptionValueRow(out, layout, "По месту:", file.place);
+  if (!file.note.empty()) CaptionValueRow(out, layout, "Использование:", file.note);
   EmptyRow(out);
 }
 

@@ -20,6 +20,7 @@ struct TitleFile {
   std::string period;  // as shown: "полугодие 2020 г."
   std::int32_t correction = 0;
   std::string place;
+  std::string note;  // why an earlier file is not used; no row when empty
 };
 
 struct TitlePayer {

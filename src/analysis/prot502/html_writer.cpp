@@ -165,7 +165,9 @@ void TotalsRows(ProtocolWriter& out, const TRSV502Prot& prot, const TRSV502ProtZ
                });
 }
 
-void PersonsBlock(ProtocolWriter& out, const TRSV502Prot& prot) {
+}  // namespace
+
+void HtmlPersonsBlock502(ProtocolWriter& out, const TRSV502Prot& prot) {
   if (prot.Persons().empty()) return;
   const Quarters quarters = QuarterNumbers(prot.QuartersPresent());
   HtmlHeading(out, 2, "Сведения по застрахованным лицам");
@@ -178,8 +180,6 @@ void PersonsBlock(ProtocolWriter& out, const TRSV502Prot& prot) {
   HtmlRawParagraph(out, kSourceNote);
 }
 
-}  // namespace
-
 void WriteHtmlProtocol502(ProtocolWriter& out, const TRSV502Prot& prot, const ProtocolHeader& header) {
   HtmlPageOpen(out, header);
   const ProtocolTitle title = TitleOf502(prot);
@@ -189,7 +189,7 @@ void WriteHtmlProtocol502(ProtocolWriter& out, const TRSV502Prot& prot, const Pr
   HtmlPayerBlock(out, title.payer);
   HtmlEarlierFilesBlock(out, title.earlierFiles);
   CompositionBlock(out, prot);
-  PersonsBlock(out, prot);
+  HtmlPersonsBlock502(out, prot);
   HtmlPageClose(out);
 }
 

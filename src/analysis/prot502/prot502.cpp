@@ -7,6 +7,7 @@
 #include "analysis/common/report_texts.h"
 #include "analysis/prot502/earlier_files.h"
 #include "analysis/prot502/prot502_writers.h"
+#include "model/file_view.h"
 #include "model/rsv502/document.h"
 #include "model/rsvnalog.h"
 #include "reference/place_codes.h"
@@ -42,16 +43,14 @@ bool TRSV502Prot::Analyse(const TRSVFile& file, const std::filesystem::path& fol
   ClearResults();
   TakeRunStamp();
   readErrors_ = file.Errors;
-  if (!file.Document502) {
+  if (!DescribeMain(file)) {
     errorText_ = "Файл не прочитан.";
     return false;
   }
-  const TRSV502Document& doc = *file.Document502;
-  DescribeMain(doc);
   checks_.reset();
   checks::YearChecks yearChecks(file);
   std::vector<std::string> unreadable;
-  const auto chosen = FindEarlierReports(folder, *ReportKey502(file), ReportKey502, &unreadable, titles_, progress_);
+  const auto chosen = ChooseEarlierReports(file, folder, &unreadable);
   for (const std::string& name : unreadable) yearChecks.NoteUnreadable(name);
   yearChecks_ = &yearChecks;
   CollectEarlierFiles(chosen);
@@ -65,7 +64,16 @@ bool TRSV502Prot::Analyse(const TRSVFile& file, const std::filesystem::path& fol
   return true;
 }
 
-void TRSV502Prot::DescribeMain(const TRSV502Document& doc) {
+ReportKeyOf TRSV502Prot::KeyOf() const { return ReportKey502; }
+
+std::vector<EarlierReport> TRSV502Prot::ChooseEarlierReports(const TRSVFile& file, const std::filesystem::path& folder,
+                                                             std::vector<std::string>* unreadable) {
+  return FindEarlierReports(folder, *KeyOf()(file), KeyOf(), unreadable, titles_, progress_);
+}
+
+bool TRSV502Prot::DescribeMain(const TRSVFile& file) {
+  if (!file.Document502) return false;
+  const TRSV502Document& doc = *file.Document502;
   reportYear_ = doc.ОтчетГод;
   periodCode_ = doc.Период;
   correctionNumber_ = doc.НомКорр;
@@ -79,7 +87,7 @@ void TRSV502Prot::DescribeMain(const TRSV502Document& doc) {
     payer_.Inn = doc.НПФЛ->ИННФЛ;
   }
 
-  if (!doc.РасчетСВ) return;  // a damaged report: nothing to describe
+  if (!doc.РасчетСВ) return true;  // a damaged report: nothing to describe
   const TRSV502RaschetSV& calc = *doc.РасчетСВ;
   TRSV502ProtComposition& c = composition_;
   if (const TRSV502ObyazPlatSV* s1 = calc.ОбязПлатСВ.get()) {
@@ -98,6 +106,7 @@ void TRSV502Prot::DescribeMain(const TRSV502Document& doc) {
     c.Section2Members = s2->РасчСВ_КФХ ? static_cast<int>(s2->РасчСВ_КФХ->СведЧлКФХ.size()) : 0;
   }
   c.Section3Persons = static_cast<int>(calc.ПерсСвСтрахЛиц.size());
+  return true;
 }
 
 void TRSV502Prot::CollectEarlierFiles(const std::vector<EarlierReport>& chosen) {
@@ -105,13 +114,15 @@ void TRSV502Prot::CollectEarlierFiles(const std::vector<EarlierReport>& chosen) 
   earlierFiles_.reserve(chosen.size());
   ProgressCounter stopCheck(progress_);  // an earlier file may be as large as the main one
   const auto take = [&](const EarlierReport& report, const TRSVFile& file, int number) {
-    const TRSV502Document& doc = *file.Document502;
-    earlierFiles_.push_back({PathToUtf8(report.path.filename()), file.FormatVersion, doc.ОтчетГод, doc.Период,
-                             doc.НомКорр, PlaceText(PlaceRows502(), doc.ПоМесту)});
-    Collect(file, number, &stopCheck);
+    const std::optional<view::ReportView> v = MakeReportView(file);
+    if (!v) return;  // the key accepted it, so every version read here has a view
+    const view::Title& t = v->title;
+    earlierFiles_.push_back({PathToUtf8(report.path.filename()), file.FormatVersion, t.year.value_or(-1),
+                             std::string(t.period), t.correction.value_or(-1), PlaceText(PlaceRows502(), t.placeCode), {}});
+    Collect(*v, number, &stopCheck);
     if (yearChecks_) yearChecks_->AddEarlier(file);
   };
-  ReadEarlierReports(chosen, ReportKey502, take, progress_);
+  ReadEarlierReports(chosen, KeyOf(), take, progress_);
 }
 
 bool TRSV502Prot::WriteHtmlTo(ProtocolSink& sink, ProtocolHeader header) {

@@ -72,6 +72,7 @@ class TRSV502Prot : public TRSVProt {
   const std::string& PeriodCode() const { return periodCode_; }
   std::int32_t CorrectionNumber() const { return correctionNumber_; }
   const std::string& PlaceName() const { return placeName_; }
+  // The earlier files used, numbered from 1 as the sources name them; then those passed over, with their note.
   const std::vector<TRSV502ProtFileRec>& EarlierFiles() const { return earlierFiles_; }
   const std::string& FormatLabel() const { return formatLabel_; }
   const TRSV502ProtPayer& Payer() const { return payer_; }
@@ -100,9 +101,16 @@ class TRSV502Prot : public TRSVProt {
   // "1".."4" in the order the persons first bring them (not sorted).
   std::vector<std::string> QuartersPresent() const;
 
- private:
+ protected:
+  // What differs between the versions that share this analysis: the main file's title,
+  // payer and composition (false when the file holds no document of the version), how a
+  // report is keyed, and which earlier reports are used.
+  virtual bool DescribeMain(const TRSVFile& file);
+  virtual ReportKeyOf KeyOf() const;
+  virtual std::vector<EarlierReport> ChooseEarlierReports(const TRSVFile& file, const std::filesystem::path& folder,
+                                                          std::vector<std::string>* unreadable);
+
   void ClearResults();
-  void DescribeMain(const TRSV502Document& doc);
   void CollectEarlierFiles(const std::vector<EarlierReport>& chosen);
 
   std::vector<std::string> readErrors_;

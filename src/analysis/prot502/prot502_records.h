@@ -22,6 +22,7 @@ struct TRSV502ProtFileRec {
   std::string PeriodCode;
   std::int32_t CorrectionNumber = -1;
   std::string PlaceName;
+  std::string Note;  // why the file is not used; empty for a used one
 };
 
 // One month of a category: the four amounts of a "СвВыплМК".

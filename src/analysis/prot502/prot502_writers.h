@@ -17,4 +17,9 @@ void WriteHtmlProtocol502(ProtocolWriter& out, const TRSV502Prot& prot, const Pr
 void WriteWorkbookProtocol502(ProtocolWriter& out, const TRSV502Prot& prot, const ProtocolHeader& header,
                               const SheetLimits& limits = {});
 
+// The blocks of the persons by quarter and category, which the protocols of the later
+// formats share: the page's block (nothing without persons) and the sheet "Р3 осн".
+void HtmlPersonsBlock502(ProtocolWriter& out, const TRSV502Prot& prot);
+void PersonSheet502(ProtocolWriter& out, const TRSV502Prot& prot, const SheetLimits& limits);
+
 }  // namespace orsvelt

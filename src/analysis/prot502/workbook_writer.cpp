@@ -210,7 +210,9 @@ void TotalsRows(ProtocolWriter& out, ContinuedTable& table, const TRSV502Prot& p
                });
 }
 
-void PersonSheet(ProtocolWriter& out, const TRSV502Prot& prot, const SheetLimits& limits) {
+}  // namespace
+
+void PersonSheet502(ProtocolWriter& out, const TRSV502Prot& prot, const SheetLimits& limits) {
   const Quarters quarters = QuarterNumbers(prot.QuartersPresent());
   ContinuedTable table(out,
                        {.name = "Р3 осн",
@@ -227,15 +229,13 @@ void PersonSheet(ProtocolWriter& out, const TRSV502Prot& prot, const SheetLimits
   table.Close();
 }
 
-}  // namespace
-
 void WriteWorkbookProtocol502(ProtocolWriter& out, const TRSV502Prot& prot, const ProtocolHeader& header,
                               const SheetLimits& limits) {
   WorkbookOpen(out);
   TitleSheet(out, header, TitleOf502(prot), {.valueStyle = CellStyle::BorderedText},
              [&](ProtocolWriter& o) { checks::WriteChecksWorkbookRows(o, prot.Checks().get()); });
   CompositionSheet(out, prot);
-  if (!prot.Persons().empty()) PersonSheet(out, prot, limits);
+  if (!prot.Persons().empty()) PersonSheet502(out, prot, limits);
   WorkbookClose(out);
 }
 

@@ -11,7 +11,7 @@ namespace orsvelt::test {
 namespace {
 
 ReportKey Key(std::string period, std::int32_t correction) {
-  return {"7701000001", "770101001", 2020, std::move(period), correction};
+  return {"7701000001", "770101001", 2020, std::move(period), correction, {}, {}, {}};
 }
 
 TEST(EarlierReports, SamePayerAndYearWithAnEarlierPeriodOrCorrection) {

@@ -16,10 +16,10 @@ using test::WrittenBytes;
 
 ProtocolTitle SampleTitle() {
   ProtocolTitle title;
-  title.mainFile = {"main.xml", "5.01", "полугодие 2020 г.", 2, "по месту нахождения"};
+  title.mainFile = {"main.xml", "5.01", "полугодие 2020 г.", 2, "по месту нахождения", {}};
   title.readErrors = {"ошибка <1>"};
-  title.earlierFiles = {{"q1.xml", "5.01", "1 квартал 2020 г.", 0, "—"},
-                        {"q1k.xml", "5.01", "1 квартал 2020 г.", 1, "—"}};
+  title.earlierFiles = {{"q1.xml", "5.01", "1 квартал 2020 г.", 0, "—", {}},
+                        {"q1k.xml", "5.01", "1 квартал 2020 г.", 1, "—", {}}};
   title.payer = {"Юридическое лицо", "ООО \"Ромашка\" & Ко", "7702822389", "770201001"};
   return title;
 }
