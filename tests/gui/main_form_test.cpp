@@ -257,7 +257,7 @@ TEST_F(MainFormTest, FailedChecksShowTheirMessageAndOpenNothing) {
   test::WriteCp1251(dir / "truncated.xml", std::string(kDecl) + "<Файл ВерсФорм=\"5.02\"><Документ КНД=\"1");
   test::WriteBytes(dir / "text.xml", "просто текст");
   test::WriteCp1251(dir / "lower.xml", std::string(kDecl) + "<файл ВерсФорм=\"5.02\"><Документ/></файл>");
-  test::WriteCp1251(dir / "v503.xml", std::string(kDecl) + "<Файл ВерсФорм=\"5.03\"><Документ/></Файл>");
+  test::WriteCp1251(dir / "v509.xml", std::string(kDecl) + "<Файл ВерсФорм=\"5.09\"><Документ/></Файл>");
   test::WriteCp1251(dir / "v502blank.xml", std::string(kDecl) + "<Файл ВерсФорм=\"5.02 \"><Документ/></Файл>");
   fs::create_directory(dir / "NO_RASCHSV_folder.xml");
 
@@ -273,7 +273,7 @@ TEST_F(MainFormTest, FailedChecksShowTheirMessageAndOpenNothing) {
       {dir / "truncated.xml", "Не удалось разобрать XML-файл.", true},
       {dir / "text.xml", "Не удалось разобрать XML-файл.", true},
       {dir / "lower.xml", "Файл не является отчётом в ФНС.", false},
-      {dir / "v503.xml", "Неизвестный формат файла.", true},
+      {dir / "v509.xml", "Неизвестный формат файла.", true},
       {dir / "v502blank.xml", "Неизвестный формат файла.", true},
   };
   auto form = Open();

@@ -121,9 +121,12 @@ std::vector<EarlierReport> TRSVLaterProt::ChooseEarlierReports(const TRSVFile& f
   ReportKey widened = main;
   ++widened.CorrectionNumber;
   const std::string mainId = file.FileId;
-  const ReportKeyOf others = [&mainId](const TRSVFile& f) -> std::optional<ReportKey> {
-    if (f.FileId == mainId) return std::nullopt;
-    return ReportKeyLater(f);
+  const ReportKeyOf others = [&](const TRSVFile& f) -> std::optional<ReportKey> {
+    std::optional<ReportKey> key = ReportKeyLater(f);
+    if (key && f.FileId == mainId && key->PeriodCode == main.PeriodCode &&
+        key->CorrectionNumber == main.CorrectionNumber)
+      return std::nullopt;
+    return key;
   };
   std::vector<EarlierReport> found = FindEarlierReports(folder, widened, others, unreadable, titles_, progress_);
 
