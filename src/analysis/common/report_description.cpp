@@ -4,6 +4,7 @@
 #include "model/rsv501/document.h"
 #include "model/rsv502/document.h"
 #include "model/rsv502/raschet.h"
+#include "model/rsv505/document.h"
 #include "model/rsvnalog.h"
 
 namespace orsvelt {
@@ -34,6 +35,23 @@ ReportDescription DescribeReport(const TRSVFile& file) {
   out.formatVersion = file.FormatVersion;
   if (file.Document502) {
     DescribeTitle(*file.Document502, out);
+  } else if (file.Document503) {
+    DescribeTitle(*file.Document503, out);
+  } else if (file.Document505) {
+    // The payer moved under "СвНП" in 2023.
+    const TRSV505Document& doc = *file.Document505;
+    out.year = doc.ОтчетГод;
+    out.periodCode = doc.Период;
+    out.correction = doc.НомКорр;
+    if (doc.СвНП && doc.СвНП->НПЮЛ) {
+      out.payerName = doc.СвНП->НПЮЛ->НаимОрг;
+      out.inn = doc.СвНП->НПЮЛ->ИННЮЛ;
+      out.kpp = doc.СвНП->НПЮЛ->КПП;
+    } else if (doc.СвНП && doc.СвНП->НПФЛ) {
+      if (doc.СвНП->НПФЛ->ФИО) out.payerName = FullNameOf(*doc.СвНП->НПФЛ->ФИО);
+      out.inn = doc.СвНП->НПФЛ->ИННФЛ;
+    }
+    if (doc.РасчетСВ) out.persons = static_cast<int>(doc.РасчетСВ->ПерсСвСтрахЛиц.size());
   } else if (file.Document501) {
     const TRSV501Document& doc = *file.Document501;
     DescribeTitle(doc, out);

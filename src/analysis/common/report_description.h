@@ -20,7 +20,7 @@ struct ReportDescription {
   int persons = -1;           // "ПерсСвСтрахЛиц" of the calculation; -1 without a calculation
 };
 
-// Of a report of either format read whole; a file of a version the program does not read
+// Of a report of any version read whole; a file of a version the program does not read
 // gives its version only.
 ReportDescription DescribeReport(const TRSVFile& file);
 

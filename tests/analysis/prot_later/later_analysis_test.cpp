@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "analysis/check_run.h"
 #include "analysis/checks/check_context.h"
 #include "analysis/prot_later/earlier_files.h"
 #include "later_test_support.h"
@@ -192,6 +193,27 @@ TEST(LaterAnalysis, LongYearToDateTablesGoOnOverFurtherSheets) {
   ASSERT_EQ(run->prot.YearToDate().size(), 12u);
   const LaterProtocols out = WriteLater(run->prot, SheetLimits{.rows = 12});
   EXPECT_NE(out.workbook.find("ss:Name=\"Нарастающий итог (2)\""), std::string::npos);
+}
+
+// The run from a file to a protocol, and the description a batch lists, for each form.
+TEST(LaterAnalysis, TheRunWritesAProtocolAndDescribesTheReport) {
+  for (const bool individual : {false, true})
+    for (const std::string version : {"5.03", "5.08"}) {
+      SCOPED_TRACE(version + (individual ? " individual" : " organisation"));
+      TempDir dir;
+      LaterReportSpec spec = OnePerson(version, version == "5.03" ? "2021" : "2026", "21", "10.00");
+      spec.individual = individual;
+      CheckRequest request;
+      request.report = WriteReport(dir, spec, {"main"});
+      request.outputPath = dir / "protocol.xml";
+      const CheckOutcome out = RunCheck(request);
+      ASSERT_TRUE(out.ok) << out.message << out.detail;
+      EXPECT_TRUE(fs::exists(out.protocol));
+      EXPECT_EQ(out.report.formatVersion, version);
+      EXPECT_EQ(out.report.inn, individual ? "500100732259" : "7701000001");
+      EXPECT_EQ(out.report.periodCode, "21");
+      EXPECT_EQ(out.report.persons, 1);
+    }
 }
 
 }  // namespace
