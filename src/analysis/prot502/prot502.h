@@ -1,7 +1,8 @@
 #pragma once
 // Analysis of a format 5.02 report: the main file's identity, payer and composition, the
 // earlier-period reports of the year found beside it, and every insured person's monthly
-// amounts by quarter and category from all those files.
+// amounts by quarter and category from all those files. The persons are collected from the
+// report view, so the analysis of 5.03 to 5.08 (analysis/prot_later) derives from this one.
 
 #include <array>
 #include <cstdint>

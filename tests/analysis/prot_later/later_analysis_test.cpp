@@ -96,8 +96,22 @@ TEST(LaterAnalysis, AYearWithoutAKnownLimitMarksNothing) {
   EXPECT_NE(WriteLater(run->prot).html.find("(предельная величина не известна)"), std::string::npos);
 }
 
-// 2026: the first quarter on the old form 5.07, the half-year on 5.08.
+// 2026: the first quarter on the old form 5.07, the half-year on 5.08; likewise a year of
+// 5.03 and 5.04 reports, which the model reads with other classes than 5.05 on.
 TEST(LaterAnalysis, EarlierReportsAreFoundAcrossTheFormsOfAYear) {
+  struct Forms {
+    std::string first, second;
+  };
+  for (const Forms& forms : {Forms{"5.07", "5.08"}, Forms{"5.03", "5.04"}, Forms{"5.04", "5.05"}}) {
+    SCOPED_TRACE(forms.first + " " + forms.second);
+    TempDir dir;
+    WriteReport(dir, OnePerson(forms.first, "2026", "21", "100000.00"), {"q1", "10.04.2026"});
+    const auto run = AnalyseLater(WriteReport(dir, OnePerson(forms.second, "2026", "31", "2.00"), {"h1", "10.07.2026"}));
+    ASSERT_EQ(run->prot.EarlierFiles().size(), 1u);
+    EXPECT_EQ(run->prot.EarlierFiles()[0].FormatVersion, forms.first);
+    EXPECT_EQ(YearToDateOf(run->prot, kPerson)->Months.size(), 6u);
+  }
+
   TempDir dir;
   WriteReport(dir, OnePerson("5.07", "2026", "21", "100000.00"), {"q1", "10.04.2026"});
   const fs::path main = WriteReport(dir, OnePerson("5.08", "2026", "31", "200000.00"), {"h1", "10.07.2026"});
