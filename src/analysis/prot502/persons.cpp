@@ -7,6 +7,7 @@
 #include <unordered_set>
 
 #include "analysis/checks/check_context.h"
+#include "analysis/common/saturating_sum.h"
 #include "analysis/prot502/prot502.h"
 #include "model/file_view.h"
 #include "reference/period_codes.h"
@@ -169,11 +170,11 @@ checks::YearPersons TRSV502Prot::YearPersonsForChecks() const {
         for (std::size_t m = 0; m < 3; ++m) {
           const TRSV502ProtMonthSums& sums = entry.Months[m];
           checks::YearPersons::Sums& month = year.months[3 * q + m];
-          month.payments += sums.СумВыпл;
-          month.base += sums.ВыплОПС;
-          month.contributions += sums.НачислСВ;
-          p.base += sums.ВыплОПС;
-          p.monthBase[3 * q + m] += sums.ВыплОПС;
+          AddSaturating(month.payments, sums.СумВыпл);
+          AddSaturating(month.base, sums.ВыплОПС);
+          AddSaturating(month.contributions, sums.НачислСВ);
+          AddSaturating(p.base, sums.ВыплОПС);
+          AddSaturating(p.monthBase[3 * q + m], sums.ВыплОПС);
         }
     }
   }

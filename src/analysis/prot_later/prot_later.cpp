@@ -4,6 +4,7 @@
 
 #include "analysis/common/protocol_file.h"
 #include "analysis/common/report_texts.h"
+#include "analysis/common/saturating_sum.h"
 #include "analysis/prot_later/earlier_files.h"
 #include "analysis/prot_later/prot_later_writers.h"
 #include "model/file_view.h"
@@ -158,10 +159,10 @@ void TRSVLaterProt::BuildYearToDate() {
         month.Source = quarter->Source;
         if (!quarter->Annulled)
           for (const TRSV502ProtCategory& category : quarter->Categories()) {
-            month.Base += category.Months[m].ВыплОПС;
-            month.Contributions += category.Months[m].НачислСВ;
+            AddSaturating(month.Base, category.Months[m].ВыплОПС);
+            AddSaturating(month.Contributions, category.Months[m].НачислСВ);
           }
-        cumulative += month.Base;
+        AddSaturating(cumulative, month.Base);
         month.Cumulative = cumulative;
         month.AboveLimit = limit_ && cumulative > limit_->value;
       }

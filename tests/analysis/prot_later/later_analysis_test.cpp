@@ -2,6 +2,7 @@
 // across a change of form within a year, the settling of reports filed twice, and long
 // tables over several sheets.
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -83,6 +84,24 @@ TEST(LaterAnalysis, EachYearHasItsLimitAndItsFormLabel) {
     const LaterProtocols out = WriteLater(run->prot);
     EXPECT_NE(out.html.find("(предельная величина " + c.limit + ")"), std::string::npos);
   }
+}
+
+// Figures near the type's limit stop there rather than wrap round below the limit.
+TEST(LaterAnalysis, HugeBasesStopAtTheLimitOfTheType) {
+  TempDir dir;
+  const auto run = AnalyseLater(WriteReport(dir, OnePerson("5.08", "2026", "21", "900000000000000.00"), {"main"}));
+  ASSERT_TRUE(run->analysed);
+  const YearToDatePerson* person = YearToDateOf(run->prot, kPerson);
+  ASSERT_NE(person, nullptr);
+  ASSERT_EQ(person->Months.size(), 3u);
+  for (const YearToDateMonth& month : person->Months) {
+    EXPECT_GT(month.Cumulative, 0);
+    EXPECT_TRUE(month.AboveLimit);
+  }
+  EXPECT_EQ(person->Months[2].Cumulative, std::numeric_limits<Amount>::max());
+  const checks::YearPersons year = run->prot.YearPersonsForChecks();
+  EXPECT_EQ(year.persons[0].base, std::numeric_limits<Amount>::max());
+  WriteLater(run->prot);
 }
 
 TEST(LaterAnalysis, AYearWithoutAKnownLimitMarksNothing) {
