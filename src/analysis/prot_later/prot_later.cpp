@@ -1,5 +1,6 @@
 #include "analysis/prot_later/prot_later.h"
 
+#include <limits>
 #include <utility>
 
 #include "analysis/common/protocol_file.h"
@@ -120,7 +121,7 @@ std::vector<EarlierReport> TRSVLaterProt::ChooseEarlierReports(const TRSVFile& f
   // Reports of the main file's own period and correction are found too, to be named as
   // passed over; the main file itself is told by its "ИдФайл".
   ReportKey widened = main;
-  ++widened.CorrectionNumber;
+  if (widened.CorrectionNumber < std::numeric_limits<std::int32_t>::max()) ++widened.CorrectionNumber;
   const std::string mainId = file.FileId;
   const ReportKeyOf others = [&](const TRSVFile& f) -> std::optional<ReportKey> {
     std::optional<ReportKey> key = ReportKeyLater(f);

@@ -184,6 +184,15 @@ TEST(LaterAnalysis, OfTwoReportsWithTheSameDateTheLaterFileNameIsUsed) {
   EXPECT_EQ(YearToDateOf(corrected->prot, kPerson)->Months[0].Base, Kopecks(50000));
 }
 
+TEST(LaterAnalysis, TheLargestCorrectionNumberFindsItsEarlierSubmissions) {
+  TempDir dir;
+  WriteReport(dir, OnePerson("5.08", "2026", "21", "1.00"), {"first"});
+  const auto run = AnalyseLater(WriteReport(dir, OnePerson("5.08", "2026", "21", "2.00"), {"main", "01.04.2026", 2147483647}));
+  ASSERT_TRUE(run->analysed);
+  ASSERT_EQ(run->prot.EarlierFiles().size(), 1u);
+  EXPECT_EQ(run->prot.EarlierFiles()[0].Note, "");
+}
+
 TEST(LaterEarlierFiles, DatesCompareAsDatesAndUnreadableOnesCountAsEarliest) {
   EXPECT_EQ(DateValue("31.12.2023"), 20231231);
   EXPECT_LT(DateValue("31.12.2023"), DateValue("01.01.2024"));

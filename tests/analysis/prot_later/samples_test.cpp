@@ -106,6 +106,7 @@ TEST(LaterSamples, ReportsFiledTwiceForAPeriodUseTheLaterDocumentDate) {
   EXPECT_NE(out.html.find("Нарастающий итог базы по застрахованным лицам (предельная величина 2 225 000,00)"),
             std::string::npos);
   EXPECT_NE(out.html.find("<td>не используется: тот же период и номер корректировки"), std::string::npos);
+  EXPECT_NE(out.workbook.find("<Data ss:Type=\"String\">Использование:</Data>"), std::string::npos);
   EXPECT_EQ(out.html.find("class=\"tderr\""), std::string::npos);  // nothing above the limit
 }
 
