@@ -5,7 +5,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 # The half-year report of 2020 (format 5.02) and the nine months of 2018 (format 5.01); each
 # folder also holds the payer's earlier reports, which the check picks up by itself.
-EXAMPLE_502="$ROOT/examples/5.02/NO_RASCHSV_7707_7707_7707123456770701001_20200721_5e6f7a8b-9c0d-4e1f-a2b3-c4d5e6f7a8b9.xml"
+EXAMPLE_502="$ROOT/examples/5.02/NO_RASCHSV_7707_7707_7707123458770701001_20200721_5e6f7a8b-9c0d-4e1f-a2b3-c4d5e6f7a8b9.xml"
 EXAMPLE_501="$ROOT/examples/5.01/NO_RASCHSV_7728_7728_7728123459772801001_20181022_9a8b7c6d-5e4f-4a3b-8c2d-1e0f9a8b7c6d.xml"
 # The format schemas, when the shared reference beside the repository has them.
 SCHEMAS=()

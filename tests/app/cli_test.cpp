@@ -144,7 +144,7 @@ TEST(CommandLine, Usage) {
 
 fs::path Example502() {
   return test::ExamplesDir() / "5.02" /
-         "NO_RASCHSV_7707_7707_7707123456770701001_20200721_5e6f7a8b-9c0d-4e1f-a2b3-c4d5e6f7a8b9.xml";
+         "NO_RASCHSV_7707_7707_7707123458770701001_20200721_5e6f7a8b-9c0d-4e1f-a2b3-c4d5e6f7a8b9.xml";
 }
 const std::string kStamp = "--run-stamp '21.07.2020 10:15:00' ";
 
@@ -153,7 +153,7 @@ TEST(CommandLine, NeverWritesOverTheCheckedReports) {
   fs::copy(test::ExamplesDir() / "5.02", dir / "r");
   const fs::path report = dir / "r" / Example502().filename();
   const fs::path earlier =
-      dir / "r" / "NO_RASCHSV_7707_7707_7707123456770701001_20200424_3f2a7c1e-5b8d-4e6a-9c0f-1d2e3f4a5b6c.xml";
+      dir / "r" / "NO_RASCHSV_7707_7707_7707123458770701001_20200424_3f2a7c1e-5b8d-4e6a-9c0f-1d2e3f4a5b6c.xml";
   const std::string reportBytes = test::ReadBytes(report), earlierBytes = test::ReadBytes(earlier);
   for (const fs::path& output : {report, dir / "r" / "." / report.filename(), earlier}) {
     const CliResult r = RunOn(report, "--format html --output " + Quote(output.string()));
@@ -226,7 +226,7 @@ TEST(CommandLine, OutputFolderTakesTheProtocolUnderItsUsualName) {
   const CliResult r = RunOn(Example502(), kStamp + "--format html --output " + Quote(dir.path().string()));
   ASSERT_EQ(r.exitCode, 0) << r.err;
   const fs::path expected =
-      dir / "prot_21.07.2020_10-15-00_NO_RASCHSV_7707_7707_7707123456770701001_20200721_5e6f7a8b-9c0d-4e1f-a2b3-c4d5e6f7a8b9.html";
+      dir / "prot_21.07.2020_10-15-00_NO_RASCHSV_7707_7707_7707123458770701001_20200721_5e6f7a8b-9c0d-4e1f-a2b3-c4d5e6f7a8b9.html";
   // Standard output is the path alone, for scripts; the size goes to standard error.
   EXPECT_EQ(r.out, expected.string() + "\n");
   EXPECT_TRUE(fs::is_regular_file(expected));

@@ -93,8 +93,8 @@ TEST_F(BatchRunTest, RowsDescribeTheReports) {
     ADD_FAILURE() << prefix;
     return result.rows.front().outcome.report;
   };
-  const ReportDescription& division = rowOf("NO_RASCHSV_7707_7707_7707123456770702002");
-  EXPECT_EQ(division.inn, "7707123456");
+  const ReportDescription& division = rowOf("NO_RASCHSV_7707_7707_7707123458770702002");
+  EXPECT_EQ(division.inn, "7707123458");
   EXPECT_EQ(division.kpp, "770702002");
   EXPECT_EQ(division.formatVersion, "5.02");
   EXPECT_EQ(division.year, 2020);
