@@ -74,6 +74,7 @@ struct Completeness {
 struct YearPersons {
   struct Sums {
     Amount payments = 0, base = 0, contributions = 0;
+    Amount extraBase = 0, extraContributions = 0;  // at the additional tariffs (5.01)
   };
   struct Person {
     std::string snils, name;

@@ -4,10 +4,10 @@
 // ("ТарифПлат", "ПризВыпл"); a block the previous report lacks counts as zeros.
 
 #include <algorithm>
-#include <unordered_map>
 
 #include "analysis/checks/rows_502_support.h"
 #include "analysis/checks/section1_sums.h"
+#include "analysis/checks/year_person_sums.h"
 #include "reference/base_limits.h"
 #include "reference/period_codes.h"
 
@@ -144,19 +144,11 @@ void CountsDoNotFall(const CheckRow& row, const CheckContext& c, std::vector<Fin
                       });
 }
 
-// Since-start lines of subsection 1.1 against the persons of every report of the year. A
-// missing or unreadable report of the year leaves the persons incomplete: nothing compared.
+// Since-start lines of subsection 1.1 against the persons of every report of the year.
 void SinceStartAgainstYearPersons(const CheckRow& row, const CheckContext& c, std::vector<Finding>& out) {
   const view::Section1& s1 = c.report.section1;
-  if (!c.yearPersons || c.quarter == 0 || !s1.present) return;
-  if (c.completeness && (!c.completeness->missingPeriods.empty() || !c.completeness->unreadableFiles.empty())) return;
-  YearPersons::Sums persons;
-  for (int m = 0; m < 3 * c.quarter; ++m) {
-    const YearPersons::Sums& month = c.yearPersons->months[static_cast<std::size_t>(m)];
-    persons.payments += month.payments;
-    persons.base += month.base;
-    persons.contributions += month.contributions;
-  }
+  const auto persons = PersonsSinceStart(c);
+  if (!persons || !s1.present) return;
   const auto year = [&](std::string_view line) {
     return SumOverTariffs(s1, "РасчСВ_ОПС", line, view::Column::Year);
   };
@@ -169,54 +161,15 @@ void SinceStartAgainstYearPersons(const CheckRow& row, const CheckContext& c, st
     f.text += ": " + std::string(what);
     out.push_back(std::move(f));
   };
-  compare(year("ВыплНачислФЛ"), persons.payments, "ВыплНачислФЛ", "ВыплНачислФЛ и СумВыпл");
+  compare(year("ВыплНачислФЛ"), persons->payments, "ВыплНачислФЛ", "ВыплНачислФЛ и СумВыпл");
   if (const auto base = year("БазНачислСВ"))
-    compare(*base - year("БазПревышОПС").value_or(0), persons.base, "БазНачислСВ",
+    compare(*base - year("БазПревышОПС").value_or(0), persons->base, "БазНачислСВ",
             "БазНачислСВ − БазПревышОПС и ВыплОПС");
-  compare(year("НачислСВНеПрев"), persons.contributions, "НачислСВНеПрев", "НачислСВНеПрев и НачислСВ");
+  compare(year("НачислСВНеПрев"), persons->contributions, "НачислСВНеПрев", "НачислСВНеПрев и НачислСВ");
 }
 
-// A person's pension base since the start of the year above the year's limit: over the year's
-// merged persons when the analysis gathered them, else over this report's quarter alone.
-void PersonsAboveLimit(const CheckRow& row, const CheckContext& c, std::vector<Finding>& out) {
-  const auto limit = LimitOfYear(PensionLimitRows502(), c.year);
-  if (!limit) return;
-  const view::Section3& s3 = c.report.section3;
-  const auto breach = [&](const view::Person* p, std::string snils, Amount base) {
-    Finding f = FindingOf(row);
-    f.snils = snils;
-    f.persons = {std::move(snils)};
-    if (p) {
-      const auto rows = s3.RowsOf(*p);
-      f.path = rows.empty() ? s3.PathOf(*p) : s3.PathOf(*p, rows.back(), view::RowField::Base);
-    }
-    f.left = base;
-    f.right = *limit;
-    f.text += ": " + f.persons.front();
-    out.push_back(std::move(f));
-  };
-  const auto shown = [](const view::Person& p) {
-    return p.snils.empty() ? std::string(p.surname) + " " + std::string(p.givenName) : std::string(p.snils);
-  };
-  if (c.yearPersons) {
-    std::unordered_map<std::string_view, const view::Person*> bySnils;
-    for (const view::Person& p : s3.persons)
-      if (!p.snilsDigits.empty()) bySnils.emplace(p.snilsDigits, &p);
-    for (const YearPersons::Person& person : c.yearPersons->persons) {
-      if (person.base <= *limit) continue;
-      const auto found = person.snils.empty() ? bySnils.end() : bySnils.find(person.snils);
-      const view::Person* p = found == bySnils.end() ? nullptr : found->second;
-      breach(p, p ? shown(*p) : person.snils.empty() ? person.name : person.snils, person.base);
-    }
-    return;
-  }
-  for (const view::Person& p : s3.persons) {
-    if (p.annulled) continue;
-    Amount base = 0;
-    for (const view::MonthRow& r : s3.RowsOf(p))
-      if (c.MonthInPeriod(r.month)) base += r.base;
-    if (base > *limit) breach(&p, shown(p), base);
-  }
+void PersonsAboveLimit502(const CheckRow& row, const CheckContext& c, std::vector<Finding>& out) {
+  if (const auto limit = LimitOfYear(PensionLimitRows502(), c.year)) PersonsAboveLimit(row, c, *limit, out);
 }
 
 const CheckRow kRows[] = {
@@ -238,7 +191,7 @@ const CheckRow kRows[] = {
     {.id = "C5-502", .group = Group::C, .severity = Severity::Warning, .formats = kFormat502,
      .wording = "База для исчисления взносов на ОПС в пределах предельной величины по застрахованному лицу с начала "
                 "года больше предельной величины года" ORSVELT_FORM_ONLY,
-     .source = "каталог КС §3 C5 (предельная величина 2020 г. 1 292 000 руб.)", .run = PersonsAboveLimit},
+     .source = "каталог КС §3 C5 (предельная величина 2020 г. 1 292 000 руб.)", .run = PersonsAboveLimit502},
 };
 
 }  // namespace

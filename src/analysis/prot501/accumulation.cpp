@@ -88,6 +88,22 @@ void AddPensionRows(TRSV501BaseCheckPLQuarterRec& block, const std::vector<TRSV5
   }
 }
 
+void AddExtraRows(TRSV501BaseCheckPLQuarterRec& block, const std::vector<TRSV501VyplSvDopMT>& rows) {
+  for (const TRSV501VyplSvDopMT& mt : rows) {
+    const int month = MonthNumber(mt.Месяц);
+    if (month == 0) continue;
+    auto it = std::find_if(block.Months.begin(), block.Months.end(),
+                           [&](const TRSV501BaseCheckMonthRec& m) { return m.Month == month; });
+    if (it == block.Months.end()) {
+      block.Months.push_back({});
+      it = block.Months.end() - 1;
+      it->Month = month;
+    }
+    it->ExtraBase += mt.ВыплСВ;
+    it->ExtraContributions += mt.НачислСВ;
+  }
+}
+
 void SetOMSOSSRows(TRSV501OMSOSSQuarterRec& block, const std::vector<TRSV501SvVyplMK>& rows) {
   block.Rows.reserve(rows.size());
   for (const TRSV501SvVyplMK& mk : rows) {
@@ -121,6 +137,7 @@ void TRSV501Prot::AddToAccumulation(const TRSV501Document& doc, std::int32_t fil
     if (Supersedes(base, el, fileNumber)) {
       base.Months.clear();
       if (rows) AddPensionRows(base, *rows);
+      if (el.СвВыплСВОПС && el.СвВыплСВОПС->ВыплСВДоп) AddExtraRows(base, el.СвВыплСВОПС->ВыплСВДоп->ВыплСВДопМТ);
     }
     TRSV501OMSOSSQuarterRec& oms = FindBlock(FindPerson(OMSOSSChecks, omsIndex_, who).Periods, el.Период);
     if (Supersedes(oms, el, fileNumber)) {

@@ -1,5 +1,6 @@
 #include "analysis/prot501/prot501.h"
 
+#include "analysis/checks/check_context.h"
 #include "analysis/checks/year_checks.h"
 #include "analysis/common/report_texts.h"
 #include "model/rsv501/document.h"
@@ -86,6 +87,7 @@ bool TRSV501Prot::Analyse(const TRSVFile& file, const std::filesystem::path& fol
   TakeFarmMembers(doc);
   FinishAccumulation();
   persons.Finish();
+  yearChecks.SetYearPersons(YearPersonsForChecks());
   CheckResults = checks_ = std::make_shared<const checks::CheckResult>(yearChecks.Run());
   return true;
 }

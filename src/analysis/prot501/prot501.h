@@ -21,6 +21,7 @@ namespace orsvelt {
 struct TRSV501Document;
 namespace checks {
 struct CheckResult;
+struct YearPersons;
 }
 
 // One earlier-period report that was selected; its position from 1 is its file number.
@@ -136,6 +137,7 @@ struct TRSV501BaseCheckMonthRec {
   Amount Base = 0, CumBase = 0;
   Amount ContractBase = 0, CumContractBase = 0;
   Amount Contributions = 0, CumContributions = 0;
+  Amount ExtraBase = 0, ExtraContributions = 0;  // "ВыплСВ", "НачислСВ" at the additional tariffs
 };
 
 // One period block of a person: where its data came from and its months.
@@ -263,6 +265,8 @@ class TRSV501Prot : public TRSVProt, public TRSV501ProtData {
   void AddToAccumulation(const TRSV501Document& doc, std::int32_t fileNumber, ProgressCounter* counter = nullptr);
   // Completes the quarters, the running totals, the OMS/OSS estimate and the totals.
   void FinishAccumulation();
+  // The accumulated persons as the year's ratios read them (after FinishAccumulation).
+  checks::YearPersons YearPersonsForChecks() const;  // year_persons.cpp
 
  protected:
   void ChecksChanged() override { CheckResults = checks_; }
