@@ -4,7 +4,9 @@
 // previous report lacks counts as zeros. Without the previous report of a later quarter the
 // ratios are not evaluated (E-period says what is missing).
 
+#include <algorithm>
 #include <deque>
+#include <limits>
 #include <map>
 #include <set>
 #include <string>
@@ -12,6 +14,7 @@
 
 #include "analysis/checks/check_table.h"
 #include "analysis/checks/line_ratio.h"
+#include "analysis/common/saturating_sum.h"
 #include "analysis/checks/section1_sums.h"
 #include "analysis/checks/year_person_sums.h"
 #include "reference/base_limits.h"
@@ -235,33 +238,50 @@ void SinceStartOfPersons(const CheckRow& row, const CheckContext& c, std::vector
   };
   const auto extra = [&](std::string_view line) {
     const auto a = year("РасчСВ_428.1-2", line), b = year("РасчСВ_428.3", line);
-    return a || b ? std::optional<Amount>(a.value_or(0) + b.value_or(0)) : std::nullopt;
+    if (!a && !b) return std::optional<Amount>();
+    Amount sum = a.value_or(0);
+    AddSaturating(sum, b.value_or(0));  // figures near the type's limit stop there
+    return std::optional<Amount>(sum);
   };
+  const bool atExtraTariff = kSum == YearSum::ExtraContributions || kSum == YearSum::ExtraBase;
+  const std::string_view block = atExtraTariff ? "РасчСВ_428.1-2" : "РасчСВ_ОПС";
+  std::string_view line;
   std::optional<Amount> left;
   Amount right = 0;
-  std::string_view block = "РасчСВ_ОПС", line;
   switch (kSum) {
     case YearSum::Payments:
-      line = "ВыплНачислФЛ", left = year(block, line), right = persons->payments;
+      line = "ВыплНачислФЛ";
+      left = year(block, line);
+      right = persons->payments;
       break;
     case YearSum::Contributions:
-      line = "НачислСВНеПрев", left = year(block, line), right = persons->contributions;
+      line = "НачислСВНеПрев";
+      left = year(block, line);
+      right = persons->contributions;
       break;
     case YearSum::Base:
-      line = "БазНачислСВ", right = persons->base;
-      if (const auto base = year(block, line)) left = *base - year(block, "БазПревышОПС").value_or(0);
+      line = "БазНачислСВ";
+      if (const auto base = year(block, line)) {
+        left = *base;
+        // Less the base above the limit; the negation of the type's smallest value would overflow.
+        AddSaturating(*left, -std::max(year(block, "БазПревышОПС").value_or(0), -std::numeric_limits<Amount>::max()));
+      }
+      right = persons->base;
       break;
     case YearSum::ExtraContributions:
-      block = "РасчСВ_428.1-2", line = "НачислСВДоп", left = extra(line), right = persons->extraContributions;
+      line = "НачислСВДоп";
+      left = extra(line);
+      right = persons->extraContributions;
       break;
     case YearSum::ExtraBase:
-      block = "РасчСВ_428.1-2", line = "БазНачислСВДоп", left = extra(line), right = persons->extraBase;
+      line = "БазНачислСВДоп";
+      left = extra(line);
+      right = persons->extraBase;
       break;
   }
   // A line the report lacks counts as zero: persons paid at a tariff section 1 does not show.
   if (left.value_or(0) == right) return;
   Finding f = FindingOf(row);
-  const bool atExtraTariff = block != "РасчСВ_ОПС";
   const view::Line* first = nullptr;
   for (const view::TariffBlock& t : s1.tariffs)
     for (const view::Block& b : t.blocks)
