@@ -268,20 +268,24 @@ TEST(LaterFolderSchema, SingleTariffFilesValidateAgainstThe508Schema) {
   }
 }
 
-// The small folders of tests/data/later are this generator's output; they must not drift.
+// The small folders of tests/data/later and the example of 5.08 are this generator's output;
+// they must not drift.
 TEST(LaterTestData, CommittedFoldersComeOutByteForByte) {
   struct TCommitted {
-    const char* year;
+    std::filesystem::path folder;
     const char* format;
     std::uint64_t persons, seed;
+    int crossers;
   };
-  for (const TCommitted c : {TCommitted{"2021", "5.03", 6, 2021}, TCommitted{"2023", "5.05", 6, 2023},
-                             TCommitted{"2026", "5.08", 6, 2026}}) {
-    const auto committed = orsvelt::test::DataDir() / "later" / c.year;
+  const auto data = orsvelt::test::DataDir() / "later";
+  for (const TCommitted& c : {TCommitted{data / "2021", "5.03", 6, 2021, 3}, TCommitted{data / "2023", "5.05", 6, 2023, 3},
+                              TCommitted{data / "2026", "5.08", 6, 2026, 3},
+                              TCommitted{orsvelt::test::ExamplesDir() / "5.08", "5.08", 5, 3, 1}}) {
+    const auto& committed = c.folder;
     ASSERT_TRUE(std::filesystem::is_directory(committed)) << committed;
     orsvelt::test::TempDir dir;
     TFolderOptions options{c.format, c.persons, c.seed, dir.path()};
-    options.limitCrossers = 3;
+    options.limitCrossers = c.crossers;
     const auto folder = GenerateYearFolder(options);
     std::size_t committedFiles = 0;
     for (const auto& entry : std::filesystem::directory_iterator(committed))
