@@ -28,6 +28,9 @@ class YearChecks {
 
   // An earlier report of the same payer and year, read whole; reports come oldest first.
   void AddEarlier(const TRSVFile& file);
+  // Whether AddEarlier keeps the persons of a report of this period: those of the period of
+  // a correction. A report read without them gives only its section 1 to the checks.
+  bool NeedsPersonsOf(std::string_view period) const { return mainCorrection_ > 0 && period == mainPeriod_; }
   // A file of the folder named like a report that could not be read or parsed.
   void NoteUnreadable(std::string fileName);
   // The year's persons as the analysis merged them, for the ratios over the whole year.

@@ -12,8 +12,7 @@ namespace orsvelt {
 
 void TRSV501Prot::Reset() {
   static_cast<TRSV501ProtData&>(*this) = TRSV501ProtData();
-  baseIndex_.Clear();
-  omsIndex_.Clear();
+  yearIndex_.Clear();
   errorText_.clear();
 }
 
