@@ -22,7 +22,7 @@ namespace orsvelt::checks {
 class YearChecks {
  public:
   // main must outlive this object and stay unchanged.
-  // The view of main is made when the checks run.
+  // The view of main is made when the checks run, and let go when they are done.
   explicit YearChecks(const TRSVFile& main);
   ~YearChecks();
 
@@ -44,7 +44,6 @@ class YearChecks {
   const TRSVFile& mainFile_;
   std::string mainPeriod_;
   std::int32_t mainCorrection_ = 0;
-  std::optional<view::ReportView> main_;
   std::vector<EarlierReport> earlier_;
   CarriedPersons carried_;
   std::unordered_map<std::string, std::vector<std::size_t>> carriedIndex_;

@@ -1,5 +1,7 @@
 #include "analysis/prot501/earlier_files.h"
 
+#include <deque>
+
 #include "analysis/checks/year_checks.h"
 #include "analysis/common/report_texts.h"
 #include "analysis/prot501/prot501.h"
@@ -48,7 +50,7 @@ void TRSV501Prot::ReadEarlierFiles(const std::filesystem::path& folder, const TR
   // whole. Where the checks want a file's persons (a correction's own period) its model
   // keeps them.
   bool handingOff = false;
-  std::vector<TRSV501YearPersonRec> read;
+  std::deque<TRSV501YearPersonRec> read;  // never moved to a larger block while it grows
   std::size_t elements = 0;
   const TRSV501PersonHandOff handOff([&] { read.clear(), elements = 0; },
                                      [&](const TRSV501PersSvSL& el) {

@@ -185,7 +185,7 @@ struct TRSV501OMSOSSPLRec {
   std::string FullName;
   std::string SNILS;
   std::string INN;
-  std::vector<TRSV501OMSOSSQuarterRec> Periods;
+  std::vector<TRSV501OMSOSSQuarterRec> Periods;  // while accumulating; emptied by the estimate
   std::array<TRSV501OMSOSSMonthRec, 12> Months{};  // January .. December
 };
 
