@@ -52,7 +52,11 @@ void TRSV501Prot::ReadEarlierFiles(const std::filesystem::path& folder, const TR
   bool handingOff = false;
   std::deque<TRSV501YearPersonRec> read;  // never moved to a larger block while it grows
   std::size_t elements = 0;
-  const TRSV501PersonHandOff handOff([&] { read.clear(), elements = 0; },
+  const auto forget = [&] {
+    read.clear();
+    elements = 0;
+  };
+  const TRSV501PersonHandOff handOff(forget,
                                      [&](const TRSV501PersSvSL& el) {
                                        if (!handingOff) return false;
                                        ++elements;
@@ -61,8 +65,7 @@ void TRSV501Prot::ReadEarlierFiles(const std::filesystem::path& folder, const TR
                                        return true;
                                      });
   const auto reading = [&](const EarlierReport& report) {
-    read.clear();
-    elements = 0;
+    forget();
     handingOff = !yearChecks_ || !yearChecks_->NeedsPersonsOf(report.key.PeriodCode);
   };
   const auto take = [&](const EarlierReport&, const TRSVFile& file, int number) {
