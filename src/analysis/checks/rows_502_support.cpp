@@ -23,6 +23,15 @@ Amount ContributionOf(Amount base, Amount rate) {
   return static_cast<Amount>(kopecks * 100);
 }
 
+std::string RateText(Amount rate) {
+  std::string text = std::to_string(rate / kAmountScale);
+  Amount fraction = rate % kAmountScale;
+  if (fraction == 0) return text + " %";
+  std::string digits = std::to_string(kAmountScale + fraction).substr(1);
+  while (!digits.empty() && digits.back() == '0') digits.pop_back();
+  return text + "." + digits + " %";
+}
+
 bool WithinKopecks(Amount a, Amount b, std::int64_t kopecks) {
   const Amount gap = a > b ? a - b : b - a;
   return gap <= 100 * std::max<std::int64_t>(kopecks, 1);

@@ -6,6 +6,7 @@
 #include "model/file_view.h"
 #include "model/rsv501/document.h"
 #include "model/rsv502/document.h"
+#include "model/rsv505/document.h"
 #include "model/rsvnalog.h"
 #include "reference/period_codes.h"
 
@@ -46,6 +47,9 @@ YearChecks::YearChecks(const TRSVFile& main) : mainFile_(main) {
   } else if (main.Document502) {
     mainPeriod_ = main.Document502->Период;
     mainCorrection_ = main.Document502->НомКорр;
+  } else if (main.Document505) {
+    mainPeriod_ = main.Document505->Период;
+    mainCorrection_ = main.Document505->НомКорр;
   }
 }
 YearChecks::~YearChecks() = default;
