@@ -1,6 +1,7 @@
 #include "analysis/checks/previous_period.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "analysis/checks/rows_502_support.h"
 #include "reference/period_codes.h"
@@ -14,6 +15,22 @@ bool SameCodes(const view::Block& a, const view::Block& b) {
                                         [](const view::Code& x, const view::Code& y) {
                                           return x.name == y.name && x.value == y.value;
                                         });
+}
+
+// The block's name and codes as one text, each part preceded by its length.
+std::string KeyOf(const view::Block& b) {
+  std::string key;
+  const auto add = [&](std::string_view part) {
+    key += std::to_string(part.size());
+    key += ':';
+    key += part;
+  };
+  add(b.name);
+  for (const view::Code& c : b.codes) {
+    add(c.name);
+    add(c.value);
+  }
+  return key;
 }
 
 bool HasMonths(const view::Line& line) {
@@ -40,19 +57,31 @@ const view::Section1* PreviousSection1(const CheckContext& c) {
   return &c.previous->section1.section1;
 }
 
-const view::Block* MatchingBlock(const view::Section1& previous, std::string_view tariff, const view::Block& block,
-                                 bool inTariffBlock) {
-  if (inTariffBlock) {
-    const view::TariffBlock* t = previous.FindTariff(tariff);
-    if (!t) return nullptr;
-    for (const view::Block& b : t->blocks)
-      if (SameCodes(b, block)) return &b;
-    return nullptr;
+void ForEachMatchedBlock(
+    const view::Section1& s1, const view::Section1& previous,
+    const std::function<void(std::string_view tariff, const view::Block& block, const view::Block* before)>& visit) {
+  for (const view::TariffBlock& t : s1.tariffs) {
+    const view::TariffBlock* before = previous.FindTariff(t.tariff);
+    for (const view::Block& b : t.blocks) {
+      const view::Block* match = nullptr;
+      if (before)
+        for (const view::Block& p : before->blocks)
+          if (SameCodes(p, b)) {
+            match = &p;
+            break;
+          }
+      visit(t.tariff, b, match);
+    }
   }
+  // The first of equal keys, as a scan in order would find it.
+  std::unordered_map<std::string, const view::Block*> index;
   for (const std::vector<view::Block>* blocks : {&previous.appendix2, &previous.blocks})
-    for (const view::Block& b : *blocks)
-      if (SameCodes(b, block)) return &b;
-  return nullptr;
+    for (const view::Block& b : *blocks) index.emplace(KeyOf(b), &b);
+  for (const std::vector<view::Block>* blocks : {&s1.appendix2, &s1.blocks})
+    for (const view::Block& b : *blocks) {
+      const auto found = index.find(KeyOf(b));
+      visit(b.CodeOf("ТарифПлат"), b, found == index.end() ? nullptr : found->second);
+    }
 }
 
 void SinceStartOfLines(const CheckRow& row, const CheckContext& c, std::vector<Finding>& out) {

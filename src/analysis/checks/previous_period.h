@@ -3,6 +3,7 @@
 // payable lines that match, and the since-start columns that must carry the earlier figures
 // on. Shared by the rows of format 5.02 and of the later formats.
 
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -14,20 +15,13 @@ namespace orsvelt::checks {
 // preceding quarter's report is missing (the E rows say so) or the quarter is unknown.
 const view::Section1* PreviousSection1(const CheckContext& c);
 
-// The previous report's block matching this one by name and codes: in the tariff block of the
-// same code when inTariffBlock, else among the blocks of appendix 2 and those outside the tariffs.
-const view::Block* MatchingBlock(const view::Section1& previous, std::string_view tariff, const view::Block& block,
-                                 bool inTariffBlock);
-
-// Calls visit(tariff, block, previous block or null) for every block of this report: the
-// tariff blocks', appendix 2's and (from 2023) those written outside the tariffs.
-template <class Visit>
-void ForEachMatchedBlock(const view::Section1& s1, const view::Section1& previous, Visit&& visit) {
-  for (const view::TariffBlock& t : s1.tariffs)
-    for (const view::Block& b : t.blocks) visit(t.tariff, b, MatchingBlock(previous, t.tariff, b, true));
-  for (const std::vector<view::Block>* blocks : {&s1.appendix2, &s1.blocks})
-    for (const view::Block& b : *blocks) visit(b.CodeOf("ТарифПлат"), b, MatchingBlock(previous, {}, b, false));
-}
+// Calls visit(tariff, block, the previous report's block of the same name and codes or null)
+// for every block of this report: the tariff blocks' (matched within the same tariff code),
+// then appendix 2's and (from 2023) those written outside the tariffs, including one per
+// person of art. 431 p. 6.2, so those are matched through an index.
+void ForEachMatchedBlock(
+    const view::Section1& s1, const view::Section1& previous,
+    const std::function<void(std::string_view tariff, const view::Block& block, const view::Block* before)>& visit);
 
 // Every amount line with month columns: its since-start figure against the previous report's
 // plus this report's three months (a block the previous report lacks counts as zeros).

@@ -148,6 +148,40 @@ void BlockLinesAgree(const CheckRow& row, const CheckContext& c, std::vector<Fin
     }
 }
 
+// Persons of art. 431 p. 6.2 carry their base since the start of the year in section 1 ("БазаИсч",
+// from 2025); their since-start figures against the previous report are L-R6's.
+void PaidPersonsBase(const CheckRow& row, const CheckContext& c, std::vector<Finding>& out) {
+  const auto limit = YearToDateLimit(c.year);
+  bool notChecked = false;
+  for (const view::Block& b : c.report.section1.blocks) {
+    const view::Line* base = b.name == "СвФЛВыпл6.2.431" ? b.Find("БазаИсч") : nullptr;
+    if (!base) continue;
+    const view::Line* paid = b.Find("СумВыплат");
+    const std::string snils(b.CodeOf("СНИЛС"));
+    const auto breach = [&](view::Column column, Amount left, Amount right, std::string_view what) {
+      Finding f = Breach(row, c, column, left, right, base->PathOf(column));
+      f.snils = snils;
+      f.persons = {snils};
+      f.text += ": " + snils + ", " + std::string(what);
+      out.push_back(std::move(f));
+    };
+    const auto sinceStart = base->Value(view::Column::Year);
+    if (sinceStart && !limit) notChecked = true;
+    if (sinceStart && limit && *sinceStart > limit->value)
+      breach(view::Column::Year, *sinceStart, limit->value, "БазаИсч с начала года > предельной величины");
+    for (const view::Column column : kColumns502) {
+      const auto v = base->Value(column), p = ValueOf(paid, column);
+      if (v && p && *v > *p) breach(column, *v, *p, "БазаИсч > СумВыплат");
+    }
+  }
+  if (!notChecked) return;
+  Finding f = FindingOf(row);
+  f.severity = Severity::Info;
+  f.text = "Не проверено: предельная величина базы за " + (c.year.empty() ? std::string("этот") : c.year) +
+           " год не известна (" + std::string(row.id) + ")";
+  out.push_back(std::move(f));
+}
+
 template <TiedSum sum>
 void TiedToPersons(const CheckRow& row, const CheckContext& c, std::vector<Finding>& out) {
   CompareTariffsWithPersons(row, c, sum, out);
@@ -199,6 +233,10 @@ const CheckRow kRows[] = {
      .wording = "Исчисленные взносы по застрахованному лицу не равны базе в пределах предельной величины, умноженной "
                 "на тариф категории (раздел 3)",
      .source = "later-formats.md §5.3 C4, §4.2; ст. 425-427 НК РФ", .run = PersonContributions},
+    {.id = "L-C8", .group = Group::E, .severity = Severity::Warning, .formats = kLater,
+     .wording = "База в пределах предельной величины по лицу, указанному в сведениях по п. 6.2 ст. 431 НК РФ, больше "
+                "предельной величины года или больше суммы выплат (раздел 1)" ORSVELT_FORM_ONLY,
+     .source = "later-formats.md §5.3 C8", .run = PaidPersonsBase},
 };
 
 }  // namespace

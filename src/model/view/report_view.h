@@ -123,8 +123,9 @@ struct Section1 {
   // and the parts of УплСВПрев in it), then one "РасчСВ_ОСС.ВНМКод" per tariff in 5.02.
   std::vector<Block> appendix2;
   // From 2023, the blocks written directly in "ОбязПлатСВ" rather than per tariff: every
-  // "РасчСВ_ОПС428" (coded with КодОснов and КласУслТруд), "РасчСВ_ДСО" (ПрРасчСум), and
-  // the "РасчСВ6.2.431" of every "РасчСВ_6.2.431" (ТарифПлат, ПрОПС, ПрОСС, ПрОМС).
+  // "РасчСВ_ОПС428" (coded with КодОснов and КласУслТруд), "РасчСВ_ДСО" (ПрРасчСум), the
+  // "РасчСВ6.2.431" of every "РасчСВ_6.2.431" (ТарифПлат, ПрОПС, ПрОСС, ПрОМС), then one
+  // "СвФЛВыпл6.2.431" per person of "СвФЛИсч6.2.431" (СНИЛС) with "СумВыплат" and "БазаИсч".
   std::vector<Block> blocks;
   // Appendices 9 and 10 of 5.02 ("СвПримТариф2.2.425", "СвПримТариф1.3.422"): one block each,
   // its line "ВыплатИт", then one line "СумВыплат" per foreign worker or student.

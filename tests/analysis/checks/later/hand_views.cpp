@@ -3,7 +3,9 @@
 namespace orsvelt::test {
 
 view::Line AmountLine(std::string_view name, Amount year, Amount m1, Amount m2, Amount m3) {
+  static const view::ColumnNames kColumns{"СумВсегоПер", "", "Сум1Посл3М", "Сум2Посл3М", "Сум3Посл3М"};
   view::Line line;
+  line.attributes = &kColumns;
   line.name = name;
   line.values = {year, std::nullopt, m1, m2, m3};
   line.path = std::string(name);

@@ -9,7 +9,7 @@
 
 namespace orsvelt::test {
 
-// A line of amounts: since the start of the year and the three months.
+// A line of amounts: since the start of the year and the three months, with their attribute names.
 view::Line AmountLine(std::string_view name, Amount year, Amount m1, Amount m2, Amount m3);
 
 struct HandView {

@@ -11,7 +11,7 @@ namespace orsvelt::test {
 namespace {
 
 TEST(LaterTable, RowsAreWarningsAtMostOfTheLaterFormatsOnly) {
-  ASSERT_EQ(checks::LaterFormatRows().size(), 10u);
+  ASSERT_EQ(checks::LaterFormatRows().size(), 11u);
   for (const checks::CheckRow& row : checks::LaterFormatRows()) {
     EXPECT_EQ(row.formats, checks::kFormatLater) << row.id;
     EXPECT_TRUE(row.id.starts_with("L-")) << row.id;

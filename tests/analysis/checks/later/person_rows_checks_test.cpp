@@ -72,5 +72,45 @@ TEST(PersonRowChecks, OnlyTheQuartersMonthsAreChecked) {
   EXPECT_EQ(Briefs(RunRow("L-C4", c)), Strings{});
 }
 
+// Persons of art. 431 p. 6.2 listed in section 1 with their own base since the start.
+view::Block PaidPerson(std::string_view snils, view::Line paid, view::Line base) {
+  view::Block b;
+  b.name = "СвФЛВыпл6.2.431";
+  b.codes = {{"СНИЛС", snils}};
+  b.lines = {std::move(paid), std::move(base)};
+  return b;
+}
+
+TEST(PersonRowChecks, PaidPersonsOfArticle431BaseWithinLimitAndPayments) {
+  HandView h("5.07", "2025", "34");
+  auto& blocks = h.view.section1.blocks;
+  blocks.push_back(PaidPerson(kSnils, AmountLine("СумВыплат", Rub(3000000), Rub(100), Rub(100), Rub(100)),
+                              AmountLine("БазаИсч", Rub(2759000), Rub(100), Rub(100), Rub(100))));
+  const auto c = ContextOf(h.view);
+  EXPECT_EQ(Briefs(RunRow("L-C8", c)), Strings{});
+
+  blocks[0].lines[1] = AmountLine("БазаИсч", Rub(2759000, 1), Rub(100), Rub(100, 1), Rub(100));
+  const auto found = RunRow("L-C8", ContextOf(h.view));
+  EXPECT_EQ(Briefs(found), (Strings{"L-C8 112-233-445 95 2759000.01/2759000.00",
+                                    "L-C8 m11 112-233-445 95 100.01/100.00"}));
+  ASSERT_EQ(found.size(), 2u);
+  EXPECT_NE(found[1].text.find("БазаИсч > СумВыплат"), std::string::npos);
+
+  // Since the start against the previous quarter's report, person by person (L-R6).
+  checks::EarlierReport before;
+  before.period = "33";
+  before.section1.section1.present = true;
+  before.section1.section1.blocks.push_back(PaidPerson(kSnils, AmountLine("СумВыплат", Rub(2999700), 0, 0, 0),
+                                                       AmountLine("БазаИсч", Rub(2758700), 0, 0, 0)));
+  auto later = ContextOf(h.view);
+  later.previous = &before;
+  EXPECT_EQ(Briefs(RunRow("L-R6", later)), Strings{});
+  before.section1.section1.blocks[0].lines[1] = AmountLine("БазаИсч", Rub(2758700, 2), 0, 0, 0);
+  const auto carried = RunRow("L-R6", later);
+  EXPECT_EQ(Briefs(carried), Strings{"L-R6 2759000.01/2759000.03"});
+  ASSERT_EQ(carried.size(), 1u);
+  EXPECT_NE(carried[0].text.find("СвФЛВыпл6.2.431/БазаИсч"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace orsvelt::test

@@ -40,7 +40,7 @@ HandView Quarter2022() {
 
 std::vector<std::string> AllLaterFindings(const HandView& h) {
   std::vector<std::string> out;
-  for (const char* id : {"L-R1", "L-R2", "L-R3", "L-R4", "L-R5", "L-R6", "L-C1", "L-C2", "L-C3", "L-C4"})
+  for (const char* id : {"L-R1", "L-R2", "L-R3", "L-R4", "L-R5", "L-R6", "L-C1", "L-C2", "L-C3", "L-C4", "L-C8"})
     for (const std::string& b : Briefs(RunRow(id, ContextOf(h.view)))) out.push_back(b);
   return out;
 }
