@@ -1,5 +1,6 @@
 #include "analysis/checks/later_year_rules.h"
 
+#include "analysis/common/saturating_sum.h"
 #include "reference/base_limits.h"
 #include "reference/contribution_rates.h"
 #include "reference/report_year.h"
@@ -33,7 +34,9 @@ std::optional<Amount> BaseWithinLimit(const view::Block& block, view::Column col
   const auto all = base ? base->Value(column) : std::nullopt;
   if (!all) return std::nullopt;
   const view::Line* above = block.Find("БазПревышОПС");
-  return *all - (above ? above->Value(column).value_or(0) : 0);
+  Amount within = *all;
+  SubtractSaturating(within, above ? above->Value(column).value_or(0) : Amount{0});
+  return within;
 }
 
 const view::Line* BaseWithinLimitLine(const view::Block& block) {

@@ -4,6 +4,7 @@
 #include <unordered_map>
 
 #include "analysis/checks/rows_502_support.h"
+#include "analysis/common/saturating_sum.h"
 #include "reference/period_codes.h"
 
 namespace orsvelt::checks {
@@ -37,9 +38,11 @@ bool HasMonths(const view::Line& line) {
   return line.attributes && !(*line.attributes)[static_cast<std::size_t>(view::Column::Month1)].empty();
 }
 
-Amount MonthsOf(const view::Line* line) {
-  return ValueOf(line, view::Column::Month1).value_or(0) + ValueOf(line, view::Column::Month2).value_or(0) +
-         ValueOf(line, view::Column::Month3).value_or(0);
+// Figures near the type's limit stop there instead of wrapping round.
+Amount MonthsOf(const view::Line* line, Amount before = 0) {
+  for (const view::Column m : {view::Column::Month1, view::Column::Month2, view::Column::Month3})
+    AddSaturating(before, ValueOf(line, m).value_or(0));
+  return before;
 }
 
 const view::Line* PayableOf(const view::Section1& s1, std::string_view name, std::string_view kbk) {
@@ -95,7 +98,7 @@ void SinceStartOfLines(const CheckRow& row, const CheckContext& c, std::vector<F
                           if (!year) continue;
                           const Amount prior = ValueOf(before ? before->Find(line.name) : nullptr, view::Column::Year)
                                                    .value_or(0);
-                          const Amount expected = prior + MonthsOf(&line);
+                          const Amount expected = MonthsOf(&line, prior);
                           if (*year == expected) continue;
                           Finding f = Breach(row, c, view::Column::Year, *year, expected,
                                              line.PathOf(view::Column::Year), tariff);
@@ -114,7 +117,7 @@ void SinceStartOfPayable(const CheckRow& row, const CheckContext& c, std::vector
     const auto year = line.Value(view::Column::Year);
     if (!year) continue;
     const Amount expected =
-        ValueOf(PayableOf(*previous, line.name, line.code), view::Column::Year).value_or(0) + MonthsOf(&line);
+        MonthsOf(&line, ValueOf(PayableOf(*previous, line.name, line.code), view::Column::Year).value_or(0));
     if (*year == expected) continue;
     Finding f = Breach(row, c, view::Column::Year, *year, expected, line.PathOf(view::Column::Year));
     f.text += ": " + std::string(line.name) + ", КБК " + std::string(line.code);
@@ -125,11 +128,13 @@ void SinceStartOfPayable(const CheckRow& row, const CheckContext& c, std::vector
   const view::Line* excess = s1.FindPayable("ПревРасхОСС");
   if (!toPay && !excess) return;
   const auto net = [](const view::Line* pay, const view::Line* over) {
-    return ValueOf(pay, view::Column::Year).value_or(0) - ValueOf(over, view::Column::Year).value_or(0);
+    Amount n = ValueOf(pay, view::Column::Year).value_or(0);
+    SubtractSaturating(n, ValueOf(over, view::Column::Year).value_or(0));
+    return n;
   };
   const Amount left = net(toPay, excess);
-  const Amount right = net(previous->FindPayable("УплПерОСС"), previous->FindPayable("ПревРасхОСС")) +
-                       MonthsOf(toPay) - MonthsOf(excess);
+  Amount right = MonthsOf(toPay, net(previous->FindPayable("УплПерОСС"), previous->FindPayable("ПревРасхОСС")));
+  SubtractSaturating(right, MonthsOf(excess));
   if (left == right) return;
   Finding f = Breach(row, c, view::Column::Year, left, right, (toPay ? toPay : excess)->PathOf(view::Column::Year));
   f.text += ": УплПерОСС − ПревРасхОСС";

@@ -130,17 +130,20 @@ void BlockLinesAgree(const CheckRow& row, const CheckContext& c, std::vector<Fin
         for (const view::Column column : kColumns502) {
           const auto value = left->Value(column);
           if (!value) continue;
-          std::optional<Amount> sum = 0;
+          Amount sum = 0;
+          bool complete = true;
           for (const Term& term : identity.right) {
             if (term.line.empty()) continue;
             const view::Line* line = b.Find(term.line);
-            const auto v = line ? line->Value(column) : std::nullopt;
-            if (!v && !term.mayBeAbsent) sum = std::nullopt;
-            if (!v || !sum) continue;
-            AddSaturating(*sum, term.sign * *v);
+            const Amount v = line ? line->Value(column).value_or(0) : 0;
+            if (!line || !line->Value(column)) complete = complete && term.mayBeAbsent;
+            if (term.sign > 0)
+              AddSaturating(sum, v);
+            else
+              SubtractSaturating(sum, v);
           }
-          if (!sum || *sum == *value) continue;
-          Finding f = Breach(row, c, column, *value, *sum, left->PathOf(column), t.tariff);
+          if (!complete || sum == *value) continue;
+          Finding f = Breach(row, c, column, *value, sum, left->PathOf(column), t.tariff);
           f.text += ": " + std::string(b.name) + ": " + std::string(identity.text);
           out.push_back(std::move(f));
         }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "hand_views.h"
 #include "later_checks.h"
 
@@ -102,6 +104,23 @@ TEST(SectionTieChecks, ACorrectionAloneSaysSo) {
   const auto found = RunRow("L-R1", c);
   ASSERT_EQ(found.size(), 1u);
   EXPECT_NE(found[0].text.find("сверен сам по себе"), std::string::npos);
+}
+
+// Figures at the type's limits stop there instead of wrapping round to the other sign.
+TEST(SectionTieChecks, FiguresAtTheLimitsOfTheTypeStopThere) {
+  constexpr Amount kMax = std::numeric_limits<Amount>::max(), kMin = std::numeric_limits<Amount>::min();
+  HandView h("5.04", "2022", "31");
+  h.AddTariff("01", "РасчСВ_ОМС",
+              {AmountLine("ВыплНачислФЛ", kMax, kMax, 0, 0), AmountLine("НеОбложенСВ", kMin, kMin, 0, 0),
+               AmountLine("БазНачислСВ", kMax, kMax, 0, 0)});
+  auto c = ContextOf(h.view);
+  EXPECT_EQ(Briefs(RunRow("L-R5", c)), Strings{});
+  checks::EarlierReport before;
+  before.period = "21";
+  before.section1 = checks::CopySection1(h.view.section1);
+  c.previous = &before;
+  // Since the start: kMax + kMax stops at kMax, kMin + kMin at kMin.
+  EXPECT_EQ(Briefs(RunRow("L-R6", c)), Strings{});
 }
 
 }  // namespace
