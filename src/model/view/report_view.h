@@ -17,8 +17,9 @@
 //
 // Paths: every value can name where it was read, in the form the reading messages print
 // (" - Документ [1] - РасчетСВ - ОбязПлатСВ - ... - @Attribute"). Section 1 keeps the
-// element paths as strings (a few hundred at most); section 3 forms them on demand from a
-// person's number and the format's path steps, so 100 000 persons cost no path strings.
+// element paths as strings (a few hundred, plus one block per person of art. 431 p. 6.2);
+// section 3 forms them on demand from a person's number and the format's path steps, so
+// 100 000 persons cost no path strings.
 // Sibling positions are counted in the order the format defines; a file that writes its
 // elements out of order or with unknown elements (which reading reports) may number them
 // differently from the reading messages.
