@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "later_checks.h"
 
 namespace orsvelt::test {
@@ -113,6 +115,40 @@ TEST(LaterSampleChecks, SinceStartCarriesThePreviousReportOn) {
 
   // Without the preceding quarter nothing is compared (E-period says why).
   EXPECT_EQ(Briefs(RunRow("L-R6", ContextOf(m9->view))), Strings{});
+}
+
+// T10: the three December files of the payer cover January to September without overlap, so
+// their persons add up month by month as the analysis would merge them.
+checks::YearPersons PersonsOf(const std::vector<const LaterSample*>& samples) {
+  checks::YearPersons year;
+  std::map<std::string, std::size_t> index;
+  for (const LaterSample* s : samples) {
+    const view::Section3& s3 = s->view.section3;
+    for (const view::Person& p : s3.persons) {
+      const auto [at, added] = index.emplace(p.snilsDigits, year.persons.size());
+      if (added) year.persons.push_back({.snils = p.snilsDigits, .name = std::string(p.surname)});
+      for (const view::MonthRow& r : s3.RowsOf(p)) year.persons[at->second].monthBase[r.month - 1] += r.base;
+    }
+  }
+  return year;
+}
+
+TEST(LaterSampleChecks, OnePersonReachesThe2024LimitExactlyInSeptember) {
+  REQUIRE_LATER_SAMPLE(q1, kQ1);
+  REQUIRE_LATER_SAMPLE(h1, kHalfYear);
+  REQUIRE_LATER_SAMPLE(m9, kNineMonths);
+  checks::YearPersons year = PersonsOf({q1.get(), h1.get(), m9.get()});
+  auto c = ContextOf(m9->view);
+  c.yearPersons = &year;
+  EXPECT_EQ(Briefs(RunRow("L-C1", c)), Strings{});
+  EXPECT_EQ(Briefs(RunRow("L-C2", c)), Strings{});
+
+  for (checks::YearPersons::Person& p : year.persons)
+    if (p.snils == "19989103954") p.monthBase[8] += Rub(0, 1);
+  const auto found = RunRow("L-C1", c);
+  EXPECT_EQ(Briefs(found), Strings{"L-C1 m9 199-891-039 54 2225000.01/2225000.00"});
+  ASSERT_EQ(found.size(), 1u);
+  EXPECT_NE(found[0].path.find("@ВыплОПС"), std::string::npos) << found[0].path;
 }
 
 }  // namespace
