@@ -17,6 +17,11 @@ std::optional<KnownAmount> YearToDateLimit(std::string_view year) {
   return *number < kFirstSingleTariffYear ? PensionLimit(year) : UnifiedLimit(year);
 }
 
+std::string LimitNotKnownText(std::string_view year) {
+  return "Не проверено: предельная величина базы за " + (year.empty() ? std::string("этот") : std::string(year)) +
+         " год не известна";
+}
+
 std::optional<int> PersonRateKind(std::string_view year) {
   const auto number = ReportYearNumber(year);
   if (!number) return std::nullopt;

@@ -4,6 +4,7 @@
 // of section 3's contributions, and the block of a tariff that section 3 is tied to.
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "model/view/report_view.h"
@@ -14,6 +15,9 @@ namespace orsvelt::checks {
 // 2021-2022 the pension limit (section 3 carries the pension base), from 2023 the unified
 // limit; nullopt for a year without a known limit.
 std::optional<KnownAmount> YearToDateLimit(std::string_view year);
+
+// "Не проверено: предельная величина базы за 2027 год не известна".
+std::string LimitNotKnownText(std::string_view year);
 
 // The RateKind of section 3's "НачислСВ": ratePension before 2023, rateUnified from 2023;
 // nullopt for an unreadable year.

@@ -15,6 +15,14 @@ Finding Breach(const CheckRow& row, const CheckContext& c, view::Column column, 
   return f;
 }
 
+Finding NotChecked(const CheckRow& row, std::string text, std::string_view tariff) {
+  Finding f = FindingOf(row);
+  f.severity = Severity::Info;
+  f.tariff = std::string(tariff);
+  f.text = std::move(text) + " (" + std::string(row.id) + ")";
+  return f;
+}
+
 Amount ContributionOf(Amount base, Amount rate) {
   // Amount is x10000 and the rate a percent x10000: the product is x10^8 of a percent.
   const __int128 product = static_cast<__int128>(base) * rate;

@@ -22,6 +22,9 @@ inline constexpr view::Column kColumns502[] = {view::Column::Year, view::Column:
 Finding Breach(const CheckRow& row, const CheckContext& c, view::Column column, Amount left, Amount right,
                std::string path, std::string_view tariff = {});
 
+// What the row could not check or compare, as an Info finding naming the row: "Не проверено: ... (L-C4)".
+Finding NotChecked(const CheckRow& row, std::string text, std::string_view tariff = {});
+
 // A count of persons as the findings carry it: an amount of whole units.
 inline Amount CountAmount(std::int64_t count) { return count * kAmountScale; }
 

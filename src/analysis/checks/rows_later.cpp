@@ -67,13 +67,9 @@ void PersonContributions(const CheckRow& row, const CheckContext& c, std::vector
                               "НачислСВ = ВыплОПС × " + RateText(rate->value)));
     }
   });
-  for (const std::string& category : unknown) {
-    Finding f = FindingOf(row);
-    f.severity = Severity::Info;
-    f.text = "Не проверено: ставка взносов категории " + category + " за " + c.year + " год не известна (" +
-             std::string(row.id) + ")";
-    out.push_back(std::move(f));
-  }
+  for (const std::string& category : unknown)
+    out.push_back(NotChecked(row, "Не проверено: ставка взносов категории " + category + " за " + c.year +
+                                      " год не известна"));
 }
 
 // Contributions to pay per month and since the start: the charged contributions of every
@@ -177,12 +173,7 @@ void PaidPersonsBase(const CheckRow& row, const CheckContext& c, std::vector<Fin
       if (v && p && *v > *p) breach(column, *v, *p, "БазаИсч > СумВыплат");
     }
   }
-  if (!notChecked) return;
-  Finding f = FindingOf(row);
-  f.severity = Severity::Info;
-  f.text = "Не проверено: предельная величина базы за " + (c.year.empty() ? std::string("этот") : c.year) +
-           " год не известна (" + std::string(row.id) + ")";
-  out.push_back(std::move(f));
+  if (notChecked) out.push_back(NotChecked(row, LimitNotKnownText(c.year)));
 }
 
 template <TiedSum sum>

@@ -67,14 +67,6 @@ PersonSums SumPersons(const CheckContext& c, TiedSum sum) {
   return sums;
 }
 
-Finding NotCompared(const CheckRow& row, std::string text, std::string_view tariff) {
-  Finding f = FindingOf(row);
-  f.severity = Severity::Info;
-  f.tariff = std::string(tariff);
-  f.text = std::move(text) + " (" + std::string(row.id) + ")";
-  return f;
-}
-
 }  // namespace
 
 void CompareTariffsWithPersons(const CheckRow& row, const CheckContext& c, TiedSum sum, std::vector<Finding>& out) {
@@ -90,7 +82,7 @@ void CompareTariffsWithPersons(const CheckRow& row, const CheckContext& c, TiedS
   for (const view::TariffBlock& first : s1.tariffs) {
     if (!compared.insert(first.tariff).second) continue;
     if (CategoriesOfTariffInYear(c.year, first.tariff).empty()) {
-      out.push_back(NotCompared(row, "Не сопоставлено с разделом 3: категории застрахованных лиц тарифа " +
+      out.push_back(NotChecked(row, "Не сопоставлено с разделом 3: категории застрахованных лиц тарифа " +
                                          std::string(first.tariff) + " не известны",
                                 first.tariff));
       continue;
@@ -125,7 +117,7 @@ void CompareTariffsWithPersons(const CheckRow& row, const CheckContext& c, TiedS
     }
   }
   for (const std::string& category : persons.unknownCategories)
-    out.push_back(NotCompared(row, "Не сопоставлено с разделом 1: тариф категории " + category + " не известен", {}));
+    out.push_back(NotChecked(row, "Не сопоставлено с разделом 1: тариф категории " + category + " не известен", {}));
 }
 
 }  // namespace orsvelt::checks

@@ -4,6 +4,7 @@
 #include <unordered_map>
 
 #include "analysis/checks/later_year_rules.h"
+#include "analysis/checks/rows_502_support.h"
 #include "analysis/common/saturating_sum.h"
 #include "reference/month_names.h"
 
@@ -77,11 +78,7 @@ std::optional<Amount> LimitFor(const CheckRow& row, const CheckContext& c, const
                                std::vector<Finding>& out) {
   if (const auto limit = YearToDateLimit(c.year)) return limit->value;
   if (persons.empty()) return std::nullopt;
-  Finding f = FindingOf(row);
-  f.severity = Severity::Info;
-  f.text = "Не проверено: предельная величина базы за " + (c.year.empty() ? std::string("этот") : c.year) +
-           " год не известна (" + std::string(row.id) + ")";
-  out.push_back(std::move(f));
+  out.push_back(NotChecked(row, LimitNotKnownText(c.year)));
   return std::nullopt;
 }
 

@@ -96,6 +96,12 @@ TEST(PersonRowChecks, PaidPersonsOfArticle431BaseWithinLimitAndPayments) {
   ASSERT_EQ(found.size(), 2u);
   EXPECT_NE(found[1].text.find("БазаИсч > СумВыплат"), std::string::npos);
 
+  // A year of unknown limit checks the payments only.
+  HandView unknownYear("5.08", "2027", "21");
+  unknownYear.view.section1.blocks = blocks;
+  EXPECT_EQ(Briefs(RunRow("L-C8", ContextOf(unknownYear.view))),
+            (Strings{"L-C8 m2 112-233-445 95 100.01/100.00", "L-C8 info"}));
+
   // Since the start against the previous quarter's report, person by person (L-R6).
   checks::EarlierReport before;
   before.period = "33";
