@@ -22,6 +22,7 @@ enum class ProtocolFormat { Html, Workbook };
 struct CheckRequest {
   std::filesystem::path report;
   ProtocolFormat format = ProtocolFormat::Workbook;
+  PersonSelection persons = PersonSelection::All;  // who the per-person tables list
   std::filesystem::path outputFolder;  // where the protocol goes under its own name
   std::filesystem::path outputPath;    // when not empty, the protocol's full path instead
   std::string runStamp;                // when not empty, used instead of the clock
