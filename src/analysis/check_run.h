@@ -22,7 +22,6 @@ enum class ProtocolFormat { Html, Workbook };
 struct CheckRequest {
   std::filesystem::path report;
   ProtocolFormat format = ProtocolFormat::Workbook;
-  PersonSelection persons = PersonSelection::All;  // who the per-person tables list
   std::filesystem::path outputFolder;  // where the protocol goes under its own name
   std::filesystem::path outputPath;    // when not empty, the protocol's full path instead
   std::string runStamp;                // when not empty, used instead of the clock
@@ -34,6 +33,7 @@ struct CheckRequest {
   // When set, the format control of these folders that a batch shares, so that each schema is
   // parsed once for all its reports; empty: the run makes its own.
   std::shared_ptr<FormatControl> formatControl;
+  PersonSelection persons = PersonSelection::All;  // who the per-person tables list
 };
 
 struct CheckOutcome {

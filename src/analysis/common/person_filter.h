@@ -35,12 +35,12 @@ std::vector<std::uint32_t> PersonsInMessages(const view::Section3& section3, con
 
 // What a table knows of one of its persons.
 struct PersonRecord {
-  std::string_view snils;  // as written or shown; a text without digits is no SNILS
-  std::string_view inn;    // as written or shown; a text with other than digits is no INN
-  std::string_view name;   // "Фамилия Имя[ Отчество]"
+  std::string_view snils{};  // as written or shown; a text without digits is no SNILS
+  std::string_view inn{};    // as written or shown; a text with other than digits is no INN
+  std::string_view name{};   // "Фамилия Имя[ Отчество]"
   bool marked = false;     // the protocol marks something of the person itself (base above the limit, ...)
   // Position among the checked report's person elements, when the record comes from one.
-  std::optional<std::uint32_t> position;
+  std::optional<std::uint32_t> position{};
 };
 
 // The persons of one protocol that have a finding: one the protocol marks, one a control ratio

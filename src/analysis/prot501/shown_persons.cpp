@@ -48,11 +48,11 @@ PersonRecord ShownPersons::Record(const TZLRec& person) const {
 }
 
 PersonRecord ShownPersons::Record(const TRSV501BaseCheckPLRec& person) const {
-  return {.snils = person.SNILS, .inn = person.INN, .name = person.FullName, .marked = AboveLimit(person, limit_), .position = {}};
+  return {.snils = person.SNILS, .inn = person.INN, .name = person.FullName, .marked = AboveLimit(person, limit_)};
 }
 
 PersonRecord ShownPersons::Record(const TRSV501OMSOSSPLRec& person) const {
-  return {.snils = person.SNILS, .inn = person.INN, .name = person.FullName, .marked = false, .position = {}};
+  return {.snils = person.SNILS, .inn = person.INN, .name = person.FullName};
 }
 
 }  // namespace orsvelt::prot501

@@ -32,7 +32,7 @@ ShownPersons502 ShownPersonsOf(const TRSV502Prot& prot) {
   std::size_t shown = 0;
   for (std::size_t i = 0; i < persons.size(); ++i) {
     const TRSV502ProtZLRec& p = persons[i];
-    out.shown[i] = filter.Shows({.snils = p.Key, .inn = p.ИННФЛ, .name = p.Name, .marked = false, .position = MainPosition(p)});
+    out.shown[i] = filter.Shows({.snils = p.Key, .inn = p.ИННФЛ, .name = p.Name, .position = MainPosition(p)});
     shown += out.shown[i];
   }
   out.line = PersonFilter::LeftOutLine(shown, persons.size());
