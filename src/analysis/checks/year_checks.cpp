@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "analysis/checks/check_table.h"
+#include "analysis/common/person_filter.h"
 #include "model/file_view.h"
 #include "model/rsv501/document.h"
 #include "model/rsv502/document.h"
@@ -145,6 +146,7 @@ CheckResult YearChecks::Run() {
     context.carried = &carried;
   }
   result.findings = RunCheckTable(context);
+  result.personsInReadingMessages = PersonsInMessages(main_->section3, mainFile_.Errors);
   return result;
 }
 
