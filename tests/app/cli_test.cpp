@@ -295,14 +295,14 @@ TEST(CommandLine, PersonsOption) {
       RunOn(Example502(), kStamp + "--persons all --format html --output " + Quote((dir / "all.html").string()));
   ASSERT_EQ(all.exitCode, 0) << all.err;
   EXPECT_EQ(test::ReadBytes(dir / "all.html"), test::ReadBytes(dir / "plain.html"));
-  for (const std::string& spelling : {"--persons findings", "--persons=findings", "--persons=FINDINGS"}) {
+  for (const std::string spelling : {"--persons findings", "--persons=findings", "--persons=FINDINGS"}) {
     const CliResult only =
         RunOn(Example502(), kStamp + spelling + " --format html --output " + Quote((dir / "only.html").string()));
     ASSERT_EQ(only.exitCode, 0) << spelling << only.err;
     EXPECT_NE(PageText(dir / "only.html").find("Показаны только лица с замечаниями: 0 из 5."), std::string::npos)
         << spelling;
   }
-  for (const std::string& wrong : {"--persons", "--persons=", "--persons some", "--persons=все"}) {
+  for (const std::string wrong : {"--persons", "--persons=", "--persons some", "--persons=все"}) {
     const CliResult r = RunOn(Example502(), wrong);
     EXPECT_EQ(r.exitCode, 2) << wrong;
     EXPECT_EQ(r.err.rfind("orsvelt-cli: ", 0), 0u) << wrong;
