@@ -117,6 +117,7 @@ CheckOutcome RunUntilStopped(const CheckRequest& request) {
   if (!analysis) return described(Failure("Неизвестный формат файла.", UnknownVersionDetail(file.FormatVersion)));
   if (!request.runStamp.empty()) analysis->FixRunStamp(request.runStamp);
   analysis->ShareTitles(request.titles.get());
+  analysis->SelectPersons(request.persons);
   analysis->SetProgress(request.progress);
 
   if (!analysis->Analyse(file, folder)) return described(Failure(analysis->ErrorText()));

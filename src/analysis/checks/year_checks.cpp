@@ -3,9 +3,11 @@
 #include <algorithm>
 
 #include "analysis/checks/check_table.h"
+#include "analysis/common/person_filter.h"
 #include "model/file_view.h"
 #include "model/rsv501/document.h"
 #include "model/rsv502/document.h"
+#include "model/rsv505/document.h"
 #include "model/rsvnalog.h"
 #include "reference/period_codes.h"
 
@@ -46,6 +48,9 @@ YearChecks::YearChecks(const TRSVFile& main) : mainFile_(main) {
   } else if (main.Document502) {
     mainPeriod_ = main.Document502->Период;
     mainCorrection_ = main.Document502->НомКорр;
+  } else if (main.Document505) {
+    mainPeriod_ = main.Document505->Период;
+    mainCorrection_ = main.Document505->НомКорр;
   }
 }
 YearChecks::~YearChecks() = default;
@@ -143,6 +148,7 @@ CheckResult YearChecks::Run() {
     context.carried = &carried;
   }
   result.findings = RunCheckTable(context);
+  result.personsInReadingMessages = PersonsInMessages(main_->section3, mainFile_.Errors);
   return result;
 }
 

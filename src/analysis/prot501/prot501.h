@@ -55,6 +55,7 @@ struct TZLAddRec {
 struct TZLRec {
   std::int32_t Ordinal = 0;  // position in the ordered list, from 1
   std::int32_t Number = 0;   // "Номер"
+  std::uint32_t Position = 0;  // among the file's person elements, from 0
   std::string FullName;      // or "Не указано в файле"
   std::string SexText;       // "М", "Ж", "Не определено" or "Не указано в файле"
   bool SexMismatch = false;  // the patronymic indicates the other sex
