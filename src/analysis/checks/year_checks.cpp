@@ -48,6 +48,9 @@ YearChecks::YearChecks(const TRSVFile& main) : mainFile_(main) {
   } else if (main.Document502) {
     mainPeriod_ = main.Document502->Период;
     mainCorrection_ = main.Document502->НомКорр;
+  } else if (main.Document503) {
+    mainPeriod_ = main.Document503->Период;
+    mainCorrection_ = main.Document503->НомКорр;
   } else if (main.Document505) {
     mainPeriod_ = main.Document505->Период;
     mainCorrection_ = main.Document505->НомКорр;
@@ -148,7 +151,7 @@ CheckResult YearChecks::Run() {
     context.carried = &carried;
   }
   result.findings = RunCheckTable(context);
-  result.personsInReadingMessages = PersonsInMessages(main_->section3, mainFile_.Errors);
+  result.personsInReadingMessages = PersonsInMessages(main.section3, mainFile_.Errors);
   return result;
 }
 
