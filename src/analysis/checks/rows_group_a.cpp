@@ -110,8 +110,7 @@ std::vector<std::string> PersonsOffRate(const CheckContext& c, std::string_view 
       const __int128 gap = static_cast<__int128>(row.contributions) - kopecks * 100;
       if (gap <= 100 && gap >= -100) continue;
       if (persons.size() < kShown)
-        persons.emplace_back(p.snils.empty() ? std::string(p.surname) + " " + std::string(p.givenName)
-                                             : std::string(p.snils));
+        persons.emplace_back(ShownName(p));
       else
         ++more;
       return;
@@ -126,10 +125,6 @@ bool GroundInYear(const CheckContext& c, Sum sum) {
   if (sum == Sum::Contributions || sum == Sum::ExtraContributions) return true;
   return c.year.empty() || c.year >= "2018";
 }
-
-constexpr std::string_view kCorrectionAlone =
-    " (уточнённый расчёт сверен сам по себе: предыдущих расчётов за этот период в папке нет, а раздел 3 "
-    "уточнённого расчёта может содержать только исправляемых лиц)";
 
 void CompareSums(const CheckRow& row, const CheckContext& c, Sum sum, std::vector<Finding>& out) {
   if (c.quarter == 0 || !GroundInYear(c, sum)) return;
@@ -163,7 +158,7 @@ void CompareSums(const CheckRow& row, const CheckContext& c, Sum sum, std::vecto
       if (m != 0) f.month = c.months[m - 1];
       f.left = left;
       f.right = right;
-      if (c.correctionAlone) f.text += kCorrectionAlone;
+      if (c.correctionAlone) f.text += kCorrectionAloneNote;
       if (sum == Sum::Contributions) f.persons = PersonsOffRate(c, group, m);
       if (!s1.tariffs.empty()) f.path = s1.tariffs.front().path;
       out.push_back(std::move(f));

@@ -12,8 +12,7 @@ namespace orsvelt {
 
 void TRSV501Prot::Reset() {
   static_cast<TRSV501ProtData&>(*this) = TRSV501ProtData();
-  baseIndex_.Clear();
-  omsIndex_.Clear();
+  yearIndex_.Clear();
   errorText_.clear();
 }
 
@@ -76,6 +75,9 @@ bool TRSV501Prot::Analyse(const TRSVFile& file, const std::filesystem::path& fol
         "крестьянского (фермерского) хозяйства\".";
     return false;
   }
+  // The checks read the main file's view and what the earlier files left behind, none of
+  // the records below: run first, the view is gone before the records grow by the main file.
+  CheckResults = checks_ = std::make_shared<const checks::CheckResult>(yearChecks.Run());
   ProgressCounter persons(progress_, ProgressStage::Persons, PersonCount);
   if (PersonCount > 0) {
     AddPersons(doc);
@@ -86,7 +88,6 @@ bool TRSV501Prot::Analyse(const TRSVFile& file, const std::filesystem::path& fol
   TakeFarmMembers(doc);
   FinishAccumulation();
   persons.Finish();
-  CheckResults = checks_ = std::make_shared<const checks::CheckResult>(yearChecks.Run());
   return true;
 }
 
