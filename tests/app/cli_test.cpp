@@ -12,6 +12,7 @@
 #include "markup/file_size_text.h"
 #include "markup/program_constants.h"
 #include "support/test_support.h"
+#include "xml/codepage.h"
 
 namespace orsvelt {
 namespace {
@@ -275,6 +276,41 @@ TEST(CommandLine, FilesWrittenByOthers) {
     ++later;
   }
   EXPECT_GE(later, 6);
+}
+
+}  // namespace
+}  // namespace orsvelt
+
+namespace orsvelt {
+namespace {
+
+// The page's text, decoded for searches.
+std::string PageText(const fs::path& page) { return Cp1251ToUtf8(test::ReadBytes(page)); }
+
+TEST(CommandLine, PersonsOption) {
+  test::TempDir dir;
+  const CliResult plain = RunOn(Example502(), kStamp + "--format html --output " + Quote((dir / "plain.html").string()));
+  ASSERT_EQ(plain.exitCode, 0) << plain.err;
+  const CliResult all =
+      RunOn(Example502(), kStamp + "--persons all --format html --output " + Quote((dir / "all.html").string()));
+  ASSERT_EQ(all.exitCode, 0) << all.err;
+  EXPECT_EQ(test::ReadBytes(dir / "all.html"), test::ReadBytes(dir / "plain.html"));
+  for (const std::string spelling : {"--persons findings", "--persons=findings", "--persons=FINDINGS"}) {
+    const CliResult only =
+        RunOn(Example502(), kStamp + spelling + " --format html --output " + Quote((dir / "only.html").string()));
+    ASSERT_EQ(only.exitCode, 0) << spelling << only.err;
+    EXPECT_NE(PageText(dir / "only.html").find("Показаны только лица с замечаниями: 0 из 5."), std::string::npos)
+        << spelling;
+  }
+  for (const std::string wrong : {"--persons", "--persons=", "--persons some", "--persons=все"}) {
+    const CliResult r = RunOn(Example502(), wrong);
+    EXPECT_EQ(r.exitCode, 2) << wrong;
+    EXPECT_EQ(r.err.rfind("orsvelt-cli: ", 0), 0u) << wrong;
+    EXPECT_NE(r.err.find("all"), std::string::npos) << wrong;
+    EXPECT_NE(r.err.find("findings"), std::string::npos) << wrong;
+  }
+  EXPECT_NE(RunOn(Example502(), "--persons bad").err.find("неизвестное значение --persons: bad"), std::string::npos);
+  EXPECT_NE(RunCli("--help").out.find("--persons all|findings"), std::string::npos);
 }
 
 }  // namespace

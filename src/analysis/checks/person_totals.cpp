@@ -26,10 +26,6 @@ std::optional<DeclaredTotal> DeclaredTotalOf(const CheckContext& c, const view::
   return t;
 }
 
-std::string PersonShown(std::string_view snils, std::string_view surname, std::string_view givenName) {
-  return snils.empty() ? std::string(surname) + " " + std::string(givenName) : std::string(snils);
-}
-
 void PersonList::Add(std::string person) {
   if (!seen_.insert(person).second) return;
   if (shown_.size() < kShown)

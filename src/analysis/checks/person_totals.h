@@ -22,9 +22,6 @@ struct DeclaredTotal {
 std::optional<DeclaredTotal> DeclaredTotalOf(const CheckContext& c, const view::Person& p,
                                              view::PersonTotals::Field total);
 
-// The SNILS as written, else surname and given name.
-std::string PersonShown(std::string_view snils, std::string_view surname, std::string_view givenName);
-
 // Persons named by a finding: each once, the first kShown of them, then "и ещё N".
 class PersonList {
  public:

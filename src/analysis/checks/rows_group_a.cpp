@@ -147,7 +147,7 @@ std::vector<std::string> PersonsBehind(const CheckContext& c, Sum sum, std::stri
     const auto total = p.person ? DeclaredTotalOf(c, *p.person, TotalOf(sum)) : std::nullopt;
     const bool totalOff = total && total->declared != total->summed;
     if (totalOff || offRate || (!repeated.empty() && repeated.count(SnilsDigits(p.snils))))
-      persons.Add(PersonShown(p.snils, p.surname, p.givenName));
+      persons.Add(ShownName(p.snils, p.surname, p.givenName));
   });
   return persons.Take();
 }
@@ -157,10 +157,6 @@ bool GroundInYear(const CheckContext& c, Sum sum) {
   if (sum == Sum::Contributions || sum == Sum::ExtraContributions) return true;
   return c.year.empty() || c.year >= "2018";
 }
-
-constexpr std::string_view kCorrectionAlone =
-    " (уточнённый расчёт сверен сам по себе: предыдущих расчётов за этот период в папке нет, а раздел 3 "
-    "уточнённого расчёта может содержать только исправляемых лиц)";
 
 void CompareSums(const CheckRow& row, const CheckContext& c, Sum sum, std::vector<Finding>& out) {
   if (c.quarter == 0 || !GroundInYear(c, sum)) return;
@@ -195,7 +191,7 @@ void CompareSums(const CheckRow& row, const CheckContext& c, Sum sum, std::vecto
       if (m != 0) f.month = c.months[m - 1];
       f.left = left;
       f.right = right;
-      if (c.correctionAlone) f.text += kCorrectionAlone;
+      if (c.correctionAlone) f.text += kCorrectionAloneNote;
       f.persons = PersonsBehind(c, sum, group, m, repeated);
       if (!s1.tariffs.empty()) f.path = s1.tariffs.front().path;
       out.push_back(std::move(f));

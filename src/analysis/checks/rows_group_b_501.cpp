@@ -380,7 +380,7 @@ void PersonTotal(const CheckRow& row, const CheckContext& c, std::vector<Finding
     if (!total || total->declared == total->summed) continue;
     Finding f = FindingOf(row);
     f.snils = std::string(p.snils);
-    f.text += ": " + PersonShown(p.snils, p.surname, p.givenName);
+    f.text += ": " + ShownName(p.snils, p.surname, p.givenName);
     // The totals sit on the parent of the rows: the rows' path without its last step.
     const std::string_view steps = extra ? p.steps->extraRows : p.steps->rows;
     f.path = s3.PathOf(p) + std::string(steps.substr(0, steps.rfind(" - "))) + " - @" +

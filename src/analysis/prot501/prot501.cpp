@@ -13,8 +13,7 @@ namespace orsvelt {
 
 void TRSV501Prot::Reset() {
   static_cast<TRSV501ProtData&>(*this) = TRSV501ProtData();
-  baseIndex_.Clear();
-  omsIndex_.Clear();
+  yearIndex_.Clear();
   errorText_.clear();
 }
 
@@ -87,6 +86,8 @@ bool TRSV501Prot::Analyse(const TRSVFile& file, const std::filesystem::path& fol
   TakeFarmMembers(doc);
   FinishAccumulation();
   persons.Finish();
+  // The year's ratios read the accumulated persons, so the checks run last; their view of
+  // the main file lives only while they run.
   yearChecks.SetYearPersons(YearPersonsForChecks());
   CheckResults = checks_ = std::make_shared<const checks::CheckResult>(yearChecks.Run());
   return true;

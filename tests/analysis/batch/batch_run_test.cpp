@@ -253,3 +253,40 @@ TEST_F(BatchRunTest, SubFoldersOnlyWhenRecursive) {
 
 }  // namespace
 }  // namespace orsvelt
+
+namespace orsvelt {
+namespace {
+
+TEST(BatchRunPersons, EachReportListsThePersonsTheBatchAsksFor) {
+  test::TempDir in, out;
+  test::MakeBatchFolder(in.path());
+  BatchRequest batch;
+  batch.folder = in.path();
+  batch.outputFolder = out.path();
+  batch.format = ProtocolFormat::Html;
+  batch.runStamp = kStamp;
+  batch.threads = 2;
+  batch.persons = PersonSelection::WithFindings;
+  const BatchResult result = RunBatch(batch);
+  int checked = 0;
+  for (const BatchRow& row : result.rows) {
+    if (!row.outcome.ok) continue;
+    SCOPED_TRACE(row.relative.string());
+    test::TempDir single;
+    CheckRequest request;
+    request.report = row.report;
+    request.format = ProtocolFormat::Html;
+    request.outputFolder = single.path();
+    request.runStamp = kStamp;
+    request.persons = PersonSelection::WithFindings;
+    const CheckOutcome alone = RunCheck(request);
+    ASSERT_TRUE(alone.ok) << alone.message;
+    const std::string bytes = test::ReadBytes(row.outcome.protocol);
+    EXPECT_TRUE(bytes == test::ReadBytes(alone.protocol)) << "the protocol differs from the single run's";
+    ++checked;
+  }
+  EXPECT_GT(checked, 0);
+}
+
+}  // namespace
+}  // namespace orsvelt
