@@ -11,10 +11,13 @@
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: orsvelt-bench-gen --format 5.02|5.01 --persons N --seed S --out DIR\n"
+    "usage: orsvelt-bench-gen --format 5.01..5.08 --persons N --seed S --out DIR [--crossers K]\n"
     "Writes the four quarterly reports of a year (periods 21, 31, 33 and the main 34), a\n"
     "correction of the half-year and another payer's report into DIR, and prints the main\n"
-    "report's path. The same seed gives the same bytes.\n";
+    "report's path. The format picks the year: 5.01 2017, 5.02 2020, 5.03 2021 .. 5.08 2026\n"
+    "(its first quarter in 5.07). With --crossers K (later formats, K <= 6) K persons reach\n"
+    "the year's limit in October, May, December, August, March and July in turn.\n"
+    "The same seed gives the same bytes.\n";
 
 int Usage(std::string_view problem) {
   std::cerr << "orsvelt-bench-gen: " << problem << "\n" << kUsage;
@@ -48,13 +51,17 @@ int main(int argc, char** argv) {
     } else if (arg == "--seed") {
       if (!ParseCount(value, options.seed)) return Usage("--seed needs a non-negative whole number");
       haveSeed = true;
+    } else if (arg == "--crossers") {
+      std::uint64_t k = 0;
+      if (!ParseCount(value, k) || k > 6) return Usage("--crossers needs a whole number from 0 to 6");
+      options.limitCrossers = static_cast<int>(k);
     } else if (arg == "--out") {
       options.out = std::string(value);
     } else {
       return Usage("unknown option " + std::string(arg));
     }
   }
-  if (options.format != "5.01" && options.format != "5.02") return Usage("--format must be 5.01 or 5.02");
+  if (orsvelt::bench::FolderYear(options.format) == 0) return Usage("--format must be one of 5.01 to 5.08");
   if (!havePersons || !haveSeed || options.out.empty()) return Usage("--persons, --seed and --out are required");
   try {
     const auto result = orsvelt::bench::GenerateYearFolder(options);

@@ -23,15 +23,24 @@ struct TStaffing {
 
 struct TYearRules {
   int year = 0;
-  std::int64_t opsLimit = 0;  // yearly pension base limit
-  std::int64_t ossLimit = 0;  // yearly social insurance base limit
+  std::int64_t opsLimit = 0;  // yearly pension base limit; from 2023 the single limit
+  std::int64_t ossLimit = 0;  // yearly social insurance base limit; none from 2023
+  // Persons paid so that their base reaches the limit in a planned month (CrossingMonth);
+  // they are staff all year, never idle and untouched by the correction.
+  int limitCrossers = 0;
+  // The correction of the half-year changes its first person, so that even a small folder
+  // has one with something corrected.
+  bool correctionChangesFirst = false;
+
+  // From 2023 one limit and one tariff for pension, social and medical insurance.
+  bool SingleLimit() const { return year >= 2023; }
 };
 
 struct TMonthPay {
   bool present = false;  // the person has a row for this month
   std::int64_t paid = 0;            // СумВыпл
   std::int64_t nonTaxable = 0;      // benefits and aid not subject to contributions
-  std::int64_t opsBase = 0;         // ВыплОПС: the pension base within the yearly limit
+  std::int64_t opsBase = 0;         // ВыплОПС: the pension (from 2023 single) base within the yearly limit
   std::int64_t opsExcess = 0;       // base above the limit
   std::int64_t contractBase = 0;    // ВыплОПСДог: of the base, under civil contracts
   std::int64_t opsCharged = 0;      // НачислСВ within the limit
@@ -42,6 +51,15 @@ struct TMonthPay {
 };
 
 using TPersonYear = std::array<TMonthPay, 12>;
+
+// Rates in hundredths of a percent. From 2023 "ops" is the single tariff and oms and oss
+// are 0.
+struct TRates {
+  int ops = 0, opsAboveLimit = 0, oms = 0, oss = 0;
+};
+TRates RatesOf(Category c, int year);
+inline constexpr int kAddTariffRate = 900;
+std::int64_t Charge(std::int64_t base, int rate);
 
 class TPayroll {
  public:
@@ -56,6 +74,8 @@ class TPayroll {
   bool AnnulledInCorrection(std::uint64_t index) const;
   // A person listed in a quarter without any payment in it.
   bool Idle(std::uint64_t index, int quarter) const;
+  // The month (1..12) in which a planned crosser's base reaches the limit; 0 for the others.
+  int CrossingMonth(std::uint64_t index) const;
 
   const TStaffing& Staffing() const { return staffing_; }
   const TYearRules& Rules() const { return rules_; }
@@ -67,13 +87,5 @@ class TPayroll {
   TStaffing staffing_;
   TYearRules rules_;
 };
-
-// Rates in hundredths of a percent.
-int OpsRate(Category c);
-int OpsRateAboveLimit(Category c);
-int OmsRate(Category c);
-int OssRate(Category c);
-inline constexpr int kAddTariffRate = 900;
-std::int64_t Charge(std::int64_t base, int rate);
 
 }  // namespace orsvelt::bench

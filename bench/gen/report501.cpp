@@ -88,14 +88,14 @@ void WriteSection1(TXmlOut& out, const TPayer& payer, const TSection1Totals& tot
   out.Open("УплПревОСС").Attr("КБК", kKbkOss).Body();
   auto positive = [](std::int64_t v) { return v > 0 ? v : 0; };
   out.Open("УплПерОСС")
-      .Money("СумСВУплПер", positive(OssDue(all.last3)))
+      .Money("СумСВУплПер", positive(OssDue(all.period)))
       .Money("СумСВУпл1М", positive(OssDue(all.month[last - 3])))
       .Money("СумСВУпл2М", positive(OssDue(all.month[last - 2])))
       .Money("СумСВУпл3М", positive(OssDue(all.month[last - 1])))
       .Leaf();
-  if (OssDue(all.last3) < 0) {
+  if (OssDue(all.period) < 0) {
     out.Open("ПревРасхОСС")
-        .Money("ПревРасхСВПер", positive(-OssDue(all.last3)))
+        .Money("ПревРасхСВПер", positive(-OssDue(all.period)))
         .Money("ПревРасхСВ1М", positive(-OssDue(all.month[last - 3])))
         .Money("ПревРасхСВ2М", positive(-OssDue(all.month[last - 2])))
         .Money("ПревРасхСВ3М", positive(-OssDue(all.month[last - 1])))

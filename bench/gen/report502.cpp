@@ -1,6 +1,7 @@
 #include <string>
 
 #include "report_writers.h"
+#include "section3_writer.h"
 
 namespace orsvelt::bench {
 
@@ -13,7 +14,10 @@ constexpr std::string_view kKbkOpsAdd = "18210202131061010160";
 
 std::int64_t OssDue(const TSums& s) { return s.ossCharged - s.sickLeave; }
 
-void WriteOpsOms(TXmlOut& out, const TGroupTotals& g, int last, bool withAdd, std::string_view tariff) {
+// From 2021 (5.03) the pension block also gives the base within the limit and the
+// contributions on it.
+void WriteOpsOms(TXmlOut& out, const TGroupTotals& g, int last, bool withAdd, std::string_view tariff,
+                 bool withBaseWithinLimit) {
   out.Open("РасчСВ_ОПС_ОМС").Attr("ТарифПлат", tariff).Body();
   out.Open("РасчСВ_ОПС").Body();
   CountGroup(out, "КолСтрахЛицВс", g, last, [](const TSums& s) { return s.persons; }, false);
@@ -22,8 +26,11 @@ void WriteOpsOms(TXmlOut& out, const TGroupTotals& g, int last, bool withAdd, st
   SumGroup(out, "ВыплНачислФЛ", g, last, [](const TSums& s) { return s.paid; }, false);
   SumGroup(out, "НеОбложенСВ", g, last, [](const TSums& s) { return s.nonTaxable; }, false);
   SumGroup(out, "БазНачислСВ", g, last, [](const TSums& s) { return s.OpsBaseAll(); }, false);
+  if (withBaseWithinLimit) SumGroup(out, "БазНеПревышОПС", g, last, [](const TSums& s) { return s.opsBase; }, false);
   SumGroup(out, "БазПревышОПС", g, last, [](const TSums& s) { return s.opsExcess; }, false);
   SumGroup(out, "НачислСВ", g, last, [](const TSums& s) { return s.OpsChargedAll(); }, false);
+  if (withBaseWithinLimit)
+    SumGroup(out, "НачислСВНеПрев", g, last, [](const TSums& s) { return s.opsCharged; }, false);
   out.Close("РасчСВ_ОПС");
   out.Open("РасчСВ_ОМС").Body();
   CountGroup(out, "КолСтрахЛицВс", g, last, [](const TSums& s) { return s.persons; }, false);
@@ -77,7 +84,7 @@ void WriteOss(TXmlOut& out, const TSection1Totals& totals, int last) {
   out.Close("РасчСВ_ОСС.ВНМ");
 }
 
-void WriteSection1(TXmlOut& out, const TPayer& payer, const TSection1Totals& totals) {
+void WriteSection1(TXmlOut& out, const TPayer& payer, const TSection1Totals& totals, bool since503) {
   const int last = totals.LastMonth();
   const TGroupTotals all = totals.All();
   out.Open("ОбязПлатСВ").Attr("ТипПлат", "1").Attr("ОКТМО", payer.oktmo).Body();
@@ -88,14 +95,14 @@ void WriteSection1(TXmlOut& out, const TPayer& payer, const TSection1Totals& tot
   out.Open("УплПревОСС").Attr("КБК", kKbkOss).Body();
   auto positive = [](std::int64_t v) { return v > 0 ? v : 0; };
   out.Open("УплПерОСС")
-      .Money("СумСВУплПер", positive(OssDue(all.last3)))
+      .Money("СумСВУплПер", positive(OssDue(all.period)))
       .Money("СумСВУпл1М", positive(OssDue(all.month[last - 3])))
       .Money("СумСВУпл2М", positive(OssDue(all.month[last - 2])))
       .Money("СумСВУпл3М", positive(OssDue(all.month[last - 1])))
       .Leaf();
-  if (OssDue(all.last3) < 0) {
+  if (OssDue(all.period) < 0) {
     out.Open("ПревРасхОСС")
-        .Money("ПревРасхСВПер", positive(-OssDue(all.last3)))
+        .Money("ПревРасхСВПер", positive(-OssDue(all.period)))
         .Money("ПревРасхСВ1М", positive(-OssDue(all.month[last - 3])))
         .Money("ПревРасхСВ2М", positive(-OssDue(all.month[last - 2])))
         .Money("ПревРасхСВ3М", positive(-OssDue(all.month[last - 1])))
@@ -104,7 +111,8 @@ void WriteSection1(TXmlOut& out, const TPayer& payer, const TSection1Totals& tot
   out.Close("УплПревОСС");
   for (int group = 0; group < kTariffGroupCount; ++group)
     if (totals.HasGroup(group))
-      WriteOpsOms(out, totals.Group(group), last, group == 0 && totals.HasAddTariff(), TariffCodeOfGroup(group));
+      WriteOpsOms(out, totals.Group(group), last, group == 0 && totals.HasAddTariff(), TariffCodeOfGroup(group),
+                  since503);
   WriteOss(out, totals, last);
   out.Open("РасхОССЗак").Body();
   out.Open("ПосВрНетр")
@@ -133,68 +141,6 @@ void WriteSection1(TXmlOut& out, const TPayer& payer, const TSection1Totals& tot
   out.Close("ОбязПлатСВ");
 }
 
-void WritePerson(TXmlOut& out, const TGeneratedReport& content, const TPayroll& payroll, std::uint64_t index) {
-  const TPersonTerms terms = payroll.Pool().Terms(index);
-  const TPersonIdentity id = payroll.Pool().Identity(index);
-  const bool annulled = content.correctsQ2 && payroll.AnnulledInCorrection(index);
-  const int first = content.LastMonth() - 2;
-
-  out.Open("ПерсСвСтрахЛиц");
-  if (annulled) out.Attr("ПрАннулир", "1");
-  out.Body();
-  out.Open("ДанФЛПолуч")
-      .Attr("ИННФЛ", id.ИННФЛ)
-      .Attr("СНИЛС", id.СНИЛС)
-      .Attr("ДатаРожд", id.ДатаРожд)
-      .Attr("Гражд", id.Гражд)
-      .Attr("Пол", id.Пол)
-      .Attr("КодВидДок", id.КодВидДок)
-      .Attr("СерНомДок", id.СерНомДок)
-      .Body();
-  out.Open("ФИО").Attr("Фамилия", id.Фамилия).Attr("Имя", id.Имя).Attr("Отчество", id.Отчество).Leaf();
-  out.Close("ДанФЛПолуч");
-
-  const TPersonYear pay = payroll.Year(index, content.correctedQ2);
-  bool rows = false, add = false;
-  for (int m = first; m < first + 3; ++m) {
-    rows = rows || pay[m - 1].present;
-    add = add || pay[m - 1].addBase > 0;
-  }
-  if (!annulled && rows) {
-    out.Open("СвВыплСВОПС").Body();
-    out.Open("СвВыпл").Body();
-    for (int m = first; m < first + 3; ++m) {
-      const TMonthPay& p = pay[m - 1];
-      if (!p.present) continue;
-      out.Open("СвВыплМК")
-          .Int("Месяц", m - first + 1)
-          .Attr("КодКатЛиц", CategoryCode(terms.category))
-          .Money("СумВыпл", p.paid)
-          .Money("ВыплОПС", p.opsBase)
-          .Money("ВыплОПСДог", p.contractBase)
-          .Money("НачислСВ", p.opsCharged)
-          .Leaf();
-    }
-    out.Close("СвВыпл");
-    if (add) {
-      out.Open("ВыплСВДоп").Body();
-      for (int m = first; m < first + 3; ++m) {
-        const TMonthPay& p = pay[m - 1];
-        if (p.addBase <= 0) continue;
-        out.Open("ВыплСВДопМТ")
-            .Int("Месяц", m - first + 1)
-            .Attr("КодСтрахЛиц", "21")
-            .Money("ВыплСВ", p.addBase)
-            .Money("НачислСВ", p.addCharged)
-            .Leaf();
-      }
-      out.Close("ВыплСВДоп");
-    }
-    out.Close("СвВыплСВОПС");
-  }
-  out.Close("ПерсСвСтрахЛиц");
-}
-
 }  // namespace
 
 void WriteReport502(const std::filesystem::path& path, const TGeneratedReport& content, const TPayer& payer,
@@ -202,10 +148,10 @@ void WriteReport502(const std::filesystem::path& path, const TGeneratedReport& c
   const TSection1Totals totals = SumSection1(payroll, content.quarter, content.correctedQ2);
   TXmlOut out(path);
   WriteTitle(out, content, payer, fileId, payroll.Rules().year);
-  WriteSection1(out, payer, totals);
+  WriteSection1(out, payer, totals, content.format > "5.02");
   const TStaffing& staff = payroll.Staffing();
   for (std::uint64_t i = staff.First(content.quarter); i < staff.End(content.quarter); ++i)
-    WritePerson(out, content, payroll, i);
+    WritePerson502On(out, content, payroll, i);
   WriteEnd(out);
   out.Finish();
 }

@@ -21,7 +21,12 @@ void WriteTitle(TXmlOut& out, const TGeneratedReport& content, const TPayer& pay
       .Attr("КодНО", payer.codeNO)
       .Attr("ПоМесту", "214")
       .Body();
-  out.Open("СвНП").Attr("ОКВЭД", payer.okved).Attr("Тлф", payer.phone).Body();
+  out.Open("СвНП");
+  if (content.HeadcountOnTitle())
+    out.Int("СрЧисл", content.headcount);
+  else
+    out.Attr("ОКВЭД", payer.okved);
+  out.Attr("Тлф", payer.phone).Body();
   out.Open("НПЮЛ").Attr("НаимОрг", payer.name).Attr("ИННЮЛ", payer.inn).Attr("КПП", payer.kpp).Leaf();
   out.Close("СвНП");
   out.Open("Подписант").Attr("ПрПодп", "1").Body();
@@ -64,7 +69,7 @@ void PaymentGroup(TXmlOut& out, std::string_view name, std::string_view kbk, con
                   int lastMonth, SumField field) {
   out.Open(name)
       .Attr("КБК", kbk)
-      .Money("СумСВУплПер", field(g.last3))
+      .Money("СумСВУплПер", field(g.period))
       .Money("СумСВУпл1М", field(g.month[lastMonth - 3]))
       .Money("СумСВУпл2М", field(g.month[lastMonth - 2]))
       .Money("СумСВУпл3М", field(g.month[lastMonth - 1]))

@@ -19,14 +19,17 @@ struct TPayer {
 };
 
 struct TGeneratedReport {
-  std::string format;  // "5.01" or "5.02"
+  std::string format;  // "5.01" .. "5.08"
   std::string period;  // "21", "31", "33", "34"
   int quarter = 1;
   int correction = 0;
   std::string date;          // "dd.mm.yyyy"
   bool correctedQ2 = false;  // the report knows the second quarter as corrected
   bool correctsQ2 = false;   // the report is that correction: it marks the persons it changes
+  std::int64_t headcount = 0;  // "СрЧисл" of the title page from 5.03
   int LastMonth() const { return quarter * 3; }
+  // From 2021 the title page gives the average headcount instead of the activity code.
+  bool HeadcountOnTitle() const { return format > "5.02"; }
 };
 
 // Section 1 of a report of the given quarter, summed over all persons of the year so far.
@@ -45,7 +48,7 @@ void SumGroup(TXmlOut& out, std::string_view name, const TGroupTotals& g, int la
 // The same for numbers of persons; the period and three-month totals count persons once.
 void CountGroup(TXmlOut& out, std::string_view name, const TGroupTotals& g, int lastMonth, SumField field,
                 bool withLast3Total);
-// A payment element: КБК, the sum for the last three months and each month.
+// A payment element: КБК, the sum from the start of the year and each of the last three months.
 void PaymentGroup(TXmlOut& out, std::string_view name, std::string_view kbk, const TGroupTotals& g,
                   int lastMonth, SumField field);
 

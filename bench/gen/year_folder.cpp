@@ -35,6 +35,24 @@ std::string Guid(const THash& hash, std::uint64_t fileNo) {
 // "dd.mm.yyyy" -> "yyyymmdd"
 std::string FileDate(const std::string& date) { return date.substr(6, 4) + date.substr(3, 2) + date.substr(0, 2); }
 
+// The limits of the years: pension and social to 2022, the single limit from 2023.
+struct TFormatYear {
+  std::string_view format;
+  TYearRules rules;
+};
+constexpr TFormatYear kFormatYears[] = {
+    {"5.01", {2017, 87600000, 75500000}},  {"5.02", {2020, 115000000, 86500000}},
+    {"5.03", {2021, 146500000, 96600000}}, {"5.04", {2022, 156500000, 103200000}},
+    {"5.05", {2023, 191700000, 0}},        {"5.06", {2024, 222500000, 0}},
+    {"5.07", {2025, 275900000, 0}},        {"5.08", {2026, 297900000, 0}},
+};
+
+const TFormatYear* FindFormat(const std::string& format) {
+  for (const TFormatYear& f : kFormatYears)
+    if (f.format == format) return &f;
+  return nullptr;
+}
+
 struct TFilePlan {
   const TPayer* payer;
   const TPayroll* payroll;
@@ -43,10 +61,20 @@ struct TFilePlan {
 
 }  // namespace
 
+int FolderYear(const std::string& format) {
+  const TFormatYear* f = FindFormat(format);
+  return f ? f->rules.year : 0;
+}
+
 TFolderResult GenerateYearFolder(const TFolderOptions& options) {
-  const bool is501 = options.format == "5.01";
-  if (!is501 && options.format != "5.02") throw std::invalid_argument("unknown format " + options.format);
-  const TYearRules rules = is501 ? TYearRules{2017, 87600000, 75500000} : TYearRules{2020, 115000000, 86500000};
+  const TFormatYear* known = FindFormat(options.format);
+  if (!known) throw std::invalid_argument("unknown format " + options.format);
+  TYearRules rules = known->rules;
+  const bool later = options.format > "5.02";
+  if (later) {
+    rules.limitCrossers = options.limitCrossers;
+    rules.correctionChangesFirst = true;
+  }
   const std::string y = std::to_string(rules.year), next = std::to_string(rules.year + 1);
 
   const THash hash(options.seed);
@@ -81,7 +109,9 @@ TFolderResult GenerateYearFolder(const TFolderOptions& options) {
   auto content = [&](const char* period, int quarter, int correction, std::string date, bool correctedQ2,
                   bool correctsQ2) {
     TGeneratedReport s;
-    s.format = options.format;
+    // 2026 began in the form of 2025: 5.08 came into force in May.
+    s.format = options.format == "5.08" && quarter == 1 ? "5.07" : options.format;
+    s.headcount = static_cast<std::int64_t>(options.persons);
     s.period = period;
     s.quarter = quarter;
     s.correction = correction;
@@ -108,8 +138,10 @@ TFolderResult GenerateYearFolder(const TFolderOptions& options) {
     const std::string fileId = "NO_RASCHSV_" + f.payer->codeNO + "_" + f.payer->codeNO + "_" + f.payer->inn +
                                f.payer->kpp + "_" + FileDate(f.content.date) + "_" + Guid(hash, n);
     const std::filesystem::path path = options.out / (fileId + ".xml");
-    if (is501)
+    if (options.format == "5.01")
       WriteReport501(path, f.content, *f.payer, *f.payroll, fileId);
+    else if (rules.SingleLimit())
+      WriteReport505(path, f.content, *f.payer, *f.payroll, fileId);
     else
       WriteReport502(path, f.content, *f.payer, *f.payroll, fileId);
     result.files.push_back(path);

@@ -116,16 +116,21 @@ CheckOutcome RunUntilStopped(const CheckRequest& request) {
     case ReportReading::NotReport: return Failure("Файл не является отчётом в ФНС.");
   }
   std::unique_ptr<TRSVProt> analysis = MakeAnalysis(file.FormatVersion);
+  const ReportDescription description = DescribeReport(file);
   const auto described = [&](CheckOutcome out) {
-    out.report = DescribeReport(file);
+    out.report = description;
     return out;
   };
   if (!analysis) return described(Failure("Неизвестный формат файла.", UnknownVersionDetail(file.FormatVersion)));
   if (!request.runStamp.empty()) analysis->FixRunStamp(request.runStamp);
   analysis->ShareTitles(request.titles.get());
+  analysis->SelectPersons(request.persons);
   analysis->SetProgress(request.progress);
 
   if (!analysis->Analyse(file, folder)) return described(Failure(analysis->ErrorText()));
+  // The analysis keeps what its protocol shows; the report's model would only add to the
+  // memory the format control and the writer need.
+  file = TRSVFile();
   // Once per run, on the main report only: the earlier reports were accepted long ago.
   const std::shared_ptr<FormatControl> formatControl =
       request.formatControl ? request.formatControl

@@ -33,6 +33,7 @@ struct CheckRequest {
   // When set, the format control of these folders that a batch shares, so that each schema is
   // parsed once for all its reports; empty: the run makes its own.
   std::shared_ptr<FormatControl> formatControl;
+  PersonSelection persons = PersonSelection::All;  // who the per-person tables list
 };
 
 struct CheckOutcome {

@@ -34,10 +34,10 @@ namespace {
 
 constexpr std::string_view kUsage =
     "Использование: orsvelt-cli [--format html|xml] [--output ПУТЬ] [--run-stamp ТЕКСТ]\n"
-    "                   [--findings ПУТЬ] [--schemas ПАПКА] [--strict] [--quiet]\n"
-    "                   РАСЧЁТ.xml\n"
+    "                   [--findings ПУТЬ] [--schemas ПАПКА] [--persons all|findings]\n"
+    "                   [--strict] [--quiet] РАСЧЁТ.xml\n"
     "       orsvelt-cli --batch ПАПКА --output-dir ПАПКА [--format html|xml] [--recursive]\n"
-    "                   [-j N] [--findings] [--strict] [--run-stamp ТЕКСТ]\n"
+    "                   [-j N] [--findings] [--persons all|findings] [--strict] [--run-stamp ТЕКСТ]\n"
     "       orsvelt-cli --list-checks\n"
     "\n"
     "Проверяет расчёт по страховым взносам (форматы 5.01 - 5.08) вместе с расчётами\n"
@@ -52,6 +52,11 @@ constexpr std::string_view kUsage =
     "  --findings ПУТЬ     записать найденные нарушения контрольных соотношений в JSON (UTF-8)\n"
     "  --schemas ПАПКА     папка со схемами XSD формата для контроля по схеме (иначе\n"
     "                      $ORSVELT_SCHEMAS, папка schemas рядом с программой, папка установки)\n"
+    "  --persons all|findings\n"
+    "                      какие лица показывать в таблицах по застрахованным лицам: все\n"
+    "                      (по умолчанию) или только лица с замечаниями (база выше предельной,\n"
+    "                      пол не по отчеству, нарушение контрольного соотношения или ошибка\n"
+    "                      чтения в сведениях о лице); итоги и количества - по всем лицам\n"
     "  --strict            код завершения 3, если найдено основание считать расчёт непредставленным\n"
     "  --list-checks       напечатать таблицу контрольных соотношений и выйти\n"
     "  --quiet             не показывать ход проверки (он показывается в стандартном\n"
@@ -233,6 +238,7 @@ int main(int argc, char** argv) {
     };
     const bool takesValue = arg == "--format" || arg == "--output" || arg == "--run-stamp" || arg == "--batch" ||
                             arg == "--output-dir" || arg == "--jobs" || arg == "-j" || arg == "--schemas" ||
+                            arg == "--persons" ||
                             (arg == "--findings" && !batchCall);
     if (inlineValue && !takesValue) return Usage("параметр " + std::string(arg) + " не принимает значения");
     if (arg == "--help" || arg == "-h") {
@@ -264,6 +270,12 @@ int main(int argc, char** argv) {
       const auto format = FormatNamed(*v);
       if (!format) return Usage("неизвестный формат протокола: " + std::string(*v));
       request.format = *format;
+    } else if (arg == "--persons") {
+      const auto v = value();
+      if (!v || v->empty()) return Usage("после --persons нужно указать all или findings");
+      const auto persons = orsvelt::PersonSelectionNamed(AsciiLower(*v));
+      if (!persons) return Usage("неизвестное значение --persons: " + std::string(*v) + " (допустимы all и findings)");
+      request.persons = *persons;
     } else if (arg == "--output") {
       const auto v = value();
       if (!v || v->empty()) return Usage("после --output нужно указать путь");
@@ -299,6 +311,7 @@ int main(int argc, char** argv) {
   }
   if (batchMode) {
     batch.request.format = request.format;
+    batch.request.persons = request.persons;
     batch.request.runStamp = request.runStamp;
     batch.request.schemasFolder = request.schemasFolder;
     batch.request.executableFolder = ExecutableFolder(argc > 0 ? argv[0] : nullptr);

@@ -109,7 +109,7 @@ void WorkbookClose(ProtocolWriter& out) { out.Line("</Workbook>"); }
 
 void TitleSheetOpen(ProtocolWriter& out, const ProtocolHeader& header) {
   WorksheetOpen(out, "Титул");
-  TableOpen(out, {350, 600});
+  TableOpen(out, std::vector<int>(std::begin(kTitleSheetColumns), std::end(kTitleSheetColumns)));
   StringCellRow(out, {.style = CellStyle::SheetHeader, .mergeAcross = 1},
                 "Протокол отображения сводных данных расчета по страховым взносам");
   EmptyRow(out);

@@ -14,12 +14,18 @@ namespace orsvelt {
 // margins (Liberation Sans and Arial need 101 pt; Calc shows "###" for what does not fit).
 inline constexpr int kAmountColumnWidth = 132;
 
+// Columns of the sheet "Титул": captions (350) and values (600) of the title rows, then the
+// columns the findings block adds beside its wording: tariff, month, the two sides and
+// their difference (amounts), and the persons.
+inline constexpr int kTitleSheetColumns[] = {350, 600, 70, 50, kAmountColumnWidth, kAmountColumnWidth,
+                                             kAmountColumnWidth, 300};
+
 // From the XML declaration to "</Styles>".
 void WorkbookOpen(ProtocolWriter& out);
 // "</Workbook>".
 void WorkbookClose(ProtocolWriter& out);
 
-// The worksheet "Титул" with its table (columns 350 and 600) and its first rows: title,
+// The worksheet "Титул" with its table (kTitleSheetColumns) and its first rows: title,
 // program line, the debug row (only when header.debug is set), run stamp, spacer. The
 // writer goes on with its own rows and closes the sheet with WorksheetClose.
 void TitleSheetOpen(ProtocolWriter& out, const ProtocolHeader& header = {});

@@ -3,6 +3,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -19,6 +20,9 @@ class MessageBoxes {
  public:
   virtual ~MessageBoxes() = default;
   virtual void Show(MessageKind kind, const QString& text) = 0;
+  // Asks the user to pick one of the answers, the first being the default; the index of the
+  // one picked, or -1 when the box was closed without an answer.
+  virtual int Choose(MessageKind kind, const QString& text, const QStringList& answers) = 0;
 };
 
 // The platform's icon for a kind of message.
@@ -29,6 +33,7 @@ class PlainMessageBoxes : public MessageBoxes {
  public:
   explicit PlainMessageBoxes(QWidget* parent = nullptr) : parent_(parent) {}
   void Show(MessageKind kind, const QString& text) override;
+  int Choose(MessageKind kind, const QString& text, const QStringList& answers) override;
 
  private:
   QWidget* parent_;

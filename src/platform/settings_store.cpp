@@ -16,6 +16,7 @@ constexpr const char* kOrganisation = "Brannix";
 constexpr const char* kApplication = "Orsvelt";
 constexpr const char* kLastCheckedFile = "LastCheckedFile";
 constexpr const char* kProtType = "ProtType";
+constexpr const char* kFindingsOnly = "FindingsOnly";
 
 bool IsText(const QVariant& value) {
   // An ini file turns an unquoted value with commas into a list; the registry may hold any type.
@@ -28,6 +29,7 @@ bool IsText(const QVariant& value) {
 void TSettings::ClearSettings() {
   LastCheckedFile.clear();
   ProtType = 0;
+  FindingsOnly = false;
 }
 
 void TSettings::LoadSettings() {
@@ -49,12 +51,15 @@ void TSettings::LoadSettings() {
   ProtType = ok && type >= std::numeric_limits<std::int32_t>::min() && type <= std::numeric_limits<std::int32_t>::max()
                  ? static_cast<std::int32_t>(type)
                  : 0;
+  // Stored as "true" or "false" in a config file, as a bool in the registry.
+  FindingsOnly = store.value(kFindingsOnly).toString() == QLatin1String("true");
 }
 
 void TSettings::SaveSettings() const {
   QSettings store(kOrganisation, kApplication);
   store.setValue(kLastCheckedFile, ToQString(LastCheckedFile));
   store.setValue(kProtType, ProtType);
+  store.setValue(kFindingsOnly, FindingsOnly);
   store.sync();
   if (store.status() != QSettings::NoError)
     throw std::runtime_error("Не удалось сохранить настройки программы.");

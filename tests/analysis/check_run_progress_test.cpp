@@ -21,7 +21,7 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::string_view kMain502 =
-    "NO_RASCHSV_7707_7707_7707123456770701001_20200721_5e6f7a8b-9c0d-4e1f-a2b3-c4d5e6f7a8b9.xml";
+    "NO_RASCHSV_7707_7707_7707123458770701001_20200721_5e6f7a8b-9c0d-4e1f-a2b3-c4d5e6f7a8b9.xml";
 constexpr std::string_view kMain501 =
     "NO_RASCHSV_7728_7728_7728123459772801001_20181022_9a8b7c6d-5e4f-4a3b-8c2d-1e0f9a8b7c6d.xml";
 

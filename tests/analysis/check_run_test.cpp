@@ -19,9 +19,9 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::string_view kMain =
-    "NO_RASCHSV_7707_7707_7707123456770701001_20200721_5e6f7a8b-9c0d-4e1f-a2b3-c4d5e6f7a8b9.xml";
+    "NO_RASCHSV_7707_7707_7707123458770701001_20200721_5e6f7a8b-9c0d-4e1f-a2b3-c4d5e6f7a8b9.xml";
 constexpr std::string_view kFirstQuarter =
-    "NO_RASCHSV_7707_7707_7707123456770701001_20200424_3f2a7c1e-5b8d-4e6a-9c0f-1d2e3f4a5b6c.xml";
+    "NO_RASCHSV_7707_7707_7707123458770701001_20200424_3f2a7c1e-5b8d-4e6a-9c0f-1d2e3f4a5b6c.xml";
 
 std::map<std::string, std::string> Contents(const fs::path& folder) {
   std::map<std::string, std::string> out;
@@ -57,7 +57,7 @@ TEST(CheckRun, NeverWritesOverTheReportOrTheReportsOfItsFolder) {
        "Протокол не записан: указанный файл - это расчёт из папки проверяемого."},
       {copy.dir / "hard.xml", "Протокол не записан: указанный файл - это расчёт из папки проверяемого."},
       // Another payer's report is listed as a candidate too, though not taken.
-      {copy.reports / "NO_RASCHSV_7714_7714_7714987654771401001_20200428_0a1b2c3d-4e5f-4a6b-8c7d-9e0f1a2b3c4d.xml",
+      {copy.reports / "NO_RASCHSV_7714_7714_7714987650771401001_20200428_0a1b2c3d-4e5f-4a6b-8c7d-9e0f1a2b3c4d.xml",
        "Протокол не записан: указанный файл - это расчёт из папки проверяемого."},
   };
   for (const auto& c : cases) {

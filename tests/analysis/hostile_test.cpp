@@ -27,7 +27,7 @@ namespace fs = std::filesystem;
 fs::path Hostile() { return test::DataDir() / "hostile"; }
 fs::path Example502() {
   return test::ExamplesDir() / "5.02" /
-         "NO_RASCHSV_7707_7707_7707123456770701001_20200721_5e6f7a8b-9c0d-4e1f-a2b3-c4d5e6f7a8b9.xml";
+         "NO_RASCHSV_7707_7707_7707123458770701001_20200721_5e6f7a8b-9c0d-4e1f-a2b3-c4d5e6f7a8b9.xml";
 }
 
 // Names, sizes and times of everything below a folder, to see that a check wrote nothing.

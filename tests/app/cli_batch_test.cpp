@@ -11,6 +11,7 @@
 
 #include "support/batch_folder.h"
 #include "support/test_support.h"
+#include "xml/codepage.h"
 
 namespace orsvelt {
 namespace {
@@ -115,6 +116,36 @@ TEST(CommandLineBatch, HelpTellsOfTheBatch) {
   const CliRun help = Cli("--help");
   EXPECT_NE(help.out.find("--batch ПАПКА"), std::string::npos);
   EXPECT_NE(help.out.find("--output-dir ПАПКА"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace orsvelt
+
+namespace orsvelt {
+namespace {
+
+TEST(CommandLineBatch, PersonsReachEveryProtocol) {
+  test::TempDir in, all, only;
+  test::MakeBatchFolder(in.path());
+  Cli("--batch " + Quote(in.path().string()) + " --output-dir " + Quote(all.path().string()) + " --format html " + kStamp);
+  const CliRun r = Cli("--batch " + Quote(in.path().string()) + " --output-dir " + Quote(only.path().string()) +
+                       " --persons=findings --format html " + kStamp);
+  EXPECT_EQ(r.exitCode, 1) << r.err;  // the folder holds reports that cannot be checked
+  std::size_t protocols = 0, filtered = 0;
+  for (const auto& entry : fs::directory_iterator(only.path())) {
+    if (!entry.path().filename().string().starts_with("prot_")) continue;
+    ++protocols;
+    const std::string page = test::ReadBytes(entry.path());
+    filtered += page.find(Utf8ToCp1251("Показаны только лица с замечаниями")) != std::string::npos;
+    const std::string full = test::ReadBytes(all.path() / entry.path().filename());
+    EXPECT_EQ(full.find(Utf8ToCp1251("Показаны только лица с замечаниями")), std::string::npos);
+  }
+  EXPECT_EQ(protocols, 9u);
+  EXPECT_GT(filtered, 0u);
+  EXPECT_EQ(Cli("--batch " + Quote(in.path().string()) + " --output-dir " + Quote(only.path().string()) +
+                " --persons maybe")
+                .exitCode,
+            2);
 }
 
 }  // namespace

@@ -35,6 +35,8 @@ TEST(CommandLineChecks, ListChecksPrintsTheTable) {
   EXPECT_EQ(r.exitCode, 0);
   EXPECT_NE(r.out.find("\n0.1\tA\trejection\t5.01\t"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("\nD2-502\tD\twarning\t5.02\t"), std::string::npos);
+  EXPECT_NE(r.out.find("\nL-R1\tA\twarning\t5.03-5.08\t"), std::string::npos);
+  EXPECT_NE(r.out.find("\nL-C4\tE\twarning\t5.03-5.08\t"), std::string::npos);
 }
 
 TEST(CommandLineChecks, FindingsFileAndStrictExit) {

@@ -12,6 +12,7 @@
 #include "markup/file_size_text.h"
 #include "markup/program_constants.h"
 #include "support/test_support.h"
+#include "xml/codepage.h"
 
 namespace orsvelt {
 namespace {
@@ -144,7 +145,7 @@ TEST(CommandLine, Usage) {
 
 fs::path Example502() {
   return test::ExamplesDir() / "5.02" /
-         "NO_RASCHSV_7707_7707_7707123456770701001_20200721_5e6f7a8b-9c0d-4e1f-a2b3-c4d5e6f7a8b9.xml";
+         "NO_RASCHSV_7707_7707_7707123458770701001_20200721_5e6f7a8b-9c0d-4e1f-a2b3-c4d5e6f7a8b9.xml";
 }
 const std::string kStamp = "--run-stamp '21.07.2020 10:15:00' ";
 
@@ -153,7 +154,7 @@ TEST(CommandLine, NeverWritesOverTheCheckedReports) {
   fs::copy(test::ExamplesDir() / "5.02", dir / "r");
   const fs::path report = dir / "r" / Example502().filename();
   const fs::path earlier =
-      dir / "r" / "NO_RASCHSV_7707_7707_7707123456770701001_20200424_3f2a7c1e-5b8d-4e6a-9c0f-1d2e3f4a5b6c.xml";
+      dir / "r" / "NO_RASCHSV_7707_7707_7707123458770701001_20200424_3f2a7c1e-5b8d-4e6a-9c0f-1d2e3f4a5b6c.xml";
   const std::string reportBytes = test::ReadBytes(report), earlierBytes = test::ReadBytes(earlier);
   for (const fs::path& output : {report, dir / "r" / "." / report.filename(), earlier}) {
     const CliResult r = RunOn(report, "--format html --output " + Quote(output.string()));
@@ -226,7 +227,7 @@ TEST(CommandLine, OutputFolderTakesTheProtocolUnderItsUsualName) {
   const CliResult r = RunOn(Example502(), kStamp + "--format html --output " + Quote(dir.path().string()));
   ASSERT_EQ(r.exitCode, 0) << r.err;
   const fs::path expected =
-      dir / "prot_21.07.2020_10-15-00_NO_RASCHSV_7707_7707_7707123456770701001_20200721_5e6f7a8b-9c0d-4e1f-a2b3-c4d5e6f7a8b9.html";
+      dir / "prot_21.07.2020_10-15-00_NO_RASCHSV_7707_7707_7707123458770701001_20200721_5e6f7a8b-9c0d-4e1f-a2b3-c4d5e6f7a8b9.html";
   // Standard output is the path alone, for scripts; the size goes to standard error.
   EXPECT_EQ(r.out, expected.string() + "\n");
   EXPECT_TRUE(fs::is_regular_file(expected));
@@ -276,6 +277,41 @@ TEST(CommandLine, FilesWrittenByOthers) {
     ++later;
   }
   EXPECT_GE(later, 6);
+}
+
+}  // namespace
+}  // namespace orsvelt
+
+namespace orsvelt {
+namespace {
+
+// The page's text, decoded for searches.
+std::string PageText(const fs::path& page) { return Cp1251ToUtf8(test::ReadBytes(page)); }
+
+TEST(CommandLine, PersonsOption) {
+  test::TempDir dir;
+  const CliResult plain = RunOn(Example502(), kStamp + "--format html --output " + Quote((dir / "plain.html").string()));
+  ASSERT_EQ(plain.exitCode, 0) << plain.err;
+  const CliResult all =
+      RunOn(Example502(), kStamp + "--persons all --format html --output " + Quote((dir / "all.html").string()));
+  ASSERT_EQ(all.exitCode, 0) << all.err;
+  EXPECT_EQ(test::ReadBytes(dir / "all.html"), test::ReadBytes(dir / "plain.html"));
+  for (const std::string spelling : {"--persons findings", "--persons=findings", "--persons=FINDINGS"}) {
+    const CliResult only =
+        RunOn(Example502(), kStamp + spelling + " --format html --output " + Quote((dir / "only.html").string()));
+    ASSERT_EQ(only.exitCode, 0) << spelling << only.err;
+    EXPECT_NE(PageText(dir / "only.html").find("Показаны только лица с замечаниями: 0 из 5."), std::string::npos)
+        << spelling;
+  }
+  for (const std::string wrong : {"--persons", "--persons=", "--persons some", "--persons=все"}) {
+    const CliResult r = RunOn(Example502(), wrong);
+    EXPECT_EQ(r.exitCode, 2) << wrong;
+    EXPECT_EQ(r.err.rfind("orsvelt-cli: ", 0), 0u) << wrong;
+    EXPECT_NE(r.err.find("all"), std::string::npos) << wrong;
+    EXPECT_NE(r.err.find("findings"), std::string::npos) << wrong;
+  }
+  EXPECT_NE(RunOn(Example502(), "--persons bad").err.find("неизвестное значение --persons: bad"), std::string::npos);
+  EXPECT_NE(RunCli("--help").out.find("--persons all|findings"), std::string::npos);
 }
 
 }  // namespace

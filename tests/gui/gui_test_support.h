@@ -25,8 +25,19 @@ class MessageRecorder : public MessageBoxes {
     kinds.push_back(kind);
     shown.push_back(text);
   }
+  // Recorded like Show, with the answers offered; answered with the next of `answers`, -1 when none is left.
+  int Choose(MessageKind kind, const QString& text, const QStringList& offered) override {
+    Show(kind, text);
+    choices.push_back(offered);
+    if (answers.empty()) return -1;
+    const int answer = answers.front();
+    answers.erase(answers.begin());
+    return answer;
+  }
   std::vector<MessageKind> kinds;
   QStringList shown;
+  std::vector<QStringList> choices;
+  std::vector<int> answers;
 };
 
 // Records each request; answers with `result` (OpenSite: whether it is Started).

@@ -18,6 +18,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileDialog>
@@ -65,6 +66,12 @@ class MainFormTest : public ::testing::Test {
   static QLineEdit* Edit(TMain_Form& f) { return f.findChild<QLineEdit*>("FileName_Edit"); }
   static QPushButton* Button(TMain_Form& f, const char* name) { return f.findChild<QPushButton*>(name); }
   static QLabel* Label(TMain_Form& f, const char* name) { return f.findChild<QLabel*>(name); }
+  static QCheckBox* FindingsOnlyBox(TMain_Form& f) { return f.findChild<QCheckBox*>("FindingsOnly_Check"); }
+  // A click on the box's indicator, as the user ticks it.
+  static void ClickFindingsOnly(TMain_Form& f) {
+    QCheckBox* box = FindingsOnlyBox(f);
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+  }
 
   void ClickStart(TMain_Form& f) { QTest::mouseClick(Button(f, "Start_Button"), Qt::LeftButton); }
 
@@ -125,22 +132,24 @@ TEST_F(MainFormTest, ControlsTextsAndSize) {
   QStringList items;
   for (auto* radio : group->findChildren<QRadioButton*>()) items << radio->text();
   EXPECT_EQ(items, (QStringList{"Excel", "OpenOffice.org Calc", "Браузер"}));
+  EXPECT_EQ(FindingsOnlyBox(*form)->text(), "Только лица с замечаниями");
 
   // Widgets below the caption must come in the order the user reads them.
   const QWidget* order[] = {Label(*form, "Title_Label"),   Label(*form, "Version_Label"),
                             Label(*form, "Debug_Label"),   Edit(*form),
                             Label(*form, "Hint_Label"),    group,
-                            Button(*form, "Start_Button"), Label(*form, "Site_Label")};
+                            FindingsOnlyBox(*form),        Button(*form, "Start_Button"),
+                            Label(*form, "Site_Label")};
   for (std::size_t i = 1; i < std::size(order); ++i)
     EXPECT_LT(order[i - 1]->geometry().top(), order[i]->geometry().top()) << i;
   EXPECT_EQ(Button(*form, "Browse_Button")->geometry().center().y(), Edit(*form)->geometry().center().y());
 
   EXPECT_EQ(form->minimumWidth(), 464);
   EXPECT_EQ(form->maximumWidth(), 464);
-  EXPECT_EQ(form->minimumHeight(), 380);
-  EXPECT_EQ(form->maximumHeight(), 450);
-  EXPECT_GE(form->height(), 380);
-  EXPECT_LE(form->height(), 450);
+  EXPECT_EQ(form->minimumHeight(), 404);
+  EXPECT_EQ(form->maximumHeight(), 474);
+  EXPECT_GE(form->height(), 404);
+  EXPECT_LE(form->height(), 474);
 }
 
 TEST_F(MainFormTest, FirstStartShowsDefaultsAndStoresThemOnClose) {
@@ -681,6 +690,137 @@ TEST_F(MainFormTest, SuccessfulRunsWriteTheProtocolAndOpenIt) {
   if (succeeded == 0)
     GTEST_SKIP() << "no report in examples/ can be analysed yet; "
                  << (notYet.isEmpty() ? std::string("none found") : notYet.join("; ").toStdString());
+}
+
+TEST_F(MainFormTest, FindingsOnlyIsRememberedAndReachesTheRun) {
+  test::TempDir tmp;
+  qputenv("TMPDIR", PathToQString(tmp.path()).toUtf8());
+  CheckRequest request;
+  {
+    auto form = Open(FakeRun{&request});
+    ASSERT_NE(FindingsOnlyBox(*form), nullptr);
+    EXPECT_FALSE(FindingsOnlyBox(*form)->isChecked());
+    RunOn(*form, "/r/a.xml");
+    EXPECT_EQ(request.persons, PersonSelection::All);
+    ClickFindingsOnly(*form);
+    ASSERT_TRUE(form->FindingsOnly());
+    RunOn(*form, "/r/a.xml");
+    EXPECT_EQ(request.persons, PersonSelection::WithFindings);
+    form->close();
+  }
+  EXPECT_TRUE(Store().value("FindingsOnly").toBool());
+  {
+    auto form = Open(FakeRun{&request});
+    EXPECT_TRUE(FindingsOnlyBox(*form)->isChecked());
+    RunOn(*form, "/r/a.xml");
+    EXPECT_EQ(request.persons, PersonSelection::WithFindings);
+    ClickFindingsOnly(*form);
+    form->close();
+  }
+  EXPECT_FALSE(Store().value("FindingsOnly").toBool());
+  auto form = Open(FakeRun{&request});
+  EXPECT_FALSE(form->FindingsOnly());
+  qunsetenv("TMPDIR");
+  EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+// Runs of a window whose size limit for pages is 3 bytes: every page of FakeRun ("<x/>") is above it.
+class LargePageTest : public MainFormTest {
+ protected:
+  void SetUp() override {
+    MainFormTest::SetUp();
+    qputenv("TMPDIR", PathToQString(tmp.path()).toUtf8());
+  }
+  void TearDown() override {
+    qunsetenv("TMPDIR");
+    MainFormTest::TearDown();
+  }
+  std::unique_ptr<TMain_Form> OpenWithLimit(std::uintmax_t limit) {
+    auto form = std::make_unique<TMain_Form>(MainFormServices{&messages, &viewer, Recorded(), limit});
+    form->show();
+    return form;
+  }
+  CheckRunner Recorded() {
+    return [this](const CheckRequest& r) {
+      requests.push_back(r);
+      CheckRequest ignored;
+      return FakeRun{&ignored}(r);
+    };
+  }
+  QString Page() const { return QDir::toNativeSeparators(PathToQString(tmp.path() / "prot_x.html")); }
+
+  test::TempDir tmp;
+  std::vector<CheckRequest> requests;
+};
+
+TEST_F(LargePageTest, APageAboveTheLimitIsOpenedOnlyWhenTheUserSaysSo) {
+  auto form = OpenWithLimit(3);
+  Choose(*form, 2);
+  messages.answers = {0};
+  RunOn(*form, "/r/a.xml");
+  ASSERT_EQ(messages.choices.size(), 1u);
+  EXPECT_EQ(messages.choices[0], (QStringList{"Открыть всё равно", "Записать книгу вместо страницы",
+                                              "Проверить снова: только лица с замечаниями"}));
+  EXPECT_EQ(messages.kinds[0], MessageKind::Warning);
+  EXPECT_TRUE(messages.shown[0].contains(Page())) << messages.shown[0].toStdString();
+  EXPECT_TRUE(messages.shown[0].contains("4 байт")) << messages.shown[0].toStdString();
+  ASSERT_EQ(viewer.calls.size(), 1u);
+  EXPECT_EQ(viewer.calls[0].viewer, "page");
+
+  // Closed without an answer: nothing opened, the box has told where the page is.
+  viewer.calls.clear();
+  RunOn(*form, "/r/a.xml");
+  EXPECT_EQ(messages.choices.size(), 2u);
+  EXPECT_TRUE(viewer.calls.empty());
+}
+
+TEST_F(LargePageTest, TheWorkbookInsteadIsWrittenAndOpenedInTheSpreadsheetProgram) {
+  auto form = OpenWithLimit(3);
+  Choose(*form, 2);
+  messages.answers = {1};
+  RunOn(*form, "/r/a.xml");
+  ASSERT_EQ(requests.size(), 2u);
+  EXPECT_EQ(requests[1].format, ProtocolFormat::Workbook);
+  EXPECT_EQ(requests[1].persons, PersonSelection::All);
+  EXPECT_EQ(messages.choices.size(), 1u);  // a workbook is never asked about
+  ASSERT_EQ(viewer.calls.size(), 1u);
+  EXPECT_EQ(viewer.calls[0].viewer, "excel");
+  EXPECT_EQ(form->ProtTypeIndex(), 2);  // the choice stays for the next run
+}
+
+TEST_F(LargePageTest, RunAgainWithFindingsOnlyTicksTheBoxAndAsksNoMoreForIt) {
+  auto form = OpenWithLimit(3);
+  Choose(*form, 2);
+  messages.answers = {2, 0};
+  RunOn(*form, "/r/a.xml");
+  ASSERT_EQ(requests.size(), 2u);
+  EXPECT_EQ(requests[0].persons, PersonSelection::All);
+  EXPECT_EQ(requests[1].persons, PersonSelection::WithFindings);
+  EXPECT_EQ(requests[1].format, ProtocolFormat::Html);
+  EXPECT_TRUE(form->FindingsOnly());
+  // The second page is above the limit too: the offer to leave persons out is not made again.
+  ASSERT_EQ(messages.choices.size(), 2u);
+  EXPECT_EQ(messages.choices[1].size(), 2);
+  ASSERT_EQ(viewer.calls.size(), 1u);
+  EXPECT_EQ(viewer.calls[0].viewer, "page");
+}
+
+TEST_F(LargePageTest, PagesWithinTheLimitAndWorkbooksOpenWithoutAQuestion) {
+  {
+    auto form = OpenWithLimit(4);
+    Choose(*form, 2);
+    RunOn(*form, "/r/a.xml");
+  }
+  {
+    auto form = OpenWithLimit(3);
+    Choose(*form, 0);
+    RunOn(*form, "/r/a.xml");
+  }
+  EXPECT_TRUE(messages.choices.empty());
+  ASSERT_EQ(viewer.calls.size(), 2u);
+  EXPECT_EQ(viewer.calls[0].viewer, "page");
+  EXPECT_EQ(viewer.calls[1].viewer, "excel");
+  EXPECT_EQ(MainFormServices{}.largePageBytes, 50u * 1024 * 1024);
 }
 
 }  // namespace

@@ -75,5 +75,29 @@ TEST(SettingsStore, FailedWriteRaises) {
   EXPECT_THROW(s.SaveSettings(), std::runtime_error);
 }
 
+TEST(SettingsStore, FindingsOnlyRoundTripsAndAnythingElseReadsAsAll) {
+  test::SettingsSandbox sandbox;
+  for (const bool value : {true, false}) {
+    TSettings saved;
+    saved.FindingsOnly = value;
+    saved.SaveSettings();
+    TSettings loaded;
+    loaded.FindingsOnly = !value;
+    loaded.LoadSettings();
+    EXPECT_EQ(loaded.FindingsOnly, value);
+  }
+  for (const char* stored : {"1", "да", "", "True "}) {
+    Store().setValue("FindingsOnly", QString::fromUtf8(stored));
+    TSettings s;
+    s.LoadSettings();
+    EXPECT_FALSE(s.FindingsOnly) << stored;
+  }
+  Store().remove("FindingsOnly");
+  TSettings s;
+  s.FindingsOnly = true;
+  s.LoadSettings();
+  EXPECT_FALSE(s.FindingsOnly);
+}
+
 }  // namespace
 }  // namespace orsvelt

@@ -79,6 +79,12 @@ constexpr std::string_view kGoldenTitle = R"(<Worksheet ss:Name="Титул" xml
 <Table xmlns:x="urn:schemas-microsoft-com:office:excel">
 <Column ss:Index="1" ss:Width="350" />
 <Column ss:Index="2" ss:Width="600" />
+<Column ss:Index="3" ss:Width="70" />
+<Column ss:Index="4" ss:Width="50" />
+<Column ss:Index="5" ss:Width="132" />
+<Column ss:Index="6" ss:Width="132" />
+<Column ss:Index="7" ss:Width="132" />
+<Column ss:Index="8" ss:Width="300" />
 <Row><Cell ss:StyleID="SheetHeader" ss:MergeAcross="1"><Data ss:Type="String">Протокол отображения сводных данных расчета по страховым взносам</Data></Cell></Row>
 <Row></Row>
 <Row><Cell ss:StyleID="CommonText" ss:MergeAcross="1"><Data ss:Type="String">Программа Brannix:Orsvelt 2.2.0.0 от 10 января 2020 г.</Data></Cell></Row>

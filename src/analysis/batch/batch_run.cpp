@@ -121,6 +121,7 @@ BatchResult RunBatch(const BatchRequest& request) {
       CheckRequest check;
       check.report = row.report;
       check.format = request.format;
+      check.persons = request.persons;
       check.outputFolder = request.outputFolder / row.relative.parent_path();
       check.runStamp = result.runStamp;
       check.titles = titles;

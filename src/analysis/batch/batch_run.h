@@ -19,6 +19,7 @@ struct BatchRequest {
   bool recursive = false;  // reports of the sub-folders too, each with its own folder's earlier reports
   std::filesystem::path outputFolder;  // protocols of a sub-folder go to the same sub-folder here
   ProtocolFormat format = ProtocolFormat::Workbook;
+  PersonSelection persons = PersonSelection::All;  // who each protocol's per-person tables list
   std::string runStamp;  // one stamp for the whole batch; empty: the clock's at the start
   std::filesystem::path schemasFolder, executableFolder;  // where format control looks, as in a single run
   unsigned threads = 0;  // 0: the number of cores

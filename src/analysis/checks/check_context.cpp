@@ -44,6 +44,10 @@ OwnedSection1 CopySection1(const view::Section1& source) {
   return copy;
 }
 
+std::string ShownName(std::string_view snils, std::string_view surname, std::string_view givenName) {
+  return snils.empty() ? std::string(surname) + " " + std::string(givenName) : std::string(snils);
+}
+
 bool CheckContext::IsLater() const {
   const std::string_view v = report.title.formatVersion;
   return v.size() == 4 && v.substr(0, 3) == "5.0" && v[3] >= '3' && v[3] <= '8';

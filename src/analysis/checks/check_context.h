@@ -74,6 +74,7 @@ struct Completeness {
 struct YearPersons {
   struct Sums {
     Amount payments = 0, base = 0, contributions = 0;
+    Amount extraBase = 0, extraContributions = 0;  // at the additional tariffs (5.01)
   };
   struct Person {
     std::string snils, name;
@@ -85,6 +86,16 @@ struct YearPersons {
   std::array<Sums, 12> months{};  // every person's rows by calendar month
   std::vector<Person> persons;
 };
+
+// Ends a finding of section 3 sums when the context's correctionAlone is set.
+inline constexpr std::string_view kCorrectionAloneNote =
+    " (уточнённый расчёт сверен сам по себе: предыдущих расчётов за этот период в папке нет, а раздел 3 "
+    "уточнённого расчёта может содержать только исправляемых лиц)";
+
+// How a finding names a person: the SNILS as written, else the surname and given name.
+std::string ShownName(std::string_view snils, std::string_view surname, std::string_view givenName);
+inline std::string ShownName(const view::Person& p) { return ShownName(p.snils, p.surname, p.givenName); }
+inline std::string ShownName(const PersonRows& p) { return ShownName(p.snils, p.surname, p.givenName); }
 
 struct CheckContext {
   const view::ReportView& report;

@@ -4,6 +4,7 @@
 
 #include "markup/html_page.h"
 #include "markup/html_tables.h"
+#include "markup/workbook.h"
 #include "markup/workbook_cells.h"
 #include "xml/stringfuncs.h"
 
@@ -125,29 +126,38 @@ void WriteChecksHtml(ProtocolWriter& out, const CheckResult* result, std::string
   HtmlDataTableClose(out);
 }
 
+// The workbook puts the findings on the title sheet, whose first two columns are wide: the
+// code with its kind goes in the first, the wording in the second (wrapped), and the amounts
+// in columns sized for them (kTitleSheetColumns).
+constexpr std::string_view kSheetCaptions[] = {"Код и вид", "Формулировка", "Тариф", "Месяц",
+                                               "Раздел 1",  "Раздел 3",     "Разница", "Лица"};
+constexpr std::string_view kSheetFormatCaptions[] = {"Код и вид", "Формулировка", "Элемент"};
+
+std::string CodeAndKind(const Finding& f) { return f.check + ", " + std::string(SeverityText(f.severity)); }
+
 void WriteChecksWorkbookRows(ProtocolWriter& out, const CheckResult* result, std::string_view blueCellsNote) {
   if (!result) return;
-  constexpr int kColumns = static_cast<int>(std::size(kCaptions));
+  constexpr int kColumns = static_cast<int>(std::size(kSheetCaptions));
+  static_assert(std::size(kSheetCaptions) == std::size(kTitleSheetColumns));
   StringCellRow(out, {.style = CellStyle::SheetHeader, .mergeAcross = 1}, kTitle);
   EmptyRow(out);
   const SplitFindings split = Split(*result);
   StringCellRow(out, {.mergeAcross = 2}, AllHold(split) ? std::string(kAllHold) : SummaryText(*result));
   if (!split.ratios.empty()) {
     RowOpen(out);
-    for (std::string_view caption : kCaptions) StringCell(out, {.style = CellStyle::BorderedText}, caption);
+    for (std::string_view caption : kSheetCaptions) StringCell(out, {.style = CellStyle::BorderedText}, caption);
     RowClose(out);
     for (const Finding* finding : split.ratios) {
       const Finding& f = *finding;
       const bool breach = f.severity == Severity::Rejection || f.severity == Severity::Error;
       const CellFormat text{.style = breach ? CellStyle::RedText : CellStyle::BorderedText};
       RowOpen(out);
-      for (const std::string& cell : {f.check, std::string(SeverityText(f.severity)), f.text, f.tariff, MonthText(f)})
-        StringCell(out, text, cell);
+      for (const std::string& cell : {CodeAndKind(f), f.text, f.tariff, MonthText(f)}) StringCell(out, text, cell);
       for (const std::optional<Amount>& a : {f.left, f.right, f.Difference()}) {
         if (a)
-          NumberCell(out, text, FormatAmountPlain(*a));
+          AmountCell(out, {.style = CellStyle::CellSumm}, *a);
         else
-          EmptyCell(out, text);
+          EmptyCell(out, {.style = CellStyle::CellSumm});
       }
       StringCell(out, text, PersonsText(f));
       RowClose(out);
@@ -161,13 +171,17 @@ void WriteChecksWorkbookRows(ProtocolWriter& out, const CheckResult* result, std
       StringCellRow(out, {.mergeAcross = kColumns - 1}, split.format[0]->text);
     } else {
       RowOpen(out);
-      for (std::string_view caption : kFormatCaptions) StringCell(out, {.style = CellStyle::BorderedText}, caption);
+      const int pathAcross = kColumns - 3;
+      StringCell(out, {.style = CellStyle::BorderedText}, kSheetFormatCaptions[0]);
+      StringCell(out, {.style = CellStyle::BorderedText}, kSheetFormatCaptions[1]);
+      StringCell(out, {.style = CellStyle::BorderedText, .mergeAcross = pathAcross}, kSheetFormatCaptions[2]);
       RowClose(out);
       for (const Finding* f : split.format) {
-        const CellFormat text{.style = f->severity == Severity::Info ? CellStyle::BorderedText : CellStyle::RedText};
+        const CellStyle style = f->severity == Severity::Info ? CellStyle::BorderedText : CellStyle::RedText;
         RowOpen(out);
-        for (const std::string& cell : {f->check, std::string(SeverityText(f->severity)), f->text, f->path})
-          StringCell(out, text, cell);
+        StringCell(out, {.style = style}, CodeAndKind(*f));
+        StringCell(out, {.style = style}, f->text);
+        StringCell(out, {.style = style, .mergeAcross = pathAcross}, f->path);
         RowClose(out);
       }
     }

@@ -51,6 +51,8 @@ struct CheckResult {
   CheckedReport report;
   std::vector<Finding> findings;
   std::vector<std::string> checkedWith;  // file names of the earlier reports used, oldest first
+  // Positions (from 0) among the checked report's person elements of those a reading message names.
+  std::vector<std::uint32_t> personsInReadingMessages;
 
   int Count(Severity severity) const;
 };

@@ -1,6 +1,6 @@
 #pragma once
-// What the format 5.02 rows share: the columns the format has, a finding placed at its tariff,
-// month and element, and a base times a rate to the kopeck.
+// What the rows of format 5.02 and of the later formats share: the columns the format has, a
+// finding placed at its tariff, month and element, and a base times a rate to the kopeck.
 
 #include <optional>
 #include <string>
@@ -22,11 +22,17 @@ inline constexpr view::Column kColumns502[] = {view::Column::Year, view::Column:
 Finding Breach(const CheckRow& row, const CheckContext& c, view::Column column, Amount left, Amount right,
                std::string path, std::string_view tariff = {});
 
+// What the row could not check or compare, as an Info finding naming the row: "Не проверено: ... (L-C4)".
+Finding NotChecked(const CheckRow& row, std::string text, std::string_view tariff = {});
+
 // A count of persons as the findings carry it: an amount of whole units.
 inline Amount CountAmount(std::int64_t count) { return count * kAmountScale; }
 
 // base x rate % rounded half away from zero to the kopeck; the rate is a percent as an Amount.
 Amount ContributionOf(Amount base, Amount rate);
+
+// "22 %", "5.1 %": a rate for the protocol.
+std::string RateText(Amount rate);
 
 // |a - b| at most one kopeck per unit of leeway (at least one).
 bool WithinKopecks(Amount a, Amount b, std::int64_t kopecks = 1);

@@ -5,12 +5,15 @@
 #include <cstdlib>
 #include <limits>
 #include <map>
+#include <unordered_set>
 
 #include "analysis/checks/check_table.h"
 #include "analysis/common/saturating_sum.h"
+#include "analysis/checks/person_totals.h"
 #include "analysis/checks/section1_sums.h"
 #include "analysis/checks/tariff_grouping.h"
 #include "reference/contribution_rates.h"
+#include "xml/stringfuncs.h"
 
 namespace orsvelt::checks {
 
@@ -91,34 +94,62 @@ std::map<std::string, Columns, std::less<>> Section3Sums(const CheckContext& c, 
   return sums;
 }
 
-// Persons whose own rows in the group and month bear contributions other than the base at
-// the category's pension rate (more than a kopeck apart); rows of an unknown rate are left out.
-std::vector<std::string> PersonsOffRate(const CheckContext& c, std::string_view group, int month) {
-  constexpr std::size_t kShown = 20;
-  std::vector<std::string> persons;
-  std::size_t more = 0;
+// A row whose contributions differ from its base at the category's pension rate by more than
+// a kopeck; a row of an unknown rate is not judged.
+bool OffRate(const CheckContext& c, const view::MonthRow& row) {
+  const auto rate = FindContributionRate(c.year, row.category, ratePension);
+  if (!rate) return false;
+  // base x rate % to the kopeck: Amount is x10000 and the rate a percent as an Amount.
+  const __int128 product = static_cast<__int128>(row.base) * rate->value;
+  constexpr __int128 kKopeck = 100000000;  // product units per kopeck
+  const __int128 kopecks = (product + (product >= 0 ? kKopeck / 2 : -kKopeck / 2)) / kKopeck;
+  const __int128 gap = static_cast<__int128>(row.contributions) - kopecks * 100;
+  return gap > 100 || gap < -100;
+}
+
+view::PersonTotals::Field TotalOf(Sum sum) {
+  using T = view::PersonTotals;
+  switch (sum) {
+    case Sum::Payments: return T::Payments;
+    case Sum::Base: return T::Base;
+    case Sum::Contributions: return T::Contributions;
+    case Sum::ExtraBase: return T::ExtraBase;
+    case Sum::ExtraContributions: return T::ExtraContributions;
+  }
+  return T::Payments;
+}
+
+// SNILS (as digits) that section 3 names more than once: each is counted twice in its sums.
+std::unordered_set<std::string> RepeatedSnils(const CheckContext& c) {
+  std::unordered_set<std::string> seen, repeated;
   c.ForEachPerson([&](const PersonRows& p) {
-    for (const view::MonthRow& row : p.rows) {
-      if (c.MonthInPeriod(row.month) == 0 || (month != 0 && c.MonthInPeriod(row.month) != month)) continue;
-      if (!group.empty() && GroupOfCategory(row.category) != group) continue;
-      const auto rate = FindContributionRate(c.year, row.category, ratePension);
-      if (!rate) continue;
-      // base x rate % to the kopeck: Amount is x10000 and the rate a percent as an Amount.
-      const __int128 product = static_cast<__int128>(row.base) * rate->value;
-      constexpr __int128 kKopeck = 100000000;  // product units per kopeck
-      const __int128 kopecks = (product + (product >= 0 ? kKopeck / 2 : -kKopeck / 2)) / kKopeck;
-      const __int128 gap = static_cast<__int128>(row.contributions) - kopecks * 100;
-      if (gap <= 100 && gap >= -100) continue;
-      if (persons.size() < kShown)
-        persons.emplace_back(p.snils.empty() ? std::string(p.surname) + " " + std::string(p.givenName)
-                                             : std::string(p.snils));
-      else
-        ++more;
-      return;
-    }
+    std::string digits = SnilsDigits(p.snils);
+    if (!digits.empty() && !seen.insert(digits).second) repeated.insert(std::move(digits));
   });
-  if (more) persons.push_back("и ещё " + std::to_string(more));
-  return persons;
+  return repeated;
+}
+
+// Persons of the tariff group ("" every person) whose own rows explain a difference in the
+// month (0: the three months): a declared three-month total of the sum that their rows do not
+// add up to, a SNILS named twice, and for the contributions rows off the category's rate.
+std::vector<std::string> PersonsBehind(const CheckContext& c, Sum sum, std::string_view group, int month,
+                                       const std::unordered_set<std::string>& repeated) {
+  PersonList persons;
+  c.ForEachPerson([&](const PersonRows& p) {
+    bool inGroup = group.empty(), offRate = false;
+    for (const view::MonthRow& row : p.rows) {
+      const int m = c.MonthInPeriod(row.month);
+      if (m == 0 || (!group.empty() && GroupOfCategory(row.category) != group)) continue;
+      inGroup = true;
+      if (sum == Sum::Contributions && (month == 0 || m == month) && OffRate(c, row)) offRate = true;
+    }
+    if (!inGroup) return;
+    const auto total = p.person ? DeclaredTotalOf(c, *p.person, TotalOf(sum)) : std::nullopt;
+    const bool totalOff = total && total->declared != total->summed;
+    if (totalOff || offRate || (!repeated.empty() && repeated.count(SnilsDigits(p.snils))))
+      persons.Add(ShownName(p.snils, p.surname, p.givenName));
+  });
+  return persons.Take();
 }
 
 // Payments, the base and the additional-tariff base became grounds with 335-ФЗ from 2018.
@@ -127,15 +158,12 @@ bool GroundInYear(const CheckContext& c, Sum sum) {
   return c.year.empty() || c.year >= "2018";
 }
 
-constexpr std::string_view kCorrectionAlone =
-    " (уточнённый расчёт сверен сам по себе: предыдущих расчётов за этот период в папке нет, а раздел 3 "
-    "уточнённого расчёта может содержать только исправляемых лиц)";
-
 void CompareSums(const CheckRow& row, const CheckContext& c, Sum sum, std::vector<Finding>& out) {
   if (c.quarter == 0 || !GroundInYear(c, sum)) return;
   const view::Section1& s1 = c.report.section1;
   if (!s1.present) return;
   const auto s3 = Section3Sums(c, sum);
+  const auto repeated = RepeatedSnils(c);
 
   // Groups: every tariff group of section 1 and every one section 3 holds; the total first.
   std::map<std::string, bool, std::less<>> groups{{"", true}};
@@ -163,8 +191,8 @@ void CompareSums(const CheckRow& row, const CheckContext& c, Sum sum, std::vecto
       if (m != 0) f.month = c.months[m - 1];
       f.left = left;
       f.right = right;
-      if (c.correctionAlone) f.text += kCorrectionAlone;
-      if (sum == Sum::Contributions) f.persons = PersonsOffRate(c, group, m);
+      if (c.correctionAlone) f.text += kCorrectionAloneNote;
+      f.persons = PersonsBehind(c, sum, group, m, repeated);
       if (!s1.tariffs.empty()) f.path = s1.tariffs.front().path;
       out.push_back(std::move(f));
     }

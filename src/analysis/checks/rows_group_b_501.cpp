@@ -10,6 +10,7 @@
 
 #include "analysis/checks/check_table.h"
 #include "analysis/checks/line_ratio.h"
+#include "analysis/checks/person_totals.h"
 #include "analysis/checks/section1_sums.h"
 
 namespace orsvelt::checks {
@@ -373,31 +374,18 @@ void PersonTotal(const CheckRow& row, const CheckContext& c, std::vector<Finding
                                                      "НачислСВВс3", "ВыплСВВс3",  "НачислСВВс3"};
   constexpr bool extra = kTotal == T::ExtraBase || kTotal == T::ExtraContributions;
   const view::Section3& s3 = c.report.section3;
-  const auto inPeriod = [&](std::uint8_t month) { return c.quarter == 0 || c.MonthInPeriod(month) != 0; };
   for (const view::Person& p : s3.persons) {
-    const std::optional<Amount> declared = p.declared.Of(kTotal);
-    if (p.annulled || !declared) continue;
-    Amount sum = 0;
-    if constexpr (extra) {
-      for (const view::ExtraTariffRow& r : s3.ExtraRowsOf(p))
-        if (inPeriod(r.month)) sum += kTotal == T::ExtraBase ? r.base : r.contributions;
-    } else {
-      for (const view::MonthRow& r : s3.RowsOf(p))
-        if (inPeriod(r.month))
-          sum += kTotal == T::Payments ? r.payments
-                 : kTotal == T::Base   ? r.base
-                 : kTotal == T::ContractBase ? r.contractBase
-                                             : r.contributions;
-    }
-    if (*declared == sum) continue;
+    if (p.annulled) continue;
+    const auto total = DeclaredTotalOf(c, p, kTotal);
+    if (!total || total->declared == total->summed) continue;
     Finding f = FindingOf(row);
     f.snils = std::string(p.snils);
-    f.text += ": " + (p.snils.empty() ? std::string(p.surname) + " " + std::string(p.givenName) : f.snils);
+    f.text += ": " + ShownName(p.snils, p.surname, p.givenName);
     // The totals sit on the parent of the rows: the rows' path without its last step.
     const std::string_view steps = extra ? p.steps->extraRows : p.steps->rows;
     f.path = s3.PathOf(p) + std::string(steps.substr(0, steps.rfind(" - "))) + " - @" +
              std::string(kAttributes[kTotal]);
-    SetSides(f, *declared, sum, false);
+    SetSides(f, total->declared, total->summed, false);
     out.push_back(std::move(f));
   }
 }

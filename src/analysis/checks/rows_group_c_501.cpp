@@ -4,7 +4,9 @@
 // previous report lacks counts as zeros. Without the previous report of a later quarter the
 // ratios are not evaluated (E-period says what is missing).
 
+#include <algorithm>
 #include <deque>
+#include <limits>
 #include <map>
 #include <set>
 #include <string>
@@ -12,6 +14,10 @@
 
 #include "analysis/checks/check_table.h"
 #include "analysis/checks/line_ratio.h"
+#include "analysis/common/saturating_sum.h"
+#include "analysis/checks/section1_sums.h"
+#include "analysis/checks/year_person_sums.h"
+#include "reference/base_limits.h"
 
 namespace orsvelt::checks {
 
@@ -216,6 +222,81 @@ void SocialInsuranceAcross(const CheckRow& row, const CheckContext& c, std::vect
   out.push_back(std::move(f));
 }
 
+// N7-N16: since-start lines of section 1 against the persons of every report of the year up
+// to this one, as the analysis merged them (the latest submission of each person's quarter).
+enum class YearSum { Payments, Contributions, ExtraContributions, Base, ExtraBase };
+
+template <YearSum kSum>
+void SinceStartOfPersons(const CheckRow& row, const CheckContext& c, std::vector<Finding>& out) {
+  const view::Section1& s1 = c.report.section1;
+  // The set of ratios applies from 2018; a correction alone may hold only the corrected persons.
+  if (!s1.present || c.correctionAlone || (!c.year.empty() && c.year < "2018")) return;
+  const auto persons = PersonsSinceStart(c);
+  if (!persons) return;
+  const auto year = [&](std::string_view block, std::string_view line) {
+    return SumOverTariffs(s1, block, line, Column::Year);
+  };
+  const auto extra = [&](std::string_view line) {
+    const auto a = year("РасчСВ_428.1-2", line), b = year("РасчСВ_428.3", line);
+    if (!a && !b) return std::optional<Amount>();
+    Amount sum = a.value_or(0);
+    AddSaturating(sum, b.value_or(0));  // figures near the type's limit stop there
+    return std::optional<Amount>(sum);
+  };
+  const bool atExtraTariff = kSum == YearSum::ExtraContributions || kSum == YearSum::ExtraBase;
+  const std::string_view block = atExtraTariff ? "РасчСВ_428.1-2" : "РасчСВ_ОПС";
+  std::string_view line;
+  std::optional<Amount> left;
+  Amount right = 0;
+  switch (kSum) {
+    case YearSum::Payments:
+      line = "ВыплНачислФЛ";
+      left = year(block, line);
+      right = persons->payments;
+      break;
+    case YearSum::Contributions:
+      line = "НачислСВНеПрев";
+      left = year(block, line);
+      right = persons->contributions;
+      break;
+    case YearSum::Base:
+      line = "БазНачислСВ";
+      if (const auto base = year(block, line)) {
+        left = *base;
+        // Less the base above the limit; the negation of the type's smallest value would overflow.
+        AddSaturating(*left, -std::max(year(block, "БазПревышОПС").value_or(0), -std::numeric_limits<Amount>::max()));
+      }
+      right = persons->base;
+      break;
+    case YearSum::ExtraContributions:
+      line = "НачислСВДоп";
+      left = extra(line);
+      right = persons->extraContributions;
+      break;
+    case YearSum::ExtraBase:
+      line = "БазНачислСВДоп";
+      left = extra(line);
+      right = persons->extraBase;
+      break;
+  }
+  // A line the report lacks counts as zero: persons paid at a tariff section 1 does not show.
+  if (left.value_or(0) == right) return;
+  Finding f = FindingOf(row);
+  const view::Line* first = nullptr;
+  for (const view::TariffBlock& t : s1.tariffs)
+    for (const view::Block& b : t.blocks)
+      if (!first && (b.name == block || (atExtraTariff && b.name == "РасчСВ_428.3"))) first = b.Find(line);
+  f.path = first ? first->PathOf(Column::Year) : s1.path;
+  SetSides(f, left.value_or(0), right, false);
+  out.push_back(std::move(f));
+}
+
+// 1.308: a person's pension base within the limit since the start of the year does not
+// exceed the year's limit.
+void PersonsWithinLimit(const CheckRow& row, const CheckContext& c, std::vector<Finding>& out) {
+  if (const auto limit = LimitOfYear(PensionLimitRows501(), c.year)) PersonsAboveLimit(row, c, *limit, out);
+}
+
 std::vector<CheckRow> MakeRows() {
   std::vector<CheckRow> rows;
   const auto add = [&](std::string_view id, std::string_view wording, std::string_view source, CheckFunction run) {
@@ -245,6 +326,32 @@ std::vector<CheckRow> MakeRows() {
   for (const LineAcross& l : LinesAcross())
     rows.push_back({.id = l.id, .group = Group::C, .severity = l.severity, .formats = kFormat501,
                     .wording = l.wording, .source = l.source, .run = RunLineAcross});
+  add("N7",
+      "Сумма выплат в пользу физических лиц с начала года (стр. 030 подраздела 1.1) не равна сумме выплат по "
+      "застрахованным лицам всех расчётов года (СумВыпл подраздела 3.2.1)",
+      "Набор КС с 20.01.2018 (N7); каталог КС §2 C", SinceStartOfPersons<YearSum::Payments>);
+  add("N8",
+      "Сумма взносов на ОПС с базы, не превышающей предельную величину, с начала года (стр. 061 подраздела 1.1) не "
+      "равна сумме взносов по застрахованным лицам всех расчётов года (НачислСВ подраздела 3.2.1)",
+      "Набор КС с 20.01.2018 (N8); каталог КС §2 C", SinceStartOfPersons<YearSum::Contributions>);
+  add("N9",
+      "Сумма взносов на ОПС по дополнительному тарифу с начала года (подразделы 1.3.1, 1.3.2) не равна сумме взносов "
+      "по застрахованным лицам всех расчётов года (НачислСВ подраздела 3.2.2)",
+      "Набор КС с 20.01.2018 (N9); каталог КС §2 C", SinceStartOfPersons<YearSum::ExtraContributions>);
+  add("N11",
+      "База для исчисления взносов на ОПС в пределах предельной величины с начала года (стр. 050 - 051 подраздела "
+      "1.1) не равна сумме базы по застрахованным лицам всех расчётов года (ВыплОПС подраздела 3.2.1)",
+      "Набор КС с 20.01.2018 (N11); каталог КС §2 C", SinceStartOfPersons<YearSum::Base>);
+  add("N16",
+      "База для исчисления взносов по дополнительному тарифу с начала года (подразделы 1.3.1, 1.3.2) не равна сумме "
+      "базы по застрахованным лицам всех расчётов года (ВыплСВ подраздела 3.2.2)",
+      "Набор КС с 20.01.2018 (N16); каталог КС §2 C", SinceStartOfPersons<YearSum::ExtraBase>);
+  add("1.308",
+      "База для исчисления взносов на ОПС застрахованного лица с начала года (ВыплОПС подраздела 3.2.1 всех "
+      "расчётов года) больше предельной величины базы года",
+      "Письмо ФНС БС-4-11/4371@ от 13.03.2017, КС 1.308; каталог КС §2 C (предельная величина: 876 000 руб. в "
+      "2017 г., 1 021 000 руб. в 2018 г., 1 150 000 руб. в 2019 г.)",
+      PersonsWithinLimit);
   return rows;
 }
 

@@ -12,10 +12,6 @@ namespace orsvelt::checks {
 
 namespace {
 
-std::string PersonName(const view::Person& p) {
-  return p.snils.empty() ? std::string(p.surname) + " " + std::string(p.givenName) : std::string(p.snils);
-}
-
 void NegativeLine(const CheckRow& row, const CheckContext& c, const view::Line& line, std::string_view tariff,
                   std::string_view where, std::vector<Finding>& out) {
   if (line.count) return;
@@ -47,11 +43,11 @@ void NegativeAmounts(const CheckRow& row, const CheckContext& c, std::vector<Fin
       Finding f = FindingOf(row);
       if (month) f.month = month;
       f.snils = std::string(p.snils);
-      f.persons = {PersonName(p)};
+      f.persons = {ShownName(p)};
       f.path = std::move(path);
       f.left = v;
       f.right = 0;
-      f.text += ": " + PersonName(p) + ", " + std::string(field);
+      f.text += ": " + ShownName(p) + ", " + std::string(field);
       out.push_back(std::move(f));
     };
     for (const view::MonthRow& r : s3.RowsOf(p)) {
@@ -86,16 +82,6 @@ void PaymentAppendixTotals(const CheckRow& row, const CheckContext& c, std::vect
       out.push_back(std::move(f));
     }
   }
-}
-
-// "22", "5.1": a rate for the protocol.
-std::string RateText(Amount rate) {
-  std::string text = std::to_string(rate / kAmountScale);
-  Amount fraction = rate % kAmountScale;
-  if (fraction == 0) return text + " %";
-  std::string digits = std::to_string(kAmountScale + fraction).substr(1);
-  while (!digits.empty() && digits.back() == '0') digits.pop_back();
-  return text + "." + digits + " %";
 }
 
 bool IsSmallBusiness(std::string_view category) { return GroupOfCategory(category) == "20"; }
@@ -228,11 +214,11 @@ void PersonRates(const CheckRow& row, const CheckContext& c, std::vector<Finding
       f.tariff = GroupTariffsText(GroupOfCategory(r.category));
       f.month = r.month;
       f.snils = std::string(p.snils);
-      f.persons = {PersonName(p)};
+      f.persons = {ShownName(p)};
       f.path = s3.PathOf(p, r, view::RowField::Contributions);
       f.left = r.contributions;
       f.right = expected;
-      f.text += ": " + PersonName(p) + ", " + std::string(r.category) + ": НачислСВ = ВыплОПС × " + RateText(*rate);
+      f.text += ": " + ShownName(p) + ", " + std::string(r.category) + ": НачислСВ = ВыплОПС × " + RateText(*rate);
       out.push_back(std::move(f));
     }
   }

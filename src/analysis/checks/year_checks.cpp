@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "analysis/checks/check_table.h"
+#include "analysis/common/person_filter.h"
 #include "model/file_view.h"
 #include "model/rsv501/document.h"
 #include "model/rsv502/document.h"
@@ -100,9 +101,11 @@ void YearChecks::SetYearPersons(YearPersons persons) { yearPersons_ = std::move(
 
 CheckResult YearChecks::Run() {
   CheckResult result;
-  main_ = MakeReportView(mainFile_);
-  if (!main_) return result;
-  const view::Title& t = main_->title;
+  // The view lives for the run alone: the analysis may go on to larger records.
+  const std::optional<view::ReportView> mainView = MakeReportView(mainFile_);
+  if (!mainView) return result;
+  const view::ReportView& main = *mainView;
+  const view::Title& t = main.title;
 
   std::vector<const EarlierReport*> ordered;
   for (const EarlierReport& e : earlier_) ordered.push_back(&e);
@@ -115,10 +118,10 @@ CheckResult YearChecks::Run() {
                    .period = std::string(t.period),
                    .year = t.year,
                    .correction = t.correction,
-                   .inn = std::string(main_->payer.inn),
-                   .kpp = std::string(main_->payer.kpp)};
+                   .inn = std::string(main.payer.inn),
+                   .kpp = std::string(main.payer.kpp)};
 
-  CheckContext context{.report = *main_, .year = {}, .quarter = 0, .months = {}, .earlier = {}};
+  CheckContext context{.report = main, .year = {}, .quarter = 0, .months = {}, .earlier = {}};
   if (t.year) context.year = std::to_string(*t.year);
   context.quarter = QuarterOfPeriod(t.period);
   if (context.quarter > 0)
@@ -141,13 +144,14 @@ CheckResult YearChecks::Run() {
   context.correctionAlone = t.correction.value_or(0) > 0 && samePeriodFiles_ == 0;
   if (t.correction.value_or(0) > 0 && !carried_.persons.empty()) {
     std::unordered_map<std::string, bool> named;
-    for (const view::Person& p : main_->section3.persons) named.emplace(KeyOf(p, t.fileId), true);
+    for (const view::Person& p : main.section3.persons) named.emplace(KeyOf(p, t.fileId), true);
     carried.codes = std::move(carried_.codes);  // set nodes stay where the rows point
     for (std::size_t i = 0; i < carried_.persons.size(); ++i)
       if (carriedLive_[i] && !named.count(carriedKeys_[i])) carried.persons.push_back(std::move(carried_.persons[i]));
     context.carried = &carried;
   }
   result.findings = RunCheckTable(context);
+  result.personsInReadingMessages = PersonsInMessages(main.section3, mainFile_.Errors);
   return result;
 }
 

@@ -22,12 +22,15 @@ namespace orsvelt::checks {
 class YearChecks {
  public:
   // main must outlive this object and stay unchanged.
-  // The view of main is made when the checks run.
+  // The view of main is made when the checks run, and let go when they are done.
   explicit YearChecks(const TRSVFile& main);
   ~YearChecks();
 
   // An earlier report of the same payer and year, read whole; reports come oldest first.
   void AddEarlier(const TRSVFile& file);
+  // Whether AddEarlier keeps the persons of a report of this period: those of the period of
+  // a correction. A report read without them gives only its section 1 to the checks.
+  bool NeedsPersonsOf(std::string_view period) const { return mainCorrection_ > 0 && period == mainPeriod_; }
   // A file of the folder named like a report that could not be read or parsed.
   void NoteUnreadable(std::string fileName);
   // The year's persons as the analysis merged them, for the ratios over the whole year.
@@ -41,7 +44,6 @@ class YearChecks {
   const TRSVFile& mainFile_;
   std::string mainPeriod_;
   std::int32_t mainCorrection_ = 0;
-  std::optional<view::ReportView> main_;
   std::vector<EarlierReport> earlier_;
   CarriedPersons carried_;
   std::unordered_map<std::string, std::vector<std::size_t>> carriedIndex_;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/common/person_filter.h"
 #include "analysis/common/progress.h"
 
 namespace orsvelt {
@@ -49,6 +50,9 @@ class TRSVProt {
   void SetProgress(ProgressSink* progress) { progress_ = progress; }
   // Makes every later Analyse take the folder's titles from there; null reads them afresh.
   void ShareTitles(ReportTitleCache* titles) { titles_ = titles; }
+  // Which persons the per-person tables of the protocols written later list.
+  void SelectPersons(PersonSelection selection) { personSelection_ = selection; }
+  PersonSelection SelectedPersons() const { return personSelection_; }
 
  protected:
   // Called first by Analyse.
@@ -62,6 +66,7 @@ class TRSVProt {
   ReportTitleCache* titles_ = nullptr;
   std::shared_ptr<const checks::CheckResult> checks_;
   checks::YearChecks* yearChecks_ = nullptr;  // while Analyse reads the earlier files
+  PersonSelection personSelection_ = PersonSelection::All;
 
  private:
   std::string fixedStamp_;

@@ -49,7 +49,7 @@ std::vector<EarlierReport> FindEarlierReports(const std::filesystem::path& folde
 
 void ReadEarlierReports(const std::vector<EarlierReport>& reports, const ReportKeyOf& keyOf,
                         const std::function<void(const EarlierReport&, const TRSVFile&, int number)>& take,
-                        ProgressSink* progress) {
+                        ProgressSink* progress, const std::function<void(const EarlierReport&)>& reading) {
   const auto total = static_cast<std::int64_t>(reports.size());
   std::int64_t done = 0;
   int number = 0;
@@ -58,6 +58,7 @@ void ReadEarlierReports(const std::vector<EarlierReport>& reports, const ReportK
     ReportProgress(progress, ProgressStage::EarlierFiles, done++, total);
     // Reading errors inside a report do not count: one unknown attribute must not take a
     // quarter out of every person's figures.
+    if (reading) reading(report);
     TRSVFile file;
     if (!ReadFolderReport(report.path, file, /*titleOnly=*/false) || !keyOf(file)) continue;
     take(report, file, ++number);

@@ -61,9 +61,11 @@ std::vector<EarlierReport> FindEarlierReports(const std::filesystem::path& folde
 // Reads the chosen reports whole, in their order, and hands each to take with its number
 // (1 for the first). A file whose whole text no longer reads, or that keyOf now refuses,
 // leaves the list as if it had never been chosen, and the numbers close up. Progress counts
-// the chosen files, read or passed over.
+// the chosen files, read or passed over. reading, when given, hears of each file before it
+// is read (an analysis that takes persons while they are read gets ready for them).
 void ReadEarlierReports(const std::vector<EarlierReport>& reports, const ReportKeyOf& keyOf,
                         const std::function<void(const EarlierReport&, const TRSVFile&, int number)>& take,
-                        ProgressSink* progress = nullptr);
+                        ProgressSink* progress = nullptr,
+                        const std::function<void(const EarlierReport&)>& reading = {});
 
 }  // namespace orsvelt

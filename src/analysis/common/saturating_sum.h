@@ -20,4 +20,12 @@ void AddSaturating(T& sum, T value) {
     sum += value;
 }
 
+// sum - value with the same stop; the lowest value has no negation of its own.
+template <std::signed_integral T>
+void SubtractSaturating(T& sum, T value) {
+  if (value != std::numeric_limits<T>::min()) return AddSaturating(sum, static_cast<T>(-value));
+  AddSaturating(sum, std::numeric_limits<T>::max());
+  AddSaturating(sum, T{1});
+}
+
 }  // namespace orsvelt

@@ -25,6 +25,9 @@ std::string FileStem(std::string_view fileName) {
   return std::string(fileName);
 }
 
+// How much of a report's start ReportFormVersion reads.
+constexpr std::size_t kVersionHeadBytes = 64 * 1024;
+
 // As XML reads it, and libxml2 with it: a text without a declared encoding is UTF-8.
 bool ReadsAsUtf8(std::string_view bytes) { return IsUtf8Text(bytes) || DeclaredEncoding(bytes).empty(); }
 
@@ -85,7 +88,7 @@ FormatControlResult FormatSchema::Check(std::string_view bytes, std::string_view
 
 std::string ReportFormVersion(std::string_view bytes) {
   // The root's attributes come before its first child: the head of the file is enough.
-  const std::string_view head = bytes.substr(0, 64 * 1024);
+  const std::string_view head = bytes.substr(0, kVersionHeadBytes);
   const std::string text = ReadsAsUtf8(bytes) ? std::string(head) : Cp1251ToUtf8(head);
   const std::string_view name = "ВерсФорм";
   std::size_t at = 0;
@@ -127,9 +130,33 @@ std::shared_ptr<const FormatSchema> FormatControl::SchemaFor(const std::string& 
 }
 
 FormatControlResult FormatControl::Check(const std::filesystem::path& report) {
+  const auto unreadable = [&] { return FormatControlNotDone("файл " + PathToUtf8(report) + " не читается."); };
   std::ifstream in(report, std::ios::binary);
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (!in.good() && !in.eof()) return FormatControlNotDone("файл " + PathToUtf8(report) + " не читается.");
+  if (!in.is_open()) return unreadable();
+  // The head names the version; the whole text is read only when a schema will check it,
+  // and then into storage of its size, since the analysis still holds its records.
+  std::string bytes(kVersionHeadBytes, '\0');
+  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  bytes.resize(static_cast<std::size_t>(in.gcount()));
+  if (in.bad()) return unreadable();
+  if (in) {
+    const bool declarationEnds = bytes.substr(0, 5) != "<?xml" || bytes.find("?>") != std::string::npos;
+    const std::string version = declarationEnds ? ReportFormVersion(bytes) : std::string();
+    std::string failure;
+    if (declarationEnds && (version.empty() || !SchemaFor(version, failure)))
+      return Check(bytes, PathToUtf8(report.filename()));
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(report, ec);
+    if (!ec && size > bytes.size()) {
+      const std::size_t head = bytes.size();
+      bytes.resize(static_cast<std::size_t>(size));
+      in.read(bytes.data() + head, static_cast<std::streamsize>(size - head));
+      bytes.resize(head + static_cast<std::size_t>(in.gcount()));
+    }
+    // A file that grew since its size was taken is read to its end, as before.
+    if (!in.bad() && in) bytes.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (in.bad()) return unreadable();
+  }
   return Check(bytes, PathToUtf8(report.filename()));
 }
 

@@ -28,14 +28,11 @@ int FirstMonthOfPeriod(std::string_view period) {
 }
 
 template <class Person>
-Person& FindPerson(std::deque<Person>& persons, PersonIndex& index, const TRSV501DanFLPoluch& who) {
-  const auto [at, added] = index.FindOrAdd(who.СНИЛС, who.ИННФЛ, persons.size());
-  if (!added) return persons[at];
+void AddPerson(std::deque<Person>& persons, const TRSV501YearPersonRec& who) {
   Person& p = persons.emplace_back();
-  p.FullName = FullNameOf(*who.ФИО);
-  p.SNILS = who.СНИЛС;
-  p.INN = who.ИННФЛ;
-  return p;
+  p.FullName = who.FullName;
+  p.SNILS = who.SNILS;
+  p.INN = who.INN;
 }
 
 template <class Block>
@@ -53,80 +50,113 @@ Block& FindBlock(std::vector<Block>& blocks, const std::string& period) {
 // the file order (period, correction, main file last) is what tells the newer data. Inside
 // one file the first element stays.
 template <class Block>
-bool Supersedes(Block& block, const TRSV501PersSvSL& el, std::int32_t fileNumber) {
+bool Supersedes(Block& block, const TRSV501YearPersonRec& el, std::int32_t fileNumber) {
   const bool laterFile = block.FileNumber >= 0 && block.FileNumber != fileNumber;
-  if (block.CorrectionNumber > el.НомКорр) return false;
-  if (block.CorrectionNumber == el.НомКорр && !laterFile) return false;
+  if (block.CorrectionNumber > el.CorrectionNumber) return false;
+  if (block.CorrectionNumber == el.CorrectionNumber && !laterFile) return false;
   block.FileNumber = fileNumber;
-  block.Number = el.Номер;
-  block.PeriodCode = el.Период;
-  block.CorrectionNumber = el.НомКорр;
+  block.Number = el.Number;
+  block.PeriodCode = el.PeriodCode;
+  block.CorrectionNumber = el.CorrectionNumber;
   return true;
 }
 
-const std::vector<TRSV501SvVyplMK>* MonthRowsOf(const TRSV501PersSvSL& el) {
-  if (!el.СвВыплСВОПС || !el.СвВыплСВОПС->СвВыпл) return nullptr;
-  return &el.СвВыплСВОПС->СвВыпл->СвВыплМК;
-}
-
-void AddPensionRows(TRSV501BaseCheckPLQuarterRec& block, const std::vector<TRSV501SvVyplMK>& rows) {
+void AddPensionRows(TRSV501BaseCheckPLQuarterRec& block, const std::vector<TRSV501YearPersonRec::MonthRow>& rows) {
   block.Months.reserve(std::min<std::size_t>(rows.size(), 12));
-  for (const TRSV501SvVyplMK& mk : rows) {
-    const int month = MonthNumber(mk.Месяц);
-    if (month == 0) continue;
+  for (const TRSV501YearPersonRec::MonthRow& mk : rows) {
     auto it = std::find_if(block.Months.begin(), block.Months.end(),
-                           [&](const TRSV501BaseCheckMonthRec& m) { return m.Month == month; });
+                           [&](const TRSV501BaseCheckMonthRec& m) { return m.Month == mk.Month; });
     if (it == block.Months.end()) {
       block.Months.push_back({});
       it = block.Months.end() - 1;
-      it->Month = month;
+      it->Month = mk.Month;
     }
-    it->Payments += mk.СумВыпл;
-    it->Base += mk.ВыплОПС;
-    it->ContractBase += mk.ВыплОПСДог;
-    it->Contributions += mk.НачислСВ;
+    it->Payments += mk.Payments;
+    it->Base += mk.Base;
+    it->ContractBase += mk.ContractBase;
+    it->Contributions += mk.Contributions;
   }
 }
 
-void SetOMSOSSRows(TRSV501OMSOSSQuarterRec& block, const std::vector<TRSV501SvVyplMK>& rows) {
+void AddExtraRows(TRSV501BaseCheckPLQuarterRec& block, const std::vector<TRSV501YearPersonRec::ExtraRow>& rows) {
+  for (const TRSV501YearPersonRec::ExtraRow& mt : rows) {
+    auto it = std::find_if(block.Months.begin(), block.Months.end(),
+                           [&](const TRSV501BaseCheckMonthRec& m) { return m.Month == mt.Month; });
+    if (it == block.Months.end()) {
+      block.Months.push_back({});
+      it = block.Months.end() - 1;
+      it->Month = mt.Month;
+    }
+    it->ExtraBase += mt.Base;
+    it->ExtraContributions += mt.Contributions;
+  }
+}
+
+void SetOMSOSSRows(TRSV501OMSOSSQuarterRec& block, const std::vector<TRSV501YearPersonRec::MonthRow>& rows) {
   block.Rows.reserve(rows.size());
-  for (const TRSV501SvVyplMK& mk : rows) {
-    const int month = MonthNumber(mk.Месяц);
-    if (month == 0) continue;
+  for (const TRSV501YearPersonRec::MonthRow& mk : rows) {
     auto it = std::find_if(block.Rows.begin(), block.Rows.end(), [&](const TRSV501OMSOSSRowRec& r) {
-      return r.Month == month && r.CategoryCode == mk.КодКатЛиц;
+      return r.Month == mk.Month && r.CategoryCode == mk.CategoryCode;
     });
     if (it == block.Rows.end()) {
       block.Rows.push_back({});
       it = block.Rows.end() - 1;
-      it->Month = month;
-      it->CategoryCode = mk.КодКатЛиц;
+      it->Month = mk.Month;
+      it->CategoryCode = mk.CategoryCode;
     }
-    it->Payments = mk.СумВыпл;
-    it->OSSBase = mk.ВыплОПС - mk.ВыплОПСДог;
+    it->Payments = mk.Payments;
+    it->OSSBase = mk.Base - mk.ContractBase;
   }
 }
 
 }  // namespace
 
+bool TRSV501Prot::TakeYearPerson(const TRSV501PersSvSL& el, TRSV501YearPersonRec& person) const {
+  if (el.ОтчетГод != Year || !el.ДанФЛПолуч || !el.ДанФЛПолуч->ФИО) return false;
+  const TRSV501DanFLPoluch& who = *el.ДанФЛПолуч;
+  person.FullName = FullNameOf(*who.ФИО);
+  person.SNILS = who.СНИЛС;
+  person.INN = who.ИННФЛ;
+  person.PeriodCode = el.Период;
+  person.CorrectionNumber = el.НомКорр;
+  person.Number = el.Номер;
+  person.Rows.clear();
+  if (el.СвВыплСВОПС && el.СвВыплСВОПС->СвВыпл)
+    for (const TRSV501SvVyplMK& mk : el.СвВыплСВОПС->СвВыпл->СвВыплМК)
+      if (const int month = MonthNumber(mk.Месяц))
+        person.Rows.push_back({month, mk.КодКатЛиц, mk.СумВыпл, mk.ВыплОПС, mk.ВыплОПСДог, mk.НачислСВ});
+  person.ExtraRows.clear();
+  if (el.СвВыплСВОПС && el.СвВыплСВОПС->ВыплСВДоп)
+    for (const TRSV501VyplSvDopMT& mt : el.СвВыплСВОПС->ВыплСВДоп->ВыплСВДопМТ)
+      if (const int month = MonthNumber(mt.Месяц)) person.ExtraRows.push_back({month, mt.ВыплСВ, mt.НачислСВ});
+  return true;
+}
+
+void TRSV501Prot::AddToAccumulation(const TRSV501YearPersonRec& person, std::int32_t fileNumber) {
+  const auto [at, added] = yearIndex_.FindOrAdd(person.SNILS, person.INN, BaseChecks.size());
+  if (added) {
+    AddPerson(BaseChecks, person);
+    AddPerson(OMSOSSChecks, person);
+  }
+  TRSV501BaseCheckPLQuarterRec& base = FindBlock(BaseChecks[at].Periods, person.PeriodCode);
+  if (Supersedes(base, person, fileNumber)) {
+    base.Months.clear();
+    AddPensionRows(base, person.Rows);
+    AddExtraRows(base, person.ExtraRows);
+  }
+  TRSV501OMSOSSQuarterRec& oms = FindBlock(OMSOSSChecks[at].Periods, person.PeriodCode);
+  if (Supersedes(oms, person, fileNumber)) {
+    oms.Rows.clear();
+    SetOMSOSSRows(oms, person.Rows);
+  }
+}
+
 void TRSV501Prot::AddToAccumulation(const TRSV501Document& doc, std::int32_t fileNumber, ProgressCounter* counter) {
   if (!doc.РасчетСВ) return;
+  TRSV501YearPersonRec person;
   for (const TRSV501PersSvSL& el : doc.РасчетСВ->ПерсСвСтрахЛиц) {
     if (counter) counter->Step();
-    if (el.ОтчетГод != Year || !el.ДанФЛПолуч || !el.ДанФЛПолуч->ФИО) continue;
-    const TRSV501DanFLPoluch& who = *el.ДанФЛПолуч;
-    const std::vector<TRSV501SvVyplMK>* rows = MonthRowsOf(el);
-
-    TRSV501BaseCheckPLQuarterRec& base = FindBlock(FindPerson(BaseChecks, baseIndex_, who).Periods, el.Период);
-    if (Supersedes(base, el, fileNumber)) {
-      base.Months.clear();
-      if (rows) AddPensionRows(base, *rows);
-    }
-    TRSV501OMSOSSQuarterRec& oms = FindBlock(FindPerson(OMSOSSChecks, omsIndex_, who).Periods, el.Период);
-    if (Supersedes(oms, el, fileNumber)) {
-      oms.Rows.clear();
-      if (rows) SetOMSOSSRows(oms, *rows);
-    }
+    if (TakeYearPerson(el, person)) AddToAccumulation(person, fileNumber);
   }
 }
 

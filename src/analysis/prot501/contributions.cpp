@@ -83,6 +83,9 @@ void TRSV501Prot::FinishOMSOSS() {
       t.OSSContrib += m.OSSContrib;
       t.CumOSSContrib += m.CumOSSContrib;
     }
+    // The protocols show the months alone; a large year's blocks would only add to the memory
+    // the checks and the writer need.
+    person.Periods = {};
   }
 }
 

@@ -1,5 +1,7 @@
 #include "analysis/prot501/earlier_files.h"
 
+#include <deque>
+
 #include "analysis/checks/year_checks.h"
 #include "analysis/common/report_texts.h"
 #include "analysis/prot501/prot501.h"
@@ -42,6 +44,30 @@ void TRSV501Prot::ReadEarlierFiles(const std::filesystem::path& folder, const TR
                                          progress_);
   for (const std::string& name : unreadable) yearChecks_->NoteUnreadable(name);
   ProgressCounter stopCheck(progress_);  // an earlier file may be as large as the main one
+
+  // A file's persons go from the reader into small records while it is read, so that its
+  // whole model is never built; they join the accumulation once the file has read as a
+  // whole. Where the checks want a file's persons (a correction's own period) its model
+  // keeps them.
+  bool handingOff = false;
+  std::deque<TRSV501YearPersonRec> read;  // never moved to a larger block while it grows
+  std::size_t elements = 0;
+  const auto forget = [&] {
+    read.clear();
+    elements = 0;
+  };
+  const TRSV501PersonHandOff handOff(forget,
+                                     [&](const TRSV501PersSvSL& el) {
+                                       if (!handingOff) return false;
+                                       ++elements;
+                                       TRSV501YearPersonRec person;
+                                       if (TakeYearPerson(el, person)) read.push_back(std::move(person));
+                                       return true;
+                                     });
+  const auto reading = [&](const EarlierReport& report) {
+    forget();
+    handingOff = !yearChecks_ || !yearChecks_->NeedsPersonsOf(report.key.PeriodCode);
+  };
   const auto take = [&](const EarlierReport&, const TRSVFile& file, int number) {
     const TRSV501Document& doc = *file.Document501;
     TRSV501EarlierFileRec& rec = EarlierFiles.emplace_back();
@@ -51,9 +77,12 @@ void TRSV501Prot::ReadEarlierFiles(const std::filesystem::path& folder, const TR
     rec.CorrectionNumber = doc.НомКорр;
     rec.PlaceText = orsvelt::PlaceText(PlaceRows501(), doc.ПоМесту);
     if (yearChecks_) yearChecks_->AddEarlier(file);
+    for (std::size_t i = 0; i < elements; ++i) stopCheck.Step();
+    for (const TRSV501YearPersonRec& person : read) AddToAccumulation(person, number);
+    read = {};
     if (doc.РасчетСВ && !doc.РасчетСВ->ПерсСвСтрахЛиц.empty()) AddToAccumulation(doc, number, &stopCheck);
   };
-  ReadEarlierReports(chosen, ReportKey501, take, progress_);
+  ReadEarlierReports(chosen, ReportKey501, take, progress_, reading);
 }
 
 }  // namespace orsvelt

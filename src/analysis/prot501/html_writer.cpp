@@ -11,6 +11,7 @@
 #include "analysis/prot501/composition_table.h"
 #include "analysis/prot501/prot501_writers.h"
 #include "analysis/prot501/protocol_title.h"
+#include "analysis/prot501/shown_persons.h"
 #include "analysis/prot501/writer_common.h"
 #include "markup/html_page.h"
 #include "markup/html_tables.h"
@@ -24,6 +25,22 @@ using prot501::kBaseCheckNote;
 using prot501::MonthName;
 using prot501::OMSOSSColumns;
 using prot501::OrPlaceholder;
+using prot501::ShownPersons;
+
+// The line about the persons left out, once, before the first table that leaves some out.
+class LeftOutNotice {
+ public:
+  explicit LeftOutNotice(const ShownPersons& shown) : shown_(shown) {}
+  void BeforeTable(ProtocolWriter& out) {
+    if (said_ || shown_.Line().empty()) return;
+    HtmlParagraph(out, shown_.Line());
+    said_ = true;
+  }
+
+ private:
+  const ShownPersons& shown_;
+  bool said_ = false;
+};
 
 constexpr HtmlCellFormat kTd{};
 constexpr HtmlCellFormat kTdNorm{.cssClass = "tdnorm"};
@@ -156,13 +173,14 @@ void MainTariffTotals(ProtocolWriter& out, const TRSV501ProtData& d) {
   HtmlRowClose(out);
 }
 
-void MainTariffs(ProtocolWriter& out, const TRSV501ProtData& d) {
+void MainTariffs(ProtocolWriter& out, const TRSV501ProtData& d, const ShownPersons& shown) {
   HtmlHeading(out, 3, "Начисления и взносы по основным тарифам");
   HtmlTableOpen(out);
   HtmlHeaderRow(out, {"№ п/п", "№ в файле", "ФИО", "Пол", "СНИЛС", "ИНН", "Признак ЗЛ ОПС", "Признак ЗЛ ОМС",
                   "Признак ЗЛ ОСС", "Месяц", "Код категории ЗЛ", "Сумма выплат", "База для начисления взносов",
                   "База в т. ч. по ГПД", "Начислено взносов"});
-  for (const TZLRec& person : d.Persons) MainTariffPerson(out, person);
+  for (const TZLRec& person : d.Persons)
+    if (shown.Shows(person)) MainTariffPerson(out, person);
   MainTariffTotals(out, d);
   HtmlDataTableClose(out);
 }
@@ -186,15 +204,19 @@ void AddTariffPerson(ProtocolWriter& out, const TZLRec& person, std::int32_t cou
   }
 }
 
-void AddTariffs(ProtocolWriter& out, const TRSV501ProtData& d) {
+void AddTariffs(ProtocolWriter& out, const TRSV501ProtData& d, const ShownPersons& shown) {
   if (d.MonthTariffTotals.empty()) return;
   HtmlHeading(out, 3, "Начисления и взносы по дополнительным тарифам");
   HtmlTableOpen(out);
   HtmlHeaderRow(out, {"№ п/п", "№ в файле", "ФИО", "СНИЛС", "ИНН", "Месяц", "Код тарифа", "Сумма выплат",
                   "Начислено взносов"});
   std::int32_t counter = 0;
-  for (const TZLRec& person : d.Persons)
-    if (!person.AddRows.empty()) AddTariffPerson(out, person, ++counter);
+  // A person keeps its number among all: the gaps show where persons were left out.
+  for (const TZLRec& person : d.Persons) {
+    if (person.AddRows.empty()) continue;
+    ++counter;
+    if (shown.Shows(person)) AddTariffPerson(out, person, counter);
+  }
   HtmlRowOpen(out);
   HtmlCell(out, ThSpan(5, d.MonthTariffTotals.size()), "Итого");
   bool first = true;
@@ -223,14 +245,15 @@ void AddTariffs(ProtocolWriter& out, const TRSV501ProtData& d) {
   HtmlDataTableClose(out);
 }
 
-void Section3(ProtocolWriter& out, const TRSV501ProtData& d) {
+void Section3(ProtocolWriter& out, const TRSV501ProtData& d, const ShownPersons& shown, LeftOutNotice& notice) {
   HtmlHeading(out, 2, "Данные по застрахованным лицам из разделов 3");
   if (d.Persons.empty()) {
     HtmlParagraph(out, "Данные в разделах 3 отсутствуют.");
     return;
   }
-  MainTariffs(out, d);
-  AddTariffs(out, d);
+  notice.BeforeTable(out);
+  MainTariffs(out, d, shown);
+  AddTariffs(out, d, shown);
 }
 
 // An unknown month leaves the header cell empty.
@@ -398,14 +421,16 @@ void BaseCheckTotal(ProtocolWriter& out, const TRSV501BaseCheckPLRec& total) {
   if (first) HtmlRowClose(out);
 }
 
-void BaseChecks(ProtocolWriter& out, const TRSV501ProtData& d) {
+void BaseChecks(ProtocolWriter& out, const TRSV501ProtData& d, const ShownPersons& shown, LeftOutNotice& notice) {
   if (d.EarlierFiles.empty() || d.BaseChecks.empty()) return;
+  notice.BeforeTable(out);
   HtmlHeading(out, 2, "Сведения для контроля показателей по застрахованным лицам нарастающим итогом с начала года");
   HtmlRawParagraph(out, kBaseCheckNote);
   HtmlTableOpen(out);
   HtmlHeaderRow(out, {"Ф. И. О.", "СНИЛС", "ИНН", "Месяц", "№ файла", "№ в файле", "Выплаты", "Выплаты НИ", "База",
                   "База НИ", "База ГПД", "База ГПД НИ", "Взносы", "Взносы НИ"});
-  for (const TRSV501BaseCheckPLRec& person : d.BaseChecks) BaseCheckPerson(out, person, d.PensionLimit);
+  for (const TRSV501BaseCheckPLRec& person : d.BaseChecks)
+    if (shown.Shows(person)) BaseCheckPerson(out, person, d.PensionLimit);
   BaseCheckTotal(out, d.BaseCheckTotal);
   HtmlDataTableClose(out);
 }
@@ -423,8 +448,9 @@ void OMSOSSMonths(ProtocolWriter& out, const TRSV501OMSOSSPLRec& person, const H
   }
 }
 
-void OMSOSSChecks(ProtocolWriter& out, const TRSV501ProtData& d) {
+void OMSOSSChecks(ProtocolWriter& out, const TRSV501ProtData& d, const ShownPersons& shown, LeftOutNotice& notice) {
   if (d.EarlierFiles.empty() || d.OMSOSSChecks.empty()) return;
+  notice.BeforeTable(out);
   HtmlHeading(out, 2, "Расчётные сведения по взносам ОМС и ОСС помесячно и нарастающим итогом по застрахованным лицам");
   HtmlParagraph(out,
                 "Примечание: Расчёт взносов ОМС выполняется раздельно по каждому тарифу. При расчёте ОСС из выплат "
@@ -434,6 +460,7 @@ void OMSOSSChecks(ProtocolWriter& out, const TRSV501ProtData& d) {
   HtmlHeaderRow(out, {"Ф. И. О.", "СНИЛС", "ИНН", "Месяц", "База ОМС", "База ОМС НИ", "Взносы ОМС", "Взносы ОМС НИ",
                   "База ОСС", "База ОСС НИ", "Взносы ОСС", "Взносы ОСС НИ"});
   for (const TRSV501OMSOSSPLRec& person : d.OMSOSSChecks) {
+    if (!shown.Shows(person)) continue;
     HtmlRowOpen(out);
     constexpr HtmlCellFormat twelveRows{.rowspan = 12};
     HtmlCell(out, twelveRows, person.FullName);
@@ -449,7 +476,10 @@ void OMSOSSChecks(ProtocolWriter& out, const TRSV501ProtData& d) {
 
 }  // namespace
 
-void WriteHtmlProtocol501(ProtocolWriter& out, const TRSV501ProtData& data, const ProtocolHeader& header) {
+void WriteHtmlProtocol501(ProtocolWriter& out, const TRSV501ProtData& data, const ProtocolHeader& header,
+                          PersonSelection persons) {
+  const ShownPersons shown(data, persons);
+  LeftOutNotice notice(shown);
   HtmlPageOpen(out, header);
   const ProtocolTitle title = prot501::TitleOf(data);
   HtmlMainFileBlock(out, title.mainFile);
@@ -458,11 +488,11 @@ void WriteHtmlProtocol501(ProtocolWriter& out, const TRSV501ProtData& data, cons
   HtmlEarlierFilesBlock(out, title.earlierFiles);
   HtmlPayerBlock(out, title.payer);
   Composition(out, data);
-  Section3(out, data);
+  Section3(out, data, shown, notice);
   Comparisons(out, data);
   FarmMembers(out, data);
-  BaseChecks(out, data);
-  OMSOSSChecks(out, data);
+  BaseChecks(out, data, shown, notice);
+  OMSOSSChecks(out, data, shown, notice);
   HtmlPageClose(out);
 }
 
@@ -470,7 +500,7 @@ bool TRSV501Prot::WriteHtml(const std::filesystem::path& path) {
   ProtocolHeader header;
   header.runStamp = RunStamp();
   return prot501::WriteProtocolFile(
-      path, [&](ProtocolWriter& out) { WriteHtmlProtocol501(out, *this, header); }, errorText_, progress_);
+      path, [&](ProtocolWriter& out) { WriteHtmlProtocol501(out, *this, header, SelectedPersons()); }, errorText_, progress_);
 }
 
 }  // namespace orsvelt

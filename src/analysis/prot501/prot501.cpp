@@ -1,5 +1,6 @@
 #include "analysis/prot501/prot501.h"
 
+#include "analysis/checks/check_context.h"
 #include "analysis/checks/year_checks.h"
 #include "analysis/common/report_texts.h"
 #include "model/rsv501/document.h"
@@ -12,8 +13,7 @@ namespace orsvelt {
 
 void TRSV501Prot::Reset() {
   static_cast<TRSV501ProtData&>(*this) = TRSV501ProtData();
-  baseIndex_.Clear();
-  omsIndex_.Clear();
+  yearIndex_.Clear();
   errorText_.clear();
 }
 
@@ -86,6 +86,9 @@ bool TRSV501Prot::Analyse(const TRSVFile& file, const std::filesystem::path& fol
   TakeFarmMembers(doc);
   FinishAccumulation();
   persons.Finish();
+  // The year's ratios read the accumulated persons, so the checks run last; their view of
+  // the main file lives only while they run.
+  yearChecks.SetYearPersons(YearPersonsForChecks());
   CheckResults = checks_ = std::make_shared<const checks::CheckResult>(yearChecks.Run());
   return true;
 }

@@ -19,8 +19,10 @@
 namespace orsvelt {
 
 struct TRSV501Document;
+struct TRSV501PersSvSL;
 namespace checks {
 struct CheckResult;
+struct YearPersons;
 }
 
 // One earlier-period report that was selected; its position from 1 is its file number.
@@ -54,6 +56,7 @@ struct TZLAddRec {
 struct TZLRec {
   std::int32_t Ordinal = 0;  // position in the ordered list, from 1
   std::int32_t Number = 0;   // "Номер"
+  std::uint32_t Position = 0;  // among the file's person elements, from 0
   std::string FullName;      // or "Не указано в файле"
   std::string SexText;       // "М", "Ж", "Не определено" or "Не указано в файле"
   bool SexMismatch = false;  // the patronymic indicates the other sex
@@ -136,6 +139,7 @@ struct TRSV501BaseCheckMonthRec {
   Amount Base = 0, CumBase = 0;
   Amount ContractBase = 0, CumContractBase = 0;
   Amount Contributions = 0, CumContributions = 0;
+  Amount ExtraBase = 0, ExtraContributions = 0;  // "ВыплСВ", "НачислСВ" at the additional tariffs
 };
 
 // One period block of a person: where its data came from and its months.
@@ -184,8 +188,30 @@ struct TRSV501OMSOSSPLRec {
   std::string FullName;
   std::string SNILS;
   std::string INN;
-  std::vector<TRSV501OMSOSSQuarterRec> Periods;
+  std::vector<TRSV501OMSOSSQuarterRec> Periods;  // while accumulating; emptied by the estimate
   std::array<TRSV501OMSOSSMonthRec, 12> Months{};  // January .. December
+};
+
+// What the accumulation takes of one "ПерсСвСтрахЛиц" of the year with a name. An earlier
+// file's persons wait in this form while the file is read, and are added once it has read.
+struct TRSV501YearPersonRec {
+  struct MonthRow {
+    std::int32_t Month = 0;  // 1..12; rows of other "Месяц" values are not kept
+    std::string CategoryCode;
+    Amount Payments = 0, Base = 0, ContractBase = 0, Contributions = 0;
+  };
+  struct ExtraRow {
+    std::int32_t Month = 0;  // 1..12
+    Amount Base = 0, Contributions = 0;  // "ВыплСВ", "НачислСВ"
+  };
+  std::string FullName;
+  std::string SNILS;
+  std::string INN;
+  std::string PeriodCode;             // "Период"
+  std::int32_t CorrectionNumber = 0;  // "НомКорр"
+  std::int32_t Number = 0;            // "Номер"
+  std::vector<MonthRow> Rows;         // "СвВыплМК" in document order
+  std::vector<ExtraRow> ExtraRows;    // "ВыплСВДопМТ" in document order
 };
 
 // Everything one run found; reset as a whole at the start of each run.
@@ -261,8 +287,14 @@ class TRSV501Prot : public TRSVProt, public TRSV501ProtData {
   // the main file last: of equal correction numbers the later file's data is kept. The
   // counter, when given, steps once per person element.
   void AddToAccumulation(const TRSV501Document& doc, std::int32_t fileNumber, ProgressCounter* counter = nullptr);
+  // The same for one person of the file, as taken by TakeYearPerson.
+  void AddToAccumulation(const TRSV501YearPersonRec& person, std::int32_t fileNumber);
+  // What the accumulation needs of a person; false for one it passes over (another year, no name).
+  bool TakeYearPerson(const TRSV501PersSvSL& el, TRSV501YearPersonRec& person) const;
   // Completes the quarters, the running totals, the OMS/OSS estimate and the totals.
   void FinishAccumulation();
+  // The accumulated persons as the year's ratios read them (after FinishAccumulation).
+  checks::YearPersons YearPersonsForChecks() const;  // year_persons.cpp
 
  protected:
   void ChecksChanged() override { CheckResults = checks_; }
@@ -280,8 +312,8 @@ class TRSV501Prot : public TRSVProt, public TRSV501ProtData {
   void FinishPensionBase();
   void FinishOMSOSS();
 
-  PersonIndex baseIndex_;
-  PersonIndex omsIndex_;
+  // The persons of both accumulations, which list them in the same order.
+  PersonIndex yearIndex_;
 };
 
 }  // namespace orsvelt

@@ -9,12 +9,15 @@
 
 namespace orsvelt {
 
+// The per-person tables list the persons the selection asks for; everything else is the same.
+//
 // The HTML page, from "<html>" to "</html>".
-void WriteHtmlProtocol501(ProtocolWriter& out, const TRSV501ProtData& data, const ProtocolHeader& header);
+void WriteHtmlProtocol501(ProtocolWriter& out, const TRSV501ProtData& data, const ProtocolHeader& header,
+                          PersonSelection persons = PersonSelection::All);
 
 // The SpreadsheetML workbook, from the XML declaration to "</Workbook>".
 // A table longer than limits.rows goes on over further sheets "<name> (2)", ...
 void WriteWorkbookProtocol501(ProtocolWriter& out, const TRSV501ProtData& data, const ProtocolHeader& header,
-                              const SheetLimits& limits = {});
+                              const SheetLimits& limits = {}, PersonSelection persons = PersonSelection::All);
 
 }  // namespace orsvelt

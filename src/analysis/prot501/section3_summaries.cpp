@@ -57,9 +57,11 @@ void TRSV501Prot::AddPersons(const TRSV501Document& doc) {
   if (!doc.РасчетСВ) return;
   std::unordered_map<std::string, std::size_t> monthCategory, category, monthTariff, tariff;
   Persons.reserve(Persons.size() + doc.РасчетСВ->ПерсСвСтрахЛиц.size());
+  std::uint32_t position = 0;
   for (const TRSV501PersSvSL& el : doc.РасчетСВ->ПерсСвСтрахЛиц) {
     TZLRec& person = Persons.emplace_back();
     FillIdentity(person, el);
+    person.Position = position++;
     if (person.OPSFlag == "1") ++OPSFlagCount;
     if (person.OMSFlag == "1") ++OMSFlagCount;
     if (person.OSSFlag == "1") ++OSSFlagCount;

@@ -14,6 +14,7 @@
 #include "analysis/prot501/composition_table.h"
 #include "analysis/prot501/prot501_writers.h"
 #include "analysis/prot501/protocol_title.h"
+#include "analysis/prot501/shown_persons.h"
 #include "analysis/prot501/writer_common.h"
 #include "markup/continued_table.h"
 #include "markup/workbook.h"
@@ -27,6 +28,7 @@ using prot501::kBaseCheckNote;
 using prot501::MonthName;
 using prot501::OMSOSSColumns;
 using prot501::OrPlaceholder;
+using prot501::ShownPersons;
 
 // Extra rows a cell covers for a person with this many rows ("0" without rows).
 int MergeDown(std::size_t rows) { return rows == 0 ? 0 : static_cast<int>(rows) - 1; }
@@ -147,7 +149,8 @@ void MainTariffTotals(ProtocolWriter& out, ContinuedTable& table, const TRSV501P
   RowClose(out);
 }
 
-void MainTariffSheet(ProtocolWriter& out, const TRSV501ProtData& d, const SheetLimits& limits) {
+void MainTariffSheet(ProtocolWriter& out, const TRSV501ProtData& d, const ShownPersons& shown,
+                     const SheetLimits& limits) {
   if (d.Persons.empty()) return;
   ContinuedTable table(out,
                        {.name = "Р3 осн",
@@ -164,6 +167,7 @@ void MainTariffSheet(ProtocolWriter& out, const TRSV501ProtData& d, const SheetL
                             }},
                        limits);
   for (const TZLRec& person : d.Persons) {
+    if (!shown.Shows(person)) continue;
     table.Block(RowsOf(person.MonthRows.size()));
     MainTariffPerson(out, person);
   }
@@ -191,7 +195,8 @@ void AddTariffPerson(ProtocolWriter& out, const TZLRec& person, std::int32_t cou
   }
 }
 
-void AddTariffSheet(ProtocolWriter& out, const TRSV501ProtData& d, const SheetLimits& limits) {
+void AddTariffSheet(ProtocolWriter& out, const TRSV501ProtData& d, const ShownPersons& shown,
+                    const SheetLimits& limits) {
   if (d.Persons.empty() || d.MonthTariffTotals.empty()) return;
   ContinuedTable table(out,
                        {.name = "Р3 доп",
@@ -208,10 +213,13 @@ void AddTariffSheet(ProtocolWriter& out, const TRSV501ProtData& d, const SheetLi
                             }},
                        limits);
   std::int32_t counter = 0;
+  // A person keeps its number among all: the gaps show where persons were left out.
   for (const TZLRec& person : d.Persons) {
     if (person.AddRows.empty()) continue;
+    ++counter;
+    if (!shown.Shows(person)) continue;
     table.Block(RowsOf(person.AddRows.size()));
-    AddTariffPerson(out, person, ++counter);
+    AddTariffPerson(out, person, counter);
   }
 
   table.Block(RowsOf(d.MonthTariffTotals.size()));
@@ -420,7 +428,8 @@ void BaseCheckTotal(ProtocolWriter& out, const TRSV501BaseCheckPLRec& total) {
   if (first) RowClose(out);
 }
 
-void BaseCheckSheet(ProtocolWriter& out, const TRSV501ProtData& d, const SheetLimits& limits) {
+void BaseCheckSheet(ProtocolWriter& out, const TRSV501ProtData& d, const ShownPersons& shown,
+                    const SheetLimits& limits) {
   if (d.EarlierFiles.empty() || d.BaseChecks.empty()) return;
   ContinuedTable table(
       out,
@@ -442,6 +451,7 @@ void BaseCheckSheet(ProtocolWriter& out, const TRSV501ProtData& d, const SheetLi
            }},
       limits);
   for (const TRSV501BaseCheckPLRec& person : d.BaseChecks) {
+    if (!shown.Shows(person)) continue;
     table.Block(RowsOf(MonthRowCount(person)));
     BaseCheckPerson(out, person, d.PensionLimit);
   }
@@ -480,7 +490,7 @@ void OMSOSSHeading(ProtocolWriter& out, const TRSV501ProtData& d) {
                     "База ОСС", "База ОСС НИ", "Взносы ОСС", "Взносы ОСС НИ"});
 }
 
-void OMSOSSSheet(ProtocolWriter& out, const TRSV501ProtData& d, const SheetLimits& limits) {
+void OMSOSSSheet(ProtocolWriter& out, const TRSV501ProtData& d, const ShownPersons& shown, const SheetLimits& limits) {
   if (d.OMSOSSChecks.empty()) return;
   constexpr long kMonthRows = std::tuple_size_v<decltype(TRSV501OMSOSSPLRec::Months)>;
   ContinuedTable table(out,
@@ -491,6 +501,7 @@ void OMSOSSSheet(ProtocolWriter& out, const TRSV501ProtData& d, const SheetLimit
                         .headingWriter = [&d](ProtocolWriter& out) { OMSOSSHeading(out, d); }},
                        limits);
   for (const TRSV501OMSOSSPLRec& person : d.OMSOSSChecks) {
+    if (!shown.Shows(person)) continue;
     table.Block(kMonthRows);
     RowOpen(out);
     StringCell(out, {.style = CellStyle::BorderedText, .mergeDown = 11}, person.FullName);
@@ -508,18 +519,21 @@ void OMSOSSSheet(ProtocolWriter& out, const TRSV501ProtData& d, const SheetLimit
 }  // namespace
 
 void WriteWorkbookProtocol501(ProtocolWriter& out, const TRSV501ProtData& data, const ProtocolHeader& header,
-                              const SheetLimits& limits) {
+                              const SheetLimits& limits, PersonSelection persons) {
+  const ShownPersons shown(data, persons);
   WorkbookOpen(out);
   TitleSheet(out, header, prot501::TitleOf(data), {.errorRowOnOneLine = true}, [&](ProtocolWriter& o) {
     checks::WriteChecksWorkbookRows(o, data.CheckResults.get(), checks::kBlueCells501);
+    // The sheets of persons come later; the title says first who they leave out.
+    if (!shown.Line().empty()) StringCellRow(o, {.mergeAcross = 2}, shown.Line());
   });
   CompositionSheet(out, data);
-  MainTariffSheet(out, data, limits);
-  AddTariffSheet(out, data, limits);
+  MainTariffSheet(out, data, shown, limits);
+  AddTariffSheet(out, data, shown, limits);
   ComparisonSheets(out, data);
   FarmMemberSheet(out, data, limits);
-  BaseCheckSheet(out, data, limits);
-  OMSOSSSheet(out, data, limits);
+  BaseCheckSheet(out, data, shown, limits);
+  OMSOSSSheet(out, data, shown, limits);
   WorkbookClose(out);
 }
 
@@ -527,7 +541,7 @@ bool TRSV501Prot::WriteSpreadsheet(const std::filesystem::path& path) {
   ProtocolHeader header;
   header.runStamp = RunStamp();
   return prot501::WriteProtocolFile(
-      path, [&](ProtocolWriter& out) { WriteWorkbookProtocol501(out, *this, header); }, errorText_, progress_);
+      path, [&](ProtocolWriter& out) { WriteWorkbookProtocol501(out, *this, header, {}, SelectedPersons()); }, errorText_, progress_);
 }
 
 }  // namespace orsvelt

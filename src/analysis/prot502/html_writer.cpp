@@ -11,6 +11,7 @@
 #include "analysis/prot502/prot502_writers.h"
 #include "analysis/prot502/protocol_texts.h"
 #include "analysis/prot502/protocol_title.h"
+#include "analysis/prot502/shown_persons.h"
 #include "markup/html_page.h"
 #include "markup/html_tables.h"
 #include "xml/stringfuncs.h"
@@ -170,11 +171,14 @@ void TotalsRows(ProtocolWriter& out, const TRSV502Prot& prot, const TRSV502ProtZ
 void HtmlPersonsBlock502(ProtocolWriter& out, const TRSV502Prot& prot) {
   if (prot.Persons().empty()) return;
   const Quarters quarters = QuarterNumbers(prot.QuartersPresent());
+  const ShownPersons502 shown = ShownPersonsOf(prot);
   HtmlHeading(out, 2, "Сведения по застрахованным лицам");
+  if (!shown.line.empty()) HtmlParagraph(out, shown.line);
   HtmlTableOpen(out);
   HeaderRows(out, quarters);
-  int number = 0;
-  for (const TRSV502ProtZLRec& person : prot.Persons()) PersonRows(out, prot, person, ++number, quarters);
+  // A person keeps its number among all: the gaps show where persons were left out.
+  for (std::size_t i = 0; i < prot.Persons().size(); ++i)
+    if (shown.shown[i]) PersonRows(out, prot, prot.Persons()[i], static_cast<int>(i + 1), quarters);
   if (prot.Totals()) TotalsRows(out, prot, *prot.Totals(), quarters);
   HtmlDataTableClose(out);
   HtmlRawParagraph(out, kSourceNote);

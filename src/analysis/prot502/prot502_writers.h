@@ -1,6 +1,7 @@
 #pragma once
 // The two protocol writers of format 5.02, on the shared protocol markup.
 
+#include "analysis/prot502/shown_persons.h"
 #include "markup/protocol_header.h"
 #include "markup/protocol_writer.h"
 #include "markup/worksheet.h"
@@ -20,6 +21,7 @@ void WriteWorkbookProtocol502(ProtocolWriter& out, const TRSV502Prot& prot, cons
 // The blocks of the persons by quarter and category, which the protocols of the later
 // formats share: the page's block (nothing without persons) and the sheet "Р3 осн".
 void HtmlPersonsBlock502(ProtocolWriter& out, const TRSV502Prot& prot);
-void PersonSheet502(ProtocolWriter& out, const TRSV502Prot& prot, const SheetLimits& limits);
+void PersonSheet502(ProtocolWriter& out, const TRSV502Prot& prot, const ShownPersons502& shown,
+                    const SheetLimits& limits);
 
 }  // namespace orsvelt

@@ -12,6 +12,7 @@
 #include "analysis/prot502/prot502_writers.h"
 #include "analysis/prot502/protocol_texts.h"
 #include "analysis/prot502/protocol_title.h"
+#include "analysis/prot502/shown_persons.h"
 #include "markup/continued_table.h"
 #include "markup/workbook.h"
 #include "markup/workbook_cells.h"
@@ -212,7 +213,8 @@ void TotalsRows(ProtocolWriter& out, ContinuedTable& table, const TRSV502Prot& p
 
 }  // namespace
 
-void PersonSheet502(ProtocolWriter& out, const TRSV502Prot& prot, const SheetLimits& limits) {
+void PersonSheet502(ProtocolWriter& out, const TRSV502Prot& prot, const ShownPersons502& shown,
+                    const SheetLimits& limits) {
   const Quarters quarters = QuarterNumbers(prot.QuartersPresent());
   ContinuedTable table(out,
                        {.name = "Р3 осн",
@@ -221,8 +223,9 @@ void PersonSheet502(ProtocolWriter& out, const TRSV502Prot& prot, const SheetLim
                         .headingRows = kPersonSheetHeadingRows,
                         .headingWriter = [&quarters](ProtocolWriter& out) { PersonSheetHeader(out, quarters); }},
                        limits);
-  int number = 0;
-  for (const TRSV502ProtZLRec& person : prot.Persons()) PersonRows(out, table, prot, person, ++number, quarters);
+  // A person keeps its number among all: the gaps show where persons were left out.
+  for (std::size_t i = 0; i < prot.Persons().size(); ++i)
+    if (shown.shown[i]) PersonRows(out, table, prot, prot.Persons()[i], static_cast<int>(i + 1), quarters);
   if (prot.Totals()) TotalsRows(out, table, prot, *prot.Totals(), quarters);
   table.Block(1);
   StringCellRow(out, {.mergeAcross = 10}, kSourceNote);
@@ -231,11 +234,14 @@ void PersonSheet502(ProtocolWriter& out, const TRSV502Prot& prot, const SheetLim
 
 void WriteWorkbookProtocol502(ProtocolWriter& out, const TRSV502Prot& prot, const ProtocolHeader& header,
                               const SheetLimits& limits) {
+  const ShownPersons502 shown = ShownPersonsOf(prot);
   WorkbookOpen(out);
-  TitleSheet(out, header, TitleOf502(prot), {.valueStyle = CellStyle::BorderedText},
-             [&](ProtocolWriter& o) { checks::WriteChecksWorkbookRows(o, prot.Checks().get()); });
+  TitleSheet(out, header, TitleOf502(prot), {.valueStyle = CellStyle::BorderedText}, [&](ProtocolWriter& o) {
+    checks::WriteChecksWorkbookRows(o, prot.Checks().get());
+    if (!shown.line.empty()) StringCellRow(o, {.mergeAcross = 2}, shown.line);
+  });
   CompositionSheet(out, prot);
-  if (!prot.Persons().empty()) PersonSheet502(out, prot, limits);
+  if (!prot.Persons().empty()) PersonSheet502(out, prot, shown, limits);
   WorkbookClose(out);
 }
 

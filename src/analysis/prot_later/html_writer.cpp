@@ -69,7 +69,7 @@ void YearToDateRows(ProtocolWriter& out, const TRSV502ProtZLRec& person, const Y
   }
 }
 
-void YearToDateBlock(ProtocolWriter& out, const TRSVLaterProt& prot) {
+void YearToDateBlock(ProtocolWriter& out, const TRSVLaterProt& prot, const ShownPersons502& shown) {
   if (prot.Persons().empty()) return;
   HtmlHeading(out, 2, YearToDateHeading(prot));
   HtmlTableOpen(out);
@@ -78,7 +78,7 @@ void YearToDateBlock(ProtocolWriter& out, const TRSVLaterProt& prot) {
   int number = 0;
   for (const YearToDatePerson& record : prot.YearToDate()) {
     ++number;
-    if (record.Months.empty()) continue;
+    if (record.Months.empty() || !shown.shown[record.Person]) continue;
     YearToDateRows(out, prot.Persons()[record.Person], record, number);
   }
   HtmlDataTableClose(out);
@@ -104,7 +104,7 @@ void WriteHtmlProtocolLater(ProtocolWriter& out, const TRSVLaterProt& prot, cons
   HtmlEarlierFilesBlock(out, title.earlierFiles);
   CompositionBlock(out, prot.LaterParts());
   HtmlPersonsBlock502(out, prot);
-  YearToDateBlock(out, prot);
+  YearToDateBlock(out, prot, ShownPersonsOf(prot));
   HtmlPageClose(out);
 }
 

@@ -91,7 +91,8 @@ void YearToDateRows(ProtocolWriter& out, ContinuedTable& table, const TRSV502Pro
   }
 }
 
-void YearToDateSheet(ProtocolWriter& out, const TRSVLaterProt& prot, const SheetLimits& limits) {
+void YearToDateSheet(ProtocolWriter& out, const TRSVLaterProt& prot, const ShownPersons502& shown,
+                     const SheetLimits& limits) {
   const std::string heading = YearToDateHeading(prot);
   ContinuedTable table(out,
                        {.name = "Нарастающий итог",
@@ -104,7 +105,7 @@ void YearToDateSheet(ProtocolWriter& out, const TRSVLaterProt& prot, const Sheet
   int number = 0;
   for (const YearToDatePerson& record : prot.YearToDate()) {
     ++number;
-    if (record.Months.empty()) continue;
+    if (record.Months.empty() || !shown.shown[record.Person]) continue;
     YearToDateRows(out, table, prot.Persons()[record.Person], record, number);
   }
   table.Block(2);
@@ -117,13 +118,16 @@ void YearToDateSheet(ProtocolWriter& out, const TRSVLaterProt& prot, const Sheet
 
 void WriteWorkbookProtocolLater(ProtocolWriter& out, const TRSVLaterProt& prot, const ProtocolHeader& header,
                                 const SheetLimits& limits) {
+  const ShownPersons502 shown = ShownPersonsOf(prot);
   WorkbookOpen(out);
-  TitleSheet(out, header, TitleOf502(prot), {.valueStyle = CellStyle::BorderedText},
-             [&](ProtocolWriter& o) { checks::WriteChecksWorkbookRows(o, prot.Checks().get()); });
+  TitleSheet(out, header, TitleOf502(prot), {.valueStyle = CellStyle::BorderedText}, [&](ProtocolWriter& o) {
+    checks::WriteChecksWorkbookRows(o, prot.Checks().get());
+    if (!shown.line.empty()) StringCellRow(o, {.mergeAcross = 2}, shown.line);
+  });
   CompositionSheet(out, prot.LaterParts());
   if (!prot.Persons().empty()) {
-    PersonSheet502(out, prot, limits);
-    YearToDateSheet(out, prot, limits);
+    PersonSheet502(out, prot, shown, limits);
+    YearToDateSheet(out, prot, shown, limits);
   }
   WorkbookClose(out);
 }

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -29,6 +30,7 @@
 
 #include "app/gui/clickable_label.h"
 #include "app/gui/top_level_errors.h"
+#include "markup/file_size_text.h"
 #include "markup/program_constants.h"
 #include "platform/message_boxes.h"
 #include "platform/protocol_viewer.h"
@@ -40,9 +42,9 @@ namespace orsvelt {
 namespace {
 
 constexpr int kWidth = 464;
-constexpr int kMinHeight = 380;
-constexpr int kMaxHeight = 450;
-constexpr int kStartHeight = 411;
+constexpr int kMinHeight = 404;
+constexpr int kMaxHeight = 474;
+constexpr int kStartHeight = 435;
 
 constexpr const char* kFileCaption = "Имя файла для анализа";
 constexpr const char* kBrowse = "Обзор";
@@ -54,6 +56,7 @@ constexpr const char* kHint =
     "периодов.";
 constexpr const char* kGroupCaption = "Открыть протокол в";
 constexpr const char* kViewers[] = {"Excel", "OpenOffice.org Calc", "Браузер"};
+constexpr const char* kFindingsOnly = "Только лица с замечаниями";
 constexpr const char* kStart = "Старт";
 constexpr const char* kStop = "Стоп";
 // A file being read is not left halfway: the stop may take as long as the reading of one report.
@@ -66,6 +69,13 @@ constexpr const char* kViewerFailed =
 constexpr const char* kNoSpreadsheetProgram =
     "На компьютере не найдена программа для просмотра электронных таблиц (Excel или LibreOffice Calc). "
     "Протокол записан в файл:\n";
+
+constexpr const char* kLargePage =
+    "Протокол записан в файл:\n%1\n\nЕго размер - %2: браузер может открывать такую страницу очень долго "
+    "или не открыть совсем.";
+constexpr const char* kOpenAnyway = "Открыть всё равно";
+constexpr const char* kOpenWorkbook = "Записать книгу вместо страницы";
+constexpr const char* kRunFindingsOnly = "Проверить снова: только лица с замечаниями";
 
 constexpr int kExcel = 0;
 constexpr int kBrowser = 2;
@@ -111,6 +121,7 @@ struct TMain_Form::ActiveRun {
 
   std::uint64_t number = 0;  // tells a late signal of an abandoned run from the current one
   int choice = -1;
+  PersonSelection persons = PersonSelection::All;
   CheckOutcome outcome;
   std::exception_ptr thrown;
   std::unique_ptr<QThread> thread;
@@ -181,6 +192,10 @@ void TMain_Form::BuildControls() {
   ProtType_Buttons->button(kExcel)->setChecked(true);
   layout->addWidget(ProtType_Group);
 
+  FindingsOnly_Check = new QCheckBox(QString::fromUtf8(kFindingsOnly), this);
+  FindingsOnly_Check->setObjectName("FindingsOnly_Check");
+  layout->addWidget(FindingsOnly_Check);
+
   // During a run the progress bar and "Стоп" take the place of "Старт": the window keeps its height.
   auto* runRow = new QHBoxLayout;
   Progress_Bar = new QProgressBar(this);
@@ -227,6 +242,8 @@ ProtocolViewer& TMain_Form::Viewer() {
 
 int TMain_Form::ProtTypeIndex() const { return ProtType_Buttons->checkedId(); }
 
+bool TMain_Form::FindingsOnly() const { return FindingsOnly_Check->isChecked(); }
+
 void TMain_Form::SetProtTypeIndex(int index) {
   index = std::clamp(index, -1, 2);
   if (index >= 0) {
@@ -269,11 +286,13 @@ void TMain_Form::OnShow() {
   settings_.LoadSettings();
   ShowFileName(ToQString(settings_.LastCheckedFile));
   SetProtTypeIndex(settings_.ProtType);
+  FindingsOnly_Check->setChecked(settings_.FindingsOnly);
 }
 
 void TMain_Form::OnClose() {
   settings_.LastCheckedFile = ToUtf8(FileName_Edit->text());
   settings_.ProtType = ProtTypeIndex();
+  settings_.FindingsOnly = FindingsOnly();
   settings_.SaveSettings();
 }
 
@@ -311,7 +330,8 @@ void TMain_Form::Stop_ButtonClick() {
 
 void TMain_Form::SetRunning(bool running) {
   for (QWidget* control : {static_cast<QWidget*>(FileName_Edit), static_cast<QWidget*>(Browse_Button),
-                           static_cast<QWidget*>(ProtType_Group), static_cast<QWidget*>(Start_Button)})
+                           static_cast<QWidget*>(ProtType_Group), static_cast<QWidget*>(FindingsOnly_Check),
+                           static_cast<QWidget*>(Start_Button)})
     control->setEnabled(!running);
   Start_Button->setVisible(!running);
   Progress_Bar->setVisible(running);
@@ -329,11 +349,15 @@ void TMain_Form::SetRunning(bool running) {
 }
 
 void TMain_Form::RunOnce() {
+  StartRun(ProtTypeIndex(), FindingsOnly() ? PersonSelection::WithFindings : PersonSelection::All);
+}
+
+void TMain_Form::StartRun(int choice, PersonSelection persons) {
   if (run_) return;
-  const int choice = ProtTypeIndex();
   CheckRequest request;
   request.report = QStringToPath(FileName_Edit->text());
   request.format = choice == kBrowser ? ProtocolFormat::Html : ProtocolFormat::Workbook;
+  request.persons = persons;
   request.executableFolder = QStringToPath(QCoreApplication::applicationDirPath());
   request.outputFolder = ProtocolFolder();
 
@@ -341,6 +365,7 @@ void TMain_Form::RunOnce() {
   ActiveRun* run = run_.get();
   run->number = ++runCount_;
   run->choice = choice;
+  run->persons = persons;
   run->sink.report = [run](ProgressStage stage, std::int64_t done, std::int64_t total) {
     const std::lock_guard<std::mutex> hold(run->lock);
     run->stage = stage;
@@ -406,6 +431,7 @@ void TMain_Form::FinishRun() {
     Messages().Show(MessageKind::Error, text);
   } else {
     RunGuarded([&] {
+      if (!OpenLargePage(*run)) return;
       const ViewerStart start = OpenProtocol(run->choice, run->outcome.protocol);
       if (start == ViewerStart::Started) return;
       const char* reason = start == ViewerStart::NotInstalled ? kNoSpreadsheetProgram : kViewerFailed;
@@ -414,6 +440,33 @@ void TMain_Form::FinishRun() {
     });
   }
   emit RunFinished();
+}
+
+bool TMain_Form::OpenLargePage(const ActiveRun& run) {
+  if (run.choice != kBrowser) return true;
+  std::error_code ec;
+  const std::uintmax_t bytes = std::filesystem::file_size(run.outcome.protocol, ec);
+  if (ec || bytes <= services_.largePageBytes) return true;
+  QStringList answers{QString::fromUtf8(kOpenAnyway), QString::fromUtf8(kOpenWorkbook)};
+  const bool offerFindingsOnly = run.persons == PersonSelection::All;
+  if (offerFindingsOnly) answers.push_back(QString::fromUtf8(kRunFindingsOnly));
+  const QString text = QString::fromUtf8(kLargePage)
+                           .arg(QDir::toNativeSeparators(PathToQString(run.outcome.protocol)), ToQString(FileSizeText(bytes)));
+  switch (Messages().Choose(MessageKind::Warning, text, answers)) {
+    case 0:
+      return true;
+    case 1:
+      // The spreadsheet program that "Excel" finds: Excel, else the desktop's, else Calc.
+      StartRun(kExcel, run.persons);
+      return false;
+    case 2:
+      // Shown as the choice it now is, and remembered with the others.
+      FindingsOnly_Check->setChecked(true);
+      StartRun(run.choice, PersonSelection::WithFindings);
+      return false;
+    default:
+      return false;  // closed: the page stays where the box said
+  }
 }
 
 void TMain_Form::StopAndWait() {

@@ -12,6 +12,7 @@
 #include "platform/settings_store.h"
 
 class QButtonGroup;
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -28,11 +29,16 @@ class MessageBoxes;
 // Called on a thread of its own; the request's progress reports to the window and carries its stop.
 using CheckRunner = std::function<CheckOutcome(const CheckRequest&)>;
 
+// A written page above this size is not opened before the user has been asked: a browser
+// takes minutes over it, or gives up.
+inline constexpr std::uintmax_t kLargePageBytes = std::uintmax_t{50} * 1024 * 1024;
+
 // What the window uses of the outside world; tests put recorders here.
 struct MainFormServices {
   MessageBoxes* messages = nullptr;  // null: plain message boxes
   ProtocolViewer* viewer = nullptr;  // null: the desktop's handlers
   CheckRunner run;                   // empty: RunCheck, the command line's run
+  std::uintmax_t largePageBytes = kLargePageBytes;
 };
 
 class TMain_Form : public QWidget {
@@ -55,6 +61,8 @@ class TMain_Form : public QWidget {
   // The viewer choice: 0 Excel, 1 Calc, 2 browser, -1 none; other values are clamped.
   int ProtTypeIndex() const;
   void SetProtTypeIndex(int index);
+  // "Только лица с замечаниями".
+  bool FindingsOnly() const;
 
  signals:
   // The run has ended and its outcome has been shown.
@@ -73,6 +81,10 @@ class TMain_Form : public QWidget {
   struct ActiveRun;
 
   void RunOnce();
+  // A run whose protocol opens in the viewer of choice, listing the persons asked for.
+  void StartRun(int choice, PersonSelection persons);
+  // After a page above the size limit: true when the user chose to open it anyway.
+  bool OpenLargePage(const ActiveRun& run);
   void ShowProgress();
   void FinishRun();
   // Asks the run to stop and waits for it; nothing of it is shown.
@@ -95,6 +107,7 @@ class TMain_Form : public QWidget {
   QPushButton* Browse_Button = nullptr;
   QGroupBox* ProtType_Group = nullptr;
   QButtonGroup* ProtType_Buttons = nullptr;
+  QCheckBox* FindingsOnly_Check = nullptr;
   QPushButton* Start_Button = nullptr;
   QProgressBar* Progress_Bar = nullptr;
   QPushButton* Stop_Button = nullptr;

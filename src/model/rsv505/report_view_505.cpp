@@ -2,6 +2,7 @@
 
 #include "model/rsv502/view_lines.h"
 #include "model/rsv505/document.h"
+#include "model/rsv505/paid_persons.h"
 #include "model/rsvnalog.h"
 #include "model/view/view_filling.h"
 #include "reference/period_codes.h"
@@ -43,6 +44,9 @@ constexpr G<D431> k431[] = {
     S("ИсчОССНеПрев", &D431::ИсчОССНеПрев),   S("ИсчОССПрев", &D431::ИсчОССПрев),
     S("ИсчОМС", &D431::ИсчОМС),               S("ИсчОМСНеПрев", &D431::ИсчОМСНеПрев),
     S("ИсчОМСПрев", &D431::ИсчОМСПрев)};
+
+using Paid = TRSV505SvFLVypl6_2_431;
+constexpr G<Paid> kPaid[] = {S("СумВыплат", &Paid::СумВыплат), S("БазаИсч", &Paid::БазаИсч)};
 
 void FillPayable(const TRSV505ObyazPlatSV& o, Section1& s) {
   if (o.УплПерОПС)
@@ -88,6 +92,13 @@ void FillSection1(const TRSV505ObyazPlatSV& o, std::string path, Section1& s) {
     s.blocks.push_back(
         MakeBlock("РасчСВ6.2.431", d, Dash(outer, "РасчСВ6.2.431"), k431,
                   {{"ТарифПлат", t.ТарифПлат}, {"ПрОПС", d.ПрОПС}, {"ПрОСС", d.ПрОСС}, {"ПрОМС", d.ПрОМС}}));
+  }
+  if (o.СвФЛИсч6_2_431) {
+    const std::string outer = Dash(s.path, "СвФЛИсч6.2.431");
+    k = 0;
+    for (const Paid& p : o.СвФЛИсч6_2_431->СвФЛВыпл6_2_431)
+      s.blocks.push_back(
+          MakeBlock("СвФЛВыпл6.2.431", p, Listed(outer, "СвФЛВыпл6.2.431", ++k), kPaid, {{"СНИЛС", p.СНИЛС}}));
   }
 }
 

@@ -17,8 +17,9 @@
 //
 // Paths: every value can name where it was read, in the form the reading messages print
 // (" - Документ [1] - РасчетСВ - ОбязПлатСВ - ... - @Attribute"). Section 1 keeps the
-// element paths as strings (a few hundred at most); section 3 forms them on demand from a
-// person's number and the format's path steps, so 100 000 persons cost no path strings.
+// element paths as strings (a few hundred, plus one block per person of art. 431 p. 6.2);
+// section 3 forms them on demand from a person's number and the format's path steps, so
+// 100 000 persons cost no path strings.
 // Sibling positions are counted in the order the format defines; a file that writes its
 // elements out of order or with unknown elements (which reading reports) may number them
 // differently from the reading messages.
@@ -123,8 +124,9 @@ struct Section1 {
   // and the parts of УплСВПрев in it), then one "РасчСВ_ОСС.ВНМКод" per tariff in 5.02.
   std::vector<Block> appendix2;
   // From 2023, the blocks written directly in "ОбязПлатСВ" rather than per tariff: every
-  // "РасчСВ_ОПС428" (coded with КодОснов and КласУслТруд), "РасчСВ_ДСО" (ПрРасчСум), and
-  // the "РасчСВ6.2.431" of every "РасчСВ_6.2.431" (ТарифПлат, ПрОПС, ПрОСС, ПрОМС).
+  // "РасчСВ_ОПС428" (coded with КодОснов and КласУслТруд), "РасчСВ_ДСО" (ПрРасчСум), the
+  // "РасчСВ6.2.431" of every "РасчСВ_6.2.431" (ТарифПлат, ПрОПС, ПрОСС, ПрОМС), then one
+  // "СвФЛВыпл6.2.431" per person of "СвФЛИсч6.2.431" (СНИЛС) with "СумВыплат" and "БазаИсч".
   std::vector<Block> blocks;
   // Appendices 9 and 10 of 5.02 ("СвПримТариф2.2.425", "СвПримТариф1.3.422"): one block each,
   // its line "ВыплатИт", then one line "СумВыплат" per foreign worker or student.

@@ -93,8 +93,8 @@ TEST_F(BatchRunTest, RowsDescribeTheReports) {
     ADD_FAILURE() << prefix;
     return result.rows.front().outcome.report;
   };
-  const ReportDescription& division = rowOf("NO_RASCHSV_7707_7707_7707123456770702002");
-  EXPECT_EQ(division.inn, "7707123456");
+  const ReportDescription& division = rowOf("NO_RASCHSV_7707_7707_7707123458770702002");
+  EXPECT_EQ(division.inn, "7707123458");
   EXPECT_EQ(division.kpp, "770702002");
   EXPECT_EQ(division.formatVersion, "5.02");
   EXPECT_EQ(division.year, 2020);
@@ -249,6 +249,43 @@ TEST_F(BatchRunTest, SubFoldersOnlyWhenRecursive) {
   EXPECT_EQ(row.relative, fs::path("2018") / test::BatchFolderReports()[0].name);
   ASSERT_TRUE(row.outcome.ok) << row.outcome.message;
   EXPECT_EQ(row.outcome.protocol.parent_path(), out_ / "2018");
+}
+
+}  // namespace
+}  // namespace orsvelt
+
+namespace orsvelt {
+namespace {
+
+TEST(BatchRunPersons, EachReportListsThePersonsTheBatchAsksFor) {
+  test::TempDir in, out;
+  test::MakeBatchFolder(in.path());
+  BatchRequest batch;
+  batch.folder = in.path();
+  batch.outputFolder = out.path();
+  batch.format = ProtocolFormat::Html;
+  batch.runStamp = kStamp;
+  batch.threads = 2;
+  batch.persons = PersonSelection::WithFindings;
+  const BatchResult result = RunBatch(batch);
+  int checked = 0;
+  for (const BatchRow& row : result.rows) {
+    if (!row.outcome.ok) continue;
+    SCOPED_TRACE(row.relative.string());
+    test::TempDir single;
+    CheckRequest request;
+    request.report = row.report;
+    request.format = ProtocolFormat::Html;
+    request.outputFolder = single.path();
+    request.runStamp = kStamp;
+    request.persons = PersonSelection::WithFindings;
+    const CheckOutcome alone = RunCheck(request);
+    ASSERT_TRUE(alone.ok) << alone.message;
+    const std::string bytes = test::ReadBytes(row.outcome.protocol);
+    EXPECT_TRUE(bytes == test::ReadBytes(alone.protocol)) << "the protocol differs from the single run's";
+    ++checked;
+  }
+  EXPECT_GT(checked, 0);
 }
 
 }  // namespace

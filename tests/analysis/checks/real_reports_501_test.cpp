@@ -7,6 +7,7 @@
 #include <map>
 #include <set>
 
+#include "analysis/check_run.h"
 #include "analysis/checks/check_table.h"
 #include "analysis/prot501/report_builder.h"
 #include "support/test_support.h"
@@ -28,6 +29,15 @@ std::vector<std::string> FindingsOf(const std::filesystem::path& report) {
       found.push_back(f.check + "/" + std::to_string(f.month.value_or(0)) + "/" + f.tariff + "/" +
                       std::to_string(f.Difference().value_or(0) / 100));
   return found;
+}
+
+// The findings of a whole run over the report, whichever its format.
+checks::CheckResult RunCheckOf(const std::filesystem::path& report) {
+  TempDir out;
+  const CheckRequest request{report, ProtocolFormat::Html, {}, out / "p.html", "1", {}, {}, {}, {}, {}};
+  const CheckOutcome outcome = RunCheck(request);
+  EXPECT_TRUE(outcome.ok) << report;
+  return outcome.checks ? *outcome.checks : checks::CheckResult();
 }
 
 std::filesystem::path Find(const std::filesystem::path& folder, std::string_view part) {
@@ -73,15 +83,35 @@ TEST(RealReports501, ReferenceSamplesGiveWhatTheirFiguresDeserve) {
   }
 }
 
-// The bundled examples of 2018 (first quarter, its correction, half-year, nine months) hold every
-// ratio; the nine months' planted kopeck is in subsection 1.1 only, which group A reports.
-TEST(RealReports501, BundledExamplesGiveNoFinding) {
+// The bundled examples of 2018 (first quarter, its correction, half-year, nine months) hold the
+// ratios within section 1; the nine months' planted kopeck of August payments and base is in
+// subsection 1.1 only, so its since-start lines are a kopeck above the year's persons (N7,
+// N11), and the first worker's base of 125 000.00 a month passes the limit of 2018 in
+// September (1.308).
+TEST(RealReports501, BundledExamplesGiveWhatTheirFiguresDeserve) {
   const std::filesystem::path examples = std::filesystem::path(ORSVELT_EXAMPLES) / "5.01";
-  for (const char* part : {"20180420", "20180514", "20180719", "20181022"}) {
+  const std::map<std::string, std::vector<std::string>> expected = {
+      {"20180420", {}},
+      {"20180514", {}},
+      {"20180719", {}},
+      {"20181022", {"N7/0//1", "N11/0//1", "1.308/0//10400000"}}};
+  for (const auto& [part, findings] : expected) {
     const auto path = Find(examples, part);
     ASSERT_FALSE(path.empty()) << part;
-    EXPECT_EQ(FindingsOf(path), std::vector<std::string>{}) << part;
+    EXPECT_EQ(FindingsOf(path), findings) << part;
   }
+}
+
+// The payers' INN and the persons' SNILS and INN of every bundled example carry their check
+// numbers: no personal-data finding.
+TEST(RealReports501, BundledExamplesHaveValidIdentifiers) {
+  for (const char* version : {"5.01", "5.02"})
+    for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(ORSVELT_EXAMPLES) / version)) {
+      if (entry.path().extension() != ".xml") continue;
+      const checks::CheckResult result = RunCheckOf(entry.path());
+      for (const checks::Finding& f : result.findings)
+        EXPECT_NE(f.group, checks::Group::D) << entry.path().filename() << ": " << f.check << " " << f.text;
+    }
 }
 
 }  // namespace

@@ -208,5 +208,35 @@ TEST(ReferenceReports, UndefinedWindows1251ByteIsAParseFault) {
                           [](const FormatFinding& f) { return f.title == kNotWellFormedTitle && f.line == 3; }));
 }
 
+// A report named by its path is read in two steps (its head for the version, then the rest
+// when a schema will check it); the outcome is that of its bytes checked at once, with a
+// schema and without one.
+TEST(ReferenceReports, AReportCheckedByPathAsByItsBytes) {
+  ORSVELT_REQUIRE_REFERENCE();
+  const auto files = Payer7715Reports();
+  ASSERT_FALSE(files.empty());
+  test::TempDir dir;
+  const std::filesystem::path large = dir / "NO_RASCHSV_large.xml";
+  const std::string bytes = test::ReadBytes(files.front()) + std::string(300 * 1024, ' ');  // past the head
+  test::WriteBytes(large, bytes);
+  std::filesystem::create_directory(dir / "schemas");
+  std::filesystem::copy_file(Schema(kFirst501), dir / "schemas" / kFirst501);
+  for (const auto& folder : {dir / "schemas", dir / "none"}) {
+    FormatControl control({.explicitFolder = folder, .executableFolder = {}});
+    const FormatControlResult byPath = control.Check(large);
+    const FormatControlResult byBytes = control.Check(bytes, "NO_RASCHSV_large.xml");
+    EXPECT_EQ(byPath.done, folder == dir / "schemas");
+    EXPECT_EQ(byPath.done, byBytes.done);
+    ASSERT_EQ(byPath.findings.size(), byBytes.findings.size()) << folder;
+    for (std::size_t i = 0; i < byPath.findings.size(); ++i) {
+      EXPECT_EQ(byPath.findings[i].title, byBytes.findings[i].title);
+      EXPECT_EQ(byPath.findings[i].line, byBytes.findings[i].line);
+      EXPECT_EQ(byPath.findings[i].message, byBytes.findings[i].message);
+    }
+  }
+  FormatControl control({.explicitFolder = dir / "schemas", .executableFolder = {}});
+  EXPECT_FALSE(control.Check(dir / "absent.xml").done);
+}
+
 }  // namespace
 }  // namespace orsvelt

@@ -86,6 +86,52 @@ TEST(Prot501EarlierFiles, AFileDamagedInsideItsCalculationIsNoEarlierFile) {
   EXPECT_EQ(EarlierNames(prot), (std::vector<std::string>{"NO_RASCHSV_q2.xml"}));
 }
 
+// An earlier file's persons are taken while it is read, a few at a time: one that breaks
+// after many of them have been taken still gives none of them.
+TEST(Prot501EarlierFiles, AFileBrokenAfterManyPersonsGivesNoneOfThem) {
+  TempDir dir;
+  TestReport mainReport = Report("NO_RASCHSV_main", "33", 0);
+  mainReport.persons = {TestPerson{}};
+  const auto main = WriteReport(dir.path(), mainReport);
+  TestReport q1 = Report("NO_RASCHSV_q1", "21", 0);
+  for (int i = 1; i <= 3000; ++i) {  // far more than one piece of the reader
+    TestPerson p;
+    p.number = i;
+    p.snils = std::to_string(100000000 + i);
+    p.rows = QuarterRows(1, "1.00", "1.00");
+    q1.persons.push_back(p);
+  }
+  std::string damaged = ReportXml(q1);
+  const std::string quoted = "Номер=\"3000\"";
+  const std::size_t last = damaged.rfind(quoted);
+  ASSERT_NE(last, std::string::npos);
+  damaged.replace(last, quoted.size(), "Номер=3000");  // unquoted: the last piece does not parse
+  WriteCp1251(dir / "NO_RASCHSV_q1.xml", damaged);
+  {
+    TRSVFile whole;
+    std::string error;
+    ASSERT_EQ(ReadReport(dir / "NO_RASCHSV_q1.xml", whole, error), ReportReading::NotParsed);
+  }
+  TestReport q2 = q1;
+  q2.id = "NO_RASCHSV_q2";
+  q2.period = "31";
+  WriteReport(dir.path(), q2);
+
+  TRSV501Prot prot;
+  ASSERT_TRUE(AnalyseReport(prot, main)) << prot.ErrorText();
+  EXPECT_EQ(EarlierNames(prot), (std::vector<std::string>{"NO_RASCHSV_q2.xml"}));
+  ASSERT_EQ(prot.BaseChecks.size(), 3001u);
+  // Each person of the second quarter once, from file 1, and nothing of the first quarter.
+  const TRSV501BaseCheckPLRec& last3000 = prot.BaseChecks[2999];
+  EXPECT_EQ(last3000.SNILS, "100003000");
+  for (const TRSV501BaseCheckPLQuarterRec& block : last3000.Periods) {
+    EXPECT_EQ(block.FileNumber, block.PeriodCode == "31" ? 1 : -1) << block.PeriodCode;
+    if (block.PeriodCode == "21") {
+      EXPECT_EQ(block.Months[2].CumBase, 0);
+    }
+  }
+}
+
 TEST(Prot501EarlierFiles, CorrectionsOfTheSamePeriodAreEarlierFiles) {
   TempDir dir;
   const auto main = WriteReport(dir.path(), Report("NO_RASCHSV_c11", "21", 11));

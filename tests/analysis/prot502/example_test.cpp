@@ -22,7 +22,7 @@ namespace {
 
 std::filesystem::path ExampleDir() { return ExamplesDir() / "5.02"; }
 std::filesystem::path MainReport() {
-  return ExampleDir() / "NO_RASCHSV_7707_7707_7707123456770701001_20200721_5e6f7a8b-9c0d-4e1f-a2b3-c4d5e6f7a8b9.xml";
+  return ExampleDir() / "NO_RASCHSV_7707_7707_7707123458770701001_20200721_5e6f7a8b-9c0d-4e1f-a2b3-c4d5e6f7a8b9.xml";
 }
 
 TEST(Example502, TheHalfYearReportFindsItsFirstQuarterAndItsCorrection) {

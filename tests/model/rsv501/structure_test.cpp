@@ -2,6 +2,7 @@
 // title page, replaced children, and the way messages travel up to the file root.
 
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -55,6 +56,43 @@ TEST(Structure501, FullPathOfADeepMessage) {
   ASSERT_EQ(p.СвВыплСВОПС->СвВыпл->СвВыплМК.size(), 3u);
   EXPECT_EQ(p.СвВыплСВОПС->СвВыпл->СвВыплМК[2].Месяц, "03");
   EXPECT_EQ(p.ДанФЛПолуч->ФИО->Фамилия, "Ф");
+}
+
+// A hand-off takes the persons as they are read: in order, whole, with their messages left
+// in the tree's lists as before; a refused person stays in the list.
+TEST(Structure501, PersonHandOffTakesPersonsAsTheyAreRead) {
+  const std::string content =
+      std::string("<РасчетСВ>") + kPerson + kPerson + kPerson + "</РасчетСВ>";
+  const TRSVFile plain = LoadFile(content);
+  std::vector<std::string> handed;
+  int restarts = 0;
+  TRSVFile file;
+  {
+    const TRSV501PersonHandOff handOff([&] { ++restarts; },
+                                       [&](const TRSV501PersSvSL& p) {
+                                         handed.push_back(p.ДанФЛПолуч->ФИО->Фамилия + "/" +
+                                                          p.СвВыплСВОПС->СвВыпл->СвВыплМК[2].Месяц);
+                                         return handed.size() != 2;
+                                       });
+    EXPECT_EQ(TRSV501PersonHandOff::Current(), &handOff);
+    file = LoadFile(content);
+  }
+  EXPECT_EQ(TRSV501PersonHandOff::Current(), nullptr);
+  EXPECT_EQ(handed, (std::vector<std::string>{"Ф/03", "Ф/03", "Ф/03"}));
+  EXPECT_EQ(restarts, 2);  // the document, then its calculation
+  EXPECT_EQ(file.Errors, plain.Errors);
+  ASSERT_TRUE(file.Document501 && file.Document501->РасчетСВ);
+  EXPECT_EQ(file.Document501->РасчетСВ->ПерсСвСтрахЛиц.size(), 1u);  // the refused second one
+  EXPECT_EQ(file.Document501->РасчетСВ->Errors.size(), 3u);
+
+  // A repeated calculation replaces the first: the persons handed from it are gone too.
+  restarts = 0;
+  handed.clear();
+  const TRSV501PersonHandOff handOff([&] { ++restarts, handed.clear(); },
+                                     [&](const TRSV501PersSvSL&) { return handed.emplace_back(), true; });
+  LoadFile(std::string("<РасчетСВ>") + kPerson + kPerson + "</РасчетСВ><РасчетСВ>" + kPerson + "</РасчетСВ>");
+  EXPECT_EQ(restarts, 3);
+  EXPECT_EQ(handed.size(), 1u);
 }
 
 TEST(Structure501, SectionOneListsCountFromOneWithABlank) {

@@ -177,11 +177,18 @@ TEST(LaterFormats508, ViewHoldsTheSingleTariffAndCalendarMonths) {
 
   std::vector<std::string> blocks;
   for (const view::Block& b : s1.blocks) blocks.emplace_back(b.name);
-  EXPECT_EQ(blocks, (std::vector<std::string>{"РасчСВ_ОПС428", "РасчСВ_ДСО", "РасчСВ6.2.431"}));
+  EXPECT_EQ(blocks, (std::vector<std::string>{"РасчСВ_ОПС428", "РасчСВ_ДСО", "РасчСВ6.2.431", "СвФЛВыпл6.2.431"}));
   EXPECT_EQ(s1.blocks[0].CodeOf("КодОснов"), "3");
   EXPECT_EQ(s1.blocks[2].CodeOf("ТарифПлат"), "01");
   EXPECT_EQ(s1.blocks[2].CodeOf("ПрОМС"), "1");
   EXPECT_EQ(s1.blocks[2].path, " F - Документ [1] - РасчетСВ - ОбязПлатСВ - РасчСВ_6.2.431[1] - РасчСВ6.2.431");
+  // A person of art. 431 p. 6.2 with the base since the start of the year that section 3 does not give.
+  const view::Block& paid = s1.blocks[3];
+  EXPECT_EQ(paid.CodeOf("СНИЛС"), "123-456-789 64");
+  ASSERT_TRUE(paid.Find("БазаИсч"));
+  EXPECT_EQ(paid.Find("БазаИсч")->Value(view::Column::Year), Rub(100));
+  EXPECT_EQ(paid.Find("СумВыплат")->PathOf(view::Column::Month3),
+            " F - Документ [1] - РасчетСВ - ОбязПлатСВ - СвФЛИсч6.2.431 - СвФЛВыпл6.2.431[1] - СумВыплат - @Сум3Посл3М");
 
   const view::Section3& s3 = v->section3;
   ASSERT_EQ(s3.persons.size(), 2u);

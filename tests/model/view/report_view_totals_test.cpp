@@ -55,7 +55,7 @@ TEST(PersonTotals501, AdditionalTariffTotalsInEitherSpelling) {
 TEST(PersonTotals502, NoneDeclared) {
   ViewedReport r;
   r.LoadBytes(test::ReadBytes(test::ExamplesDir() / "5.02" /
-                              "NO_RASCHSV_7707_7707_7707123456770701001_20200721_5e6f7a8b-9c0d-4e1f-a2b3-c4d5e6f7a8b9.xml"));
+                              "NO_RASCHSV_7707_7707_7707123458770701001_20200721_5e6f7a8b-9c0d-4e1f-a2b3-c4d5e6f7a8b9.xml"));
   ASSERT_FALSE(r.view->section3.persons.empty());
   for (const view::Person& p : r.view->section3.persons) EXPECT_EQ(p.declared.present, 0) << p.snils;
 }

@@ -21,10 +21,10 @@ const std::filesystem::path kQ1Of501 =
     "NO_RASCHSV_7728_7728_7728123459772801001_20180420_1b4e28ba-2fa1-4d3b-a3f5-ef19b5a7633b.xml";
 const std::filesystem::path kHalfYearOf502 =
     test::ExamplesDir() / "5.02" /
-    "NO_RASCHSV_7707_7707_7707123456770701001_20200721_5e6f7a8b-9c0d-4e1f-a2b3-c4d5e6f7a8b9.xml";
+    "NO_RASCHSV_7707_7707_7707123458770701001_20200721_5e6f7a8b-9c0d-4e1f-a2b3-c4d5e6f7a8b9.xml";
 const std::filesystem::path kCorrectionOf502 =
     test::ExamplesDir() / "5.02" /
-    "NO_RASCHSV_7707_7707_7707123456770701001_20200605_8c4d2b9a-1e7f-4a3b-b5c6-7d8e9f0a1b2c.xml";
+    "NO_RASCHSV_7707_7707_7707123458770701001_20200605_8c4d2b9a-1e7f-4a3b-b5c6-7d8e9f0a1b2c.xml";
 
 TEST(ReportView501, TitleAndPayer) {
   ViewedReport r;

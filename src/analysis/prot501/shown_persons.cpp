@@ -1,0 +1,58 @@
+#include "analysis/prot501/shown_persons.h"
+
+#include <algorithm>
+
+namespace orsvelt::prot501 {
+
+bool AboveLimit(const TRSV501BaseCheckPLRec& person, Amount limit) {
+  return std::any_of(person.Periods.begin(), person.Periods.end(), [&](const TRSV501BaseCheckPLQuarterRec& block) {
+    return std::any_of(block.Months.begin(), block.Months.end(),
+                       [&](const TRSV501BaseCheckMonthRec& month) { return month.CumBase > limit; });
+  });
+}
+
+ShownPersons::ShownPersons(const TRSV501ProtData& data, PersonSelection selection)
+    : filter_(selection, data.CheckResults.get()), limit_(data.PensionLimit) {
+  if (filter_.ShowsAll()) return;
+  for (const TZLRec& person : data.Persons) filter_.Note(Record(person));
+  for (const TRSV501BaseCheckPLRec& person : data.BaseChecks) filter_.Note(Record(person));
+  for (const TRSV501OMSOSSPLRec& person : data.OMSOSSChecks) filter_.Note(Record(person));
+  if (!data.Persons.empty())
+    Count(data.Persons);
+  else if (!data.BaseChecks.empty())
+    Count(data.BaseChecks);
+  else
+    Count(data.OMSOSSChecks);
+}
+
+template <class Persons>
+void ShownPersons::Count(const Persons& persons) {
+  const auto shown = std::count_if(persons.begin(), persons.end(), [&](const auto& p) { return Shows(p); });
+  line_ = PersonFilter::LeftOutLine(static_cast<std::size_t>(shown), persons.size());
+}
+
+bool ShownPersons::Shows(const TZLRec& person) const { return filter_.ShowsAll() || filter_.Shows(Record(person)); }
+bool ShownPersons::Shows(const TRSV501BaseCheckPLRec& person) const {
+  return filter_.ShowsAll() || filter_.Shows(Record(person));
+}
+bool ShownPersons::Shows(const TRSV501OMSOSSPLRec& person) const {
+  return filter_.ShowsAll() || filter_.Shows(Record(person));
+}
+
+PersonRecord ShownPersons::Record(const TZLRec& person) const {
+  return {.snils = person.SNILS,
+          .inn = person.INN,
+          .name = person.FullName,
+          .marked = person.SexMismatch,
+          .position = person.Position};
+}
+
+PersonRecord ShownPersons::Record(const TRSV501BaseCheckPLRec& person) const {
+  return {.snils = person.SNILS, .inn = person.INN, .name = person.FullName, .marked = AboveLimit(person, limit_)};
+}
+
+PersonRecord ShownPersons::Record(const TRSV501OMSOSSPLRec& person) const {
+  return {.snils = person.SNILS, .inn = person.INN, .name = person.FullName};
+}
+
+}  // namespace orsvelt::prot501

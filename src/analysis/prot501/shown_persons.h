@@ -1,0 +1,37 @@
+#pragma once
+// The persons the per-person tables of a 5.01 protocol list, as the run's person selection asks.
+
+#include <string>
+
+#include "analysis/common/person_filter.h"
+#include "analysis/prot501/prot501.h"
+
+namespace orsvelt::prot501 {
+
+// Whether the protocol marks the person's base since January as above the year's limit.
+bool AboveLimit(const TRSV501BaseCheckPLRec& person, Amount limit);
+
+class ShownPersons {
+ public:
+  ShownPersons(const TRSV501ProtData& data, PersonSelection selection);
+
+  bool Shows(const TZLRec& person) const;
+  bool Shows(const TRSV501BaseCheckPLRec& person) const;
+  bool Shows(const TRSV501OMSOSSPLRec& person) const;
+  // Said once before the first filtered table, over the persons of the first table there is;
+  // empty when every person is listed.
+  const std::string& Line() const { return line_; }
+
+ private:
+  PersonRecord Record(const TZLRec& person) const;
+  PersonRecord Record(const TRSV501BaseCheckPLRec& person) const;
+  PersonRecord Record(const TRSV501OMSOSSPLRec& person) const;
+  template <class Persons>
+  void Count(const Persons& persons);
+
+  PersonFilter filter_;
+  Amount limit_ = 0;
+  std::string line_;
+};
+
+}  // namespace orsvelt::prot501
