@@ -127,15 +127,18 @@ CheckOutcome RunUntilStopped(const CheckRequest& request) {
   analysis->SelectPersons(request.persons);
   analysis->SetProgress(request.progress);
 
-  if (!analysis->Analyse(file, folder)) return described(Failure(analysis->ErrorText()));
-  // The analysis keeps what its protocol shows; the report's model would only add to the
-  // memory the format control and the writer need.
-  file = TRSVFile();
-  // Once per run, on the main report only: the earlier reports were accepted long ago.
+  // Once per run, on the main report only: the earlier reports were accepted long ago. It
+  // reads the report itself and needs nothing of the analysis, so it runs alongside it on
+  // the second core.
   const std::shared_ptr<FormatControl> formatControl =
       request.formatControl ? request.formatControl
                             : std::make_shared<FormatControl>(SchemaSearch{request.schemasFolder, request.executableFolder});
-  analysis->AppendFindings(FormatFindings(formatControl->Check(request.report)));
+  PendingFormatControl formatCheck = formatControl->Begin(request.report);
+  if (!analysis->Analyse(file, folder)) return described(Failure(analysis->ErrorText()));
+  // The analysis keeps what its protocol shows; the report's model would only add to the
+  // memory the writer needs.
+  file = TRSVFile();
+  analysis->AppendFindings(FormatFindings(formatCheck.Finish()));
 
   const bool html = request.format == ProtocolFormat::Html;
   std::filesystem::path target = request.outputPath;

@@ -160,6 +160,15 @@ FormatControlResult FormatControl::Check(const std::filesystem::path& report) {
   return Check(bytes, PathToUtf8(report.filename()));
 }
 
+PendingFormatControl FormatControl::Begin(const std::filesystem::path& report) {
+  const auto check = [this, report] { return Check(report); };
+  try {
+    return PendingFormatControl(std::async(std::launch::async, check));
+  } catch (const std::system_error&) {
+    return PendingFormatControl(std::async(std::launch::deferred, check));
+  }
+}
+
 FormatControlResult FormatControl::Check(std::string_view bytes, std::string_view fileName) {
   const std::string version = ReportFormVersion(bytes);
   if (version.empty()) return FormatControlNotDone("в расчёте не указана версия формата (ВерсФорм).");

@@ -3,6 +3,7 @@
 // reception: the XSD schema, then the format-logical rules the schema carries.
 
 #include <filesystem>
+#include <future>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -41,6 +42,18 @@ class FormatSchema {
 // empty when there is none.
 std::string ReportFormVersion(std::string_view bytes);
 
+// A format control under way on a thread of its own, begun by FormatControl::Begin.
+class PendingFormatControl {
+ public:
+  // Waits for the control's end; once only.
+  FormatControlResult Finish() { return result_.get(); }
+
+ private:
+  friend class FormatControl;
+  explicit PendingFormatControl(std::future<FormatControlResult> result) : result_(std::move(result)) {}
+  std::future<FormatControlResult> result_;
+};
+
 // Format control of reports one after another: the schema of each is found by the
 // report's ВерсФорм and kept for the next report of that version. Safe across threads.
 class FormatControl {
@@ -49,6 +62,9 @@ class FormatControl {
 
   FormatControlResult Check(const std::filesystem::path& report);
   FormatControlResult Check(std::string_view bytes, std::string_view fileName);
+  // Check(report) on another thread (or, with none to spare, in Finish), so that the caller
+  // does its own work meanwhile. This control must outlive the pending one.
+  PendingFormatControl Begin(const std::filesystem::path& report);
 
  private:
   // The loaded schema for a version, or nullptr with the reason in failure.
