@@ -210,10 +210,21 @@ std::vector<SchemaPattern> ReadSchemaPatterns(const pugi::xml_document& xsd) {
   return patterns;
 }
 
+namespace {
+
+// Looks names up as they are, without a string made per element of the walk.
+struct NameHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
+};
+
+}  // namespace
+
 struct EmbeddedRules::Compiled {
   std::vector<SchemaPattern> patterns;
   std::vector<CompiledRule> rules;  // in the schema's order
-  std::unordered_map<std::string, std::vector<std::size_t>> rulesByName;  // by the context's last step
+  // By the context's last step.
+  std::unordered_map<std::string, std::vector<std::size_t>, NameHash, std::equal_to<>> rulesByName;
   std::size_t assertCount = 0;
 };
 
@@ -289,7 +300,7 @@ std::vector<FormatFinding> EmbeddedRules::Check(const pugi::xml_document& report
   std::size_t depth = 1;
   try {
     while (node) {
-      if (const auto found = c.rulesByName.find(node.name()); found != c.rulesByName.end()) {
+      if (const auto found = c.rulesByName.find(std::string_view(node.name())); found != c.rulesByName.end()) {
         firedPatterns.clear();
         for (const std::size_t index : found->second) {
           const CompiledRule& rule = c.rules[index];

@@ -210,7 +210,7 @@ TEST(ReferenceReports, UndefinedWindows1251ByteIsAParseFault) {
 
 // A report named by its path is read in two steps (its head for the version, then the rest
 // when a schema will check it); the outcome is that of its bytes checked at once, with a
-// schema and without one.
+// schema and without one, and the same when the check runs on a thread of its own.
 TEST(ReferenceReports, AReportCheckedByPathAsByItsBytes) {
   ORSVELT_REQUIRE_REFERENCE();
   const auto files = Payer7715Reports();
@@ -223,19 +223,22 @@ TEST(ReferenceReports, AReportCheckedByPathAsByItsBytes) {
   std::filesystem::copy_file(Schema(kFirst501), dir / "schemas" / kFirst501);
   for (const auto& folder : {dir / "schemas", dir / "none"}) {
     FormatControl control({.explicitFolder = folder, .executableFolder = {}});
-    const FormatControlResult byPath = control.Check(large);
+    PendingFormatControl begun = control.Begin(large);
     const FormatControlResult byBytes = control.Check(bytes, "NO_RASCHSV_large.xml");
-    EXPECT_EQ(byPath.done, folder == dir / "schemas");
-    EXPECT_EQ(byPath.done, byBytes.done);
-    ASSERT_EQ(byPath.findings.size(), byBytes.findings.size()) << folder;
-    for (std::size_t i = 0; i < byPath.findings.size(); ++i) {
-      EXPECT_EQ(byPath.findings[i].title, byBytes.findings[i].title);
-      EXPECT_EQ(byPath.findings[i].line, byBytes.findings[i].line);
-      EXPECT_EQ(byPath.findings[i].message, byBytes.findings[i].message);
+    for (const FormatControlResult& byPath : {control.Check(large), begun.Finish()}) {
+      EXPECT_EQ(byPath.done, folder == dir / "schemas");
+      EXPECT_EQ(byPath.done, byBytes.done);
+      ASSERT_EQ(byPath.findings.size(), byBytes.findings.size()) << folder;
+      for (std::size_t i = 0; i < byPath.findings.size(); ++i) {
+        EXPECT_EQ(byPath.findings[i].title, byBytes.findings[i].title);
+        EXPECT_EQ(byPath.findings[i].line, byBytes.findings[i].line);
+        EXPECT_EQ(byPath.findings[i].message, byBytes.findings[i].message);
+      }
     }
   }
   FormatControl control({.explicitFolder = dir / "schemas", .executableFolder = {}});
   EXPECT_FALSE(control.Check(dir / "absent.xml").done);
+  EXPECT_FALSE(control.Begin(dir / "absent.xml").Finish().done);
 }
 
 }  // namespace
