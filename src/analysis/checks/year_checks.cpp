@@ -4,10 +4,8 @@
 
 #include "analysis/checks/check_table.h"
 #include "analysis/common/person_filter.h"
+#include "analysis/common/report_description.h"
 #include "model/file_view.h"
-#include "model/rsv501/document.h"
-#include "model/rsv502/document.h"
-#include "model/rsv505/document.h"
 #include "model/rsvnalog.h"
 #include "reference/period_codes.h"
 
@@ -42,19 +40,9 @@ CarriedPerson Carry(CarriedPersons& carried, const view::Section3& s3, const vie
 }  // namespace
 
 YearChecks::YearChecks(const TRSVFile& main) : mainFile_(main) {
-  if (main.Document501) {
-    mainPeriod_ = main.Document501->Период;
-    mainCorrection_ = main.Document501->НомКорр;
-  } else if (main.Document502) {
-    mainPeriod_ = main.Document502->Период;
-    mainCorrection_ = main.Document502->НомКорр;
-  } else if (main.Document503) {
-    mainPeriod_ = main.Document503->Период;
-    mainCorrection_ = main.Document503->НомКорр;
-  } else if (main.Document505) {
-    mainPeriod_ = main.Document505->Период;
-    mainCorrection_ = main.Document505->НомКорр;
-  }
+  const ReportDescription title = DescribeReport(main);
+  mainPeriod_ = title.periodCode;
+  mainCorrection_ = title.correction;
 }
 YearChecks::~YearChecks() = default;
 

@@ -46,11 +46,6 @@ std::vector<PersonYear> PersonsOfYear(const CheckContext& c) {
   return out;
 }
 
-std::string MonthName(int month) {
-  const std::string code = (month < 10 ? "0" : "") + std::to_string(month);
-  return std::string(LookupCode(MonthRows(), code));
-}
-
 // Where the person's base of the month was read: the month's last row, else the person.
 std::string PathOf(const view::Section3& s3, const PersonYear& y, int month) {
   if (!y.person) return {};
@@ -69,7 +64,7 @@ Finding PersonBreach(const CheckRow& row, const CheckContext& c, const PersonYea
   f.path = PathOf(c.report.section3, y, month);
   f.left = left;
   f.right = right;
-  f.text += ": " + y.shown + ", " + std::string(what) + MonthName(month);
+  f.text += ": " + y.shown + ", " + std::string(what) + std::string(CalendarMonthName(month));
   return f;
 }
 
