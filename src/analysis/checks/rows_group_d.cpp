@@ -17,8 +17,7 @@ Finding PersonFinding(const CheckRow& row, const CheckContext& c, const view::Pe
   Finding f = FindingOf(row);
   f.snils = std::string(p.snils);
   f.path = c.report.section3.IdentityPathOf(p, attribute);
-  std::string who = p.snils.empty() ? std::string(p.surname) + " " + std::string(p.givenName) : std::string(p.snils);
-  f.persons.push_back(std::move(who));
+  f.persons.push_back(ShownName(p));
   return f;
 }
 

@@ -13,9 +13,6 @@ namespace orsvelt::checks {
 
 namespace {
 
-// The ordinary period codes of the quarters, for naming a missing one.
-constexpr std::string_view kQuarterCodes[] = {"21", "31", "33", "34"};
-
 std::string_view KeepCode(CarriedPersons& carried, std::string_view code) {
   return *carried.codes.emplace(code).first;
 }
@@ -122,7 +119,7 @@ CheckResult YearChecks::Run() {
   for (int q = 1; q < context.quarter; ++q) {
     const bool present = std::any_of(ordered.begin(), ordered.end(),
                                      [&](const EarlierReport* e) { return QuarterOfPeriod(e->period) == q; });
-    if (!present) completeness.missingPeriods.emplace_back(kQuarterCodes[q - 1]);
+    if (!present) completeness.missingPeriods.emplace_back(OrdinaryPeriodOfQuarter(q));
   }
   context.completeness = &completeness;
   if (yearPersons_) context.yearPersons = &*yearPersons_;

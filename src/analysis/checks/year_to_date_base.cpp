@@ -29,7 +29,7 @@ std::vector<PersonYear> PersonsOfYear(const CheckContext& c) {
       PersonYear& y = out.emplace_back();
       const auto found = person.snils.empty() ? bySnils.end() : bySnils.find(person.snils);
       y.person = found == bySnils.end() ? nullptr : found->second;
-      y.shown = y.person ? ShownName(*y.person) : person.snils.empty() ? person.name : person.snils;
+      y.shown = ShownName(person, y.person);
       y.snils = y.person ? std::string(y.person->snils) : person.snils;
       y.base = person.monthBase;
     }
