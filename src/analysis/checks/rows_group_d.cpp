@@ -123,7 +123,7 @@ void BirthAfterPeriod(const CheckRow& row, const CheckContext& c, std::vector<Fi
 
 const CheckRow kRows[] = {
     ORSVELT_D_ROWS("", kFormat501, Severity::Error, "Каталог КС, 5.01 §2 ", ""),
-    ORSVELT_D_ROWS("-502", kFormat502, Severity::Warning, "Каталог КС, 5.02 §3 D (как 5.01 §2) ",
+    ORSVELT_D_ROWS("-502", kFormat502 | kFormatLater, Severity::Warning, "Каталог КС, 5.02 §3 D (как 5.01 §2) ",
                    " (следует из формы расчёта, а не из письма ФНС)"),
 };
 
