@@ -18,6 +18,7 @@
 #include "markup/file_size_text.h"
 #include "markup/program_constants.h"
 #include "xml/path_text.h"
+#include "xml/stringfuncs.h"
 
 #ifdef _WIN32
 #include <io.h>
@@ -94,15 +95,8 @@ int Usage(std::string_view problem) {
   return 2;
 }
 
-std::string AsciiLower(std::string_view text) {
-  std::string out(text);
-  for (char& c : out)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return out;
-}
-
 std::optional<orsvelt::ProtocolFormat> FormatNamed(std::string_view name) {
-  const std::string lower = AsciiLower(name);
+  const std::string lower = orsvelt::AsciiLower(name);
   if (lower == "html") return orsvelt::ProtocolFormat::Html;
   if (lower == "xml") return orsvelt::ProtocolFormat::Workbook;
   return std::nullopt;
@@ -111,7 +105,7 @@ std::optional<orsvelt::ProtocolFormat> FormatNamed(std::string_view name) {
 // A protocol under a name its viewer does not expect is still written, with a word of warning.
 void WarnOnExtension(const std::filesystem::path& protocol, orsvelt::ProtocolFormat format) {
   const bool html = format == orsvelt::ProtocolFormat::Html;
-  const std::string extension = AsciiLower(orsvelt::PathToUtf8(protocol.extension()));
+  const std::string extension = orsvelt::AsciiLower(orsvelt::PathToUtf8(protocol.extension()));
   if (html ? extension == ".html" || extension == ".htm" : extension == ".xml") return;
   std::cerr << "orsvelt-cli: предупреждение: протокол в формате " << (html ? "HTML" : "XML") << " записан в файл "
             << (extension.empty() ? "без расширения" : "с расширением \"" + orsvelt::PathToUtf8(protocol.extension()) + "\"")
@@ -273,7 +267,7 @@ int main(int argc, char** argv) {
     } else if (arg == "--persons") {
       const auto v = value();
       if (!v || v->empty()) return Usage("после --persons нужно указать all или findings");
-      const auto persons = orsvelt::PersonSelectionNamed(AsciiLower(*v));
+      const auto persons = orsvelt::PersonSelectionNamed(orsvelt::AsciiLower(*v));
       if (!persons) return Usage("неизвестное значение --persons: " + std::string(*v) + " (допустимы all и findings)");
       request.persons = *persons;
     } else if (arg == "--output") {

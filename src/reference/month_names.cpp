@@ -16,4 +16,6 @@ constexpr std::array<CodeRow, 12> kMonths{{
 
 std::span<const CodeRow> MonthRows() { return kMonths; }
 
+std::string_view CalendarMonthName(int month) { return month >= 1 && month <= 12 ? kMonths[month - 1].text : ""; }
+
 }  // namespace orsvelt

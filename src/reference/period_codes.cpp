@@ -58,6 +58,10 @@ int QuarterOfPeriod(std::string_view code) {
   return 0;
 }
 
+std::string_view OrdinaryPeriodOfQuarter(int quarter) {
+  return quarter >= 1 && quarter <= 4 ? kPeriods[quarter - 1].code : "";  // the list opens with them
+}
+
 std::span<const std::string_view> MonthsOfPeriod(std::string_view code) {
   for (const PeriodQuarter& row : kMonthPeriods)
     if (row.code == code) return kQuarterMonths[row.quarter - 1];

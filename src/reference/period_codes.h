@@ -15,6 +15,10 @@ std::span<const CodeRow> PeriodRows();
 // "31", "52", "84" -> 2; "33", "53", "85" -> 3; "34", "90", "86" -> 4); 0 for any other code.
 int QuarterOfPeriod(std::string_view code);
 
+// The ordinary period code of quarter 1..4 ("21", "31", "33", "34"), the one a missing
+// quarter is named by; empty for any other number.
+std::string_view OrdinaryPeriodOfQuarter(int quarter);
+
 // The three month codes ("01".."12") of the period's quarter, for format 5.01: only the
 // ordinary and reorganisation codes count; "83".."86" and unknown codes give an empty list.
 std::span<const std::string_view> MonthsOfPeriod(std::string_view code);

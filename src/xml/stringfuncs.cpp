@@ -171,6 +171,36 @@ std::string FormatSnils(std::string_view text) {
   return out;
 }
 
+std::string AsciiLower(std::string_view text) {
+  std::string out(text);
+  for (char& c : out)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return out;
+}
+
+std::string FoldCase(std::string_view utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size(); ++i) {
+    const auto b0 = static_cast<unsigned char>(utf8[i]);
+    if (b0 >= 'A' && b0 <= 'Z') {
+      out.push_back(static_cast<char>(b0 - 'A' + 'a'));
+    } else if ((b0 == 0xD0 || b0 == 0xD1) && i + 1 < utf8.size()) {
+      const auto b1 = static_cast<unsigned char>(utf8[i + 1]);
+      char32_t cp = (static_cast<char32_t>(b0 & 0x1F) << 6) | (b1 & 0x3F);
+      if (cp >= 0x0410 && cp <= 0x042F)
+        cp += 0x20;  // А..Я
+      else if (cp >= 0x0400 && cp <= 0x040F)
+        cp += 0x50;  // Ё and the other capitals before А
+      AppendUtf8(out, cp);
+      ++i;
+    } else {
+      out.push_back(static_cast<char>(b0));
+    }
+  }
+  return out;
+}
+
 std::string FormatAmountPlain(Amount amount) { return FormatAmount(amount, '.', false); }
 
 std::string FormatAmountGrouped(Amount amount) { return FormatAmount(amount, ',', true); }

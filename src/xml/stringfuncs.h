@@ -41,6 +41,13 @@ std::string FormatAmountPlain(Amount amount);
 // 1234567.5 -> "1 234 567,50": groups of three digits separated by blanks, decimal comma.
 std::string FormatAmountGrouped(Amount amount);
 
+// Latin capitals lowered, every other byte kept: for names that are ASCII by definition
+// (encodings, options), whatever the global locale.
+std::string AsciiLower(std::string_view text);
+
+// Latin and Cyrillic capitals (Ё included) lowered; everything else kept.
+std::string FoldCase(std::string_view utf8);
+
 // Blanks, tabs, CR and LF removed from both ends.
 std::string_view Trim(std::string_view text);
 

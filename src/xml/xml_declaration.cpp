@@ -1,7 +1,6 @@
 #include "xml/xml_declaration.h"
 
-#include <algorithm>
-#include <cctype>
+#include "xml/stringfuncs.h"
 
 namespace orsvelt {
 
@@ -32,9 +31,7 @@ std::string DeclaredEncoding(std::string_view bytes) {
 
 bool IsUtf8Text(std::string_view bytes) {
   if (bytes.substr(0, 3) == "\xEF\xBB\xBF") return true;
-  std::string declared = DeclaredEncoding(bytes);
-  std::transform(declared.begin(), declared.end(), declared.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  const std::string declared = AsciiLower(DeclaredEncoding(bytes));
   return declared == "utf-8" || declared == "utf8";
 }
 

@@ -1,7 +1,6 @@
 #include "xml/xmlwork.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstring>
 #include <fstream>
 #include <functional>
@@ -9,6 +8,7 @@
 #include <system_error>
 
 #include "xml/codepage.h"
+#include "xml/stringfuncs.h"
 #include "xml/xml_declaration.h"
 
 namespace orsvelt {
@@ -16,13 +16,6 @@ namespace orsvelt {
 namespace {
 
 bool IsXmlBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
-std::string Lower(std::string_view s) {
-  std::string out(s);
-  std::transform(out.begin(), out.end(), out.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return out;
-}
 
 const char* StatusText(pugi::xml_parse_status status) {
   switch (status) {
@@ -353,7 +346,7 @@ bool TXMLFile::PrepareBytes(std::string_view& bytes, bool& utf8) {
     error_ = "Файл записан в кодировке UTF-16, которая для расчётов не применяется.";
     return false;
   }
-  const std::string declared = Lower(DeclaredEncoding(bytes));
+  const std::string declared = AsciiLower(DeclaredEncoding(bytes));
   if (!utf8 && !declared.empty()) {
     if (declared == "utf-8" || declared == "utf8") {
       utf8 = true;

@@ -126,6 +126,15 @@ TEST(CodeTables, LookupIsExact) {
   }
 }
 
+// The month by number agrees with the month by code, and stays empty outside the year.
+TEST(CodeTables, MonthByNumberMatchesItsCode) {
+  for (int m = 1; m <= 12; ++m) {
+    const std::string code = (m < 10 ? "0" : "") + std::to_string(m);
+    EXPECT_EQ(CalendarMonthName(m), LookupCode(MonthRows(), code)) << m;
+  }
+  for (int m : {-1, 0, 13}) EXPECT_EQ(CalendarMonthName(m), "") << m;
+}
+
 TEST(CodeTables, PlaceOfPrivatePractitionerDiffersByFormat) {
   EXPECT_EQ(Filled(sprPlace).Lookup("112"),
             "по месту жительства физического лица, не признаваемого индивидуальным предпринимателем, "

@@ -45,5 +45,15 @@ TEST(PeriodCodes, EveryNamedPeriodHasAQuarter) {
   }
 }
 
+// The ordinary code of each quarter maps back to it; other numbers have none.
+TEST(PeriodCodes, OrdinaryPeriodOfEachQuarter) {
+  const std::string_view expected[] = {"21", "31", "33", "34"};
+  for (int q = 1; q <= 4; ++q) {
+    EXPECT_EQ(OrdinaryPeriodOfQuarter(q), expected[q - 1]);
+    EXPECT_EQ(QuarterOfPeriod(OrdinaryPeriodOfQuarter(q)), q);
+  }
+  for (int q : {-1, 0, 5}) EXPECT_EQ(OrdinaryPeriodOfQuarter(q), "") << q;
+}
+
 }  // namespace
 }  // namespace orsvelt

@@ -131,5 +131,17 @@ TEST(Trim, RemovesBlanksTabsAndLineBreaks) {
   EXPECT_EQ(Trim("x"), "x");
 }
 
+// ASCII lowering never touches the bytes of a Cyrillic letter; folding lowers both alphabets,
+// Ё and the capitals before А included, and keeps a lone lead byte at the end.
+TEST(CaseFolding, AsciiLowerAndFoldCase) {
+  EXPECT_EQ(AsciiLower("UTF-8 Windows-1251"), "utf-8 windows-1251");
+  EXPECT_EQ(AsciiLower("МС AbЯ"), "МС abЯ");
+  EXPECT_EQ(FoldCase("МС ГПД Ab"), "мс гпд ab");
+  EXPECT_EQ(FoldCase("ЁЄЯАяаё"), "ёєяаяаё");
+  EXPECT_EQ(FoldCase("Январь"), "январь");
+  EXPECT_EQ(FoldCase("x\xD0"), "x\xD0");
+  EXPECT_EQ(FoldCase(""), "");
+}
+
 }  // namespace
 }  // namespace orsvelt

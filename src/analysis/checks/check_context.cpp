@@ -14,6 +14,15 @@ void CopyLine(view::Line& line, std::deque<std::string>& texts) {
   line.code = Keep(texts, line.code);
 }
 
+void CopyBlock(view::Block& block, std::deque<std::string>& texts) {
+  block.name = Keep(texts, block.name);
+  for (view::Code& code : block.codes) {
+    code.name = Keep(texts, code.name);
+    code.value = Keep(texts, code.value);
+  }
+  for (view::Line& line : block.lines) CopyLine(line, texts);
+}
+
 }  // namespace
 
 OwnedSection1 CopySection1(const view::Section1& source) {
@@ -23,24 +32,10 @@ OwnedSection1 CopySection1(const view::Section1& source) {
   for (view::Line& line : s.payable) CopyLine(line, copy.texts);
   for (view::TariffBlock& tariff : s.tariffs) {
     tariff.tariff = Keep(copy.texts, tariff.tariff);
-    for (view::Block& block : tariff.blocks) {
-      block.name = Keep(copy.texts, block.name);
-      for (view::Code& code : block.codes) {
-        code.name = Keep(copy.texts, code.name);
-        code.value = Keep(copy.texts, code.value);
-      }
-      for (view::Line& line : block.lines) CopyLine(line, copy.texts);
-    }
+    for (view::Block& block : tariff.blocks) CopyBlock(block, copy.texts);
   }
   for (std::vector<view::Block>* blocks : {&s.appendix2, &s.paymentAppendices, &s.blocks})
-    for (view::Block& block : *blocks) {
-      block.name = Keep(copy.texts, block.name);
-      for (view::Code& code : block.codes) {
-        code.name = Keep(copy.texts, code.name);
-        code.value = Keep(copy.texts, code.value);
-      }
-      for (view::Line& line : block.lines) CopyLine(line, copy.texts);
-    }
+    for (view::Block& block : *blocks) CopyBlock(block, copy.texts);
   return copy;
 }
 

@@ -96,6 +96,11 @@ inline constexpr std::string_view kCorrectionAloneNote =
 std::string ShownName(std::string_view snils, std::string_view surname, std::string_view givenName);
 inline std::string ShownName(const view::Person& p) { return ShownName(p.snils, p.surname, p.givenName); }
 inline std::string ShownName(const PersonRows& p) { return ShownName(p.snils, p.surname, p.givenName); }
+// A person of the year: as the checked report names it when there, else by SNILS, else by name.
+inline std::string ShownName(const YearPersons::Person& person, const view::Person* inReport) {
+  if (inReport) return ShownName(*inReport);
+  return person.snils.empty() ? person.name : person.snils;
+}
 
 struct CheckContext {
   const view::ReportView& report;

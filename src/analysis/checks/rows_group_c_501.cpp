@@ -78,26 +78,23 @@ void CompareLine(const CheckRow& row, const CheckContext& c, const LineAcross& r
 
 std::deque<LineAcross> MakeLinesAcross() {
   std::deque<LineAcross> lines;
+  const auto add = [&](int number, std::string_view block, std::string_view line, std::string_view caption,
+                       std::string_view claim) -> LineAcross& {
+    LineAcross& r = lines.emplace_back();
+    r.id = "1." + std::to_string(number);
+    r.block = block;
+    r.line = line;
+    r.wording = std::string(caption) + " (" + std::string(line) + ") с начала года " + std::string(claim);
+    r.source = std::string(kLetter) + r.id + "; каталог КС §2 C";
+    return r;
+  };
   const auto sum = [&](int number, std::string_view block, std::string_view line, std::string_view caption,
                        Severity severity = Severity::Error) {
-    LineAcross& r = lines.emplace_back();
-    r.id = "1." + std::to_string(number);
-    r.block = block;
-    r.line = line;
-    r.severity = severity;
-    r.wording = std::string(caption) + " (" + std::string(line) +
-                ") с начала года не равна сумме за предыдущий отчётный период и за последние три месяца";
-    r.source = std::string(kLetter) + r.id + "; каталог КС §2 C";
+    add(number, block, line, caption, "не равна сумме за предыдущий отчётный период и за последние три месяца")
+        .severity = severity;
   };
   const auto count = [&](int number, std::string_view block, std::string_view line, std::string_view caption) {
-    LineAcross& r = lines.emplace_back();
-    r.id = "1." + std::to_string(number);
-    r.block = block;
-    r.line = line;
-    r.count = true;
-    r.wording = std::string(caption) + " (" + std::string(line) +
-                ") с начала года меньше, чем в расчёте за предыдущий отчётный период";
-    r.source = std::string(kLetter) + r.id + "; каталог КС §2 C";
+    add(number, block, line, caption, "меньше, чем в расчёте за предыдущий отчётный период").count = true;
   };
   constexpr std::string_view ops = "РасчСВ_ОПС", oms = "РасчСВ_ОМС", oss = "РасчСВ_ОСС.ВНМ";
   count(35, ops, "КолСтрахЛицВс", "Подраздел 1.1: количество застрахованных лиц, стр. 010");

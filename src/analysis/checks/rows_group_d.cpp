@@ -17,8 +17,7 @@ Finding PersonFinding(const CheckRow& row, const CheckContext& c, const view::Pe
   Finding f = FindingOf(row);
   f.snils = std::string(p.snils);
   f.path = c.report.section3.IdentityPathOf(p, attribute);
-  std::string who = p.snils.empty() ? std::string(p.surname) + " " + std::string(p.givenName) : std::string(p.snils);
-  f.persons.push_back(std::move(who));
+  f.persons.push_back(ShownName(p));
   return f;
 }
 
@@ -124,7 +123,7 @@ void BirthAfterPeriod(const CheckRow& row, const CheckContext& c, std::vector<Fi
 
 const CheckRow kRows[] = {
     ORSVELT_D_ROWS("", kFormat501, Severity::Error, "Каталог КС, 5.01 §2 ", ""),
-    ORSVELT_D_ROWS("-502", kFormat502, Severity::Warning, "Каталог КС, 5.02 §3 D (как 5.01 §2) ",
+    ORSVELT_D_ROWS("-502", kFormat502 | kFormatLater, Severity::Warning, "Каталог КС, 5.02 §3 D (как 5.01 §2) ",
                    " (следует из формы расчёта, а не из письма ФНС)"),
 };
 

@@ -31,10 +31,10 @@ void UnreadableFiles(const CheckRow& row, const CheckContext& c, std::vector<Fin
 }
 
 const CheckRow kRows[] = {
-    {.id = "E-period", .group = Group::E, .severity = Severity::Warning, .formats = kBothFormats,
+    {.id = "E-period", .group = Group::E, .severity = Severity::Warning, .formats = kBothFormats | kFormatLater,
      .wording = "Показатели с начала года неполны: нет расчёта за предшествующий период года",
      .source = "Каталог КС §2 C (нужен расчёт предыдущего периода того же года)", .run = MissingPeriods},
-    {.id = "E-file", .group = Group::E, .severity = Severity::Warning, .formats = kBothFormats,
+    {.id = "E-file", .group = Group::E, .severity = Severity::Warning, .formats = kBothFormats | kFormatLater,
      .wording = "Показатели с начала года могут быть неполны: файл расчёта из папки не удалось прочитать",
      .source = "Каталог КС §2 C (нужны расчёты предыдущих периодов того же года)", .run = UnreadableFiles},
 };

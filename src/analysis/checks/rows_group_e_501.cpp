@@ -48,7 +48,7 @@ void NegativeInSection3(const CheckRow& row, const CheckContext& c, std::vector<
     const auto emit = [&](Amount value, std::string path, std::uint8_t month) {
       Finding f = FindingOf(row);
       f.snils = std::string(p.snils);
-      f.text += ": " + (p.snils.empty() ? std::string(p.surname) + " " + std::string(p.givenName) : f.snils);
+      f.text += ": " + ShownName(p);
       if (month) f.month = month;
       f.path = std::move(path);
       SetSides(f, value, 0, false);

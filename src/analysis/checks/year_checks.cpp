@@ -4,19 +4,14 @@
 
 #include "analysis/checks/check_table.h"
 #include "analysis/common/person_filter.h"
+#include "analysis/common/report_description.h"
 #include "model/file_view.h"
-#include "model/rsv501/document.h"
-#include "model/rsv502/document.h"
-#include "model/rsv505/document.h"
 #include "model/rsvnalog.h"
 #include "reference/period_codes.h"
 
 namespace orsvelt::checks {
 
 namespace {
-
-// The ordinary period codes of the quarters, for naming a missing one.
-constexpr std::string_view kQuarterCodes[] = {"21", "31", "33", "34"};
 
 std::string_view KeepCode(CarriedPersons& carried, std::string_view code) {
   return *carried.codes.emplace(code).first;
@@ -42,19 +37,9 @@ CarriedPerson Carry(CarriedPersons& carried, const view::Section3& s3, const vie
 }  // namespace
 
 YearChecks::YearChecks(const TRSVFile& main) : mainFile_(main) {
-  if (main.Document501) {
-    mainPeriod_ = main.Document501->Период;
-    mainCorrection_ = main.Document501->НомКорр;
-  } else if (main.Document502) {
-    mainPeriod_ = main.Document502->Период;
-    mainCorrection_ = main.Document502->НомКорр;
-  } else if (main.Document503) {
-    mainPeriod_ = main.Document503->Период;
-    mainCorrection_ = main.Document503->НомКорр;
-  } else if (main.Document505) {
-    mainPeriod_ = main.Document505->Период;
-    mainCorrection_ = main.Document505->НомКорр;
-  }
+  const ReportDescription title = DescribeReport(main);
+  mainPeriod_ = title.periodCode;
+  mainCorrection_ = title.correction;
 }
 YearChecks::~YearChecks() = default;
 
@@ -134,7 +119,7 @@ CheckResult YearChecks::Run() {
   for (int q = 1; q < context.quarter; ++q) {
     const bool present = std::any_of(ordered.begin(), ordered.end(),
                                      [&](const EarlierReport* e) { return QuarterOfPeriod(e->period) == q; });
-    if (!present) completeness.missingPeriods.emplace_back(kQuarterCodes[q - 1]);
+    if (!present) completeness.missingPeriods.emplace_back(OrdinaryPeriodOfQuarter(q));
   }
   context.completeness = &completeness;
   if (yearPersons_) context.yearPersons = &*yearPersons_;

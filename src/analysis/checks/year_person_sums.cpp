@@ -39,9 +39,6 @@ void PersonsAboveLimit(const CheckRow& row, const CheckContext& c, Amount limit,
     f.text += ": " + f.persons.front();
     out.push_back(std::move(f));
   };
-  const auto shown = [](const view::Person& p) {
-    return p.snils.empty() ? std::string(p.surname) + " " + std::string(p.givenName) : std::string(p.snils);
-  };
   if (c.yearPersons) {
     std::unordered_map<std::string_view, const view::Person*> bySnils;
     for (const view::Person& p : s3.persons)
@@ -50,7 +47,7 @@ void PersonsAboveLimit(const CheckRow& row, const CheckContext& c, Amount limit,
       if (person.base <= limit) continue;
       const auto found = person.snils.empty() ? bySnils.end() : bySnils.find(person.snils);
       const view::Person* p = found == bySnils.end() ? nullptr : found->second;
-      breach(p, p ? shown(*p) : person.snils.empty() ? person.name : person.snils, person.base);
+      breach(p, ShownName(person, p), person.base);
     }
     return;
   }
@@ -59,7 +56,7 @@ void PersonsAboveLimit(const CheckRow& row, const CheckContext& c, Amount limit,
     Amount base = 0;
     for (const view::MonthRow& r : s3.RowsOf(p))
       if (c.MonthInPeriod(r.month)) AddSaturating(base, r.base);
-    if (base > limit) breach(&p, shown(p), base);
+    if (base > limit) breach(&p, ShownName(p), base);
   }
 }
 

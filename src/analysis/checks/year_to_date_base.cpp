@@ -29,7 +29,7 @@ std::vector<PersonYear> PersonsOfYear(const CheckContext& c) {
       PersonYear& y = out.emplace_back();
       const auto found = person.snils.empty() ? bySnils.end() : bySnils.find(person.snils);
       y.person = found == bySnils.end() ? nullptr : found->second;
-      y.shown = y.person ? ShownName(*y.person) : person.snils.empty() ? person.name : person.snils;
+      y.shown = ShownName(person, y.person);
       y.snils = y.person ? std::string(y.person->snils) : person.snils;
       y.base = person.monthBase;
     }
@@ -44,11 +44,6 @@ std::vector<PersonYear> PersonsOfYear(const CheckContext& c) {
       if (c.MonthInPeriod(r.month)) AddSaturating(y.base[r.month - 1], r.base);
   });
   return out;
-}
-
-std::string MonthName(int month) {
-  const std::string code = (month < 10 ? "0" : "") + std::to_string(month);
-  return std::string(LookupCode(MonthRows(), code));
 }
 
 // Where the person's base of the month was read: the month's last row, else the person.
@@ -69,7 +64,7 @@ Finding PersonBreach(const CheckRow& row, const CheckContext& c, const PersonYea
   f.path = PathOf(c.report.section3, y, month);
   f.left = left;
   f.right = right;
-  f.text += ": " + y.shown + ", " + std::string(what) + MonthName(month);
+  f.text += ": " + y.shown + ", " + std::string(what) + std::string(CalendarMonthName(month));
   return f;
 }
 

@@ -108,6 +108,9 @@ bool PersonFilter::Shows(const PersonRecord& person) const {
 }
 
 std::string PersonFilter::LeftOutLine(std::size_t shown, std::size_t total) {
+  // Every person has a finding: nobody was left out, and the line should not say otherwise.
+  if (shown >= total)
+    return "Показаны только лица с замечаниями: замечания есть у всех лиц (" + GroupedCount(total) + ").";
   return "Показаны только лица с замечаниями: " + GroupedCount(shown) + " из " + GroupedCount(total) +
          ". Лица без замечаний (" + GroupedCount(total - std::min(shown, total)) + ") не показаны.";
 }

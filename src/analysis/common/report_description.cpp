@@ -11,21 +11,26 @@ namespace orsvelt {
 
 namespace {
 
-// The payer and the title figures, named alike in both formats.
+// The title figures, named alike in every format.
 template <typename Document>
-void DescribeTitle(const Document& doc, ReportDescription& out) {
+void DescribeFigures(const Document& doc, ReportDescription& out) {
   out.year = doc.ОтчетГод;
   out.periodCode = doc.Период;
   out.correction = doc.НомКорр;
-  if (doc.НПЮЛ) {
-    out.payerName = doc.НПЮЛ->НаимОрг;
-    out.inn = doc.НПЮЛ->ИННЮЛ;
-    out.kpp = doc.НПЮЛ->КПП;
-  } else if (doc.НПФЛ) {
-    if (doc.НПФЛ->ФИО) out.payerName = FullNameOf(*doc.НПФЛ->ФИО);
-    out.inn = doc.НПФЛ->ИННФЛ;
-  }
   if (doc.РасчетСВ) out.persons = static_cast<int>(doc.РасчетСВ->ПерсСвСтрахЛиц.size());
+}
+
+// An organisation ("НПЮЛ") or a natural person ("НПФЛ"), named alike in both formats.
+template <typename Individual>
+void DescribePayer(const TOrgUL* organisation, const Individual* individual, ReportDescription& out) {
+  if (organisation) {
+    out.payerName = organisation->НаимОрг;
+    out.inn = organisation->ИННЮЛ;
+    out.kpp = organisation->КПП;
+  } else if (individual) {
+    if (individual->ФИО) out.payerName = FullNameOf(*individual->ФИО);
+    out.inn = individual->ИННФЛ;
+  }
 }
 
 }  // namespace
@@ -33,28 +38,19 @@ void DescribeTitle(const Document& doc, ReportDescription& out) {
 ReportDescription DescribeReport(const TRSVFile& file) {
   ReportDescription out;
   out.formatVersion = file.FormatVersion;
-  if (file.Document502) {
-    DescribeTitle(*file.Document502, out);
-  } else if (file.Document503) {
-    DescribeTitle(*file.Document503, out);
+  if (file.Document502 || file.Document503) {
+    const TRSV502Document& doc = file.Document502 ? *file.Document502 : *file.Document503;
+    DescribeFigures(doc, out);
+    DescribePayer(doc.НПЮЛ.get(), doc.НПФЛ.get(), out);
   } else if (file.Document505) {
     // The payer moved under "СвНП" in 2023.
     const TRSV505Document& doc = *file.Document505;
-    out.year = doc.ОтчетГод;
-    out.periodCode = doc.Период;
-    out.correction = doc.НомКорр;
-    if (doc.СвНП && doc.СвНП->НПЮЛ) {
-      out.payerName = doc.СвНП->НПЮЛ->НаимОрг;
-      out.inn = doc.СвНП->НПЮЛ->ИННЮЛ;
-      out.kpp = doc.СвНП->НПЮЛ->КПП;
-    } else if (doc.СвНП && doc.СвНП->НПФЛ) {
-      if (doc.СвНП->НПФЛ->ФИО) out.payerName = FullNameOf(*doc.СвНП->НПФЛ->ФИО);
-      out.inn = doc.СвНП->НПФЛ->ИННФЛ;
-    }
-    if (doc.РасчетСВ) out.persons = static_cast<int>(doc.РасчетСВ->ПерсСвСтрахЛиц.size());
+    DescribeFigures(doc, out);
+    if (doc.СвНП) DescribePayer(doc.СвНП->НПЮЛ.get(), doc.СвНП->НПФЛ.get(), out);
   } else if (file.Document501) {
     const TRSV501Document& doc = *file.Document501;
-    DescribeTitle(doc, out);
+    DescribeFigures(doc, out);
+    DescribePayer(doc.НПЮЛ.get(), doc.НПФЛ.get(), out);
     if (doc.НПИП) {
       if (doc.НПИП->ФИОИП) out.payerName = FullNameOf(*doc.НПИП->ФИОИП);
       out.inn = doc.НПИП->ИННФЛ;

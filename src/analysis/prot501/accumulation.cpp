@@ -168,18 +168,15 @@ void TRSV501Prot::FinishAccumulation() {
 void TRSV501Prot::FinishPensionBase() {
   static constexpr std::array<std::string_view, 4> kQuarterCodes = {"21", "31", "33", "34"};
 
-  BaseCheckTotal = TRSV501BaseCheckPLRec();
-  for (int q = 0; q < 4; ++q) {
-    TRSV501BaseCheckPLQuarterRec& block = BaseCheckTotal.Periods.emplace_back();
-    block.PeriodCode = kQuarterCodes[q];
-    block.CorrectionNumber = 0;
-    for (int m = 1; m <= 3; ++m) block.Months.push_back({}), block.Months.back().Month = q * 3 + m;
-  }
+  BaseCheckTotal.assign(12, {});
+  for (int m = 0; m < 12; ++m) BaseCheckTotal[m].Month = m + 1;
 
   for (TRSV501BaseCheckPLRec& person : BaseChecks) {
     std::array<bool, 4> present{};
     for (const auto& block : person.Periods)
       if (const int first = FirstMonthOfPeriod(block.PeriodCode)) present[(first - 1) / 3] = true;
+    // Reserved to the size they end with: a year's persons are many, growth slack adds up.
+    person.Periods.reserve(person.Periods.size() + static_cast<std::size_t>(std::count(present.begin(), present.end(), false)));
     for (int q = 0; q < 4; ++q) {
       if (present[q]) continue;
       TRSV501BaseCheckPLQuarterRec& empty = person.Periods.emplace_back();
@@ -189,41 +186,39 @@ void TRSV501Prot::FinishPensionBase() {
     std::stable_sort(person.Periods.begin(), person.Periods.end(),
                      [](const auto& a, const auto& b) { return a.PeriodCode < b.PeriodCode; });
 
-    Amount payments = 0, base = 0, contract = 0, contributions = 0;
+    TRSV501BaseCheckRunning running;
     std::array<bool, 4> totalled{};
     for (TRSV501BaseCheckPLQuarterRec& block : person.Periods) {
       const int first = FirstMonthOfPeriod(block.PeriodCode);
+      block.InRunningTotals = first != 0;
       if (first == 0) continue;
-      for (int m = first; m < first + 3; ++m) {
-        const bool has = std::any_of(block.Months.begin(), block.Months.end(),
-                                     [&](const TRSV501BaseCheckMonthRec& r) { return r.Month == m; });
-        if (!has) block.Months.push_back({}), block.Months.back().Month = m;
-      }
+      std::array<bool, 3> has{};
+      for (const TRSV501BaseCheckMonthRec& r : block.Months)
+        if (r.Month >= first && r.Month < first + 3) has[static_cast<std::size_t>(r.Month - first)] = true;
+      block.Months.reserve(block.Months.size() + static_cast<std::size_t>(std::count(has.begin(), has.end(), false)));
+      for (int m = first; m < first + 3; ++m)
+        if (!has[static_cast<std::size_t>(m - first)]) block.Months.push_back({}), block.Months.back().Month = m;
       std::stable_sort(block.Months.begin(), block.Months.end(),
                        [](const auto& a, const auto& b) { return a.Month < b.Month; });
-      for (TRSV501BaseCheckMonthRec& row : block.Months) {
-        row.CumPayments = payments += row.Payments;
-        row.CumBase = base += row.Base;
-        row.CumContractBase = contract += row.ContractBase;
-        row.CumContributions = contributions += row.Contributions;
-      }
 
       // The total keeps one block per quarter: a second block of the same quarter, and
-      // rows of months outside the block's quarter, have no place in it.
+      // rows of months outside the block's quarter, have no place in it; their amounts
+      // still run on into the person's later months.
       const int q = (first - 1) / 3;
-      if (totalled[q]) continue;
+      const bool toTotal = !totalled[q];
       totalled[q] = true;
       for (const TRSV501BaseCheckMonthRec& row : block.Months) {
-        if (row.Month < first || row.Month >= first + 3) continue;
-        TRSV501BaseCheckMonthRec& t = BaseCheckTotal.Periods[q].Months[row.Month - first];
+        running.Add(row);
+        if (!toTotal || row.Month < first || row.Month >= first + 3) continue;
+        TRSV501BaseCheckTotalMonthRec& t = BaseCheckTotal[static_cast<std::size_t>(row.Month - 1)];
         t.Payments += row.Payments;
-        t.CumPayments += row.CumPayments;
+        t.CumPayments += running.Payments;
         t.Base += row.Base;
-        t.CumBase += row.CumBase;
+        t.CumBase += running.Base;
         t.ContractBase += row.ContractBase;
-        t.CumContractBase += row.CumContractBase;
+        t.CumContractBase += running.ContractBase;
         t.Contributions += row.Contributions;
-        t.CumContributions += row.CumContributions;
+        t.CumContributions += running.Contributions;
       }
     }
   }

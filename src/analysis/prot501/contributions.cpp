@@ -37,6 +37,23 @@ Amount ContributionOf(Amount base, Amount ratePercent) {
   return kopecks * 100;
 }
 
+std::array<TRSV501OMSOSSRunningRec, 12> WithRunningTotals(const std::array<TRSV501OMSOSSMonthRec, 12>& months) {
+  std::array<TRSV501OMSOSSRunningRec, 12> running{};
+  for (std::size_t i = 0; i < months.size(); ++i) {
+    const TRSV501OMSOSSMonthRec& m = months[i];
+    const TRSV501OMSOSSRunningRec prev = i > 0 ? running[i - 1] : TRSV501OMSOSSRunningRec();
+    running[i] = {.OMSBase = m.OMSBase,
+                  .CumOMSBase = prev.CumOMSBase + m.OMSBase,
+                  .OMSContrib = m.OMSContrib,
+                  .CumOMSContrib = prev.CumOMSContrib + m.OMSContrib,
+                  .OSSBase = m.OSSBase,
+                  .CumOSSBase = prev.CumOSSBase + m.OSSBase,
+                  .OSSContrib = m.OSSContrib,
+                  .CumOSSContrib = prev.CumOSSContrib + m.OSSContrib};
+  }
+  return running;
+}
+
 void TRSV501Prot::FinishOMSOSS() {
   const std::string year = std::to_string(Year);
   OMSOSSTotal = TRSV501OMSOSSPLRec();
@@ -54,10 +71,6 @@ void TRSV501Prot::FinishOMSOSS() {
     Amount inLimit = 0;
     for (int i = 0; i < 12; ++i) {
       TRSV501OMSOSSMonthRec& m = person.Months[i];
-      const TRSV501OMSOSSMonthRec* prev = i > 0 ? &person.Months[i - 1] : nullptr;
-      m.CumOMSBase = (prev ? prev->CumOMSBase : 0) + m.OMSBase;
-      m.CumOMSContrib = (prev ? prev->CumOMSContrib : 0) + m.OMSContrib;
-
       if (SocialLimitKnown) {
         for (const TRSV501OMSOSSRowRec* row : byMonth[i]) {
           if (inLimit == SocialLimit) continue;
@@ -67,21 +80,11 @@ void TRSV501Prot::FinishOMSOSS() {
           m.OSSContrib += ContributionOf(part, ContributionRate(year, row->CategoryCode, rateSocial));
         }
       }
-      m.CumOSSBase = inLimit;
-      m.CumOSSContrib = (prev ? prev->CumOSSContrib : 0) + m.OSSContrib;
-    }
-
-    for (int i = 0; i < 12; ++i) {
-      const TRSV501OMSOSSMonthRec& m = person.Months[i];
       TRSV501OMSOSSMonthRec& t = OMSOSSTotal.Months[i];
       t.OMSBase += m.OMSBase;
-      t.CumOMSBase += m.CumOMSBase;
       t.OMSContrib += m.OMSContrib;
-      t.CumOMSContrib += m.CumOMSContrib;
       t.OSSBase += m.OSSBase;
-      t.CumOSSBase += m.CumOSSBase;
       t.OSSContrib += m.OSSContrib;
-      t.CumOSSContrib += m.CumOSSContrib;
     }
     // The protocols show the months alone; a large year's blocks would only add to the memory
     // the checks and the writer need.

@@ -380,43 +380,43 @@ void BaseCheckPerson(ProtocolWriter& out, const TRSV501BaseCheckPLRec& person, A
   HtmlCell(out, Spanning(kTd, rows), person.SNILS);
   HtmlCell(out, Spanning(kTd, rows), OrPlaceholder(person.INN, "не указан"));
   bool first = true;
+  TRSV501BaseCheckRunning running;
   for (const TRSV501BaseCheckPLQuarterRec& block : person.Periods) {
     for (const TRSV501BaseCheckMonthRec& month : block.Months) {
+      const TRSV501BaseCheckRunning cum = running.Next(block, month);
       if (!first) HtmlRowOpen(out);
       first = false;
       HtmlCell(out, kTh, MonthName(month.Month));
       HtmlRawCell(out, kTdNorm, Int(block.FileNumber));
       HtmlRawCell(out, kTdNorm, Int(block.Number));
       AmountCell(out, kTdNorm, month.Payments);
-      AmountCell(out, kTdNorm, month.CumPayments);
+      AmountCell(out, kTdNorm, cum.Payments);
       AmountCell(out, kTdNorm, month.Base);
-      AmountCell(out, month.CumBase > limit ? kTdErr : kTdNorm, month.CumBase);
+      AmountCell(out, cum.Base > limit ? kTdErr : kTdNorm, cum.Base);
       AmountCell(out, kTdNorm, month.ContractBase);
-      AmountCell(out, kTdNorm, month.CumContractBase);
+      AmountCell(out, kTdNorm, cum.ContractBase);
       AmountCell(out, kTdNorm, month.Contributions);
-      AmountCell(out, kTdNorm, month.CumContributions);
+      AmountCell(out, kTdNorm, cum.Contributions);
       HtmlRowClose(out);
     }
   }
   if (first) HtmlRowClose(out);
 }
 
-void BaseCheckTotal(ProtocolWriter& out, const TRSV501BaseCheckPLRec& total) {
+void BaseCheckTotal(ProtocolWriter& out, const std::vector<TRSV501BaseCheckTotalMonthRec>& total) {
   HtmlRowOpen(out);
-  HtmlCell(out, Spanning(ThSpan(3, 0), MonthRowCount(total)), "Итого:");
+  HtmlCell(out, Spanning(ThSpan(3, 0), total.size()), "Итого:");
   bool first = true;
-  for (const TRSV501BaseCheckPLQuarterRec& block : total.Periods) {
-    for (const TRSV501BaseCheckMonthRec& month : block.Months) {
-      if (!first) HtmlRowOpen(out);
-      first = false;
-      HtmlCell(out, kTh, MonthName(month.Month));
-      HtmlCell(out, kThNorm, "-");
-      HtmlCell(out, kThNorm, "-");
-      for (Amount amount : {month.Payments, month.CumPayments, month.Base, month.CumBase, month.ContractBase,
-                            month.CumContractBase, month.Contributions, month.CumContributions})
-        AmountCell(out, kThNorm, amount);
-      HtmlRowClose(out);
-    }
+  for (const TRSV501BaseCheckTotalMonthRec& month : total) {
+    if (!first) HtmlRowOpen(out);
+    first = false;
+    HtmlCell(out, kTh, MonthName(month.Month));
+    HtmlCell(out, kThNorm, "-");
+    HtmlCell(out, kThNorm, "-");
+    for (Amount amount : {month.Payments, month.CumPayments, month.Base, month.CumBase, month.ContractBase,
+                          month.CumContractBase, month.Contributions, month.CumContributions})
+      AmountCell(out, kThNorm, amount);
+    HtmlRowClose(out);
   }
   if (first) HtmlRowClose(out);
 }
@@ -438,8 +438,9 @@ void BaseChecks(ProtocolWriter& out, const TRSV501ProtData& d, const ShownPerson
 // Twelve rows; the first goes on in the row already open.
 void OMSOSSMonths(ProtocolWriter& out, const TRSV501OMSOSSPLRec& person, const HtmlCellFormat& amountCell) {
   bool first = true;
-  for (std::size_t m = 0; m < person.Months.size(); ++m) {
-    const TRSV501OMSOSSMonthRec& month = person.Months[m];
+  const auto months = WithRunningTotals(person.Months);
+  for (std::size_t m = 0; m < months.size(); ++m) {
+    const TRSV501OMSOSSRunningRec& month = months[m];
     if (!first) HtmlRowOpen(out);
     first = false;
     HtmlCell(out, kTh, MonthName(static_cast<std::int32_t>(m + 1)));

@@ -131,14 +131,11 @@ struct TRSV501FarmMemberRec {
   Amount MedicalContributions = 0;  // "НачислСВОМС"
 };
 
-// One month of a person's pension-base accumulation: the month's values and the running
-// totals from January.
+// One month of a person's pension-base accumulation. Its running totals from January are
+// summed over the person's rows as the table lists them (TRSV501BaseCheckRunning).
 struct TRSV501BaseCheckMonthRec {
   std::int32_t Month = 0;  // 1..12
-  Amount Payments = 0, CumPayments = 0;
-  Amount Base = 0, CumBase = 0;
-  Amount ContractBase = 0, CumContractBase = 0;
-  Amount Contributions = 0, CumContributions = 0;
+  Amount Payments = 0, Base = 0, ContractBase = 0, Contributions = 0;
   Amount ExtraBase = 0, ExtraContributions = 0;  // "ВыплСВ", "НачислСВ" at the additional tariffs
 };
 
@@ -149,14 +146,43 @@ struct TRSV501BaseCheckPLQuarterRec {
   std::string PeriodCode;        // "Период" of the source element
   std::int32_t CorrectionNumber = -1;
   std::vector<TRSV501BaseCheckMonthRec> Months;
+  bool InRunningTotals = true;  // false for a period without months: its rows run on nothing
 };
 
-// One person of the pension-base accumulation (also the all-persons total).
+// The running totals of a person's rows, the rows taken in the order of the table.
+struct TRSV501BaseCheckRunning {
+  Amount Payments = 0, Base = 0, ContractBase = 0, Contributions = 0;
+
+  void Add(const TRSV501BaseCheckMonthRec& month) {
+    Payments += month.Payments;
+    Base += month.Base;
+    ContractBase += month.ContractBase;
+    Contributions += month.Contributions;
+  }
+  // Takes the next row and gives the totals it shows: all zero in a block outside them.
+  TRSV501BaseCheckRunning Next(const TRSV501BaseCheckPLQuarterRec& block, const TRSV501BaseCheckMonthRec& month) {
+    if (!block.InRunningTotals) return {};
+    Add(month);
+    return *this;
+  }
+};
+
+// One person of the pension-base accumulation.
 struct TRSV501BaseCheckPLRec {
   std::string FullName;  // as first met
   std::string SNILS;     // the key; may be empty
   std::string INN;       // as first met, may be empty
   std::vector<TRSV501BaseCheckPLQuarterRec> Periods;
+};
+
+// One month of the pension-base accumulation's total: the persons' months of one quarter
+// block each, and the sums of their running totals.
+struct TRSV501BaseCheckTotalMonthRec {
+  std::int32_t Month = 0;  // 1..12
+  Amount Payments = 0, CumPayments = 0;
+  Amount Base = 0, CumBase = 0;
+  Amount ContractBase = 0, CumContractBase = 0;
+  Amount Contributions = 0, CumContributions = 0;
 };
 
 // One payment row of the OMS/OSS estimate.
@@ -175,13 +201,23 @@ struct TRSV501OMSOSSQuarterRec {
   std::int32_t CorrectionNumber = -1;
 };
 
-// One month of the OMS/OSS estimate.
+// One month of the OMS/OSS estimate. The running totals from January are not kept: each is
+// the sum of the months so far (WithRunningTotals), for a person and for the total alike.
 struct TRSV501OMSOSSMonthRec {
+  Amount OMSBase = 0;
+  Amount OMSContrib = 0;
+  Amount OSSBase = 0;
+  Amount OSSContrib = 0;
+};
+
+// A month of the OMS/OSS estimate with its running totals, as the protocols show it.
+struct TRSV501OMSOSSRunningRec {
   Amount OMSBase = 0, CumOMSBase = 0;
   Amount OMSContrib = 0, CumOMSContrib = 0;
   Amount OSSBase = 0, CumOSSBase = 0;
   Amount OSSContrib = 0, CumOSSContrib = 0;
 };
+std::array<TRSV501OMSOSSRunningRec, 12> WithRunningTotals(const std::array<TRSV501OMSOSSMonthRec, 12>& months);
 
 // One person of the OMS/OSS estimate (also the all-persons total).
 struct TRSV501OMSOSSPLRec {
@@ -261,7 +297,7 @@ struct TRSV501ProtData {
   // Accumulation from the start of the year. Deques: a large year's persons are never
   // moved to a bigger block, which would need the old block and the new one at once.
   std::deque<TRSV501BaseCheckPLRec> BaseChecks;
-  TRSV501BaseCheckPLRec BaseCheckTotal;
+  std::vector<TRSV501BaseCheckTotalMonthRec> BaseCheckTotal;  // January to December
   std::deque<TRSV501OMSOSSPLRec> OMSOSSChecks;
   TRSV501OMSOSSPLRec OMSOSSTotal;
 

@@ -5,10 +5,11 @@
 namespace orsvelt::prot501 {
 
 bool AboveLimit(const TRSV501BaseCheckPLRec& person, Amount limit) {
-  return std::any_of(person.Periods.begin(), person.Periods.end(), [&](const TRSV501BaseCheckPLQuarterRec& block) {
-    return std::any_of(block.Months.begin(), block.Months.end(),
-                       [&](const TRSV501BaseCheckMonthRec& month) { return month.CumBase > limit; });
-  });
+  TRSV501BaseCheckRunning running;
+  for (const TRSV501BaseCheckPLQuarterRec& block : person.Periods)
+    for (const TRSV501BaseCheckMonthRec& month : block.Months)
+      if (running.Next(block, month).Base > limit) return true;
+  return false;
 }
 
 ShownPersons::ShownPersons(const TRSV501ProtData& data, PersonSelection selection)

@@ -386,44 +386,44 @@ void BaseCheckPerson(ProtocolWriter& out, const TRSV501BaseCheckPLRec& person, A
   StringCell(out, {.style = CellStyle::BorderedCenteredText, .mergeDown = down}, OrPlaceholder(person.SNILS, "Не указан"));
   StringCell(out, {.style = CellStyle::BorderedCenteredText, .mergeDown = down}, OrPlaceholder(person.INN, "Не указан"));
   bool first = true;
+  TRSV501BaseCheckRunning running;
   for (const TRSV501BaseCheckPLQuarterRec& block : person.Periods) {
     for (const TRSV501BaseCheckMonthRec& month : block.Months) {
+      const TRSV501BaseCheckRunning cum = running.Next(block, month);
       if (!first) RowOpen(out);
       first = false;
       StringCell(out, {.index = 4, .style = CellStyle::CellHeaderLeft}, MonthName(month.Month));
       IntegerCell(out, {.style = CellStyle::CellNumber}, block.FileNumber);
       IntegerCell(out, {.style = CellStyle::CellNumber}, block.Number);
       AmountCell(out, {.style = CellStyle::CellSumm}, month.Payments);
-      AmountCell(out, {.style = CellStyle::CellSumm}, month.CumPayments);
+      AmountCell(out, {.style = CellStyle::CellSumm}, cum.Payments);
       AmountCell(out, {.style = CellStyle::CellSumm}, month.Base);
-      AmountCell(out, {.style = month.CumBase > limit ? CellStyle::CellBlueSumm : CellStyle::CellSumm}, month.CumBase);
+      AmountCell(out, {.style = cum.Base > limit ? CellStyle::CellBlueSumm : CellStyle::CellSumm}, cum.Base);
       AmountCell(out, {.style = CellStyle::CellSumm}, month.ContractBase);
-      AmountCell(out, {.style = CellStyle::CellSumm}, month.CumContractBase);
+      AmountCell(out, {.style = CellStyle::CellSumm}, cum.ContractBase);
       AmountCell(out, {.style = CellStyle::CellSumm}, month.Contributions);
-      AmountCell(out, {.style = CellStyle::CellSumm}, month.CumContributions);
+      AmountCell(out, {.style = CellStyle::CellSumm}, cum.Contributions);
       RowClose(out);
     }
   }
   if (first) RowClose(out);
 }
 
-void BaseCheckTotal(ProtocolWriter& out, const TRSV501BaseCheckPLRec& total) {
+void BaseCheckTotal(ProtocolWriter& out, const std::vector<TRSV501BaseCheckTotalMonthRec>& total) {
   RowOpen(out);
-  StringCell(out, {.style = CellStyle::CellHeaderLeft, .mergeAcross = 2, .mergeDown = MergeDown(MonthRowCount(total))},
+  StringCell(out, {.style = CellStyle::CellHeaderLeft, .mergeAcross = 2, .mergeDown = MergeDown(total.size())},
              "Итого:");
   bool first = true;
-  for (const TRSV501BaseCheckPLQuarterRec& block : total.Periods) {
-    for (const TRSV501BaseCheckMonthRec& month : block.Months) {
-      if (!first) RowOpen(out);
-      first = false;
-      StringCell(out, {.index = 4, .style = CellStyle::CellHeaderLeft}, MonthName(month.Month));
-      StringCell(out, {.style = CellStyle::CellHeaderCenter}, "-");
-      StringCell(out, {.style = CellStyle::CellHeaderCenter}, "-");
-      for (Amount amount : {month.Payments, month.CumPayments, month.Base, month.CumBase, month.ContractBase,
-                            month.CumContractBase, month.Contributions, month.CumContributions})
-        AmountCell(out, {.style = CellStyle::CellHeaderRight}, amount);
-      RowClose(out);
-    }
+  for (const TRSV501BaseCheckTotalMonthRec& month : total) {
+    if (!first) RowOpen(out);
+    first = false;
+    StringCell(out, {.index = 4, .style = CellStyle::CellHeaderLeft}, MonthName(month.Month));
+    StringCell(out, {.style = CellStyle::CellHeaderCenter}, "-");
+    StringCell(out, {.style = CellStyle::CellHeaderCenter}, "-");
+    for (Amount amount : {month.Payments, month.CumPayments, month.Base, month.CumBase, month.ContractBase,
+                          month.CumContractBase, month.Contributions, month.CumContributions})
+      AmountCell(out, {.style = CellStyle::CellHeaderRight}, amount);
+    RowClose(out);
   }
   if (first) RowClose(out);
 }
@@ -455,7 +455,7 @@ void BaseCheckSheet(ProtocolWriter& out, const TRSV501ProtData& d, const ShownPe
     table.Block(RowsOf(MonthRowCount(person)));
     BaseCheckPerson(out, person, d.PensionLimit);
   }
-  table.Block(RowsOf(MonthRowCount(d.BaseCheckTotal)));
+  table.Block(RowsOf(d.BaseCheckTotal.size()));
   BaseCheckTotal(out, d.BaseCheckTotal);
   table.Close();
 }
@@ -463,8 +463,9 @@ void BaseCheckSheet(ProtocolWriter& out, const TRSV501ProtData& d, const ShownPe
 // Twelve rows; the first goes on in the row already open.
 void OMSOSSMonths(ProtocolWriter& out, const TRSV501OMSOSSPLRec& person, CellStyle amountStyle) {
   bool first = true;
-  for (std::size_t m = 0; m < person.Months.size(); ++m) {
-    const TRSV501OMSOSSMonthRec& month = person.Months[m];
+  const auto months = WithRunningTotals(person.Months);
+  for (std::size_t m = 0; m < months.size(); ++m) {
+    const TRSV501OMSOSSRunningRec& month = months[m];
     if (!first) RowOpen(out);
     first = false;
     StringCell(out, {.index = 4, .style = CellStyle::CellHeaderLeft}, MonthName(static_cast<std::int32_t>(m + 1)));

@@ -37,7 +37,7 @@ inline constexpr std::string_view kBaseCheckNote =
     "периодов в титульной части.";
 
 // A month's eight OMS/OSS amounts in the order of the estimate's columns.
-inline std::array<Amount, 8> OMSOSSColumns(const TRSV501OMSOSSMonthRec& month) {
+inline std::array<Amount, 8> OMSOSSColumns(const TRSV501OMSOSSRunningRec& month) {
   return {month.OMSBase, month.CumOMSBase, month.OMSContrib, month.CumOMSContrib,
           month.OSSBase, month.CumOSSBase, month.OSSContrib, month.CumOSSContrib};
 }

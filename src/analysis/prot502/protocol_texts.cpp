@@ -1,6 +1,8 @@
 #include "analysis/prot502/protocol_texts.h"
 
 #include "analysis/common/report_texts.h"
+#include "reference/month_names.h"
+#include "xml/stringfuncs.h"
 
 namespace orsvelt {
 
@@ -8,11 +10,7 @@ std::string PeriodText502(std::string_view periodCode, std::int32_t year) {
   return PeriodText(periodCode, year, UnknownPeriod::YearOnly);
 }
 
-std::string_view MonthNameLower(int month) {
-  static constexpr std::string_view kNames[] = {"январь", "февраль", "март",     "апрель",  "май",    "июнь",
-                                                "июль",   "август",  "сентябрь", "октябрь", "ноябрь", "декабрь"};
-  return month >= 1 && month <= 12 ? kNames[month - 1] : std::string_view();
-}
+std::string MonthNameLower(int month) { return FoldCase(CalendarMonthName(month)); }
 
 std::string_view GenderMark(std::string_view gender) {
   if (gender == "1") return "М";

@@ -12,7 +12,7 @@ namespace orsvelt {
 std::string PeriodText502(std::string_view periodCode, std::int32_t year);
 
 // "январь" .. "декабрь" for 1..12; empty otherwise.
-std::string_view MonthNameLower(int month);
+std::string MonthNameLower(int month);
 
 // "М" for "1", "Ж" for "2", "?" for anything else.
 std::string_view GenderMark(std::string_view gender);

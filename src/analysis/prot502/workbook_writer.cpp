@@ -131,16 +131,18 @@ struct QuarterPlace {
   int Index() const { return row > 0 ? column : 0; }
 };
 
-void PersonQuarterCells(ProtocolWriter& out, const TRSV502ProtQuartData* quarter, const QuarterPlace& at,
-                        std::string_view code) {
+// The totals name no source ("-") and are never annulled.
+void QuarterCells(ProtocolWriter& out, const TRSV502ProtQuartData* quarter, const QuarterPlace& at,
+                  std::string_view code, bool totals) {
   if (!quarter) {
     if (at.row == 0)
       StringCell(out, {.style = CellStyle::BorderedCenteredText, .mergeAcross = 13, .mergeDown = at.mergeDown, .downFirst = true},
                  "Данные отсутствуют");
     return;
   }
-  StringCell(out, {.index = at.Index(), .style = CellStyle::BorderedCenteredText}, quarter->Source);
-  if (quarter->Annulled) {
+  StringCell(out, {.index = at.Index(), .style = CellStyle::BorderedCenteredText},
+             totals ? std::string_view("-") : std::string_view(quarter->Source));
+  if (!totals && quarter->Annulled) {
     if (at.row == 0)
       StringCell(out, {.style = CellStyle::BorderedCenteredText, .mergeAcross = 12, .mergeDown = at.mergeDown, .downFirst = true},
                  "Аннулировано");
@@ -150,27 +152,14 @@ void PersonQuarterCells(ProtocolWriter& out, const TRSV502ProtQuartData* quarter
   AmountCells(out, *quarter, code);
 }
 
-void TotalsQuarterCells(ProtocolWriter& out, const TRSV502ProtQuartData* quarter, const QuarterPlace& at,
-                        std::string_view code) {
-  if (!quarter) {
-    if (at.row == 0)
-      StringCell(out, {.style = CellStyle::BorderedCenteredText, .mergeAcross = 13, .mergeDown = at.mergeDown, .downFirst = true},
-                 "Данные отсутствуют");
-    return;
-  }
-  StringCell(out, {.index = at.Index(), .style = CellStyle::BorderedCenteredText}, "-");
-  StringCell(out, kCentered, code);
-  AmountCells(out, *quarter, code);
-}
-
 // The rows a record takes: one per category code, one without codes.
 long RecordRows(const std::vector<std::string>& codes) { return codes.empty() ? 1 : static_cast<long>(codes.size()); }
 
 // The rows of one record after its leading cells: one per category code, a continuation row opening
 // each but the first. A record without codes has its row closed after the leading cells.
-template <class QuarterCells>
+template <class Cells>
 void CategoryRows(ProtocolWriter& out, const std::vector<std::string>& codes, const Quarters& quarters,
-                  const TRSV502ProtZLRec& record, int mergeDown, QuarterCells&& quarterCells) {
+                  const TRSV502ProtZLRec& record, int mergeDown, Cells&& quarterCells) {
   for (std::size_t j = 0; j < codes.size(); ++j) {
     if (j > 0) ContinuationRowOpen(out);
     for (std::size_t k = 0; k < quarters.size(); ++k)
@@ -194,7 +183,7 @@ void PersonRows(ProtocolWriter& out, ContinuedTable& table, const TRSV502Prot& p
   StringCell(out, {.style = CellStyle::BorderedText, .mergeDown = down}, person.Source);
   CategoryRows(out, codes, quarters, person, down,
                [&](const TRSV502ProtQuartData* quarter, const QuarterPlace& at, const std::string& code) {
-                 PersonQuarterCells(out, quarter, at, code);
+                 QuarterCells(out, quarter, at, code, false);
                });
 }
 
@@ -207,7 +196,7 @@ void TotalsRows(ProtocolWriter& out, ContinuedTable& table, const TRSV502Prot& p
   StringCell(out, {.style = CellStyle::BorderedText, .mergeAcross = 5, .mergeDown = down, .downFirst = true}, "Итого");
   CategoryRows(out, codes, quarters, totals, down,
                [&](const TRSV502ProtQuartData* quarter, const QuarterPlace& at, const std::string& code) {
-                 TotalsQuarterCells(out, quarter, at, code);
+                 QuarterCells(out, quarter, at, code, true);
                });
 }
 

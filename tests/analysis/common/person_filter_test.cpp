@@ -92,8 +92,9 @@ TEST(PersonFilter, TheLineCountsInGroupsOfThree) {
   EXPECT_EQ(PersonFilter::LeftOutLine(12, 100000),
             "Показаны только лица с замечаниями: 12 из 100 000. Лица без замечаний (99 988) не показаны.");
   EXPECT_EQ(PersonFilter::LeftOutLine(0, 5), "Показаны только лица с замечаниями: 0 из 5. Лица без замечаний (5) не показаны.");
+  // Nobody left out: the line does not speak of persons without findings.
   EXPECT_EQ(PersonFilter::LeftOutLine(1234567, 1234567),
-            "Показаны только лица с замечаниями: 1 234 567 из 1 234 567. Лица без замечаний (0) не показаны.");
+            "Показаны только лица с замечаниями: замечания есть у всех лиц (1 234 567).");
 }
 
 }  // namespace

@@ -69,21 +69,21 @@ TEST(Prot501Accumulation, HighestCorrectionWinsAndMissingQuartersAreEmpty) {
   EXPECT_EQ(x.Periods[1].CorrectionNumber, 0);
   EXPECT_EQ(x.Periods[2].FileNumber, 0);
   for (const auto& block : x.Periods) ASSERT_EQ(block.Months.size(), 3u);
-  EXPECT_EQ(x.Periods[0].Months[2].CumBase, 600 * kRouble);
+  EXPECT_EQ(RunningAt(x, 0, 2).Base, 600 * kRouble);
   EXPECT_EQ(x.Periods[1].Months[2].Base, 0);
-  EXPECT_EQ(x.Periods[1].Months[2].CumBase, 600 * kRouble);
-  EXPECT_EQ(x.Periods[2].Months[2].CumBase, 3600 * kRouble);
+  EXPECT_EQ(RunningAt(x, 1, 2).Base, 600 * kRouble);
+  EXPECT_EQ(RunningAt(x, 2, 2).Base, 3600 * kRouble);
   EXPECT_EQ(x.Periods[3].Months[2].Month, 12);
-  EXPECT_EQ(x.Periods[3].Months[2].CumPayments, 3600 * kRouble);
+  EXPECT_EQ(RunningAt(x, 3, 2).Payments, 3600 * kRouble);
 
   const TRSV501BaseCheckPLRec& y = prot.BaseChecks[1];  // only in an earlier file
   EXPECT_EQ(y.FullName, "Игреков Иван Иванович");
   EXPECT_EQ(PeriodCodes(y), (std::vector<std::string>{"21", "31", "33", "34"}));
   EXPECT_EQ(y.Periods[1].FileNumber, 3);
-  EXPECT_EQ(y.Periods[3].Months[2].CumBase, 30 * kRouble);
+  EXPECT_EQ(RunningAt(y, 3, 2).Base, 30 * kRouble);
 
-  EXPECT_EQ(prot.BaseCheckTotal.Periods[2].Months[2].CumBase, 3630 * kRouble);
-  EXPECT_EQ(prot.BaseCheckTotal.Periods[0].Months[0].Base, 200 * kRouble);
+  EXPECT_EQ(prot.BaseCheckTotal[8].CumBase, 3630 * kRouble);
+  EXPECT_EQ(prot.BaseCheckTotal[0].Base, 200 * kRouble);
 }
 
 // Correction reports write the person's "НомКорр" as 0 again: among equal numbers the file
@@ -127,13 +127,13 @@ TEST(Prot501Accumulation, EqualPersonCorrectionTakesTheLaterFile) {
     EXPECT_EQ(block.CorrectionNumber, e.correction) << e.surname;
     ASSERT_EQ(block.Months.size(), 3u) << e.surname;
     EXPECT_EQ(block.Months[2].Base, e.base) << e.surname;
-    EXPECT_EQ(block.Months[2].CumBase, 3 * e.base) << e.surname;
+    EXPECT_EQ(RunningAt(*base, 0, 2).Base, 3 * e.base) << e.surname;
 
     const auto oms = std::find_if(prot.OMSOSSChecks.begin(), prot.OMSOSSChecks.end(),
                                   [&](const TRSV501OMSOSSPLRec& p) { return p.FullName.rfind(e.surname, 0) == 0; });
     ASSERT_NE(oms, prot.OMSOSSChecks.end()) << e.surname;
     EXPECT_EQ(oms->Months[0].OMSBase, e.base) << e.surname;
-    EXPECT_EQ(oms->Months[2].CumOMSBase, 3 * e.base) << e.surname;
+    EXPECT_EQ(WithRunningTotals(oms->Months)[2].CumOMSBase, 3 * e.base) << e.surname;
     EXPECT_TRUE(oms->Periods.empty()) << e.surname;  // let go once estimated
   }
 }
@@ -168,13 +168,13 @@ TEST(Prot501Accumulation, CumulativeBaseAgainstTheYearlyLimit) {
   const auto* eq = BaseOf(prot, "Равнов");
   const auto* ov = BaseOf(prot, "Большов");
   ASSERT_TRUE(eq && ov);
-  const Amount eqSeptember = eq->Periods[2].Months[2].CumBase;
-  const Amount ovSeptember = ov->Periods[2].Months[2].CumBase;
+  const Amount eqSeptember = RunningAt(*eq, 2, 2).Base;
+  const Amount ovSeptember = RunningAt(*ov, 2, 2).Base;
   EXPECT_EQ(eqSeptember, prot.PensionLimit);
   EXPECT_FALSE(eqSeptember > prot.PensionLimit);
   EXPECT_EQ(ovSeptember, prot.PensionLimit + 100);
   EXPECT_TRUE(ovSeptember > prot.PensionLimit);
-  EXPECT_FALSE(ov->Periods[2].Months[1].CumBase > prot.PensionLimit);
+  EXPECT_FALSE(RunningAt(*ov, 2, 1).Base > prot.PensionLimit);
 }
 
 TEST(Prot501Accumulation, SnilsWithAndWithoutSeparatorsIsOnePerson) {
@@ -268,19 +268,16 @@ TEST(Prot501Accumulation, IgnoredElementsRowsAndBlocksWithoutAPlaceInTheTotal) {
   const auto& q3 = p.Periods[2];
   ASSERT_EQ(q3.Months.size(), 3u);
   EXPECT_EQ(q3.Months[0].Base, 11 * kRouble);
-  EXPECT_EQ(q3.Months[2].CumBase, 31 * kRouble);
-  EXPECT_EQ(p.Periods[4].Months.back().CumBase, 40 * kRouble);  // accumulated after "34"
-  EXPECT_EQ(p.Periods[5].Months.back().CumBase, 0);             // left untouched
+  EXPECT_EQ(RunningAt(p, 2, 2).Base, 31 * kRouble);
+  EXPECT_EQ(RunningAt(p, 4, 2).Base, 40 * kRouble);  // accumulated after "34"
+  EXPECT_EQ(RunningAt(p, 5, 2).Base, 0);  // left out of the running totals
   EXPECT_EQ(p.Periods[5].Months.size(), 3u);
 
-  // The total: four blocks of three months, the first block of each quarter only.
-  ASSERT_EQ(prot.BaseCheckTotal.Periods.size(), 4u);
-  for (int q = 0; q < 4; ++q) {
-    ASSERT_EQ(prot.BaseCheckTotal.Periods[q].Months.size(), 3u);
-    EXPECT_EQ(prot.BaseCheckTotal.Periods[q].Months[0].Month, q * 3 + 1);
-  }
-  EXPECT_EQ(prot.BaseCheckTotal.Periods[2].Months[0].Base, 11 * kRouble);
-  EXPECT_EQ(prot.BaseCheckTotal.Periods[2].Months[2].CumBase, 31 * kRouble);
+  // The total: twelve months, of the first block of each quarter only.
+  ASSERT_EQ(prot.BaseCheckTotal.size(), 12u);
+  for (int m = 0; m < 12; ++m) EXPECT_EQ(prot.BaseCheckTotal[m].Month, m + 1);
+  EXPECT_EQ(prot.BaseCheckTotal[6].Base, 11 * kRouble);
+  EXPECT_EQ(prot.BaseCheckTotal[8].CumBase, 31 * kRouble);
 
   // OMS rows of one month and category are replaced, not added; other categories stay.
   ASSERT_EQ(prot.OMSOSSChecks.size(), 1u);

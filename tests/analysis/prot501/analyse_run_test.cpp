@@ -69,7 +69,7 @@ TEST(Prot501Run, ReportsWithoutCalculationOrOfOtherFormatsAreHarmless) {
   EXPECT_FALSE(prot.Section1Present);
   EXPECT_TRUE(prot.Persons.empty());
   EXPECT_TRUE(prot.BaseChecks.empty());
-  EXPECT_EQ(prot.BaseCheckTotal.Periods.size(), 4u);
+  EXPECT_EQ(prot.BaseCheckTotal.size(), 12u);
 }
 
 TEST(Prot501Run, SectionTwoWithoutItsCalculationFailsTheRun) {

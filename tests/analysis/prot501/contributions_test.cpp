@@ -57,7 +57,7 @@ TEST(Prot501Contributions, SocialBaseStopsAtTheLimitWithinAMonth) {
   ASSERT_TRUE(prot.SocialLimitKnown);
   EXPECT_EQ(prot.SocialLimit, 755000 * kRouble);
   ASSERT_EQ(prot.OMSOSSChecks.size(), 1u);
-  const auto& m = prot.OMSOSSChecks[0].Months;
+  const auto m = WithRunningTotals(prot.OMSOSSChecks[0].Months);
   EXPECT_EQ(m[9].CumOSSBase, 700000 * kRouble);
   EXPECT_EQ(m[9].OSSContrib, 2030 * kRouble);
   EXPECT_EQ(m[10].OSSBase, 55000 * kRouble);
@@ -70,7 +70,7 @@ TEST(Prot501Contributions, SocialBaseStopsAtTheLimitWithinAMonth) {
   EXPECT_EQ(m[11].OMSContrib, 3570 * kRouble);
   EXPECT_EQ(m[11].CumOMSBase, 840000 * kRouble);
   EXPECT_EQ(m[11].CumOMSContrib, 12 * 3570 * kRouble);
-  EXPECT_EQ(prot.OMSOSSTotal.Months[11].CumOSSContrib, 21895 * kRouble);
+  EXPECT_EQ(WithRunningTotals(prot.OMSOSSTotal.Months)[11].CumOSSContrib, 21895 * kRouble);
 }
 
 TEST(Prot501Contributions, LimitCrossedBetweenTwoRowsOfOneMonth) {
@@ -83,7 +83,7 @@ TEST(Prot501Contributions, LimitCrossedBetweenTwoRowsOfOneMonth) {
   TempDir dir;
   TRSV501Prot prot;
   ASSERT_TRUE(AnalyseReport(prot, WriteReport(dir.path(), YearReport(2017, rows))));
-  const auto& m = prot.OMSOSSChecks[0].Months;
+  const auto m = WithRunningTotals(prot.OMSOSSChecks[0].Months);
   EXPECT_EQ(m[0].OSSBase, 700000 * kRouble);
   EXPECT_EQ(m[1].OSSBase, 55000 * kRouble);
   EXPECT_EQ(m[1].OSSContrib, (1450 + 90) * kRouble);
@@ -98,7 +98,7 @@ TEST(Prot501Contributions, YearWithoutASocialLimitHasNoSocialFigures) {
   ASSERT_TRUE(AnalyseReport(prot, WriteReport(dir.path(), YearReport(2020, QuarterRows(1, "100.00", "100.00")))));
   EXPECT_FALSE(prot.SocialLimitKnown);
   EXPECT_EQ(prot.PensionLimit, 0);
-  const auto& m = prot.OMSOSSChecks.at(0).Months;
+  const auto m = WithRunningTotals(prot.OMSOSSChecks.at(0).Months);
   EXPECT_EQ(m[0].OMSBase, 100 * kRouble);
   EXPECT_EQ(m[2].OSSBase, 0);
   EXPECT_EQ(m[11].CumOSSBase, 0);

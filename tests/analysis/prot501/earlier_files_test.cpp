@@ -124,10 +124,11 @@ TEST(Prot501EarlierFiles, AFileBrokenAfterManyPersonsGivesNoneOfThem) {
   // Each person of the second quarter once, from file 1, and nothing of the first quarter.
   const TRSV501BaseCheckPLRec& last3000 = prot.BaseChecks[2999];
   EXPECT_EQ(last3000.SNILS, "100003000");
-  for (const TRSV501BaseCheckPLQuarterRec& block : last3000.Periods) {
+  for (std::size_t i = 0; i < last3000.Periods.size(); ++i) {
+    const TRSV501BaseCheckPLQuarterRec& block = last3000.Periods[i];
     EXPECT_EQ(block.FileNumber, block.PeriodCode == "31" ? 1 : -1) << block.PeriodCode;
     if (block.PeriodCode == "21") {
-      EXPECT_EQ(block.Months[2].CumBase, 0);
+      EXPECT_EQ(RunningAt(last3000, i, 2).Base, 0);
     }
   }
 }

@@ -61,7 +61,7 @@ TRSV501ProtData FourPersons() {
   TRSV501BaseCheckPLRec sidorova;
   sidorova.FullName = "Сидорова Ольга Ивановна";
   sidorova.SNILS = "98765432100";
-  sidorova.Periods = {{0, 3, "33", 0, {{7, Rub(100), Rub(100), Rub(100), Rub(100), 0, 0, 0, 0}}}};
+  sidorova.Periods = {{0, 3, "33", 0, {{7, Rub(100), Rub(100), 0, 0}}}};
   d.BaseChecks.push_back(sidorova);
   d.OMSOSSChecks = {OmsOssPerson("Иванов Иван Иванович"), OmsOssPerson("Сидорова Ольга Ивановна")};
   d.OMSOSSChecks[1].SNILS = "987-654-321 00";

@@ -60,16 +60,16 @@ TEST(Prot501Examples, NineMonthsWithEarlierReportsAndACorrection) {
 
   const auto* high = BaseOf(prot, "Соколов");
   ASSERT_NE(high, nullptr);
-  EXPECT_EQ(high->Periods[2].Months[1].CumBase, 1000000 * kRouble);
-  EXPECT_FALSE(high->Periods[2].Months[1].CumBase > prot.PensionLimit);
-  EXPECT_EQ(high->Periods[2].Months[2].CumBase, 1125000 * kRouble);
-  EXPECT_TRUE(high->Periods[2].Months[2].CumBase > prot.PensionLimit);
+  EXPECT_EQ(RunningAt(*high, 2, 1).Base, 1000000 * kRouble);
+  EXPECT_FALSE(RunningAt(*high, 2, 1).Base > prot.PensionLimit);
+  EXPECT_EQ(RunningAt(*high, 2, 2).Base, 1125000 * kRouble);
+  EXPECT_TRUE(RunningAt(*high, 2, 2).Base > prot.PensionLimit);
   const auto* corrected = BaseOf(prot, "Кузнецова");
   ASSERT_NE(corrected, nullptr);
   EXPECT_EQ(corrected->Periods[0].FileNumber, 2);  // the first quarter's correction
   EXPECT_EQ(corrected->Periods[0].Months[2].Base, 60000 * kRouble);
   for (const auto& p : prot.BaseChecks)
-    EXPECT_FALSE(p.Periods[2].Months[2].CumBase > prot.PensionLimit && p.FullName.rfind("Соколов", 0) != 0);
+    EXPECT_FALSE(RunningAt(p, 2, 2).Base > prot.PensionLimit && p.FullName.rfind("Соколов", 0) != 0);
 
   ASSERT_EQ(prot.Comparisons.size(), 2u);
   const auto& agree = prot.Comparisons[0];
@@ -88,7 +88,7 @@ TEST(Prot501Examples, NineMonthsWithEarlierReportsAndACorrection) {
   EXPECT_TRUE(prot.SocialLimitKnown);
   // The high earner's social base stops at 815 000 in July.
   ASSERT_FALSE(prot.OMSOSSChecks.empty());
-  EXPECT_EQ(prot.OMSOSSChecks[0].Months[6].CumOSSBase, 815000 * kRouble);
+  EXPECT_EQ(WithRunningTotals(prot.OMSOSSChecks[0].Months)[6].CumOSSBase, 815000 * kRouble);
   EXPECT_EQ(prot.OMSOSSChecks[0].Months[6].OSSBase, 65000 * kRouble);
 }
 

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include <gtest/gtest.h>
+
 #include "model/rsvnalog.h"
 #include "support/test_support.h"
 #include "xml/amount.h"
@@ -141,6 +143,19 @@ std::vector<TestMonthRow> QuarterRows(int firstMonth, const std::string& payment
     rows.push_back({code, category, payments, base, "0.00", "0.00"});
   }
   return rows;
+}
+
+TRSV501BaseCheckRunning RunningAt(const TRSV501BaseCheckPLRec& person, std::size_t block, std::size_t month) {
+  TRSV501BaseCheckRunning running;
+  for (std::size_t b = 0; b < person.Periods.size(); ++b) {
+    const TRSV501BaseCheckPLQuarterRec& p = person.Periods[b];
+    for (std::size_t m = 0; m < p.Months.size(); ++m) {
+      const TRSV501BaseCheckRunning shown = running.Next(p, p.Months[m]);
+      if (b == block && m == month) return shown;
+    }
+  }
+  ADD_FAILURE() << "no row " << block << "." << month;
+  return {};
 }
 
 }  // namespace orsvelt::test

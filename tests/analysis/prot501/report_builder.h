@@ -82,4 +82,7 @@ bool AnalyseReport(TRSV501Prot& prot, const std::filesystem::path& path);
 std::vector<TestMonthRow> QuarterRows(int firstMonth, const std::string& payments, const std::string& base,
                                       const std::string& category = "НР");
 
+// The running totals the protocols show on a person's row: month index month of block index block.
+TRSV501BaseCheckRunning RunningAt(const TRSV501BaseCheckPLRec& person, std::size_t block, std::size_t month);
+
 }  // namespace orsvelt::test

@@ -108,11 +108,10 @@ inline TRSV501ProtData SmallReport() {
   TRSV501BaseCheckPLRec person;
   person.FullName = "Иванов Иван Иванович";
   person.SNILS = "123-456-789 01";
-  person.Periods = {{1, 2, "31", 1, {{6, Rub(876000), Rub(876000), Rub(876000), Rub(876000), 0, 0, 0, 0}}},
-                    {0, 3, "33", 0, {{7, 0, Rub(876000), Rub(0, 1), Rub(876000, 1), 0, 0, 0, 0}}}};
+  person.Periods = {{1, 2, "31", 1, {{6, Rub(876000), Rub(876000), 0, 0}}}, {0, 3, "33", 0, {{7, 0, Rub(0, 1), 0, 0}}}};
   d.BaseChecks = {person};
-  d.BaseCheckTotal.Periods = {{-1, 0, "31", 0, {{6, Rub(876000), Rub(876000), Rub(876000), Rub(876000), 0, 0, 0, 0}}},
-                              {-1, 0, "33", 0, {{7, 0, Rub(876000), Rub(0, 1), Rub(876000, 1), 0, 0, 0, 0}}}};
+  d.BaseCheckTotal = {{6, Rub(876000), Rub(876000), Rub(876000), Rub(876000), 0, 0, 0, 0},
+                      {7, 0, Rub(876000), Rub(0, 1), Rub(876000, 1), 0, 0, 0, 0}};
   d.PensionLimit = Rub(876000);
   d.SocialLimitKnown = true;
   d.SocialLimit = Rub(755000);
@@ -143,9 +142,7 @@ inline TRSV501OMSOSSPLRec OmsOssPerson(std::string name) {
   TRSV501OMSOSSPLRec person;
   person.FullName = std::move(name);
   person.SNILS = "123-456-789 01";
-  person.Months[0] = {Rub(30000), Rub(30000), Rub(1530), Rub(1530), Rub(30000), Rub(30000), Rub(870), Rub(870)};
-  for (std::size_t m = 1; m < 12; ++m)
-    person.Months[m] = {0, Rub(30000), 0, Rub(1530), 0, Rub(30000), 0, Rub(870)};
+  person.Months[0] = {Rub(30000), Rub(1530), Rub(30000), Rub(870)};  // the later months run on it
   return person;
 }
 

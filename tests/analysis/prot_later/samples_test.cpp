@@ -155,6 +155,20 @@ TEST(LaterSamples, AKopeckAboveTheLimitIsMarked) {
             std::string::npos);
 }
 
+// The nine months alone: the year's figures cannot be checked whole, and the protocol says why
+// rather than that every ratio holds.
+TEST(LaterSamples, ANineMonthReportAloneNamesTheMissingQuarters) {
+  SKIP_WITHOUT_SAMPLES();
+  TempDir dir;
+  const auto run = AnalyseLater(CopySample(dir, "cf326545"));
+  ASSERT_TRUE(run->analysed);
+  ASSERT_NE(run->prot.Checks(), nullptr);
+  std::vector<std::string> missing;
+  for (const checks::Finding& f : run->prot.Checks()->findings)
+    if (f.check == "E-period") missing.push_back(f.text.substr(f.text.find("за период ")));
+  EXPECT_EQ(missing, (std::vector<std::string>{"за период 21 (1 квартал) 2024 г.", "за период 31 (полугодие) 2024 г."}));
+}
+
 // Payments that are not taxed at all: "СумВыпл" only, no base and no contributions.
 TEST(LaterSamples, APersonWithPaymentsOnlyHasNoBase) {
   SKIP_WITHOUT_SAMPLES();

@@ -34,5 +34,19 @@ TEST(LaterTable, TheTableRunsThemForEveryLaterVersionAndNoOther) {
   }
 }
 
+// Personal data and the year's completeness are judged as for 5.02: the view is the same.
+TEST(LaterTable, PersonalDataAndCompletenessRowsRunForTheLaterFormats) {
+  HandView h("5.08", "2026", "33");
+  h.AddPerson("112-233-445 96", "11223344596", {Row(7, "НР", Rub(100), Rub(100), Rub(30))});
+  checks::CheckContext c = ContextOf(h.view);
+  const checks::Completeness completeness{.missingPeriods = {"31"}, .unreadableFiles = {"NO_RASCHSV_broken.xml"}};
+  c.completeness = &completeness;
+  std::vector<std::string> found;  // the hand-made person has no name either
+  for (const checks::Finding& f : checks::RunCheckTable(c))
+    if (!f.check.starts_with("L-")) found.push_back(f.check + " " + (f.snils.empty() ? f.path : f.snils));
+  EXPECT_EQ(found, (std::vector<std::string>{"D2-502 112-233-445 96", "D7-502 112-233-445 96", "E-period ",
+                                             "E-file NO_RASCHSV_broken.xml"}));
+}
+
 }  // namespace
 }  // namespace orsvelt::test
