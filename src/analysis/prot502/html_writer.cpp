@@ -184,7 +184,7 @@ void HtmlPersonsBlock502(ProtocolWriter& out, const TRSV502Prot& prot) {
   HtmlRawParagraph(out, kSourceNote);
 }
 
-void WriteHtmlProtocol502(ProtocolWriter& out, const TRSV502Prot& prot, const ProtocolHeader& header) {
+void HtmlPageHead502(ProtocolWriter& out, const TRSV502Prot& prot, const ProtocolHeader& header) {
   HtmlPageOpen(out, header);
   const ProtocolTitle title = TitleOf502(prot);
   HtmlMainFileBlock(out, title.mainFile);
@@ -192,6 +192,10 @@ void WriteHtmlProtocol502(ProtocolWriter& out, const TRSV502Prot& prot, const Pr
   HtmlReadErrorsBlock(out, title.readErrors);
   HtmlPayerBlock(out, title.payer);
   HtmlEarlierFilesBlock(out, title.earlierFiles);
+}
+
+void WriteHtmlProtocol502(ProtocolWriter& out, const TRSV502Prot& prot, const ProtocolHeader& header) {
+  HtmlPageHead502(out, prot, header);
   CompositionBlock(out, prot);
   HtmlPersonsBlock502(out, prot);
   HtmlPageClose(out);

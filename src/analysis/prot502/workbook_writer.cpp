@@ -29,36 +29,23 @@ constexpr CellFormat kCentered{.style = CellStyle::BorderedCenteredText};
 constexpr CellFormat kHeaderCenter{.style = CellStyle::CellHeaderCenter};
 constexpr CellFormat kSumm{.style = CellStyle::CellSumm};
 
-void CompositionRow(ProtocolWriter& out, const CompositionPart502& part, std::string_view value) {
-  RowOpen(out);
-  StringCell(out, kBordered, part.name);
-  StringCell(out, kCentered, value);
-  if (part.note.empty())
-    EmptyCell(out, kBordered);
-  else
-    StringCell(out, kBordered, part.note);
-  RowClose(out);
-}
-
-std::string_view Presence(bool present) { return present ? "есть" : "нет"; }
-
 void CompositionSheet(ProtocolWriter& out, const TRSV502Prot& prot) {
   const TRSV502ProtComposition& c = prot.Composition();
   CompositionSheetOpen(out);
 
-  CompositionRow(out, kSection1Part502, Presence(c.Section1));
+  CompositionRow502(out, kSection1Part502, PresenceText(c.Section1));
   if (c.Section1 && (c.Appendix1Count > 0 || c.AnyAppendix2To9())) {
-    CompositionRow(out, kSection1Appendix1Part502, std::to_string(c.Appendix1Count));
+    CompositionRow502(out, kSection1Appendix1Part502, std::to_string(c.Appendix1Count));
     for (std::size_t i = 0; i < c.Appendix2To9.size(); ++i)
-      CompositionRow(out, kSection1AppendixParts502[i], Presence(c.Appendix2To9[i]));
+      CompositionRow502(out, kSection1AppendixParts502[i], PresenceText(c.Appendix2To9[i]));
   }
-  CompositionRow(out, kSection2Part502, Presence(c.Section2));
+  CompositionRow502(out, kSection2Part502, PresenceText(c.Section2));
   if (c.Section2 && (c.Section2Pension || c.Section2Medical || c.Section2Appendix1)) {
-    CompositionRow(out, kSection2PensionPart502, Presence(c.Section2Pension));
-    CompositionRow(out, kSection2MedicalPart502, Presence(c.Section2Medical));
-    CompositionRow(out, kSection2Appendix1Part502, std::to_string(c.Section2Members));
+    CompositionRow502(out, kSection2PensionPart502, PresenceText(c.Section2Pension));
+    CompositionRow502(out, kSection2MedicalPart502, PresenceText(c.Section2Medical));
+    CompositionRow502(out, kSection2Appendix1Part502, std::to_string(c.Section2Members));
   }
-  CompositionRow(out, kSection3Part502, std::to_string(c.Section3Persons));
+  CompositionRow502(out, kSection3Part502, std::to_string(c.Section3Persons));
   WorksheetClose(out);
 }
 
@@ -220,6 +207,19 @@ void PersonSheet502(ProtocolWriter& out, const TRSV502Prot& prot, const ShownPer
   StringCellRow(out, {.mergeAcross = 10}, kSourceNote);
   table.Close();
 }
+
+void CompositionRow502(ProtocolWriter& out, const CompositionPart502& part, std::string_view value) {
+  RowOpen(out);
+  StringCell(out, kBordered, part.name);
+  StringCell(out, kCentered, value);
+  if (part.note.empty())
+    EmptyCell(out, kBordered);
+  else
+    StringCell(out, kBordered, part.note);
+  RowClose(out);
+}
+
+std::string_view PresenceText(bool present) { return present ? "есть" : "нет"; }
 
 void WriteWorkbookProtocol502(ProtocolWriter& out, const TRSV502Prot& prot, const ProtocolHeader& header,
                               const SheetLimits& limits) {

@@ -95,13 +95,7 @@ std::string YearToDateHeading(const TRSVLaterProt& prot) {
 }
 
 void WriteHtmlProtocolLater(ProtocolWriter& out, const TRSVLaterProt& prot, const ProtocolHeader& header) {
-  HtmlPageOpen(out, header);
-  const ProtocolTitle title = TitleOf502(prot);
-  HtmlMainFileBlock(out, title.mainFile);
-  checks::WriteChecksHtml(out, prot.Checks().get());
-  HtmlReadErrorsBlock(out, title.readErrors);
-  HtmlPayerBlock(out, title.payer);
-  HtmlEarlierFilesBlock(out, title.earlierFiles);
+  HtmlPageHead502(out, prot, header);
   CompositionBlock(out, prot.LaterParts());
   HtmlPersonsBlock502(out, prot);
   YearToDateBlock(out, prot, ShownPersonsOf(prot));

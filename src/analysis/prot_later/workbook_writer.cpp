@@ -28,30 +28,17 @@ constexpr CellFormat kHeaderCenter{.style = CellStyle::CellHeaderCenter};
 constexpr CellFormat kSumm{.style = CellStyle::CellSumm};
 constexpr CellFormat kAbove{.style = CellStyle::CellBlueSumm};
 
-void CompositionRow(ProtocolWriter& out, const CompositionPart502& part, std::string_view value) {
-  RowOpen(out);
-  StringCell(out, kBordered, part.name);
-  StringCell(out, kCentered, value);
-  if (part.note.empty())
-    EmptyCell(out, kBordered);
-  else
-    StringCell(out, kBordered, part.note);
-  RowClose(out);
-}
-
-std::string_view Presence(bool present) { return present ? "есть" : "нет"; }
-
 void CompositionSheet(ProtocolWriter& out, const LaterComposition& c) {
   CompositionSheetOpen(out);
-  CompositionRow(out, kSection1Part502, Presence(c.Section1));
+  CompositionRow502(out, kSection1Part502, PresenceText(c.Section1));
   if (c.Section1) {
-    CompositionRow(out, kTariffBlocksPartLater, std::to_string(c.TariffBlocks));
-    CompositionRow(out, kOtherBlocksPartLater, std::to_string(c.OtherBlocks));
+    CompositionRow502(out, kTariffBlocksPartLater, std::to_string(c.TariffBlocks));
+    CompositionRow502(out, kOtherBlocksPartLater, std::to_string(c.OtherBlocks));
   }
-  CompositionRow(out, kSection2Part502, Presence(c.Section2));
-  if (c.Section2) CompositionRow(out, kSection2MembersPartLater, std::to_string(c.Section2Members));
-  CompositionRow(out, kSection6_1_431PartLater, Presence(c.Section6_1_431));
-  CompositionRow(out, kSection3Part502, std::to_string(c.Section3Persons));
+  CompositionRow502(out, kSection2Part502, PresenceText(c.Section2));
+  if (c.Section2) CompositionRow502(out, kSection2MembersPartLater, std::to_string(c.Section2Members));
+  CompositionRow502(out, kSection6_1_431PartLater, PresenceText(c.Section6_1_431));
+  CompositionRow502(out, kSection3Part502, std::to_string(c.Section3Persons));
   WorksheetClose(out);
 }
 
