@@ -42,4 +42,31 @@ TempDir::~TempDir() {
   std::filesystem::remove_all(path_, ec);
 }
 
+std::string NumbersSpoiled(std::string_view text, bool signedOrBare) {
+  const auto digit = [&](std::size_t at) { return at < text.size() && text[at] >= '0' && text[at] <= '9'; };
+  std::string out;
+  out.reserve(text.size());
+  std::size_t i = 0;
+  while (i < text.size()) {
+    if (text.compare(i, 2, "=\"") == 0) {
+      std::size_t j = i + 2;
+      if (signedOrBare && j < text.size() && text[j] == '-') ++j;
+      const std::size_t digitsFrom = j;
+      while (digit(j)) ++j;
+      const bool integerPart = j > digitsFrom;
+      if (j < text.size() && text[j] == '.' && digit(j + 1)) {
+        ++j;
+        while (digit(j)) ++j;
+      }
+      if ((integerPart || signedOrBare) && j < text.size() && text[j] == '"') {
+        out += "=\"x\"";
+        i = j + 1;
+        continue;
+      }
+    }
+    out += text[i++];
+  }
+  return out;
+}
+
 }  // namespace orsvelt::test

@@ -16,6 +16,10 @@ std::filesystem::path ReferenceDir();
 
 // Whole file as bytes; empty when it cannot be read.
 std::string ReadBytes(const std::filesystem::path& path);
+
+// Every attribute value of the form ="123" or ="123.45" replaced by ="x"; with signedOrBare
+// also ="-1", =".5", ="-" and the empty ="" (what a reader may still take for a number).
+std::string NumbersSpoiled(std::string_view text, bool signedOrBare = false);
 void WriteBytes(const std::filesystem::path& path, std::string_view bytes);
 
 // A UTF-8 text written as Windows-1251 bytes (for report fixtures made inside a test).

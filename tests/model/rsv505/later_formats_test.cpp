@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <regex>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -235,7 +234,7 @@ TEST(LaterFormats508, ViewPathsAreThoseOfTheReadingMessages) {
   const std::string text = LaterReportXml(Full508());
   const std::size_t calc = text.find("<РасчетСВ>");
   const std::string spoiled =
-      text.substr(0, calc) + std::regex_replace(text.substr(calc), std::regex("=\"[0-9]+(\\.[0-9]+)?\""), "=\"x\"");
+      text.substr(0, calc) + test::NumbersSpoiled(std::string_view(text).substr(calc));
   const auto r = LoadLater(spoiled);
   std::unordered_set<std::string> paths;
   for (const std::string& m : r->file.Errors) paths.insert(m.substr(0, m.find(':')));
