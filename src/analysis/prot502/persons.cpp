@@ -152,7 +152,7 @@ checks::YearPersons TRSV502Prot::YearPersonsForChecks() const {
   for (const TRSV502ProtZLRec& person : persons_) {
     checks::YearPersons::Person& p = year.persons.emplace_back();
     p.snils = person.Key;
-    p.name = person.Name;
+    if (p.snils.empty()) p.name = person.Name;  // the name is shown only for want of a SNILS
     for (std::size_t q = 0; q < 4; ++q) {
       const TRSV502ProtQuartData* quarter = person.Quarters[q].get();
       if (!quarter || quarter->Annulled) continue;
