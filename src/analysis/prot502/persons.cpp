@@ -10,6 +10,8 @@
 #include "analysis/common/saturating_sum.h"
 #include "analysis/prot502/prot502.h"
 #include "model/file_view.h"
+#include "model/rsv502/view_lines.h"
+#include "model/view/held_persons.h"
 #include "reference/period_codes.h"
 #include "xml/stringfuncs.h"
 
@@ -58,60 +60,72 @@ void TRSV502Prot::Collect(const TRSVFile& file, int fileNumber, ProgressCounter*
 }
 
 void TRSV502Prot::Collect(const view::ReportView& report, int fileNumber, ProgressCounter* counter) {
-  const int q = QuarterOfPeriod(report.title.period);
+  Collect(report.section3, QuarterOfPeriod(report.title.period), fileNumber, counter);
+}
+
+void TRSV502Prot::Collect(const view::Section3& s3, int q, int fileNumber, ProgressCounter* counter) {
   if (q == 0) return;
-  const view::Section3& s3 = report.section3;
-
   int k = 0;
-  for (const view::Person& element : s3.persons) {
-    ++k;
-    if (counter) counter->Step();
-    if (!element.identified) continue;  // nobody to match the data on
-    const std::string ref = std::to_string(fileNumber) + "/" + std::to_string(k);
-    const std::string name = PersonName(element);
+  for (const view::Person& element : s3.persons) CollectPerson(element, s3.RowsOf(element), q, fileNumber, ++k, counter);
+}
 
-    const auto [at, added] = personIndex_.FindOrAdd(element.snils, element.inn, persons_.size());
-    TRSV502ProtZLRec* person = nullptr;
-    if (added) {
-      person = &persons_.emplace_back();
+void TRSV502Prot::Collect(const view::HeldPersons& held, int q, int fileNumber, ProgressCounter* counter) {
+  if (q == 0) return;
+  int k = 0;
+  held.ForEach([&](const view::Person& element, std::span<view::MonthRow> rows) {
+    rsv502::MoveToQuarter(rows, q);
+    CollectPerson(element, rows, q, fileNumber, ++k, counter);
+  });
+}
+
+void TRSV502Prot::CollectPerson(const view::Person& element, std::span<const view::MonthRow> rows, int q,
+                                int fileNumber, int k, ProgressCounter* counter) {
+  if (counter) counter->Step();
+  if (!element.identified) return;  // nobody to match the data on
+  const std::string ref = std::to_string(fileNumber) + "/" + std::to_string(k);
+  const std::string name = PersonName(element);
+
+  const auto [at, added] = personIndex_.FindOrAdd(element.snils, element.inn, persons_.size());
+  TRSV502ProtZLRec* person = nullptr;
+  if (added) {
+    person = &persons_.emplace_back();
+    person->Name = name;
+    person->Key = element.snilsDigits;
+    person->ИННФЛ = element.inn;
+    person->Пол = element.sex;
+    person->Source = ref;
+  } else {
+    person = &persons_[at];
+    if (!SameNameIgnoringLatinCase(person->Name, name)) {
       person->Name = name;
-      person->Key = element.snilsDigits;
+      person->Source = ref;
+    }
+    if (person->ИННФЛ != element.inn) {
       person->ИННФЛ = element.inn;
+      person->Source = ref;
+    }
+    if (person->Пол != element.sex) {
       person->Пол = element.sex;
       person->Source = ref;
-    } else {
-      person = &persons_[at];
-      if (!SameNameIgnoringLatinCase(person->Name, name)) {
-        person->Name = name;
-        person->Source = ref;
-      }
-      if (person->ИННФЛ != element.inn) {
-        person->ИННФЛ = element.inn;
-        person->Source = ref;
-      }
-      if (person->Пол != element.sex) {
-        person->Пол = element.sex;
-        person->Source = ref;
-      }
     }
+  }
 
-    auto& slot = person->Quarters[static_cast<std::size_t>(q - 1)];
-    if (!slot) slot = std::make_unique<TRSV502ProtQuartData>();
-    TRSV502ProtQuartData& quarter = *slot;
-    quarter.Source = ref;
+  auto& slot = person->Quarters[static_cast<std::size_t>(q - 1)];
+  if (!slot) slot = std::make_unique<TRSV502ProtQuartData>();
+  TRSV502ProtQuartData& quarter = *slot;
+  quarter.Source = ref;
 
-    if (element.annulled) {
-      quarter.Annulled = true;
-      quarter.ClearCategories();
-      continue;
-    }
-    quarter.Annulled = false;
-    const int firstMonth = 3 * (q - 1) + 1;
-    for (const view::MonthRow& row : s3.RowsOf(element)) {
-      const int e = FindOrAddCategory(quarter, row.category);
-      // Month 0 is one the view could not place in the quarter: its category still counts.
-      if (row.month >= firstMonth && row.month < firstMonth + 3) SetMonth(quarter.Category(e), row, row.month - firstMonth);
-    }
+  if (element.annulled) {
+    quarter.Annulled = true;
+    quarter.ClearCategories();
+    return;
+  }
+  quarter.Annulled = false;
+  const int firstMonth = 3 * (q - 1) + 1;
+  for (const view::MonthRow& row : rows) {
+    const int e = FindOrAddCategory(quarter, row.category);
+    // Month 0 is one the view could not place in the quarter: its category still counts.
+    if (row.month >= firstMonth && row.month < firstMonth + 3) SetMonth(quarter.Category(e), row, row.month - firstMonth);
   }
 }
 
@@ -138,7 +152,7 @@ checks::YearPersons TRSV502Prot::YearPersonsForChecks() const {
   for (const TRSV502ProtZLRec& person : persons_) {
     checks::YearPersons::Person& p = year.persons.emplace_back();
     p.snils = person.Key;
-    p.name = person.Name;
+    if (p.snils.empty()) p.name = person.Name;  // the name is shown only for want of a SNILS
     for (std::size_t q = 0; q < 4; ++q) {
       const TRSV502ProtQuartData* quarter = person.Quarters[q].get();
       if (!quarter || quarter->Annulled) continue;

@@ -9,7 +9,10 @@
 #include "analysis/prot502/prot502_writers.h"
 #include "model/file_view.h"
 #include "model/rsv502/document.h"
+#include "model/rsv502/view_lines.h"
+#include "model/view/held_persons.h"
 #include "model/rsvnalog.h"
+#include "reference/period_codes.h"
 #include "reference/place_codes.h"
 #include "xml/path_text.h"
 
@@ -113,16 +116,41 @@ void TRSV502Prot::CollectEarlierFiles(const std::vector<EarlierReport>& chosen) 
   // The choice read titles only; the list and its numbers are those of the files that read whole.
   earlierFiles_.reserve(chosen.size());
   ProgressCounter stopCheck(progress_);  // an earlier file may be as large as the main one
+
+  // A file's persons go from the reader into held persons while it is read, so that its
+  // whole model is never built; they join the collection once the file has read as a whole.
+  // Where the checks want a file's persons (a correction's own period) its model keeps them.
+  bool handingOff = false;
+  view::HeldPersons held;
+  view::Section3 one;  // the person at hand as the view reads it
+  const TRSV502PersonHandOff handOff([&] { held.Clear(); },
+                                     [&](const TRSV502PersSvStrakhLic& person) {
+                                       if (!handingOff) return false;
+                                       one.persons.clear();
+                                       one.rows.clear();
+                                       one.extraRows.clear();
+                                       rsv502::AddPerson(person, 0, 1, one);
+                                       held.Add(one.persons.back(), one.RowsOf(one.persons.back()));
+                                       return true;
+                                     });
+  const auto reading = [&](const EarlierReport& report) {
+    held.Clear();
+    handingOff = !yearChecks_ || !yearChecks_->NeedsPersonsOf(report.key.PeriodCode);
+  };
   const auto take = [&](const EarlierReport& report, const TRSVFile& file, int number) {
     const std::optional<view::ReportView> v = MakeReportView(file);
     if (!v) return;  // the key accepted it, so every version read here has a view
     const view::Title& t = v->title;
     earlierFiles_.push_back({PathToUtf8(report.path.filename()), file.FormatVersion, t.year.value_or(-1),
                              std::string(t.period), t.correction.value_or(-1), PlaceText(PlaceRows502(), t.placeCode), {}});
+    // The persons handed over came first in the file; a file read without the hand-off
+    // keeps them in its model instead.
+    Collect(held, QuarterOfPeriod(t.period), number, &stopCheck);
+    held.Clear();
     Collect(*v, number, &stopCheck);
     if (yearChecks_) yearChecks_->AddEarlier(file);
   };
-  ReadEarlierReports(chosen, KeyOf(), take, progress_);
+  ReadEarlierReports(chosen, KeyOf(), take, progress_, reading);
 }
 
 bool TRSV502Prot::WriteHtmlTo(ProtocolSink& sink, ProtocolHeader header) {

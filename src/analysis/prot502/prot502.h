@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,6 +28,10 @@ struct YearPersons;
 }
 namespace view {
 struct ReportView;
+struct Section3;
+struct Person;
+struct MonthRow;
+class HeldPersons;
 }
 
 struct TRSV502ProtPayer {
@@ -93,6 +98,10 @@ class TRSV502Prot : public TRSVProt {
   // Merges the persons of one file; file number 0 is the main file.
   void Collect(const view::ReportView& report, int fileNumber, ProgressCounter* counter = nullptr);
   void Collect(const TRSVFile& file, int fileNumber, ProgressCounter* counter = nullptr);
+  // The persons of a file of quarter q (1..4; 0 collects nothing). Held persons have their
+  // months as of the first quarter (rsv502::AddPerson).
+  void Collect(const view::Section3& persons, int q, int fileNumber, ProgressCounter* counter = nullptr);
+  void Collect(const view::HeldPersons& persons, int q, int fileNumber, ProgressCounter* counter = nullptr);
   void BuildTotals();
   // The merged persons as the control ratios over the whole year read them.
   checks::YearPersons YearPersonsForChecks() const;
@@ -112,6 +121,9 @@ class TRSV502Prot : public TRSVProt {
                                                           std::vector<std::string>* unreadable);
 
   void ClearResults();
+  // Merges one person, the k-th of its file.
+  void CollectPerson(const view::Person& element, std::span<const view::MonthRow> rows, int q, int fileNumber, int k,
+                     ProgressCounter* counter);
   void CollectEarlierFiles(const std::vector<EarlierReport>& chosen);
 
   std::vector<std::string> readErrors_;

@@ -76,9 +76,11 @@ void YearToDateBlock(ProtocolWriter& out, const TRSVLaterProt& prot, const Shown
   HtmlHeaderRow(out, {"№ п/п", "ФИО", "СНИЛС", "Месяц", "Источник", "База за месяц", "База нарастающим итогом",
                       "Взносы за месяц"});
   int number = 0;
-  for (const YearToDatePerson& record : prot.YearToDate()) {
+  for (std::size_t i = 0; i < prot.Persons().size(); ++i) {
     ++number;
-    if (record.Months.empty() || !shown.shown[record.Person]) continue;
+    if (!shown.shown[i]) continue;
+    const YearToDatePerson record = prot.YearToDateOf(i);
+    if (record.Months.empty()) continue;
     YearToDateRows(out, prot.Persons()[record.Person], record, number);
   }
   HtmlDataTableClose(out);

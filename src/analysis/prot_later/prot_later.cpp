@@ -68,12 +68,10 @@ std::string_view LaterFormatLabel(std::string_view formatVersion) {
 bool TRSVLaterProt::Analyse(const TRSVFile& file, const std::filesystem::path& folder) {
   parts_ = {};
   limit_.reset();
-  yearToDate_.clear();
   passedOver_.clear();
   if (!TRSV502Prot::Analyse(file, folder)) return false;
   // After the used files, so that their numbers stay those the sources name.
   earlierFiles_.insert(earlierFiles_.end(), passedOver_.begin(), passedOver_.end());
-  BuildYearToDate();
   return true;
 }
 
@@ -145,30 +143,28 @@ std::vector<EarlierReport> TRSVLaterProt::ChooseEarlierReports(const TRSVFile& f
   return chosen;
 }
 
-void TRSVLaterProt::BuildYearToDate() {
-  yearToDate_.reserve(persons_.size());
-  for (std::size_t i = 0; i < persons_.size(); ++i) {
-    YearToDatePerson& person = yearToDate_.emplace_back();
-    person.Person = i;
-    Amount cumulative = 0;
-    for (int q = 1; q <= 4; ++q) {
-      const TRSV502ProtQuartData* quarter = persons_[i].Quarter(q);
-      if (!quarter) continue;
-      for (std::size_t m = 0; m < 3; ++m) {
-        YearToDateMonth& month = person.Months.emplace_back();
-        month.Month = 3 * (q - 1) + static_cast<int>(m) + 1;
-        month.Source = quarter->Source;
-        if (!quarter->Annulled)
-          for (const TRSV502ProtCategory& category : quarter->Categories()) {
-            AddSaturating(month.Base, category.Months[m].ВыплОПС);
-            AddSaturating(month.Contributions, category.Months[m].НачислСВ);
-          }
-        AddSaturating(cumulative, month.Base);
-        month.Cumulative = cumulative;
-        month.AboveLimit = limit_ && cumulative > limit_->value;
-      }
+YearToDatePerson TRSVLaterProt::YearToDateOf(std::size_t index) const {
+  YearToDatePerson person;
+  person.Person = index;
+  Amount cumulative = 0;
+  for (int q = 1; q <= 4; ++q) {
+    const TRSV502ProtQuartData* quarter = persons_[index].Quarter(q);
+    if (!quarter) continue;
+    for (std::size_t m = 0; m < 3; ++m) {
+      YearToDateMonth& month = person.Months.emplace_back();
+      month.Month = 3 * (q - 1) + static_cast<int>(m) + 1;
+      month.Source = quarter->Source;
+      if (!quarter->Annulled)
+        for (const TRSV502ProtCategory& category : quarter->Categories()) {
+          AddSaturating(month.Base, category.Months[m].ВыплОПС);
+          AddSaturating(month.Contributions, category.Months[m].НачислСВ);
+        }
+      AddSaturating(cumulative, month.Base);
+      month.Cumulative = cumulative;
+      month.AboveLimit = limit_ && cumulative > limit_->value;
     }
   }
+  return person;
 }
 
 bool TRSVLaterProt::WriteHtmlTo(ProtocolSink& sink, ProtocolHeader header) {

@@ -58,7 +58,9 @@ class TRSVLaterProt : public TRSV502Prot {
   // The limit of the report's year: the pension limit for 2021 and 2022, the unified one
   // from 2023; nullopt for a year without a known limit.
   const std::optional<KnownAmount>& YearLimit() const { return limit_; }
-  const std::vector<YearToDatePerson>& YearToDate() const { return yearToDate_; }
+  // The months of the person at this index in Persons(), formed when asked: kept for every
+  // person at once they would take more room than the persons themselves.
+  YearToDatePerson YearToDateOf(std::size_t person) const;
 
  protected:
   bool DescribeMain(const TRSVFile& file) override;
@@ -67,11 +69,8 @@ class TRSVLaterProt : public TRSV502Prot {
                                                   std::vector<std::string>* unreadable) override;
 
  private:
-  void BuildYearToDate();
-
   LaterComposition parts_;
   std::optional<KnownAmount> limit_;
-  std::vector<YearToDatePerson> yearToDate_;
   std::vector<TRSV502ProtFileRec> passedOver_;
 };
 

@@ -90,9 +90,11 @@ void YearToDateSheet(ProtocolWriter& out, const TRSVLaterProt& prot, const Shown
                         .headingWriter = [&heading](ProtocolWriter& o) { YearToDateHeader(o, heading); }},
                        limits);
   int number = 0;
-  for (const YearToDatePerson& record : prot.YearToDate()) {
+  for (std::size_t i = 0; i < prot.Persons().size(); ++i) {
     ++number;
-    if (record.Months.empty() || !shown.shown[record.Person]) continue;
+    if (!shown.shown[i]) continue;
+    const YearToDatePerson record = prot.YearToDateOf(i);
+    if (record.Months.empty()) continue;
     YearToDateRows(out, table, prot.Persons()[record.Person], record, number);
   }
   table.Block(2);

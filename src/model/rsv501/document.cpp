@@ -7,38 +7,12 @@ namespace orsvelt {
 using namespace element;
 using namespace rsv501;
 
-namespace {
-
-thread_local TRSV501PersonHandOff* currentHandOff = nullptr;
-
-void RestartHandOff() {
-  if (currentHandOff) currentHandOff->Restart();
-}
-
-// Loads a person into the list, from which a living hand-off may take it at once.
-void LoadPerson(TRSV501RaschetSV& parent, TXMLElement e, const std::string& path, const ChildPath& form,
-                std::size_t sibling) {
-  LoadIntoSlot<&TRSV501RaschetSV::ПерсСвСтрахЛиц>(parent, e, path, form, sibling);
-  if (currentHandOff && currentHandOff->Taken(parent.ПерсСвСтрахЛиц.back())) parent.ПерсСвСтрахЛиц.pop_back();
-}
-
-}  // namespace
-
-TRSV501PersonHandOff::TRSV501PersonHandOff(std::function<void()> restart, Take take)
-    : restart_(std::move(restart)), take_(std::move(take)), outer_(currentHandOff) {
-  currentHandOff = this;
-}
-
-TRSV501PersonHandOff::~TRSV501PersonHandOff() { currentHandOff = outer_; }
-
-TRSV501PersonHandOff* TRSV501PersonHandOff::Current() { return currentHandOff; }
-
 bool TRSV501RaschetSV::Load(TXMLElement e, const std::string& path) {
   using T = TRSV501RaschetSV;
-  RestartHandOff();
+  TRSV501PersonHandOff::RestartCurrent();
   static constexpr ChildField<T> kChildren[] = {Child<&T::ОбязПлатСВ>("ОбязПлатСВ", kDashName),
                                                 Child<&T::ОбязПлатСВ_КФХ>("ОбязПлатСВ_КФХ", kDashName),
-                                                {"ПерсСвСтрахЛиц", &kSiblingIndexSpaced, &LoadPerson}};
+                                                HandedChild<&T::ПерсСвСтрахЛиц>("ПерсСвСтрахЛиц", kSiblingIndexSpaced)};
   static constexpr Rules<T> kRules{.tag = "РасчетСВ",
                                    .attributes = Forbidden(kNamedTagMustNotContainAttributesUnreadable),
                                    .children = Required(kNamedTagMustContainChildElementsUnreadable),
@@ -79,7 +53,7 @@ void LoadSvNP(TRSV501Document& doc, TXMLElement e, const std::string& path) {
 
 bool TRSV501Document::Load(TXMLElement e, const std::string& path) {
   using T = TRSV501Document;
-  RestartHandOff();
+  TRSV501PersonHandOff::RestartCurrent();
   Clear();
   if (!e.HasAttributes()) {
     AddError(path + ": Тэг Документ не содержит атрибутов. Чтение невозможно.");

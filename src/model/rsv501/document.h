@@ -2,13 +2,13 @@
 // The document "Документ" of format 5.01 and its calculation body "РасчетСВ".
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "model/common/elem_load.h"
 #include "model/common/format5.h"
+#include "model/common/person_hand_off.h"
 #include "model/rsv501/section1.h"
 #include "model/rsv501/section2.h"
 #include "model/rsv501/section3.h"
@@ -24,29 +24,8 @@ struct TRSV501RaschetSV : TElem {
   bool Load(TXMLElement e, const std::string& path);
 };
 
-// While one lives, the 5.01 calculations this thread reads hand each person ("ПерсСвСтрахЛиц")
-// over as soon as it is read, and the person leaves their list unless take refuses it: a
-// large report need not hold all its persons at once. Messages are collected as before.
-// restart says that the persons handed so far have left the model (its document or its
-// calculation is read again or replaced).
-class TRSV501PersonHandOff {
- public:
-  using Take = std::function<bool(const TRSV501PersSvSL&)>;
-  TRSV501PersonHandOff(std::function<void()> restart, Take take);
-  ~TRSV501PersonHandOff();
-  TRSV501PersonHandOff(const TRSV501PersonHandOff&) = delete;
-  TRSV501PersonHandOff& operator=(const TRSV501PersonHandOff&) = delete;
-
-  // The innermost one living on this thread, or null.
-  static TRSV501PersonHandOff* Current();
-  void Restart() const { restart_(); }
-  bool Taken(const TRSV501PersSvSL& person) const { return take_(person); }
-
- private:
-  std::function<void()> restart_;
-  Take take_;
-  TRSV501PersonHandOff* outer_;
-};
+// The 5.01 persons handed over while they are read (see model/common/person_hand_off.h).
+using TRSV501PersonHandOff = PersonHandOff<TRSV501PersSvSL>;
 
 // "Документ": the title page and the calculation. ОКВЭД and Тлф come from "СвНП".
 struct TRSV501Document : TElem {

@@ -38,6 +38,7 @@ void LoadSvNP(TRSV502Document& doc, TXMLElement e, const std::string& path) {
 
 bool TRSV502Document::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502Document;
+  TRSV502PersonHandOff::RestartCurrent();
   const Edition readAs = edition;
   Clear();
   edition = readAs;

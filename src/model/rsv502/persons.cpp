@@ -38,7 +38,11 @@ bool TRSV502SvVypl::Load(TXMLElement e, const std::string& path) {
   static constexpr Rules<T> kRules{.tag = "СвВыпл", .attributes = Forbidden(kTagMustNotContainAttributes),
                                    .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
                                    .kids = kKids};
-  return LoadElement(*this, e, path, kRules);
+  const bool read = LoadElement(*this, e, path, kRules);
+  // A person's list has about three months, for which the growing list keeps room for four;
+  // 100 000 persons of the main file live through the whole run.
+  СвВыплМК.shrink_to_fit();
+  return read;
 }
 
 bool TRSV502VyplSVDopMT::Load(TXMLElement e, const std::string& path) {

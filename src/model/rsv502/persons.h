@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/common/format5.h"
+#include "model/common/person_hand_off.h"
 
 namespace orsvelt {
 
@@ -78,5 +79,9 @@ struct TRSV502PersSvStrakhLic : TElem {
   void Clear() { *this = TRSV502PersSvStrakhLic(); }
   bool Load(TXMLElement e, const std::string& path);
 };
+
+// The persons of 5.02 and every later format, handed over while they are read (see
+// model/common/person_hand_off.h).
+using TRSV502PersonHandOff = PersonHandOff<TRSV502PersSvStrakhLic>;
 
 }  // namespace orsvelt

@@ -32,9 +32,10 @@ bool TRSV502ObyazPlatSV::Load(TXMLElement e, const std::string& path) {
 
 bool TRSV502RaschetSV::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502RaschetSV;
+  TRSV502PersonHandOff::RestartCurrent();
   static constexpr ChildField<T> kKids[] = {Child<&T::ОбязПлатСВ>("ОбязПлатСВ"),
                                             Child<&T::ОбязПлатСВ_КФХ>("ОбязПлатСВ_КФХ"),
-                                            Child<&T::ПерсСвСтрахЛиц>("ПерсСвСтрахЛиц", kSiblingNumber)};
+                                            HandedChild<&T::ПерсСвСтрахЛиц>("ПерсСвСтрахЛиц", kSiblingNumber)};
   static constexpr Rules<T> kRules{.tag = "РасчетСВ", .attributes = Forbidden(kTagCannotContainAttributes),
                                    .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
                                    .kids = kKids};

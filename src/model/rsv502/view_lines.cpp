@@ -40,45 +40,51 @@ std::uint8_t CalendarMonth(std::int32_t month, int quarter) {
 
 }  // namespace
 
+void AddPerson(const TRSV502PersSvStrakhLic& src, std::uint32_t number, int quarter, Section3& s) {
+  Person& p = s.persons.emplace_back();
+  FillIdentity(src.ДанФЛПолуч.get(), p);
+  p.annulled = src.ПрАннулир == "1";
+  p.number = number;
+  p.steps = &kSteps;
+  p.firstRow = static_cast<std::uint32_t>(s.rows.size());
+  p.firstExtraRow = static_cast<std::uint32_t>(s.extraRows.size());
+  if (!src.СвВыплСВОПС) return;
+  const TRSV502SvVyplSVOPS& ops = *src.СвВыплСВОПС;
+  if (ops.СвВыпл) {
+    std::uint32_t position = 0;
+    for (const TRSV502SvVyplMK& mk : ops.СвВыпл->СвВыплМК)
+      s.rows.push_back({.month = CalendarMonth(mk.Месяц, quarter),
+                        .position = position++,
+                        .category = mk.КодКатЛиц,
+                        .payments = mk.СумВыпл,
+                        .base = mk.ВыплОПС,
+                        .contractBase = mk.ВыплОПСДог,
+                        .contributions = mk.НачислСВ});
+    p.rowCount = position;
+  }
+  if (ops.ВыплСВДоп) {
+    std::uint32_t position = 0;
+    for (const TRSV502VyplSVDopMT& mt : ops.ВыплСВДоп->ВыплСВДопМТ)
+      s.extraRows.push_back({.month = CalendarMonth(mt.Месяц, quarter),
+                             .position = position++,
+                             .tariff = mt.КодСтрахЛиц,
+                             .base = mt.ВыплСВ,
+                             .contributions = mt.НачислСВ});
+    p.extraRowCount = position;
+  }
+}
+
 void FillSection3(const std::vector<TRSV502PersSvStrakhLic>& persons, std::uint32_t firstNumber, std::string path,
                   int quarter, Section3& s) {
   s.path = std::move(path);
   s.form = &kForm;
   ReserveRows(persons, s);
-  for (std::size_t i = 0; i < persons.size(); ++i) {
-    const TRSV502PersSvStrakhLic& src = persons[i];
-    Person& p = s.persons.emplace_back();
-    FillIdentity(src.ДанФЛПолуч.get(), p);
-    p.annulled = src.ПрАннулир == "1";
-    p.number = firstNumber + static_cast<std::uint32_t>(i);
-    p.steps = &kSteps;
-    p.firstRow = static_cast<std::uint32_t>(s.rows.size());
-    p.firstExtraRow = static_cast<std::uint32_t>(s.extraRows.size());
-    if (!src.СвВыплСВОПС) continue;
-    const TRSV502SvVyplSVOPS& ops = *src.СвВыплСВОПС;
-    if (ops.СвВыпл) {
-      std::uint32_t position = 0;
-      for (const TRSV502SvVyplMK& mk : ops.СвВыпл->СвВыплМК)
-        s.rows.push_back({.month = CalendarMonth(mk.Месяц, quarter),
-                          .position = position++,
-                          .category = mk.КодКатЛиц,
-                          .payments = mk.СумВыпл,
-                          .base = mk.ВыплОПС,
-                          .contractBase = mk.ВыплОПСДог,
-                          .contributions = mk.НачислСВ});
-      p.rowCount = position;
-    }
-    if (ops.ВыплСВДоп) {
-      std::uint32_t position = 0;
-      for (const TRSV502VyplSVDopMT& mt : ops.ВыплСВДоп->ВыплСВДопМТ)
-        s.extraRows.push_back({.month = CalendarMonth(mt.Месяц, quarter),
-                               .position = position++,
-                               .tariff = mt.КодСтрахЛиц,
-                               .base = mt.ВыплСВ,
-                               .contributions = mt.НачислСВ});
-      p.extraRowCount = position;
-    }
-  }
+  for (std::size_t i = 0; i < persons.size(); ++i)
+    AddPerson(persons[i], firstNumber + static_cast<std::uint32_t>(i), quarter, s);
+}
+
+void MoveToQuarter(std::span<MonthRow> rows, int quarter) {
+  for (MonthRow& row : rows) row.month = CalendarMonth(row.month, quarter);
 }
 
 }  // namespace orsvelt::rsv502

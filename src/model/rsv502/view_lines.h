@@ -86,4 +86,11 @@ view::Line PayableLine(std::string_view name, std::string_view kbk, const Upl& u
 void FillSection3(const std::vector<TRSV502PersSvStrakhLic>& persons, std::uint32_t firstNumber, std::string path,
                   int quarter, view::Section3& s);
 
+// One person of the persons of "РасчетСВ" as FillSection3 adds it, for persons handed over
+// while they are read: such a person is read before its report's period is known, so the
+// caller gives quarter 1 (months 1..3 of the quarter stay 1..3, others 0) and MoveToQuarter
+// places the rows once the period is known.
+void AddPerson(const TRSV502PersSvStrakhLic& person, std::uint32_t number, int quarter, view::Section3& s);
+void MoveToQuarter(std::span<view::MonthRow> rows, int quarter);
+
 }  // namespace orsvelt::rsv502

@@ -30,6 +30,7 @@ bool TRSV505SvNP::Load(TXMLElement e, const std::string& path) {
 
 bool TRSV505Document::Load(TXMLElement e, const std::string& path) {
   using T = TRSV505Document;
+  TRSV502PersonHandOff::RestartCurrent();
   static constexpr AttrField<T> kAttrs[] = {
       RawTextAttr("КНД", &T::КНД),       TextAttr("ДатаДок", &T::ДатаДок),    Int32Attr("НомКорр", &T::НомКорр),
       RawTextAttr("Период", &T::Период), Int32Attr("ОтчетГод", &T::ОтчетГод), TextAttr("КодНО", &T::КодНО),

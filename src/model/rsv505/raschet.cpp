@@ -57,12 +57,13 @@ bool TRSV505ObyazPlatSV::Load(TXMLElement e, const std::string& path) {
 
 bool TRSV505RaschetSV::Load(TXMLElement e, const std::string& path) {
   using T = TRSV505RaschetSV;
+  TRSV502PersonHandOff::RestartCurrent();
   static constexpr ChildField<T> kKids[] = {Child<&T::ОбязПлатСВ>("ОбязПлатСВ"),
                                             Child<&T::ОбязПлатСВ_КФХ>("ОбязПлатСВ_КФХ"),
-                                            Child<&T::ПерсСвСтрахЛиц>("ПерсСвСтрахЛиц", kSiblingNumber)};
+                                            HandedChild<&T::ПерсСвСтрахЛиц>("ПерсСвСтрахЛиц", kSiblingNumber)};
   static constexpr ChildField<T> kKids506[] = {Child<&T::ОбязПлатСВ>("ОбязПлатСВ"),
                                                Child<&T::ОбязПлатСВ_КФХ>("ОбязПлатСВ_КФХ"),
-                                               Child<&T::ПерсСвСтрахЛиц>("ПерсСвСтрахЛиц", kSiblingNumber),
+                                               HandedChild<&T::ПерсСвСтрахЛиц>("ПерсСвСтрахЛиц", kSiblingNumber),
                                                Child<&T::ОбязПлатСВ_6_1_431>("ОбязПлатСВ_6.1.431")};
   static constexpr Rules<T> kRules{.tag = "РасчетСВ", .attributes = Forbidden(kTagCannotContainAttributes),
                                    .unknown = kUnknownOfTag, .kids = kKids};

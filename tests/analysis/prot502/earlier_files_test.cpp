@@ -146,6 +146,42 @@ TEST(EarlierFiles502, AFileDamagedInsideItsCalculationIsLeftOutAndTheNumbersClos
   EXPECT_EQ(run.prot.Persons()[0].Source, "1/1");
 }
 
+// An earlier file's persons are taken while it is read: a file that breaks after some of
+// them were taken gives none, and one whose document is read twice gives those of the last.
+TEST(EarlierFiles502, PersonsTakenWhileReadingCountOnlyForAFileThatReadsWhole) {
+  TestPerson first;
+  first.snils = "112-233-445 95";
+  first.months.push_back(MonthRow{1, "НР", "100", "100", "0", "22"});
+  TestPerson second = first;
+  second.snils = "123-456-789 64";
+  TestReport broken = MakeReport("NO_RASCHSV_a_broken", {"21", "0"});
+  broken.persons.assign(3000, first);  // more than one piece of the reader's
+  broken.persons.push_back(second);
+  std::string text = ReportXml(broken);
+  text.resize(text.rfind("</ПерсСвСтрахЛиц>") + 2);  // the second person never closes
+  TestReport twice = MakeReport("NO_RASCHSV_b_twice", {"21", "1"});
+  twice.persons = {first};
+  std::string twiceText = ReportXml(twice);
+  twice.persons = {second};
+  const std::string again = ReportXml(twice);
+  const auto document = [](const std::string& xml) {
+    const std::size_t from = xml.find("<Документ");
+    return xml.substr(from, xml.rfind("</Документ>") + std::string("</Документ>").size() - from);
+  };
+  twiceText.insert(twiceText.rfind("</Файл>"), document(again));
+
+  TempDir dir;
+  WriteCp1251(dir.path() / "NO_RASCHSV_a_broken.xml", text);
+  WriteCp1251(dir.path() / "NO_RASCHSV_b_twice.xml", twiceText);
+  const auto main = LoadReportFile(WriteReport(dir.path(), MakeReport("NO_RASCHSV_main", {"31", "0"})));
+  TRSV502Prot prot;
+  ASSERT_TRUE(prot.Analyse(main->file, dir.path()));
+  EXPECT_EQ(Selected(prot), (std::vector<std::string>{"21/1"}));
+  ASSERT_EQ(prot.Persons().size(), 1u);
+  EXPECT_EQ(prot.Persons()[0].Key, "12345678964");
+  EXPECT_EQ(prot.Persons()[0].Source, "1/1");
+}
+
 TEST(EarlierFiles502, FilesThatAreNoUsableReportsAreSkippedWithoutStoppingTheRun) {
   TempDir dir;
   WriteReport(dir.path(), MakeReport("no_raschsv_lower_case", {"21", "0"}));     // found: case does not matter

@@ -76,8 +76,8 @@ TEST(LaterAnalysis, EachYearHasItsLimitAndItsFormLabel) {
     EXPECT_EQ(run->prot.FormatLabel(), c.label);
     ASSERT_TRUE(run->prot.YearLimit());
     EXPECT_EQ(FormatAmountGrouped(run->prot.YearLimit()->value), c.limit);
-    const YearToDatePerson* person = YearToDateOf(run->prot, kPerson);
-    ASSERT_NE(person, nullptr);
+    const std::optional<YearToDatePerson> person = YearToDateOf(run->prot, kPerson);
+    ASSERT_TRUE(person.has_value());
     ASSERT_EQ(person->Months.size(), 3u);
     EXPECT_EQ(person->Months[2].Cumulative, Kopecks(150000000));
     EXPECT_EQ(person->Months[2].AboveLimit, c.year == "2021");
@@ -91,8 +91,8 @@ TEST(LaterAnalysis, HugeBasesStopAtTheLimitOfTheType) {
   TempDir dir;
   const auto run = AnalyseLater(WriteReport(dir, OnePerson("5.08", "2026", "21", "900000000000000.00"), {"main"}));
   ASSERT_TRUE(run->analysed);
-  const YearToDatePerson* person = YearToDateOf(run->prot, kPerson);
-  ASSERT_NE(person, nullptr);
+  const std::optional<YearToDatePerson> person = YearToDateOf(run->prot, kPerson);
+  ASSERT_TRUE(person.has_value());
   ASSERT_EQ(person->Months.size(), 3u);
   for (const YearToDateMonth& month : person->Months) {
     EXPECT_GT(month.Cumulative, 0);
@@ -109,8 +109,8 @@ TEST(LaterAnalysis, AYearWithoutAKnownLimitMarksNothing) {
   const auto run = AnalyseLater(WriteReport(dir, OnePerson("5.08", "2031", "21", "5000000.00"), {"main"}));
   ASSERT_TRUE(run->analysed);
   EXPECT_FALSE(run->prot.YearLimit());
-  const YearToDatePerson* person = YearToDateOf(run->prot, kPerson);
-  ASSERT_NE(person, nullptr);
+  const std::optional<YearToDatePerson> person = YearToDateOf(run->prot, kPerson);
+  ASSERT_TRUE(person.has_value());
   for (const YearToDateMonth& month : person->Months) EXPECT_FALSE(month.AboveLimit);
   EXPECT_NE(WriteLater(run->prot).html.find("(предельная величина не известна)"), std::string::npos);
 }
@@ -140,8 +140,8 @@ TEST(LaterAnalysis, EarlierReportsAreFoundAcrossTheFormsOfAYear) {
   EXPECT_EQ(run->prot.EarlierFiles()[0].FormatVersion, "5.07");
   EXPECT_EQ(run->prot.EarlierFiles()[0].Note, "");
 
-  const YearToDatePerson* person = YearToDateOf(run->prot, kPerson);
-  ASSERT_NE(person, nullptr);
+  const std::optional<YearToDatePerson> person = YearToDateOf(run->prot, kPerson);
+  ASSERT_TRUE(person.has_value());
   ASSERT_EQ(person->Months.size(), 6u);
   EXPECT_EQ(person->Months[0].Source, "1/1");
   EXPECT_EQ(person->Months[5].Source, "0/1");
@@ -172,8 +172,8 @@ TEST(LaterAnalysis, OfTwoReportsWithTheSameDateTheLaterFileNameIsUsed) {
   EXPECT_EQ(files[1].FileName, "NO_RASCHSV_a.xml");
   EXPECT_EQ(files[1].Note,
             "не используется: тот же период и номер корректировки, тот же ДатаДок, используется файл NO_RASCHSV_b.xml");
-  const YearToDatePerson* person = YearToDateOf(run->prot, kPerson);
-  ASSERT_NE(person, nullptr);
+  const std::optional<YearToDatePerson> person = YearToDateOf(run->prot, kPerson);
+  ASSERT_TRUE(person.has_value());
   EXPECT_EQ(person->Months[0].Base, Kopecks(30000));
 
   // A correction of the period is no duplicate: both are used, the correction last.
@@ -232,7 +232,7 @@ TEST(LaterAnalysis, LongYearToDateTablesGoOnOverFurtherSheets) {
   }
   const auto run = AnalyseLater(WriteReport(dir, spec, {"main"}));
   ASSERT_TRUE(run->analysed);
-  ASSERT_EQ(run->prot.YearToDate().size(), 12u);
+  ASSERT_EQ(run->prot.Persons().size(), 12u);
   const LaterProtocols out = WriteLater(run->prot, SheetLimits{.rows = 12});
   EXPECT_NE(out.workbook.find("ss:Name=\"Нарастающий итог (2)\""), std::string::npos);
 }

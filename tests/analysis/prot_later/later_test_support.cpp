@@ -37,10 +37,10 @@ LaterProtocols WriteLater(TRSVLaterProt& prot, const SheetLimits& limits) {
   return {Cp1251ToUtf8(html.Bytes()), Cp1251ToUtf8(workbook.Bytes())};
 }
 
-const YearToDatePerson* YearToDateOf(const TRSVLaterProt& prot, std::string_view snilsDigits) {
-  for (const YearToDatePerson& record : prot.YearToDate())
-    if (prot.Persons()[record.Person].Key == snilsDigits) return &record;
-  return nullptr;
+std::optional<YearToDatePerson> YearToDateOf(const TRSVLaterProt& prot, std::string_view snilsDigits) {
+  for (std::size_t i = 0; i < prot.Persons().size(); ++i)
+    if (prot.Persons()[i].Key == snilsDigits) return prot.YearToDateOf(i);
+  return std::nullopt;
 }
 
 }  // namespace orsvelt::test

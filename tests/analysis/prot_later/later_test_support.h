@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "analysis/prot_later/prot_later.h"
@@ -37,6 +38,6 @@ struct LaterProtocols {
 LaterProtocols WriteLater(TRSVLaterProt& prot, const SheetLimits& limits = {});
 
 // The person's months since January, or null when the analysis has no such SNILS (digits only).
-const YearToDatePerson* YearToDateOf(const TRSVLaterProt& prot, std::string_view snilsDigits);
+std::optional<YearToDatePerson> YearToDateOf(const TRSVLaterProt& prot, std::string_view snilsDigits);
 
 }  // namespace orsvelt::test

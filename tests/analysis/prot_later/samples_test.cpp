@@ -89,8 +89,8 @@ TEST(LaterSamples, ReportsFiledTwiceForAPeriodUseTheLaterDocumentDate) {
   EXPECT_EQ(prot.PersonCategories(prot.Persons()[static_cast<std::size_t>(at)]),
             (std::vector<std::string>{"НР", "МС"}));
 
-  const YearToDatePerson* zolotova = YearToDateOf(prot, kZolotova);
-  ASSERT_NE(zolotova, nullptr);
+  const std::optional<YearToDatePerson> zolotova = YearToDateOf(prot, kZolotova);
+  ASSERT_TRUE(zolotova.has_value());
   ASSERT_EQ(zolotova->Months.size(), 9u);
   EXPECT_EQ(zolotova->Months[0].Source, "1/1");
   EXPECT_EQ(zolotova->Months[3].Source, "2/1");
@@ -142,8 +142,8 @@ TEST(LaterSamples, AKopeckAboveTheLimitIsMarked) {
 
   const auto run = AnalyseLater(main);
   ASSERT_TRUE(run->analysed);
-  const YearToDatePerson* zolotova = YearToDateOf(run->prot, kZolotova);
-  ASSERT_NE(zolotova, nullptr);
+  const std::optional<YearToDatePerson> zolotova = YearToDateOf(run->prot, kZolotova);
+  ASSERT_TRUE(zolotova.has_value());
   ASSERT_EQ(zolotova->Months.size(), 9u);
   EXPECT_FALSE(zolotova->Months[7].AboveLimit);
   EXPECT_EQ(zolotova->Months[8].Cumulative, Kopecks(222500001));
@@ -175,9 +175,9 @@ TEST(LaterSamples, APersonWithPaymentsOnlyHasNoBase) {
   TempDir dir;
   const auto run = AnalyseLater(CopySample(dir, "99E7107D"));
   ASSERT_TRUE(run->analysed);
-  ASSERT_FALSE(run->prot.YearToDate().empty());
-  for (const YearToDatePerson& person : run->prot.YearToDate())
-    for (const YearToDateMonth& month : person.Months) {
+  ASSERT_FALSE(run->prot.Persons().empty());
+  for (std::size_t i = 0; i < run->prot.Persons().size(); ++i)
+    for (const YearToDateMonth& month : run->prot.YearToDateOf(i).Months) {
       EXPECT_EQ(month.Base, 0);
       EXPECT_EQ(month.Cumulative, 0);
       EXPECT_EQ(month.Contributions, 0);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "model/rsv505/document.h"
 #include "model/rsvnalog.h"
 #include "support/test_support.h"
 #include "xml/codepage.h"
@@ -218,6 +219,79 @@ TEST(Document, LaterFormatsReadAsThisOneOnlyGiveMessages) {
     }
   }
   EXPECT_GT(persons, 0u);
+}
+
+}  // namespace
+}  // namespace orsvelt
+
+namespace orsvelt {
+namespace {
+
+// One person with a message of its own, so that the hand-off is seen to leave messages alone.
+std::string Person(const std::string& surname) {
+  return "<ПерсСвСтрахЛиц Лишний=\"1\"><ДанФЛПолуч СНИЛС=\"112-233-445 95\"><ФИО Фамилия=\"" + surname +
+         "\" Имя=\"И\"/></ДанФЛПолуч><СвВыплСВОПС><СвВыпл><СвВыплМК Месяц=\"2\" КодКатЛиц=\"НР\" СумВыпл=\"1\"/>"
+         "</СвВыпл></СвВыплСВОПС></ПерсСвСтрахЛиц>";
+}
+
+template <class Calculation>
+Calculation LoadCalculation(const std::string& xml, Edition edition) {
+  test::XmlFixture fixture(xml);
+  Calculation calc;
+  calc.edition = edition;
+  calc.Load(fixture.Root(), " P");
+  return calc;
+}
+
+// The calculations of 5.02 and of 2023 on hand each person over as it is read, in order and
+// whole; a refused person stays, and the messages and their person numbers are those of a
+// plain reading.
+template <class Calculation>
+void ExpectPersonsHandedOver(Edition edition) {
+  const std::string xml = "<РасчетСВ>" + Person("А") + Person("Б") + Person("В") + "</РасчетСВ>";
+  const Calculation plain = LoadCalculation<Calculation>(xml, edition);
+  std::vector<std::string> handed;
+  int restarts = 0;
+  const TRSV502PersonHandOff handOff([&] { ++restarts; },
+                                     [&](const TRSV502PersSvStrakhLic& p) {
+                                       handed.push_back(p.ДанФЛПолуч->ФИО->Фамилия + "/" +
+                                                        p.СвВыплСВОПС->СвВыпл->СвВыплМК[0].КодКатЛиц);
+                                       return p.ДанФЛПолуч->ФИО->Фамилия != "Б";
+                                     });
+  const Calculation calc = LoadCalculation<Calculation>(xml, edition);
+  EXPECT_EQ(handed, (std::vector<std::string>{"А/НР", "Б/НР", "В/НР"}));
+  EXPECT_EQ(restarts, 1);
+  ASSERT_EQ(calc.ПерсСвСтрахЛиц.size(), 1u);
+  EXPECT_EQ(calc.ПерсСвСтрахЛиц[0].ДанФЛПолуч->ФИО->Фамилия, "Б");
+  EXPECT_EQ(calc.Errors, plain.Errors);
+  EXPECT_EQ(calc.Errors.size(), 3u);
+}
+
+TEST(PersonHandOff502, TakesThePersonsOfEveryCalculationAsTheyAreRead) {
+  ExpectPersonsHandedOver<TRSV502RaschetSV>(Edition::V502);
+  ExpectPersonsHandedOver<TRSV505RaschetSV>(Edition::V505);
+}
+
+// A document read again says so, and so does its calculation; without a hand-off nothing is taken.
+TEST(PersonHandOff502, ADocumentReadAgainRestartsAndNoHandOffTakesNothing) {
+  const std::string body = "<РасчетСВ>" + Person("А") + "</РасчетСВ>";
+  EXPECT_EQ(LoadFrom<TRSV502Document>(Doc("Период=\"21\"", body)).РасчетСВ->ПерсСвСтрахЛиц.size(), 1u);
+  int restarts = 0;
+  const TRSV502PersonHandOff handOff([&] { ++restarts; }, [](const TRSV502PersSvStrakhLic&) { return true; });
+  {
+    const TRSV502PersonHandOff inner([&] { restarts += 10; }, [](const TRSV502PersSvStrakhLic&) { return false; });
+    EXPECT_EQ(TRSV502PersonHandOff::Current(), &inner);
+    EXPECT_EQ(LoadFrom<TRSV502Document>(Doc("Период=\"21\"", body)).РасчетСВ->ПерсСвСтрахЛиц.size(), 1u);
+  }
+  EXPECT_EQ(TRSV502PersonHandOff::Current(), &handOff);
+  EXPECT_EQ(restarts, 20);  // the inner one heard the document and its calculation
+  test::XmlFixture fixture("<Документ Период=\"21\">" + body + "</Документ>");
+  TRSV505Document doc;
+  doc.edition = Edition::V508;
+  doc.Load(fixture.Root(), " P");
+  EXPECT_EQ(restarts, 22);
+  ASSERT_TRUE(doc.РасчетСВ);
+  EXPECT_TRUE(doc.РасчетСВ->ПерсСвСтрахЛиц.empty());
 }
 
 }  // namespace
