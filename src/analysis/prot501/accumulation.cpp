@@ -161,6 +161,8 @@ void TRSV501Prot::AddToAccumulation(const TRSV501Document& doc, std::int32_t fil
 }
 
 void TRSV501Prot::FinishAccumulation() {
+  // Nothing joins after this; the index of a large year would only add to the checks' peak.
+  yearIndex_ = PersonIndex();
   FinishPensionBase();
   FinishOMSOSS();
 }

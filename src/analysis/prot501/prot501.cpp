@@ -77,19 +77,18 @@ bool TRSV501Prot::Analyse(const TRSVFile& file, const std::filesystem::path& fol
     return false;
   }
   ProgressCounter persons(progress_, ProgressStage::Persons, PersonCount);
-  if (PersonCount > 0) {
-    AddPersons(doc);
-    AddToAccumulation(doc, 0, &persons);
-  }
+  if (PersonCount > 0) AddToAccumulation(doc, 0, &persons);
+  FinishAccumulation();
+  // The year's ratios read the accumulated persons. They run before the main file's persons
+  // are listed: their view of the main file lives only while they run, and the two together
+  // would set the peak of a large year.
+  yearChecks.SetYearPersons(YearPersonsForChecks());
+  CheckResults = checks_ = std::make_shared<const checks::CheckResult>(yearChecks.Run());
+  if (PersonCount > 0) AddPersons(doc);
   FinishSummaries();
   BuildComparisons(doc);
   TakeFarmMembers(doc);
-  FinishAccumulation();
   persons.Finish();
-  // The year's ratios read the accumulated persons, so the checks run last; their view of
-  // the main file lives only while they run.
-  yearChecks.SetYearPersons(YearPersonsForChecks());
-  CheckResults = checks_ = std::make_shared<const checks::CheckResult>(yearChecks.Run());
   return true;
 }
 
