@@ -92,17 +92,20 @@ void AddExtraRows(TRSV501BaseCheckPLQuarterRec& block, const std::vector<TRSV501
   }
 }
 
-void SetOMSOSSRows(TRSV501OMSOSSQuarterRec& block, const std::vector<TRSV501YearPersonRec::MonthRow>& rows) {
+template <class Numbering>
+void SetOMSOSSRows(TRSV501OMSOSSQuarterRec& block, const std::vector<TRSV501YearPersonRec::MonthRow>& rows,
+                   Numbering&& categoryNumber) {
   block.Rows.reserve(rows.size());
   for (const TRSV501YearPersonRec::MonthRow& mk : rows) {
+    const std::uint32_t category = categoryNumber(mk.CategoryCode);
     auto it = std::find_if(block.Rows.begin(), block.Rows.end(), [&](const TRSV501OMSOSSRowRec& r) {
-      return r.Month == mk.Month && r.CategoryCode == mk.CategoryCode;
+      return r.Month == mk.Month && r.Category == category;
     });
     if (it == block.Rows.end()) {
       block.Rows.push_back({});
       it = block.Rows.end() - 1;
       it->Month = mk.Month;
-      it->CategoryCode = mk.CategoryCode;
+      it->Category = category;
     }
     it->Payments = mk.Payments;
     it->OSSBase = mk.Base - mk.ContractBase;
@@ -132,6 +135,12 @@ bool TRSV501Prot::TakeYearPerson(const TRSV501PersSvSL& el, TRSV501YearPersonRec
   return true;
 }
 
+std::uint32_t TRSV501Prot::CategoryNumber(const std::string& code) {
+  const auto [at, added] = categoryNumbers_.try_emplace(code, static_cast<std::uint32_t>(categoryCodes_.size()));
+  if (added) categoryCodes_.push_back(code);
+  return at->second;
+}
+
 void TRSV501Prot::AddToAccumulation(const TRSV501YearPersonRec& person, std::int32_t fileNumber) {
   const auto [at, added] = yearIndex_.FindOrAdd(person.SNILS, person.INN, BaseChecks.size());
   if (added) {
@@ -147,7 +156,7 @@ void TRSV501Prot::AddToAccumulation(const TRSV501YearPersonRec& person, std::int
   TRSV501OMSOSSQuarterRec& oms = FindBlock(OMSOSSChecks[at].Periods, person.PeriodCode);
   if (Supersedes(oms, person, fileNumber)) {
     oms.Rows.clear();
-    SetOMSOSSRows(oms, person.Rows);
+    SetOMSOSSRows(oms, person.Rows, [this](const std::string& code) { return CategoryNumber(code); });
   }
 }
 

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "analysis/common/analysis_base.h"
@@ -185,12 +186,13 @@ struct TRSV501BaseCheckTotalMonthRec {
   Amount Contributions = 0, CumContributions = 0;
 };
 
-// One payment row of the OMS/OSS estimate.
+// One payment row of the OMS/OSS estimate. A large year has millions of them while it is
+// read, so the category code is a number (TRSV501Prot::CategoryNumber).
 struct TRSV501OMSOSSRowRec {
-  std::int32_t Month = 0;    // 1..12
-  std::string CategoryCode;  // "КодКатЛиц"
-  Amount Payments = 0;       // "СумВыпл"
-  Amount OSSBase = 0;        // "ВыплОПС" - "ВыплОПСДог"
+  std::int32_t Month = 0;     // 1..12
+  std::uint32_t Category = 0;  // "КодКатЛиц", numbered
+  Amount Payments = 0;        // "СумВыпл"
+  Amount OSSBase = 0;         // "ВыплОПС" - "ВыплОПСДог"
 };
 
 struct TRSV501OMSOSSQuarterRec {
@@ -347,9 +349,14 @@ class TRSV501Prot : public TRSVProt, public TRSV501ProtData {
   void BuildComparisons(const TRSV501Document& doc);
   void FinishPensionBase();
   void FinishOMSOSS();
+  // The number of a category code in the estimate's rows.
+  std::uint32_t CategoryNumber(const std::string& code);
 
   // The persons of both accumulations, which list them in the same order.
   PersonIndex yearIndex_;
+  // The category codes met, by number, and their numbers.
+  std::vector<std::string> categoryCodes_;
+  std::unordered_map<std::string, std::uint32_t> categoryNumbers_;
 };
 
 }  // namespace orsvelt
