@@ -78,7 +78,10 @@ void AddPensionRows(TRSV501BaseCheckPLQuarterRec& block, const std::vector<TRSV5
   }
 }
 
-void AddExtraRows(TRSV501BaseCheckPLQuarterRec& block, const std::vector<TRSV501YearPersonRec::ExtraRow>& rows) {
+// The block's additional-tariff amounts replace those it had; a month they name gets a row.
+void SetExtraRows(TRSV501BaseCheckPLRec& person, TRSV501BaseCheckPLQuarterRec& block,
+                  const std::vector<TRSV501YearPersonRec::ExtraRow>& rows) {
+  std::erase_if(person.Extras, [&](const TRSV501BaseCheckExtraRec& e) { return e.PeriodCode == block.PeriodCode; });
   for (const TRSV501YearPersonRec::ExtraRow& mt : rows) {
     auto it = std::find_if(block.Months.begin(), block.Months.end(),
                            [&](const TRSV501BaseCheckMonthRec& m) { return m.Month == mt.Month; });
@@ -87,8 +90,17 @@ void AddExtraRows(TRSV501BaseCheckPLQuarterRec& block, const std::vector<TRSV501
       it = block.Months.end() - 1;
       it->Month = mt.Month;
     }
-    it->ExtraBase += mt.Base;
-    it->ExtraContributions += mt.Contributions;
+    if (mt.Base == 0 && mt.Contributions == 0) continue;
+    auto extra = std::find_if(person.Extras.begin(), person.Extras.end(), [&](const TRSV501BaseCheckExtraRec& e) {
+      return e.Month == mt.Month && e.PeriodCode == block.PeriodCode;
+    });
+    if (extra == person.Extras.end()) {
+      extra = person.Extras.emplace(person.Extras.end());
+      extra->PeriodCode = block.PeriodCode;
+      extra->Month = mt.Month;
+    }
+    extra->Base += mt.Base;
+    extra->Contributions += mt.Contributions;
   }
 }
 
@@ -151,7 +163,7 @@ void TRSV501Prot::AddToAccumulation(const TRSV501YearPersonRec& person, std::int
   if (Supersedes(base, person, fileNumber)) {
     base.Months.clear();
     AddPensionRows(base, person.Rows);
-    AddExtraRows(base, person.ExtraRows);
+    SetExtraRows(BaseChecks[at], base, person.ExtraRows);
   }
   TRSV501OMSOSSQuarterRec& oms = FindBlock(OMSOSSChecks[at].Periods, person.PeriodCode);
   if (Supersedes(oms, person, fileNumber)) {

@@ -137,7 +137,14 @@ struct TRSV501FarmMemberRec {
 struct TRSV501BaseCheckMonthRec {
   std::int32_t Month = 0;  // 1..12
   Amount Payments = 0, Base = 0, ContractBase = 0, Contributions = 0;
-  Amount ExtraBase = 0, ExtraContributions = 0;  // "ВыплСВ", "НачислСВ" at the additional tariffs
+};
+
+// The additional-tariff amounts of one month of a person's period block. Few persons have
+// any, so they are kept beside the month rows rather than in each of them.
+struct TRSV501BaseCheckExtraRec {
+  std::string PeriodCode;  // of the block
+  std::int32_t Month = 0;  // 1..12
+  Amount Base = 0, Contributions = 0;  // "ВыплСВ", "НачислСВ", summed over the month's rows
 };
 
 // One period block of a person: where its data came from and its months.
@@ -174,6 +181,7 @@ struct TRSV501BaseCheckPLRec {
   std::string SNILS;     // the key; may be empty
   std::string INN;       // as first met, may be empty
   std::vector<TRSV501BaseCheckPLQuarterRec> Periods;
+  std::vector<TRSV501BaseCheckExtraRec> Extras;  // months without such amounts have none
 };
 
 // One month of the pension-base accumulation's total: the persons' months of one quarter
