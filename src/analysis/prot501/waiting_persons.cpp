@@ -38,10 +38,24 @@ void GetText(const std::string& in, std::size_t& at, std::string& text) {
   at += size;
 }
 
+// The bytes Add packs the person into.
+std::size_t PackedSize(const TRSV501YearPersonRec& person) {
+  constexpr std::size_t kLength = sizeof(std::uint32_t);
+  std::size_t size = 4 * kLength + person.FullName.size() + person.SNILS.size() + person.INN.size() +
+                     person.PeriodCode.size() + 2 * sizeof(std::int32_t) + 2 * kLength;
+  for (const TRSV501YearPersonRec::MonthRow& row : person.Rows)
+    size += sizeof(std::int32_t) + kLength + row.CategoryCode.size() + 4 * sizeof(Amount);
+  return size + person.ExtraRows.size() * (sizeof(std::int32_t) + 2 * sizeof(Amount));
+}
+
 }  // namespace
 
 void WaitingPersons::Add(const TRSV501YearPersonRec& person) {
-  std::string packed;
+  // A person never spans two blocks; one larger than a block has a block of its own.
+  const std::size_t size = PackedSize(person);
+  if (blocks_.empty() || blocks_.back().size() + size > blocks_.back().capacity())
+    blocks_.emplace_back().reserve(std::max(kBlockBytes, size));
+  std::string& packed = blocks_.back();
   PutText(packed, person.FullName);
   PutText(packed, person.SNILS);
   PutText(packed, person.INN);
@@ -63,11 +77,6 @@ void WaitingPersons::Add(const TRSV501YearPersonRec& person) {
     Put(packed, row.Base);
     Put(packed, row.Contributions);
   }
-  // A person never spans two blocks; one larger than a block has a block of its own.
-  if (blocks_.empty() || blocks_.back().size() + packed.size() > blocks_.back().capacity()) {
-    blocks_.emplace_back().reserve(std::max(kBlockBytes, packed.size()));
-  }
-  blocks_.back() += packed;
   ++count_;
 }
 
