@@ -78,7 +78,10 @@ void AddPensionRows(TRSV501BaseCheckPLQuarterRec& block, const std::vector<TRSV5
   }
 }
 
-void AddExtraRows(TRSV501BaseCheckPLQuarterRec& block, const std::vector<TRSV501YearPersonRec::ExtraRow>& rows) {
+// The block's additional-tariff amounts replace those it had; a month they name gets a row.
+void SetExtraRows(TRSV501BaseCheckPLRec& person, TRSV501BaseCheckPLQuarterRec& block,
+                  const std::vector<TRSV501YearPersonRec::ExtraRow>& rows) {
+  std::erase_if(person.Extras, [&](const TRSV501BaseCheckExtraRec& e) { return e.PeriodCode == block.PeriodCode; });
   for (const TRSV501YearPersonRec::ExtraRow& mt : rows) {
     auto it = std::find_if(block.Months.begin(), block.Months.end(),
                            [&](const TRSV501BaseCheckMonthRec& m) { return m.Month == mt.Month; });
@@ -87,22 +90,34 @@ void AddExtraRows(TRSV501BaseCheckPLQuarterRec& block, const std::vector<TRSV501
       it = block.Months.end() - 1;
       it->Month = mt.Month;
     }
-    it->ExtraBase += mt.Base;
-    it->ExtraContributions += mt.Contributions;
+    if (mt.Base == 0 && mt.Contributions == 0) continue;
+    auto extra = std::find_if(person.Extras.begin(), person.Extras.end(), [&](const TRSV501BaseCheckExtraRec& e) {
+      return e.Month == mt.Month && e.PeriodCode == block.PeriodCode;
+    });
+    if (extra == person.Extras.end()) {
+      extra = person.Extras.emplace(person.Extras.end());
+      extra->PeriodCode = block.PeriodCode;
+      extra->Month = mt.Month;
+    }
+    extra->Base += mt.Base;
+    extra->Contributions += mt.Contributions;
   }
 }
 
-void SetOMSOSSRows(TRSV501OMSOSSQuarterRec& block, const std::vector<TRSV501YearPersonRec::MonthRow>& rows) {
+template <class Numbering>
+void SetOMSOSSRows(TRSV501OMSOSSQuarterRec& block, const std::vector<TRSV501YearPersonRec::MonthRow>& rows,
+                   Numbering&& categoryNumber) {
   block.Rows.reserve(rows.size());
   for (const TRSV501YearPersonRec::MonthRow& mk : rows) {
+    const std::uint32_t category = categoryNumber(mk.CategoryCode);
     auto it = std::find_if(block.Rows.begin(), block.Rows.end(), [&](const TRSV501OMSOSSRowRec& r) {
-      return r.Month == mk.Month && r.CategoryCode == mk.CategoryCode;
+      return r.Month == mk.Month && r.Category == category;
     });
     if (it == block.Rows.end()) {
       block.Rows.push_back({});
       it = block.Rows.end() - 1;
       it->Month = mk.Month;
-      it->CategoryCode = mk.CategoryCode;
+      it->Category = category;
     }
     it->Payments = mk.Payments;
     it->OSSBase = mk.Base - mk.ContractBase;
@@ -132,6 +147,12 @@ bool TRSV501Prot::TakeYearPerson(const TRSV501PersSvSL& el, TRSV501YearPersonRec
   return true;
 }
 
+std::uint32_t TRSV501Prot::CategoryNumber(const std::string& code) {
+  const auto [at, added] = categoryNumbers_.try_emplace(code, static_cast<std::uint32_t>(categoryCodes_.size()));
+  if (added) categoryCodes_.push_back(code);
+  return at->second;
+}
+
 void TRSV501Prot::AddToAccumulation(const TRSV501YearPersonRec& person, std::int32_t fileNumber) {
   const auto [at, added] = yearIndex_.FindOrAdd(person.SNILS, person.INN, BaseChecks.size());
   if (added) {
@@ -142,12 +163,12 @@ void TRSV501Prot::AddToAccumulation(const TRSV501YearPersonRec& person, std::int
   if (Supersedes(base, person, fileNumber)) {
     base.Months.clear();
     AddPensionRows(base, person.Rows);
-    AddExtraRows(base, person.ExtraRows);
+    SetExtraRows(BaseChecks[at], base, person.ExtraRows);
   }
   TRSV501OMSOSSQuarterRec& oms = FindBlock(OMSOSSChecks[at].Periods, person.PeriodCode);
   if (Supersedes(oms, person, fileNumber)) {
     oms.Rows.clear();
-    SetOMSOSSRows(oms, person.Rows);
+    SetOMSOSSRows(oms, person.Rows, [this](const std::string& code) { return CategoryNumber(code); });
   }
 }
 
@@ -161,6 +182,8 @@ void TRSV501Prot::AddToAccumulation(const TRSV501Document& doc, std::int32_t fil
 }
 
 void TRSV501Prot::FinishAccumulation() {
+  // Nothing joins after this; the index of a large year would only add to the checks' peak.
+  yearIndex_ = PersonIndex();
   FinishPensionBase();
   FinishOMSOSS();
 }

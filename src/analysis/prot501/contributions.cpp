@@ -64,7 +64,7 @@ void TRSV501Prot::FinishOMSOSS() {
       for (const TRSV501OMSOSSRowRec& row : block.Rows) {
         TRSV501OMSOSSMonthRec& m = person.Months[row.Month - 1];
         m.OMSBase += row.Payments;
-        m.OMSContrib += ContributionOf(row.Payments, ContributionRate(year, row.CategoryCode, rateMedical));
+        m.OMSContrib += ContributionOf(row.Payments, ContributionRate(year, categoryCodes_[row.Category], rateMedical));
         byMonth[row.Month - 1].push_back(&row);
       }
 
@@ -77,7 +77,7 @@ void TRSV501Prot::FinishOMSOSS() {
           const Amount part = inLimit + row->OSSBase <= SocialLimit ? row->OSSBase : SocialLimit - inLimit;
           m.OSSBase += part;
           inLimit += part;
-          m.OSSContrib += ContributionOf(part, ContributionRate(year, row->CategoryCode, rateSocial));
+          m.OSSContrib += ContributionOf(part, ContributionRate(year, categoryCodes_[row->Category], rateSocial));
         }
       }
       TRSV501OMSOSSMonthRec& t = OMSOSSTotal.Months[i];

@@ -1,10 +1,9 @@
 #include "analysis/prot501/earlier_files.h"
 
-#include <deque>
-
 #include "analysis/checks/year_checks.h"
 #include "analysis/common/report_texts.h"
 #include "analysis/prot501/prot501.h"
+#include "analysis/prot501/waiting_persons.h"
 #include "model/rsv501/document.h"
 #include "model/rsvnalog.h"
 #include "reference/place_codes.h"
@@ -50,18 +49,18 @@ void TRSV501Prot::ReadEarlierFiles(const std::filesystem::path& folder, const TR
   // whole. Where the checks want a file's persons (a correction's own period) its model
   // keeps them.
   bool handingOff = false;
-  std::deque<TRSV501YearPersonRec> read;  // never moved to a larger block while it grows
+  prot501::WaitingPersons read;
+  TRSV501YearPersonRec taken;  // reused: its strings and rows keep their storage
   std::size_t elements = 0;
   const auto forget = [&] {
-    read.clear();
+    read.Clear();
     elements = 0;
   };
   const TRSV501PersonHandOff handOff(forget,
                                      [&](const TRSV501PersSvSL& el) {
                                        if (!handingOff) return false;
                                        ++elements;
-                                       TRSV501YearPersonRec person;
-                                       if (TakeYearPerson(el, person)) read.push_back(std::move(person));
+                                       if (TakeYearPerson(el, taken)) read.Add(taken);
                                        return true;
                                      });
   const auto reading = [&](const EarlierReport& report) {
@@ -78,8 +77,8 @@ void TRSV501Prot::ReadEarlierFiles(const std::filesystem::path& folder, const TR
     rec.PlaceText = orsvelt::PlaceText(PlaceRows501(), doc.ПоМесту);
     if (yearChecks_) yearChecks_->AddEarlier(file);
     for (std::size_t i = 0; i < elements; ++i) stopCheck.Step();
-    for (const TRSV501YearPersonRec& person : read) AddToAccumulation(person, number);
-    read = {};
+    read.ForEach([&](const TRSV501YearPersonRec& person) { AddToAccumulation(person, number); });
+    read.Clear();
     if (doc.РасчетСВ && !doc.РасчетСВ->ПерсСвСтрахЛиц.empty()) AddToAccumulation(doc, number, &stopCheck);
   };
   ReadEarlierReports(chosen, ReportKey501, take, progress_, reading);

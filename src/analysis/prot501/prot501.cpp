@@ -1,5 +1,7 @@
 #include "analysis/prot501/prot501.h"
 
+#include <optional>
+
 #include "analysis/checks/check_context.h"
 #include "analysis/checks/year_checks.h"
 #include "analysis/common/report_texts.h"
@@ -14,6 +16,8 @@ namespace orsvelt {
 void TRSV501Prot::Reset() {
   static_cast<TRSV501ProtData&>(*this) = TRSV501ProtData();
   yearIndex_.Clear();
+  categoryCodes_.clear();
+  categoryNumbers_.clear();
   errorText_.clear();
 }
 
@@ -66,8 +70,9 @@ bool TRSV501Prot::Analyse(const TRSVFile& file, const std::filesystem::path& fol
   TakeTitle(file, doc);
   ReadErrors = file.Errors;
   checks_.reset();
-  checks::YearChecks yearChecks(file);
-  yearChecks_ = &yearChecks;
+  // Gone once run: what it gathered (the year's persons among it) is not needed after.
+  std::optional<checks::YearChecks> yearChecks(std::in_place, file);
+  yearChecks_ = &*yearChecks;
   ReadEarlierFiles(folder, file);
   yearChecks_ = nullptr;
   if (!TakeComposition(doc)) {
@@ -77,19 +82,19 @@ bool TRSV501Prot::Analyse(const TRSVFile& file, const std::filesystem::path& fol
     return false;
   }
   ProgressCounter persons(progress_, ProgressStage::Persons, PersonCount);
-  if (PersonCount > 0) {
-    AddPersons(doc);
-    AddToAccumulation(doc, 0, &persons);
-  }
+  if (PersonCount > 0) AddToAccumulation(doc, 0, &persons);
+  FinishAccumulation();
+  // The year's ratios read the accumulated persons. They run before the main file's persons
+  // are listed: their view of the main file lives only while they run, and the two together
+  // would set the peak of a large year.
+  yearChecks->SetYearPersons(YearPersonsForChecks());
+  CheckResults = checks_ = std::make_shared<const checks::CheckResult>(yearChecks->Run());
+  yearChecks.reset();
+  if (PersonCount > 0) AddPersons(doc);
   FinishSummaries();
   BuildComparisons(doc);
   TakeFarmMembers(doc);
-  FinishAccumulation();
   persons.Finish();
-  // The year's ratios read the accumulated persons, so the checks run last; their view of
-  // the main file lives only while they run.
-  yearChecks.SetYearPersons(YearPersonsForChecks());
-  CheckResults = checks_ = std::make_shared<const checks::CheckResult>(yearChecks.Run());
   return true;
 }
 

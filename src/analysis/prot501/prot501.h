@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "analysis/common/analysis_base.h"
@@ -136,7 +137,14 @@ struct TRSV501FarmMemberRec {
 struct TRSV501BaseCheckMonthRec {
   std::int32_t Month = 0;  // 1..12
   Amount Payments = 0, Base = 0, ContractBase = 0, Contributions = 0;
-  Amount ExtraBase = 0, ExtraContributions = 0;  // "ВыплСВ", "НачислСВ" at the additional tariffs
+};
+
+// The additional-tariff amounts of one month of a person's period block. Few persons have
+// any, so they are kept beside the month rows rather than in each of them.
+struct TRSV501BaseCheckExtraRec {
+  std::string PeriodCode;  // of the block
+  std::int32_t Month = 0;  // 1..12
+  Amount Base = 0, Contributions = 0;  // "ВыплСВ", "НачислСВ", summed over the month's rows
 };
 
 // One period block of a person: where its data came from and its months.
@@ -173,6 +181,7 @@ struct TRSV501BaseCheckPLRec {
   std::string SNILS;     // the key; may be empty
   std::string INN;       // as first met, may be empty
   std::vector<TRSV501BaseCheckPLQuarterRec> Periods;
+  std::vector<TRSV501BaseCheckExtraRec> Extras;  // months without such amounts have none
 };
 
 // One month of the pension-base accumulation's total: the persons' months of one quarter
@@ -185,12 +194,13 @@ struct TRSV501BaseCheckTotalMonthRec {
   Amount Contributions = 0, CumContributions = 0;
 };
 
-// One payment row of the OMS/OSS estimate.
+// One payment row of the OMS/OSS estimate. A large year has millions of them while it is
+// read, so the category code is a number (TRSV501Prot::CategoryNumber).
 struct TRSV501OMSOSSRowRec {
-  std::int32_t Month = 0;    // 1..12
-  std::string CategoryCode;  // "КодКатЛиц"
-  Amount Payments = 0;       // "СумВыпл"
-  Amount OSSBase = 0;        // "ВыплОПС" - "ВыплОПСДог"
+  std::int32_t Month = 0;     // 1..12
+  std::uint32_t Category = 0;  // "КодКатЛиц", numbered
+  Amount Payments = 0;        // "СумВыпл"
+  Amount OSSBase = 0;         // "ВыплОПС" - "ВыплОПСДог"
 };
 
 struct TRSV501OMSOSSQuarterRec {
@@ -347,9 +357,14 @@ class TRSV501Prot : public TRSVProt, public TRSV501ProtData {
   void BuildComparisons(const TRSV501Document& doc);
   void FinishPensionBase();
   void FinishOMSOSS();
+  // The number of a category code in the estimate's rows.
+  std::uint32_t CategoryNumber(const std::string& code);
 
   // The persons of both accumulations, which list them in the same order.
   PersonIndex yearIndex_;
+  // The category codes met, by number, and their numbers.
+  std::vector<std::string> categoryCodes_;
+  std::unordered_map<std::string, std::uint32_t> categoryNumbers_;
 };
 
 }  // namespace orsvelt

@@ -142,8 +142,11 @@ void TRSV501Prot::FinishSummaries() {
       total.Contributions += row.Contributions;
     }
   }
-  std::stable_sort(Persons.begin(), Persons.end(),
-                   [](const TZLRec& a, const TZLRec& b) { return a.Number < b.Number; });
+  // Position breaks the ties as a stable sort would, without the stable sort's buffer of
+  // half the list.
+  std::sort(Persons.begin(), Persons.end(), [](const TZLRec& a, const TZLRec& b) {
+    return a.Number != b.Number ? a.Number < b.Number : a.Position < b.Position;
+  });
   for (std::size_t i = 0; i < Persons.size(); ++i) Persons[i].Ordinal = static_cast<std::int32_t>(i + 1);
 }
 

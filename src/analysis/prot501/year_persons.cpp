@@ -23,15 +23,20 @@ checks::YearPersons TRSV501Prot::YearPersonsForChecks() const {
       const int q = QuarterOfPeriod(block.PeriodCode);
       if (q < 1 || q > 4 || taken[static_cast<std::size_t>(q - 1)]) continue;
       taken[static_cast<std::size_t>(q - 1)] = true;
+      const auto inQuarter = [&](std::int32_t m) { return m >= 1 && (m - 1) / 3 == q - 1; };
       for (const TRSV501BaseCheckMonthRec& row : block.Months) {
-        if ((row.Month - 1) / 3 != q - 1 || row.Month < 1) continue;
+        if (!inQuarter(row.Month)) continue;
         checks::YearPersons::Sums& month = year.months[static_cast<std::size_t>(row.Month - 1)];
         AddSaturating(month.payments, row.Payments);
         AddSaturating(month.base, row.Base);
         AddSaturating(month.contributions, row.Contributions);
-        AddSaturating(month.extraBase, row.ExtraBase);
-        AddSaturating(month.extraContributions, row.ExtraContributions);
         AddSaturating(p.base, row.Base);
+      }
+      for (const TRSV501BaseCheckExtraRec& extra : person.Extras) {
+        if (extra.PeriodCode != block.PeriodCode || !inQuarter(extra.Month)) continue;
+        checks::YearPersons::Sums& month = year.months[static_cast<std::size_t>(extra.Month - 1)];
+        AddSaturating(month.extraBase, extra.Base);
+        AddSaturating(month.extraContributions, extra.Contributions);
       }
     }
   }

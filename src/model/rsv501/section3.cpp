@@ -42,7 +42,11 @@ bool TRSV501SvVyplVpFL::Load(TXMLElement e, const std::string& path) {
   static constexpr Rules<T> kRules{.attributes = Required(kMustContainAttributes),
                                    .children = Required(kMustContainChildTags), .unknown = kUnknownNamed,
                                    .values = kValuesMustBe, .attrs = kAttrs, .kids = kChildren};
-  return LoadElement(*this, e, path, kRules);
+  const bool loaded = LoadElement(*this, e, path, kRules);
+  // Three months as a rule, for which growing leaves room for four: in a large report the
+  // spare places would weigh a tenth of its model.
+  СвВыплМК.shrink_to_fit();
+  return loaded;
 }
 
 bool TRSV501VyplSvDopMT::Load(TXMLElement e, const std::string& path) {

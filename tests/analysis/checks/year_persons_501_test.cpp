@@ -103,6 +103,28 @@ TEST(YearPersons501, ACorrectionReplacesTheMonthsItCarries) {
   EXPECT_TRUE(OfRows(WriteReport(dir.path(), half), kYearRows).empty());
 }
 
+// The additional-tariff amounts go with the months: a correction without them takes the
+// first submission's out of the year, and they count while that submission stands.
+TEST(YearPersons501, ACorrectionReplacesTheAdditionalTariffAmountsToo) {
+  TestReport first = Quarter("NO_RASCHSV_q1_0", "21", 1);
+  first.persons[1].adds = {{"02", "21", "1000.00", "90.00"}};
+  TestReport corrected = Quarter("NO_RASCHSV_q1_1", "21", 1);
+  corrected.correction = 1;
+  TestReport half = Quarter("NO_RASCHSV_q2", "31", 4);
+  half.tariffs[0].payments[0] = half.tariffs[0].base[0] = "12000.00";
+  half.tariffs[0].contributions[0] = "2640.00";
+
+  TempDir standing;
+  WriteReport(standing.path(), first);
+  EXPECT_EQ(IdsOf(OfRows(WriteReport(standing.path(), half), {"N9", "N16"})),
+            (std::vector<std::string>{"N9", "N16"}));
+
+  TempDir replaced;
+  WriteReport(replaced.path(), first);
+  WriteReport(replaced.path(), corrected);
+  EXPECT_TRUE(OfRows(WriteReport(replaced.path(), half), kYearRows).empty());
+}
+
 // 1.308: 400 000.00 a month for three months is 1 200 000.00, above the limit of 2018
 // (1 021 000.00); 300 000.00 a month stays within it.
 TEST(YearPersons501, BaseSinceStartAboveTheYearsLimit) {
