@@ -57,23 +57,13 @@ bool TRSV502RaschSV_OPS::Load(TXMLElement e, const std::string& path) {
       Child<&T::ПревБазОПС>("ПревБазОПС"),       Child<&T::ВыплНачислФЛ>("ВыплНачислФЛ"),
       Child<&T::НеОбложенСВ>("НеОбложенСВ"),     Child<&T::РасхПринВыч>("РасхПринВыч"),
       Child<&T::БазНачислСВ>("БазНачислСВ"),     Child<&T::БазПревышОПС>("БазПревышОПС"),
-      Child<&T::НачислСВ>("НачислСВ"),           Child<&T::НачислСВНеПрев>("НачислСВНеПрев")};
-  // From 2021 the base within the limit has its own line (051).
-  static constexpr ChildField<T> kKids503[] = {
-      Child<&T::КолСтрахЛицВс>("КолСтрахЛицВс"), Child<&T::КолЛицНачСВВс>("КолЛицНачСВВс"),
-      Child<&T::ПревБазОПС>("ПревБазОПС"),       Child<&T::ВыплНачислФЛ>("ВыплНачислФЛ"),
-      Child<&T::НеОбложенСВ>("НеОбложенСВ"),     Child<&T::РасхПринВыч>("РасхПринВыч"),
-      Child<&T::БазНачислСВ>("БазНачислСВ"),     Child<&T::БазНеПревышОПС>("БазНеПревышОПС"),
-      Child<&T::БазПревышОПС>("БазПревышОПС"),   Child<&T::НачислСВ>("НачислСВ"),
-      Child<&T::НачислСВНеПрев>("НачислСВНеПрев")};
+      Child<&T::НачислСВ>("НачислСВ"),           Child<&T::НачислСВНеПрев>("НачислСВНеПрев"),
+      // From 2021 the base within the limit has its own line (051).
+      Child<&T::БазНеПревышОПС>("БазНеПревышОПС").From(Edition::V503)};
   static constexpr Rules<T> kRules{.tag = "РасчСВ_ОПС", .attributes = Forbidden(kTagMustNotContainAttributes),
                                    .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
                                    .kids = kKids};
-  static constexpr Rules<T> kRules503{.tag = "РасчСВ_ОПС", .attributes = Forbidden(kTagMustNotContainAttributes),
-                                      .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
-                                      .kids = kKids503};
-  static constexpr EditionRules<T> kByEdition[] = {{Edition::V502, &kRules}, {Edition::V503, &kRules503}};
-  return LoadElement(*this, e, path, RulesFor(edition, kByEdition));
+  return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV502RaschSV_OMS::Load(TXMLElement e, const std::string& path) {

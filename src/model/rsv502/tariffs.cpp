@@ -51,24 +51,14 @@ bool TRSV502PravTarif7_1_427::Load(TXMLElement e, const std::string& path) {
       Int64Attr("ДохЦелПостПред", &T::ДохЦелПостПред), Int64Attr("ДохЦелПостПер", &T::ДохЦелПостПер),
       Int64Attr("ДохГрантПред", &T::ДохГрантПред),     Int64Attr("ДохГрантПер", &T::ДохГрантПер),
       Int64Attr("ДохЭкДеятПред", &T::ДохЭкДеятПред),   Int64Attr("ДохЭкДеятПер", &T::ДохЭкДеятПер),
-      AmountAttr("ДолДохПред", &T::ДолДохПред),        AmountAttr("ДолДохПер", &T::ДолДохПер)};
-  // From 2025 (line 041): incomes under agreements on employing disabled persons.
-  static constexpr AttrField<T> kAttrs507[] = {
-      Int64Attr("ДохВсПред", &T::ДохВсПред),           Int64Attr("ДохВсПер", &T::ДохВсПер),
-      Int64Attr("ДохЦелПостПред", &T::ДохЦелПостПред), Int64Attr("ДохЦелПостПер", &T::ДохЦелПостПер),
-      Int64Attr("ДохГрантПред", &T::ДохГрантПред),     Int64Attr("ДохГрантПер", &T::ДохГрантПер),
-      Int64Attr("ДохЭкДеятПред", &T::ДохЭкДеятПред),   Int64Attr("ДохЭкДеятПер", &T::ДохЭкДеятПер),
-      Int64Attr("ДохИнвПред", &T::ДохИнвПред),         Int64Attr("ДохИнвПер", &T::ДохИнвПер),
-      AmountAttr("ДолДохПред", &T::ДолДохПред),        AmountAttr("ДолДохПер", &T::ДолДохПер)};
+      AmountAttr("ДолДохПред", &T::ДолДохПред),        AmountAttr("ДолДохПер", &T::ДолДохПер),
+      // From 2025 (line 041): incomes under agreements on employing disabled persons.
+      Int64Attr("ДохИнвПред", &T::ДохИнвПред).From(Edition::V507),
+      Int64Attr("ДохИнвПер", &T::ДохИнвПер).From(Edition::V507)};
   static constexpr Rules<T> kRules{.tag = "ПравТариф7.1.427", .children = Forbidden(kElementMustNotContainChildren),
                                    .unknown = kUnknownOfElement, .values = Values(kElementAttributeNotNumeric),
                                    .attrs = kAttrs};
-  static constexpr Rules<T> kRules507{.tag = "ПравТариф7.1.427",
-                                      .children = Forbidden(kElementMustNotContainChildren),
-                                      .unknown = kUnknownOfElement, .values = Values(kElementAttributeNotNumeric),
-                                      .attrs = kAttrs507};
-  static constexpr EditionRules<T> kByEdition[] = {{Edition::V502, &kRules}, {Edition::V507, &kRules507}};
-  return LoadElement(*this, e, path, RulesFor(edition, kByEdition));
+  return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV502PravTarif15_1_427::Load(TXMLElement e, const std::string& path) {

@@ -9,24 +9,20 @@ using namespace rsv502;
 
 bool TRSV505SvFLVypl6_2_431::Load(TXMLElement e, const std::string& path) {
   using T = TRSV505SvFLVypl6_2_431;
-  static constexpr AttrField<T> kAttrs[] = {TextAttr("ИННФЛ", &T::ИННФЛ), TextAttr("СНИЛС", &T::СНИЛС),
-                                            TextAttr("Гражд", &T::Гражд)};
-  static constexpr AttrField<T> kAttrs507[] = {
-      TextAttr("ИННФЛ", &T::ИННФЛ), TextAttr("СНИЛС", &T::СНИЛС),         TextAttr("Гражд", &T::Гражд),
-      TextAttr("ДатаРожд", &T::ДатаРожд), TextAttr("Пол", &T::Пол), TextAttr("КодВидДок", &T::КодВидДок),
-      TextAttr("СерНомДок", &T::СерНомДок)};
-  static constexpr ChildField<T> kKids[] = {Child<&T::ФИО>("ФИО"), Child<&T::СумВыплат>("СумВыплат")};
-  static constexpr ChildField<T> kKids507[] = {Child<&T::ФИО>("ФИО"), Child<&T::СумВыплат>("СумВыплат"),
-                                               Child<&T::БазаИсч>("БазаИсч")};
+  static constexpr AttrField<T> kAttrs[] = {
+      TextAttr("ИННФЛ", &T::ИННФЛ),
+      TextAttr("СНИЛС", &T::СНИЛС),
+      TextAttr("Гражд", &T::Гражд),
+      TextAttr("ДатаРожд", &T::ДатаРожд).From(Edition::V507),
+      TextAttr("Пол", &T::Пол).From(Edition::V507),
+      TextAttr("КодВидДок", &T::КодВидДок).From(Edition::V507),
+      TextAttr("СерНомДок", &T::СерНомДок).From(Edition::V507)};
+  static constexpr ChildField<T> kKids[] = {Child<&T::ФИО>("ФИО"), Child<&T::СумВыплат>("СумВыплат"),
+                                            Child<&T::БазаИсч>("БазаИсч").From(Edition::V507)};
   static constexpr Rules<T> kRules{.tag = "СвФЛВыпл6.2.431", .attributes = Required(kTagContainsNoAttributes),
                                    .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
                                    .values = Values(kTagAttributeNotNumeric), .attrs = kAttrs, .kids = kKids};
-  static constexpr Rules<T> kRules507{.tag = "СвФЛВыпл6.2.431", .attributes = Required(kTagContainsNoAttributes),
-                                      .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
-                                      .values = Values(kTagAttributeNotNumeric), .attrs = kAttrs507,
-                                      .kids = kKids507};
-  static constexpr EditionRules<T> kByEdition[] = {{Edition::V505, &kRules}, {Edition::V507, &kRules507}};
-  return LoadElement(*this, e, path, RulesFor(edition, kByEdition));
+  return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV505SvFLIsch6_2_431::Load(TXMLElement e, const std::string& path) {
@@ -40,20 +36,19 @@ bool TRSV505SvFLIsch6_2_431::Load(TXMLElement e, const std::string& path) {
 
 bool TRSV505SvFLVypl::Load(TXMLElement e, const std::string& path) {
   using T = TRSV505SvFLVypl;
-  static constexpr AttrField<T> kAttrs[] = {TextAttr("ИННФЛ", &T::ИННФЛ), TextAttr("СНИЛС", &T::СНИЛС)};
-  static constexpr AttrField<T> kAttrs508[] = {
-      TextAttr("ИННФЛ", &T::ИННФЛ), TextAttr("СНИЛС", &T::СНИЛС),         TextAttr("ДатаРожд", &T::ДатаРожд),
-      TextAttr("Пол", &T::Пол),     TextAttr("КодВидДок", &T::КодВидДок), TextAttr("СерНомДок", &T::СерНомДок)};
+  static constexpr AttrField<T> kAttrs[] = {
+      TextAttr("ИННФЛ", &T::ИННФЛ),
+      TextAttr("СНИЛС", &T::СНИЛС),
+      TextAttr("ДатаРожд", &T::ДатаРожд).From(Edition::V508),
+      TextAttr("Пол", &T::Пол).From(Edition::V508),
+      TextAttr("КодВидДок", &T::КодВидДок).From(Edition::V508),
+      TextAttr("СерНомДок", &T::СерНомДок).From(Edition::V508)};
   static constexpr ChildField<T> kKids[] = {Child<&T::ФИО>("ФИО"), Child<&T::СумВыплат>("СумВыплат"),
                                             Child<&T::БазаИсч>("БазаИсч")};
   static constexpr Rules<T> kRules{.tag = "СвФЛВыпл", .attributes = Required(kTagContainsNoAttributes),
                                    .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
                                    .values = Values(kTagAttributeNotNumeric), .attrs = kAttrs, .kids = kKids};
-  static constexpr Rules<T> kRules508{.tag = "СвФЛВыпл", .attributes = Required(kTagContainsNoAttributes),
-                                      .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
-                                      .values = Values(kTagAttributeNotNumeric), .attrs = kAttrs508, .kids = kKids};
-  static constexpr EditionRules<T> kByEdition[] = {{Edition::V505, &kRules}, {Edition::V508, &kRules508}};
-  return LoadElement(*this, e, path, RulesFor(edition, kByEdition));
+  return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV505SvPrimTarif4_425::Load(TXMLElement e, const std::string& path) {
