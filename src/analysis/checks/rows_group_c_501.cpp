@@ -26,7 +26,6 @@ namespace {
 using view::Column;
 
 constexpr std::string_view kLetter = "Письмо ФНС БС-4-11/4371@ от 13.03.2017, КС ";
-constexpr Column kMonths[] = {Column::Month1, Column::Month2, Column::Month3};
 
 // Section 1 of the previous period; null when it is not known (a later quarter without it).
 // The first quarter compares with an empty section 1, that is zeros.
@@ -160,7 +159,7 @@ void ComparePayable(const CheckRow& row, const CheckContext& c, const view::Line
   const Amount left = cur ? cur->Value(Column::Year).value_or(0) : 0;
   Amount right = prev ? prev->Value(Column::Year).value_or(0) : 0;
   if (cur)
-    for (const Column m : kMonths) right += cur->Value(m).value_or(0);
+    for (const Column m : kMonthColumns) right += cur->Value(m).value_or(0);
   if (left == right) return;
   Finding f = FindingOf(row);
   f.path = cur ? cur->PathOf(Column::Year) : c.report.section1.path;
@@ -208,7 +207,7 @@ void SocialInsuranceAcross(const CheckRow& row, const CheckContext& c, std::vect
   if (!any) return;
   const Amount left = net(s1, Column::Year);
   Amount right = net(*prev, Column::Year);
-  for (const Column m : kMonths) right += net(s1, m);
+  for (const Column m : kMonthColumns) right += net(s1, m);
   if (left == right) return;
   Finding f = FindingOf(row);
   const view::Line* line = s1.FindPayable("УплПерОСС");
