@@ -116,5 +116,15 @@ TEST(AcrossPeriods501, TheSinceStartColumnMustCarryThePreviousPeriod) {
   EXPECT_TRUE(Ours(WriteReport(dir.path(), Report("NO_RASCHSV_q1", "21", 1))).empty());
 }
 
+// An older quarter's file is no base for the since-start figures: without the preceding
+// quarter's report the rows stay silent and E-period names the missing period.
+TEST(AcrossPeriods501, NothingAgainstAnOlderQuarterWhenThePrecedingOneIsMissing) {
+  TempDir dir;
+  WriteReport(dir.path(), Report("NO_RASCHSV_q1", "21", 1));
+  const auto main = WriteReport(dir.path(), Report("NO_RASCHSV_q3", "33", 7));
+  EXPECT_EQ(IdsOf(Ours(main)), std::vector<std::string>{});
+  EXPECT_EQ(IdsOf(OfGroup(ChecksOf(main).findings, checks::Group::E)), std::vector<std::string>{"E-period"});
+}
+
 }  // namespace
 }  // namespace orsvelt::test
