@@ -19,18 +19,14 @@ bool TRSV505SvFLVypl6_2_431::Load(TXMLElement e, const std::string& path) {
       TextAttr("СерНомДок", &T::СерНомДок).From(Edition::V507)};
   static constexpr ChildField<T> kKids[] = {Child<&T::ФИО>("ФИО"), Child<&T::СумВыплат>("СумВыплат"),
                                             Child<&T::БазаИсч>("БазаИсч").From(Edition::V507)};
-  static constexpr Rules<T> kRules{.tag = "СвФЛВыпл6.2.431", .attributes = Required(kTagContainsNoAttributes),
-                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
-                                   .values = Values(kTagAttributeNotNumeric), .attrs = kAttrs, .kids = kKids};
+  static constexpr Rules<T> kRules = TagRules<T>("СвФЛВыпл6.2.431", kAttrs, kKids);
   return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV505SvFLIsch6_2_431::Load(TXMLElement e, const std::string& path) {
   using T = TRSV505SvFLIsch6_2_431;
   static constexpr ChildField<T> kKids[] = {Child<&T::СвФЛВыпл6_2_431>("СвФЛВыпл6.2.431", kListNumber)};
-  static constexpr Rules<T> kRules{.tag = "СвФЛИсч6.2.431", .attributes = Forbidden(kTagMustNotContainAttributes),
-                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
-                                   .kids = kKids};
+  static constexpr Rules<T> kRules = ChildrenTagRules<T>("СвФЛИсч6.2.431", kKids);
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -45,18 +41,14 @@ bool TRSV505SvFLVypl::Load(TXMLElement e, const std::string& path) {
       TextAttr("СерНомДок", &T::СерНомДок).From(Edition::V508)};
   static constexpr ChildField<T> kKids[] = {Child<&T::ФИО>("ФИО"), Child<&T::СумВыплат>("СумВыплат"),
                                             Child<&T::БазаИсч>("БазаИсч")};
-  static constexpr Rules<T> kRules{.tag = "СвФЛВыпл", .attributes = Required(kTagContainsNoAttributes),
-                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
-                                   .values = Values(kTagAttributeNotNumeric), .attrs = kAttrs, .kids = kKids};
+  static constexpr Rules<T> kRules = TagRules<T>("СвФЛВыпл", kAttrs, kKids);
   return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV505SvPrimTarif4_425::Load(TXMLElement e, const std::string& path) {
   using T = TRSV505SvPrimTarif4_425;
   static constexpr ChildField<T> kKids[] = {Child<&T::СвФЛВыпл>("СвФЛВыпл", kListNumber)};
-  static constexpr Rules<T> kRules{.tag = "СвПримТариф4.425", .attributes = Forbidden(kTagMustNotContainAttributes),
-                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
-                                   .kids = kKids};
+  static constexpr Rules<T> kRules = ChildrenTagRules<T>("СвПримТариф4.425", kKids);
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -68,9 +60,7 @@ bool TRSV505RaschSV_OSS_VNM::Load(TXMLElement e, const std::string& path) {
       Child<&T::БазПревышСВ>("БазПревышСВ"),     Child<&T::БазИсчислОСС>("БазИсчислОСС"),
       Child<&T::ИсчислОСС>("ИсчислОСС"),         Child<&T::БазИсчислОМС>("БазИсчислОМС"),
       Child<&T::ИсчислОМС>("ИсчислОМС")};
-  static constexpr Rules<T> kRules{.tag = "РасчСВ_ОСС.ВНМ", .attributes = Forbidden(kTagMustNotContainAttributes),
-                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
-                                   .kids = kKids};
+  static constexpr Rules<T> kRules = ChildrenTagRules<T>("РасчСВ_ОСС.ВНМ", kKids);
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -80,9 +70,7 @@ bool TRSV505ObyazPlatSV_6_1_431::Load(TXMLElement e, const std::string& path) {
   static constexpr ChildField<T> kKids[] = {Child<&T::УплПревОСС>("УплПревОСС"), Child<&T::УплПерОМС>("УплПерОМС"),
                                             Child<&T::РасчСВ_ОСС_ВНМ>("РасчСВ_ОСС.ВНМ"),
                                             Child<&T::СвПримТариф4_425>("СвПримТариф4.425")};
-  static constexpr Rules<T> kRules{.tag = "ОбязПлатСВ_6.1.431", .attributes = Required(kTagContainsNoAttributes),
-                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
-                                   .values = Values(kTagAttributeNotNumeric), .attrs = kAttrs, .kids = kKids};
+  static constexpr Rules<T> kRules = TagRules<T>("ОбязПлатСВ_6.1.431", kAttrs, kKids);
   return LoadElement(*this, e, path, kRules);
 }
 

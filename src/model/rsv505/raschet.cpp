@@ -28,9 +28,7 @@ bool TRSV505ObyazPlatSV::Load(TXMLElement e, const std::string& path) {
       Child<&T::ПравТариф13_2_427>("ПравТариф13.2.427", kListNumber).From(Edition::V507),
       Child<&T::СвПримТариф20_1_427>("СвПримТариф20.1.427"),
       Child<&T::СвФЛИсч6_2_431>("СвФЛИсч6.2.431")};
-  static constexpr Rules<T> kRules{.tag = "ОбязПлатСВ", .attributes = Required(kTagContainsNoAttributes),
-                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
-                                   .values = Values(kTagAttributeNotNumeric), .attrs = kAttrs, .kids = kKids};
+  static constexpr Rules<T> kRules = TagRules<T>("ОбязПлатСВ", kAttrs, kKids);
   return LoadElement(*this, e, path, kRules);
 }
 
