@@ -229,13 +229,17 @@ bool ChildPhase(T& obj, TXMLElement e, const std::string& path, const Rules<T>& 
 
 }  // namespace detail
 
-// Clears obj (keeping the version it is read under) and loads it from e: the attribute rule
-// and each attribute in document order, then the children rule and each child (or children
-// first where the class says so). True when no message was added here or below.
+// Clears obj (keeping the version it is read under; through its Clear() where it has one) and
+// loads it from e: the attribute rule and each attribute in document order, then the children
+// rule and each child (or children first where the class says so). True when no message was
+// added here or below.
 template <class T>
 bool LoadElement(T& obj, TXMLElement e, const std::string& path, const Rules<T>& rules) {
   const Edition edition = obj.edition;
-  obj.Clear();
+  if constexpr (requires { obj.Clear(); })
+    obj.Clear();
+  else
+    obj = T();
   obj.edition = edition;
   if (rules.childrenFirst) {
     if (!detail::ChildPhase(obj, e, path, rules) && rules.brokenRuleEndsReading) return false;
