@@ -28,6 +28,20 @@ std::vector<std::string> TotalsLines(const std::vector<std::string>& lines, std:
   return out;
 }
 
+void ExpectOnlyPersonsLeftOut(const std::vector<std::string>& only, const std::vector<std::string>& all,
+                              std::string_view said, std::string_view before, std::string_view total,
+                              std::string_view end, std::size_t minTotals) {
+  ASSERT_EQ(LinesWith(only, said), 1);
+  const auto first = [&](std::string_view text) {
+    return std::find_if(only.begin(), only.end(), [&](const std::string& l) { return l.find(text) != l.npos; });
+  };
+  EXPECT_LT(first(said), first(before));
+  EXPECT_TRUE(LeavesOutOnly(only, all, said));
+  const auto totals = TotalsLines(all, total, end);
+  ASSERT_GT(totals.size(), minTotals);
+  EXPECT_EQ(TotalsLines(only, total, end), totals);
+}
+
 int LinesWith(const std::vector<std::string>& lines, std::string_view text) {
   return static_cast<int>(
       std::count_if(lines.begin(), lines.end(), [&](const std::string& l) { return l.find(text) != std::string::npos; }));

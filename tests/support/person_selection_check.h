@@ -19,6 +19,13 @@ namespace orsvelt::test {
 std::vector<std::string> TotalsLines(const std::vector<std::string>& lines, std::string_view total,
                                      std::string_view end);
 
+// What a protocol of only the persons with findings (only) keeps of the full one (all): it
+// adds the line containing said once, before the first line containing before, leaves out
+// lines only, and keeps every run of totals lines (more than minTotals) from total to end.
+void ExpectOnlyPersonsLeftOut(const std::vector<std::string>& only, const std::vector<std::string>& all,
+                              std::string_view said, std::string_view before, std::string_view total,
+                              std::string_view end, std::size_t minTotals);
+
 // How many lines contain text.
 int LinesWith(const std::vector<std::string>& lines, std::string_view text);
 

@@ -4,6 +4,7 @@
 #include <unordered_map>
 
 #include "analysis/checks/rows_502_support.h"
+#include "analysis/checks/section1_sums.h"
 #include "analysis/common/saturating_sum.h"
 #include "reference/period_codes.h"
 
@@ -40,7 +41,7 @@ bool HasMonths(const view::Line& line) {
 
 // Figures near the type's limit stop there instead of wrapping round.
 Amount MonthsOf(const view::Line* line, Amount before = 0) {
-  for (const view::Column m : {view::Column::Month1, view::Column::Month2, view::Column::Month3})
+  for (const view::Column m : kMonthColumns)
     AddSaturating(before, ValueOf(line, m).value_or(0));
   return before;
 }

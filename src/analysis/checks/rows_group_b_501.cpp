@@ -19,8 +19,6 @@ namespace {
 
 using view::Column;
 
-constexpr Column kColumns[] = {Column::Year, Column::LastThreeMonths, Column::Month1, Column::Month2, Column::Month3};
-constexpr Column kMonths[] = {Column::Month1, Column::Month2, Column::Month3};
 constexpr std::string_view kSource = "Письмо ФНС БС-4-11/4371@ от 13.03.2017, КС ";
 
 enum class Relation { Equal, AtLeast, Implies, AtLeastEach };
@@ -119,13 +117,13 @@ class Ratios {
   // One ratio per column, numbered from first.
   void EveryColumn(int first, std::string_view block, Term left, std::vector<Term> right, Relation relation,
                    Where where = Where::Tariffs) {
-    for (const Column column : kColumns) Add(Number(first++), block, left, right, relation, {column}, where);
+    for (const Column column : kAllColumns) Add(Number(first++), block, left, right, relation, {column}, where);
   }
   // "Since start ≥ three months" and "three months ≥ each month" of a count line.
   void CountColumns(int first, std::string_view block, std::string_view line, Where where = Where::Tariffs) {
     Add(Number(first++), block, {line, 1, Column::Year}, {{line, 1, Column::LastThreeMonths}}, Relation::AtLeast,
         {Column::Year}, where);
-    for (const Column month : kMonths)
+    for (const Column month : kMonthColumns)
       Add(Number(first++), block, {line, 1, Column::LastThreeMonths}, {{line, 1, month}}, Relation::AtLeast, {month},
           where);
   }
@@ -193,7 +191,7 @@ std::deque<LineRatio> MakeLineRatios() {
   r.EveryColumn(206, oss, {"ВыплНачислФЛ"}, {{"НеОбложенСВ"}}, ge, app2);
   // Which of the two right sides each of 1.211-1.216 names is not known; both hold in a sound report.
   r.Add("1.211-1.216", oss, {"ВыплНачислФЛ"}, {{"БазПревышСВ"}, {"БазНачислСВ"}}, Relation::AtLeastEach,
-        {std::begin(kColumns), std::end(kColumns)}, app2);
+        {std::begin(kAllColumns), std::end(kAllColumns)}, app2);
   r.MonthsTotal(218, oss, "НеОбложенСВ", app2);
   r.EveryColumn(222, oss, {"БазНачислСВ"}, {{"ВыплНачислФЛ"}, {"НеОбложенСВ", -1}, {"БазПревышСВ", -1}}, eq, app2);
   r.EveryColumn(227, oss, {"БазНачислСВ"}, {{"БазНачСВФарм"}, {"БазНачСВЧлЭС"}, {"БазНачСВПат"}, {"БазНачСВИнЛиц"}},
@@ -301,7 +299,7 @@ template <int kFirst>
 void PayableEqualsTariffs(const CheckRow& row, const CheckContext& c, std::vector<Finding>& out) {
   const bool pension = kFirst == 6;
   const int index = std::stoi(std::string(row.id.substr(2))) - kFirst;  // 0: since start, 1..3: months
-  const Column column = index == 0 ? Column::Year : kMonths[index - 1];
+  const Column column = index == 0 ? Column::Year : kMonthColumns[index - 1];
   const view::Section1& s1 = c.report.section1;
   if (!s1.present) return;
   // The line is required by the format; its absence is reported by the reading.
@@ -324,7 +322,7 @@ void ExcessOrPayable(const CheckRow& row, const CheckContext& c, std::vector<Fin
   const bool payableSide = n <= 25;
   const int index = payableSide ? n - 22 : n - 26;
   static constexpr std::string_view kParts[] = {"УплВсегоПер", "Упл1Посл3М", "Упл2Посл3М", "Упл3Посл3М"};
-  const Column column = index == 0 ? Column::Year : kMonths[index - 1];
+  const Column column = index == 0 ? Column::Year : kMonthColumns[index - 1];
   const view::Section1& s1 = c.report.section1;
   for (const view::Block& b : s1.appendix2) {
     if (b.name != "РасчСВ_ОСС.ВНМ") continue;
@@ -347,7 +345,7 @@ void MedicalPaymentsOfPersons(const CheckRow& row, const CheckContext& c, std::v
   const int m = std::stoi(std::string(row.id.substr(2))) - 291;
   const view::Section1& s1 = c.report.section1;
   if (!s1.present || c.months[m - 1] == 0) return;
-  const auto left = SumOverTariffs(s1, "РасчСВ_ОМС", "ВыплНачислФЛ", kMonths[m - 1]);
+  const auto left = SumOverTariffs(s1, "РасчСВ_ОМС", "ВыплНачислФЛ", kMonthColumns[m - 1]);
   Amount right = 0;
   c.ForEachPerson([&](const PersonRows& p) {
     for (const view::MonthRow& r : p.rows)
@@ -359,7 +357,7 @@ void MedicalPaymentsOfPersons(const CheckRow& row, const CheckContext& c, std::v
   f.month = c.months[m - 1];
   for (const view::TariffBlock& t : s1.tariffs)
     if (const view::Line* l = t.Find("РасчСВ_ОМС", "ВыплНачислФЛ")) {
-      f.path = l->PathOf(kMonths[m - 1]);
+      f.path = l->PathOf(kMonthColumns[m - 1]);
       break;
     }
   SetSides(f, left.value_or(0), right, false);

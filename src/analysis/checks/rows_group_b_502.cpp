@@ -66,7 +66,7 @@ void YearAtLeastMonths(const CheckRow& row, const CheckContext& c, std::string_v
     const view::Line* l = b.Find(line);
     const auto year = ValueOf(l, view::Column::Year);
     if (!year) return;
-    for (const view::Column column : {view::Column::Month1, view::Column::Month2, view::Column::Month3}) {
+    for (const view::Column column : kMonthColumns) {
       const auto month = ValueOf(l, column);
       if (!month || *year >= *month) continue;
       Finding f = Breach(row, c, column, *year, *month, l->PathOf(view::Column::Year), tariff);

@@ -1,5 +1,5 @@
 // Group C of format 5.01: since-start figures against the previous period of the year (the
-// latest correction of the nearest preceding period; zeros in the first quarter). Tariff
+// latest correction of the immediately preceding quarter; zeros in the first quarter). Tariff
 // blocks are matched by "ТарифПлат", additional payable lines by КБК; a block or line the
 // previous report lacks counts as zeros. Without the previous report of a later quarter the
 // ratios are not evaluated (E-period says what is missing).
@@ -14,6 +14,7 @@
 
 #include "analysis/checks/check_table.h"
 #include "analysis/checks/line_ratio.h"
+#include "analysis/checks/previous_period.h"
 #include "analysis/common/saturating_sum.h"
 #include "analysis/checks/section1_sums.h"
 #include "analysis/checks/year_person_sums.h"
@@ -26,16 +27,6 @@ namespace {
 using view::Column;
 
 constexpr std::string_view kLetter = "Письмо ФНС БС-4-11/4371@ от 13.03.2017, КС ";
-constexpr Column kMonths[] = {Column::Month1, Column::Month2, Column::Month3};
-
-// Section 1 of the previous period; null when it is not known (a later quarter without it).
-// The first quarter compares with an empty section 1, that is zeros.
-const view::Section1* PreviousOf(const CheckContext& c) {
-  static const view::Section1 kNothing;
-  if (c.quarter == 1) return &kNothing;
-  if (c.quarter == 0 || !c.previous) return nullptr;
-  return &c.previous->section1.section1;
-}
 
 void NamePrevious(const CheckContext& c, Finding& f) {
   if (c.quarter == 1) return;
@@ -135,7 +126,7 @@ const std::deque<LineAcross>& LinesAcross() {
 }
 
 void RunLineAcross(const CheckRow& row, const CheckContext& c, std::vector<Finding>& out) {
-  const view::Section1* prev = PreviousOf(c);
+  const view::Section1* prev = PreviousSection1(c);
   const view::Section1& s1 = c.report.section1;
   if (!prev || !s1.present) return;
   const LineAcross* r = nullptr;
@@ -160,7 +151,7 @@ void ComparePayable(const CheckRow& row, const CheckContext& c, const view::Line
   const Amount left = cur ? cur->Value(Column::Year).value_or(0) : 0;
   Amount right = prev ? prev->Value(Column::Year).value_or(0) : 0;
   if (cur)
-    for (const Column m : kMonths) right += cur->Value(m).value_or(0);
+    for (const Column m : kMonthColumns) right += cur->Value(m).value_or(0);
   if (left == right) return;
   Finding f = FindingOf(row);
   f.path = cur ? cur->PathOf(Column::Year) : c.report.section1.path;
@@ -175,7 +166,7 @@ template <int kNumber>
 void PayableAcross(const CheckRow& row, const CheckContext& c, std::vector<Finding>& out) {
   static constexpr std::string_view kNames[] = {"УплПерОПС", "УплПерОМС", "УплПерОПСДоп", "УплПерДСО"};
   const std::string_view name = kNames[kNumber - 1];
-  const view::Section1* prev = PreviousOf(c);
+  const view::Section1* prev = PreviousSection1(c);
   const view::Section1& s1 = c.report.section1;
   if (!prev || !s1.present) return;
   if (kNumber <= 2) {
@@ -193,7 +184,7 @@ void PayableAcross(const CheckRow& row, const CheckContext& c, std::vector<Findi
 // 1.5: social insurance to pay less the excess of expenses, since the start, against the
 // previous period and the three months.
 void SocialInsuranceAcross(const CheckRow& row, const CheckContext& c, std::vector<Finding>& out) {
-  const view::Section1* prev = PreviousOf(c);
+  const view::Section1* prev = PreviousSection1(c);
   const view::Section1& s1 = c.report.section1;
   if (!prev || !s1.present) return;
   const auto value = [](const view::Section1& s, std::string_view name, Column column) -> std::optional<Amount> {
@@ -208,7 +199,7 @@ void SocialInsuranceAcross(const CheckRow& row, const CheckContext& c, std::vect
   if (!any) return;
   const Amount left = net(s1, Column::Year);
   Amount right = net(*prev, Column::Year);
-  for (const Column m : kMonths) right += net(s1, m);
+  for (const Column m : kMonthColumns) right += net(s1, m);
   if (left == right) return;
   Finding f = FindingOf(row);
   const view::Line* line = s1.FindPayable("УплПерОСС");

@@ -4,6 +4,7 @@
 
 #include "analysis/checks/check_table.h"
 #include "analysis/checks/line_ratio.h"
+#include "analysis/checks/section1_sums.h"
 
 namespace orsvelt::checks {
 
@@ -11,7 +12,6 @@ namespace {
 
 using view::Column;
 
-constexpr Column kColumns[] = {Column::Year, Column::LastThreeMonths, Column::Month1, Column::Month2, Column::Month3};
 
 void NegativeInSection1(const CheckRow& row, const CheckContext& c, std::vector<Finding>& out) {
   struct Target {
@@ -28,7 +28,7 @@ void NegativeInSection1(const CheckRow& row, const CheckContext& c, std::vector<
         if (b.name != target.block) continue;
         const view::Line* line = b.Find(target.line);
         if (!line) continue;
-        for (const Column column : kColumns) {
+        for (const Column column : kAllColumns) {
           const auto v = line->Value(column);
           if (!v || *v >= 0) continue;
           Finding f = FindingOf(row);

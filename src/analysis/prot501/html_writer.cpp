@@ -23,6 +23,7 @@ namespace {
 
 using prot501::kBaseCheckNote;
 using prot501::MonthName;
+using prot501::MonthRowCount;
 using prot501::OMSOSSColumns;
 using prot501::OrPlaceholder;
 using prot501::ShownPersons;
@@ -365,12 +366,6 @@ void FarmMembers(ProtocolWriter& out, const TRSV501ProtData& d) {
   AmountCell(out, kThNorm, d.Section2OMS);
   HtmlRowClose(out);
   HtmlDataTableClose(out);
-}
-
-std::size_t MonthRowCount(const TRSV501BaseCheckPLRec& person) {
-  std::size_t rows = 0;
-  for (const TRSV501BaseCheckPLQuarterRec& block : person.Periods) rows += block.Months.size();
-  return rows;
 }
 
 void BaseCheckPerson(ProtocolWriter& out, const TRSV501BaseCheckPLRec& person, Amount limit) {

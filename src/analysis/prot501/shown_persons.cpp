@@ -32,14 +32,6 @@ void ShownPersons::Count(const Persons& persons) {
   line_ = PersonFilter::LeftOutLine(static_cast<std::size_t>(shown), persons.size());
 }
 
-bool ShownPersons::Shows(const TZLRec& person) const { return filter_.ShowsAll() || filter_.Shows(Record(person)); }
-bool ShownPersons::Shows(const TRSV501BaseCheckPLRec& person) const {
-  return filter_.ShowsAll() || filter_.Shows(Record(person));
-}
-bool ShownPersons::Shows(const TRSV501OMSOSSPLRec& person) const {
-  return filter_.ShowsAll() || filter_.Shows(Record(person));
-}
-
 PersonRecord ShownPersons::Record(const TZLRec& person) const {
   return {.snils = person.SNILS,
           .inn = person.INN,

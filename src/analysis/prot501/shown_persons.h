@@ -15,9 +15,11 @@ class ShownPersons {
  public:
   ShownPersons(const TRSV501ProtData& data, PersonSelection selection);
 
-  bool Shows(const TZLRec& person) const;
-  bool Shows(const TRSV501BaseCheckPLRec& person) const;
-  bool Shows(const TRSV501OMSOSSPLRec& person) const;
+  // A person of section 3 (TZLRec), of the cumulative control or of the OMS/OSS estimate.
+  template <class Person>
+  bool Shows(const Person& person) const {
+    return filter_.ShowsAll() || filter_.Shows(Record(person));
+  }
   // Said once before the first filtered table, over the persons of the first table there is;
   // empty when every person is listed.
   const std::string& Line() const { return line_; }

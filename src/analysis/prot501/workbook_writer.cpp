@@ -26,6 +26,7 @@ namespace {
 
 using prot501::kBaseCheckNote;
 using prot501::MonthName;
+using prot501::MonthRowCount;
 using prot501::OMSOSSColumns;
 using prot501::OrPlaceholder;
 using prot501::ShownPersons;
@@ -371,12 +372,6 @@ void FarmMemberSheet(ProtocolWriter& out, const TRSV501ProtData& d, const SheetL
   AmountCell(out, {.style = CellStyle::CellHeaderRight}, d.Section2OMS);
   RowClose(out);
   table.Close();
-}
-
-std::size_t MonthRowCount(const TRSV501BaseCheckPLRec& person) {
-  std::size_t rows = 0;
-  for (const TRSV501BaseCheckPLQuarterRec& block : person.Periods) rows += block.Months.size();
-  return rows;
 }
 
 void BaseCheckPerson(ProtocolWriter& out, const TRSV501BaseCheckPLRec& person, Amount limit) {

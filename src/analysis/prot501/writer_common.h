@@ -3,6 +3,7 @@
 // placeholders and the OSS limit notice.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -40,6 +41,13 @@ inline constexpr std::string_view kBaseCheckNote =
 inline std::array<Amount, 8> OMSOSSColumns(const TRSV501OMSOSSRunningRec& month) {
   return {month.OMSBase, month.CumOMSBase, month.OMSContrib, month.CumOMSContrib,
           month.OSSBase, month.CumOSSBase, month.OSSContrib, month.CumOSSContrib};
+}
+
+// The rows a person takes in the cumulative control table: one per month of each period.
+inline std::size_t MonthRowCount(const TRSV501BaseCheckPLRec& person) {
+  std::size_t rows = 0;
+  for (const TRSV501BaseCheckPLQuarterRec& block : person.Periods) rows += block.Months.size();
+  return rows;
 }
 
 // The writers run through the runner every format version shares.

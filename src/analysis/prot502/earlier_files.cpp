@@ -9,12 +9,7 @@ std::optional<ReportKey> ReportKey502(const TRSVFile& file) {
   if (!file.Document502) return std::nullopt;
   const TRSV502Document& doc = *file.Document502;
   ReportKey key;
-  if (doc.НПЮЛ) {
-    key.Inn = doc.НПЮЛ->ИННЮЛ;
-    key.Kpp = doc.НПЮЛ->КПП;
-  } else if (doc.НПФЛ) {
-    key.Inn = doc.НПФЛ->ИННФЛ;
-  }
+  SetPayerOfKey(key, doc.НПЮЛ.get(), doc.НПФЛ.get());
   key.Year = doc.ОтчетГод;
   key.PeriodCode = doc.Период;
   key.CorrectionNumber = doc.НомКорр;

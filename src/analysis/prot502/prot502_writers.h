@@ -22,8 +22,11 @@ void WriteWorkbookProtocol502(ProtocolWriter& out, const TRSV502Prot& prot, cons
                               const SheetLimits& limits = {});
 
 // What the later formats' protocols share with these: the page from its opening to the
-// earlier files' block, one row of the sheet "Состав" and its "есть"/"нет".
+// earlier files' block, the workbook from its opening to the end of the sheet "Титул", one
+// row of the sheet "Состав" and its "есть"/"нет".
 void HtmlPageHead502(ProtocolWriter& out, const TRSV502Prot& prot, const ProtocolHeader& header);
+void WorkbookOpen502(ProtocolWriter& out, const TRSV502Prot& prot, const ProtocolHeader& header,
+                     const ShownPersons502& shown);
 void CompositionRow502(ProtocolWriter& out, const CompositionPart502& part, std::string_view value);
 std::string_view PresenceText(bool present);
 

@@ -221,14 +221,19 @@ void CompositionRow502(ProtocolWriter& out, const CompositionPart502& part, std:
 
 std::string_view PresenceText(bool present) { return present ? "есть" : "нет"; }
 
-void WriteWorkbookProtocol502(ProtocolWriter& out, const TRSV502Prot& prot, const ProtocolHeader& header,
-                              const SheetLimits& limits) {
-  const ShownPersons502 shown = ShownPersonsOf(prot);
+void WorkbookOpen502(ProtocolWriter& out, const TRSV502Prot& prot, const ProtocolHeader& header,
+                     const ShownPersons502& shown) {
   WorkbookOpen(out);
   TitleSheet(out, header, TitleOf502(prot), {.valueStyle = CellStyle::BorderedText}, [&](ProtocolWriter& o) {
     checks::WriteChecksWorkbookRows(o, prot.Checks().get());
     if (!shown.line.empty()) StringCellRow(o, {.mergeAcross = 2}, shown.line);
   });
+}
+
+void WriteWorkbookProtocol502(ProtocolWriter& out, const TRSV502Prot& prot, const ProtocolHeader& header,
+                              const SheetLimits& limits) {
+  const ShownPersons502 shown = ShownPersonsOf(prot);
+  WorkbookOpen502(out, prot, header, shown);
   CompositionSheet(out, prot);
   if (!prot.Persons().empty()) PersonSheet502(out, prot, shown, limits);
   WorkbookClose(out);

@@ -4,6 +4,7 @@
 #include <map>
 #include <utility>
 
+#include "analysis/prot502/earlier_files.h"
 #include "model/rsv502/document.h"
 #include "model/rsv505/document.h"
 #include "model/rsvnalog.h"
@@ -40,23 +41,13 @@ std::optional<ReportKey> ReportKeyLater(const TRSVFile& file) {
   if (file.Document503) {
     const TRSV502Document& doc = *file.Document503;
     ReportKey key = TitleKey(file, doc);
-    if (doc.НПЮЛ) {
-      key.Inn = doc.НПЮЛ->ИННЮЛ;
-      key.Kpp = doc.НПЮЛ->КПП;
-    } else if (doc.НПФЛ) {
-      key.Inn = doc.НПФЛ->ИННФЛ;
-    }
+    SetPayerOfKey(key, doc.НПЮЛ.get(), doc.НПФЛ.get());
     return key;
   }
   if (file.Document505) {
     const TRSV505Document& doc = *file.Document505;
     ReportKey key = TitleKey(file, doc);
-    if (doc.СвНП && doc.СвНП->НПЮЛ) {
-      key.Inn = doc.СвНП->НПЮЛ->ИННЮЛ;
-      key.Kpp = doc.СвНП->НПЮЛ->КПП;
-    } else if (doc.СвНП && doc.СвНП->НПФЛ) {
-      key.Inn = doc.СвНП->НПФЛ->ИННФЛ;
-    }
+    if (doc.СвНП) SetPayerOfKey(key, doc.СвНП->НПЮЛ.get(), doc.СвНП->НПФЛ.get());
     return key;
   }
   return std::nullopt;

@@ -5,11 +5,9 @@
 #include <string_view>
 #include <vector>
 
-#include "analysis/checks/checks_writers.h"
 #include "analysis/common/composition_block.h"
 #include "analysis/prot502/prot502_writers.h"
 #include "analysis/prot502/protocol_texts.h"
-#include "analysis/prot502/protocol_title.h"
 #include "analysis/prot_later/composition_table.h"
 #include "analysis/prot_later/prot_later.h"
 #include "analysis/prot_later/prot_later_writers.h"
@@ -108,11 +106,7 @@ void YearToDateSheet(ProtocolWriter& out, const TRSVLaterProt& prot, const Shown
 void WriteWorkbookProtocolLater(ProtocolWriter& out, const TRSVLaterProt& prot, const ProtocolHeader& header,
                                 const SheetLimits& limits) {
   const ShownPersons502 shown = ShownPersonsOf(prot);
-  WorkbookOpen(out);
-  TitleSheet(out, header, TitleOf502(prot), {.valueStyle = CellStyle::BorderedText}, [&](ProtocolWriter& o) {
-    checks::WriteChecksWorkbookRows(o, prot.Checks().get());
-    if (!shown.line.empty()) StringCellRow(o, {.mergeAcross = 2}, shown.line);
-  });
+  WorkbookOpen502(out, prot, header, shown);
   CompositionSheet(out, prot.LaterParts());
   if (!prot.Persons().empty()) {
     PersonSheet502(out, prot, shown, limits);

@@ -42,6 +42,13 @@ struct AttrField {
   std::string T::*text = nullptr;
   std::int32_t T::*int32 = nullptr;
   std::int64_t T::*int64 = nullptr;  // also amounts (value times 10000)
+  Edition from = Edition::V501;       // the first version that has it
+  // The same attribute, known only from version first on.
+  constexpr AttrField From(Edition first) const {
+    AttrField f = *this;
+    f.from = first;
+    return f;
+  }
 };
 
 template <class T>
@@ -65,11 +72,11 @@ constexpr AttrField<T> AmountAttr(std::string_view name, Amount T::*field) {
   return {name, ValueKind::Amount, nullptr, nullptr, field};
 }
 
-// The table entry for name, or null; the first entry of that name wins.
+// The table entry for name that edition knows, or null; the first such entry wins.
 template <class T>
-const AttrField<T>* FindAttr(std::span<const AttrField<T>> table, std::string_view name) {
+const AttrField<T>* FindAttr(std::span<const AttrField<T>> table, std::string_view name, Edition edition) {
   for (const auto& f : table)
-    if (f.name == name) return &f;
+    if (f.name == name && f.from <= edition) return &f;
   return nullptr;
 }
 
@@ -106,7 +113,7 @@ template <class T, class Unknown, class BadValue>
 void LoadAttributes(T& obj, TXMLElement e, std::span<const AttrField<T>> table, Unknown&& onUnknown,
                     BadValue&& onBadValue) {
   for (const TXMLAttr a : e.Attributes()) {
-    const AttrField<T>* f = FindAttr(table, a.Name);
+    const AttrField<T>* f = FindAttr(table, a.Name, obj.edition);
     if (!f)
       onUnknown(a.Name);
     else if (!StoreAttr(obj, *f, a.Value))

@@ -104,6 +104,13 @@ struct ChildField {
   std::string_view name;
   const ChildPath* path;
   void (*load)(T& parent, TXMLElement e, const std::string& parentPath, const ChildPath& form, std::size_t sibling);
+  Edition from = Edition::V501;  // the first version that has it
+  // The same child, known only from version first on.
+  constexpr ChildField From(Edition first) const {
+    ChildField c = *this;
+    c.from = first;
+    return c;
+  }
 };
 
 template <auto Slot>
@@ -156,10 +163,12 @@ const Rules<T>& RulesFor(Edition edition, const EditionRules<T> (&table)[N]) {
   return *chosen;
 }
 
+// The table entry for name that edition knows, or null.
 template <class T>
-const ChildField<T>* FindChild(std::span<const ChildField<T>> table, std::string_view name) {
+const ChildField<T>* FindChild(std::span<const ChildField<T>> table, std::string_view name,
+                               Edition edition = Edition::V501) {
   for (const auto& c : table)
-    if (c.name == name) return &c;
+    if (c.name == name && c.from <= edition) return &c;
   return nullptr;
 }
 
@@ -179,7 +188,7 @@ bool AttributePhase(T& obj, TXMLElement e, const std::string& path, const Rules<
   if (rules.attrs.empty()) return true;
   const ValueRules& values = rules.values;
   for (const TXMLAttr a : e.Attributes()) {
-    const AttrField<T>* f = FindAttr(rules.attrs, a.Name);
+    const AttrField<T>* f = FindAttr(rules.attrs, a.Name, obj.edition);
     if (!f) {
       obj.AddError(Say(rules.unknown.attribute, path, rules.tag, a.Name));
       continue;
@@ -209,7 +218,7 @@ bool ChildPhase(T& obj, TXMLElement e, const std::string& path, const Rules<T>& 
   if (rules.kids.empty()) return true;
   std::size_t sibling = 0;
   for (const TXMLElement child : e.Children()) {
-    if (const ChildField<T>* c = FindChild(rules.kids, child.Name()))
+    if (const ChildField<T>* c = FindChild(rules.kids, child.Name(), obj.edition))
       c->load(obj, child, path, *c->path, sibling);
     else
       obj.AddError(Say(rules.unknown.child, path, rules.tag, child.Name()));
@@ -220,13 +229,17 @@ bool ChildPhase(T& obj, TXMLElement e, const std::string& path, const Rules<T>& 
 
 }  // namespace detail
 
-// Clears obj (keeping the version it is read under) and loads it from e: the attribute rule
-// and each attribute in document order, then the children rule and each child (or children
-// first where the class says so). True when no message was added here or below.
+// Clears obj (keeping the version it is read under; through its Clear() where it has one) and
+// loads it from e: the attribute rule and each attribute in document order, then the children
+// rule and each child (or children first where the class says so). True when no message was
+// added here or below.
 template <class T>
 bool LoadElement(T& obj, TXMLElement e, const std::string& path, const Rules<T>& rules) {
   const Edition edition = obj.edition;
-  obj.Clear();
+  if constexpr (requires { obj.Clear(); })
+    obj.Clear();
+  else
+    obj = T();
   obj.edition = edition;
   if (rules.childrenFirst) {
     if (!detail::ChildPhase(obj, e, path, rules) && rules.brokenRuleEndsReading) return false;

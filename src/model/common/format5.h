@@ -14,21 +14,18 @@ namespace orsvelt {
 // "ФИО", "ФИОИП" and the name elements of person records.
 struct TFIO : TElem {
   std::string Фамилия, Имя, Отчество;
-  void Clear() { *this = TFIO(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
 // "УдЛичнФЛ": identity document.
 struct TUdLichn : TElem {
   std::string КодВидДок, СерНомДок, ВыдДок, ДатаДок;
-  void Clear() { *this = TUdLichn(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
 // "АдрМЖРФ": address in the Russian Federation.
 struct TAddrRF : TElem {
   std::string Индекс, КодРегион, Район, Город, НаселПункт, Улица, Дом, Корпус, Кварт;
-  void Clear() { *this = TAddrRF(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -69,7 +66,6 @@ struct TSvedPL : TElem {
   std::string ДатаРожд, МестоРожд, Гражд;
   std::unique_ptr<TUdLichn> УдЛичнФЛ;
   std::unique_ptr<TAddrRF> АдрМЖРФ;
-  void Clear() { *this = TSvedPL(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 

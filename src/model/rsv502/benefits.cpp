@@ -12,9 +12,7 @@ bool TRSV502RashOSS1::Load(TXMLElement e, const std::string& path) {
   static constexpr AttrField<T> kAttrs[] = {Int32Attr("ЧислСлуч", &T::ЧислСлуч), Int32Attr("КолВыпл", &T::КолВыпл),
                                             AmountAttr("РасхВсего", &T::РасхВсего),
                                             AmountAttr("РасхФинФБ", &T::РасхФинФБ)};
-  static constexpr Rules<T> kRules{.tag = "РасхОСС1Тип", .children = Forbidden(kTypeMustNotContainChildren),
-                                   .unknown = kUnknownOfType, .values = Values(kTypeAttributeNotNumeric),
-                                   .attrs = kAttrs};
+  static constexpr Rules<T> kRules = ValuesTypeRules<T>("РасхОСС1Тип", kAttrs);
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -22,18 +20,14 @@ bool TRSV502RashOSS2::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502RashOSS2;
   static constexpr AttrField<T> kAttrs[] = {Int32Attr("ЧислСлуч", &T::ЧислСлуч), Int32Attr("КолВыпл", &T::КолВыпл),
                                             AmountAttr("РасхВсего", &T::РасхВсего)};
-  static constexpr Rules<T> kRules{.tag = "РасхОСС2Тип", .children = Forbidden(kTypeMustNotContainChildren),
-                                   .unknown = kUnknownOfType, .values = Values(kTypeAttributeNotNumeric),
-                                   .attrs = kAttrs};
+  static constexpr Rules<T> kRules = ValuesTypeRules<T>("РасхОСС2Тип", kAttrs);
   return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV502RashOSS3::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502RashOSS3;
   static constexpr AttrField<T> kAttrs[] = {Int32Attr("КолВыпл", &T::КолВыпл), AmountAttr("РасхВсего", &T::РасхВсего)};
-  static constexpr Rules<T> kRules{.tag = "РасхОСС3Тип", .children = Forbidden(kTypeMustNotContainChildren),
-                                   .unknown = kUnknownOfType, .values = Values(kTypeAttributeNotNumeric),
-                                   .attrs = kAttrs};
+  static constexpr Rules<T> kRules = ValuesTypeRules<T>("РасхОСС3Тип", kAttrs);
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -41,9 +35,7 @@ bool TRSV502RashOSS4::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502RashOSS4;
   static constexpr AttrField<T> kAttrs[] = {AmountAttr("РасхВсего", &T::РасхВсего),
                                             AmountAttr("РасхФинФБ", &T::РасхФинФБ)};
-  static constexpr Rules<T> kRules{.tag = "РасхОСС4Тип", .children = Forbidden(kTypeMustNotContainChildren),
-                                   .unknown = kUnknownOfType, .values = Values(kTypeAttributeNotNumeric),
-                                   .attrs = kAttrs};
+  static constexpr Rules<T> kRules = ValuesTypeRules<T>("РасхОСС4Тип", kAttrs);
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -51,9 +43,7 @@ bool TRSV502RashOSS5::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502RashOSS5;
   static constexpr AttrField<T> kAttrs[] = {Int32Attr("КолВыпл", &T::КолВыпл), AmountAttr("РасхВсего", &T::РасхВсего),
                                             AmountAttr("РасхФинФБ", &T::РасхФинФБ)};
-  static constexpr Rules<T> kRules{.tag = "РасхОСС5Тип", .children = Forbidden(kTypeMustNotContainChildren),
-                                   .unknown = kUnknownOfType, .values = Values(kTypeAttributeNotNumeric),
-                                   .attrs = kAttrs};
+  static constexpr Rules<T> kRules = ValuesTypeRules<T>("РасхОСС5Тип", kAttrs);
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -75,18 +65,14 @@ bool TRSV502RashOSSZak::Load(TXMLElement e, const std::string& path) {
                                             Child<&T::СоцПосПогреб>("СоцПосПогреб"),
                                             Child<&T::Итого>("Итого"),
                                             Child<&T::НачНевыплПос>("НачНевыплПос")};
-  static constexpr Rules<T> kRules{.tag = "РасхОССЗак", .attributes = Forbidden(kTagMustNotContainAttributes),
-                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
-                                   .kids = kKids};
+  static constexpr Rules<T> kRules = ChildrenTagRules<T>("РасхОССЗак", kKids);
   return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV502RashVypl1Type::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502RashVypl1Type;
   static constexpr AttrField<T> kAttrs[] = {Int32Attr("ЧислПолуч", &T::ЧислПолуч), AmountAttr("Расход", &T::Расход)};
-  static constexpr Rules<T> kRules{.tag = "РасхВыпл1Тип", .children = Forbidden(kTypeMustNotContainChildren),
-                                   .unknown = kUnknownOfType, .values = Values(kTypeAttributeNotNumeric),
-                                   .attrs = kAttrs};
+  static constexpr Rules<T> kRules = ValuesTypeRules<T>("РасхВыпл1Тип", kAttrs);
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -94,9 +80,7 @@ bool TRSV502RashVypl2Type::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502RashVypl2Type;
   static constexpr AttrField<T> kAttrs[] = {Int32Attr("ЧислПолуч", &T::ЧислПолуч), Int32Attr("КолВыпл", &T::КолВыпл),
                                             AmountAttr("Расход", &T::Расход)};
-  static constexpr Rules<T> kRules{.tag = "РасхВыпл2Тип", .children = Forbidden(kTypeMustNotContainChildren),
-                                   .unknown = kUnknownOfType, .values = Values(kTypeAttributeNotNumeric),
-                                   .attrs = kAttrs};
+  static constexpr Rules<T> kRules = ValuesTypeRules<T>("РасхВыпл2Тип", kAttrs);
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -117,9 +101,7 @@ bool TRSV502VypFinFBType::Load(TXMLElement e, const std::string& path) {
 bool TRSV502SemipalatPolygon::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502SemipalatPolygon;
   static constexpr ChildField<T> kKids[] = {Child<&T::Всего>("Всего"), Child<&T::ПосВрНетр>("ПосВрНетр")};
-  static constexpr Rules<T> kRules{.tag = "СемипалатПолигон", .attributes = Forbidden(kTagMustNotContainAttributes),
-                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
-                                   .kids = kKids};
+  static constexpr Rules<T> kRules = ChildrenTagRules<T>("СемипалатПолигон", kKids);
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -127,9 +109,7 @@ bool TRSV502DopFZ255::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502DopFZ255;
   static constexpr ChildField<T> kKids[] = {Child<&T::Всего>("Всего"), Child<&T::ПосВрНетр>("ПосВрНетр"),
                                             Child<&T::ПосБеремРод>("ПосБеремРод")};
-  static constexpr Rules<T> kRules{.tag = "ДопФЗ255", .attributes = Forbidden(kTagMustNotContainAttributes),
-                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
-                                   .kids = kKids};
+  static constexpr Rules<T> kRules = ChildrenTagRules<T>("ДопФЗ255", kKids);
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -143,9 +123,7 @@ bool TRSV502Itogo::Load(TXMLElement e, const std::string& path) {
                                             Child<&T::ЕжПосУходРеб1>("ЕжПосУходРеб1"),
                                             Child<&T::ЕжПосУходРеб2>("ЕжПосУходРеб2"),
                                             Child<&T::ОплДопВыхИнв>("ОплДопВыхИнв")};
-  static constexpr Rules<T> kRules{.tag = "Итого", .attributes = Required(kTagContainsNoAttributes),
-                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
-                                   .values = Values(kTagAttributeNotNumeric), .attrs = kAttrs, .kids = kKids};
+  static constexpr Rules<T> kRules = TagRules<T>("Итого", kAttrs, kKids);
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -157,9 +135,7 @@ bool TRSV502VyplFinFB::Load(TXMLElement e, const std::string& path) {
                                             Child<&T::ПодрОсобРиск>("ПодрОсобРиск"),
                                             Child<&T::ДопФЗ255>("ДопФЗ255"),
                                             Child<&T::Итого>("Итого")};
-  static constexpr Rules<T> kRules{.tag = "ВыплФинФБ", .attributes = Forbidden(kTagMustNotContainAttributes),
-                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
-                                   .kids = kKids};
+  static constexpr Rules<T> kRules = ChildrenTagRules<T>("ВыплФинФБ", kKids);
   return LoadElement(*this, e, path, kRules);
 }
 

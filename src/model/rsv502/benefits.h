@@ -17,7 +17,6 @@ struct TRSV502RashOSS1 : TElem {
   std::int32_t КолВыпл = 0;
   Amount РасхВсего = 0;
   Amount РасхФинФБ = 0;
-  void Clear() { *this = TRSV502RashOSS1(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -26,7 +25,6 @@ struct TRSV502RashOSS2 : TElem {
   std::int32_t ЧислСлуч = 0;
   std::int32_t КолВыпл = 0;
   Amount РасхВсего = 0;
-  void Clear() { *this = TRSV502RashOSS2(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -34,7 +32,6 @@ struct TRSV502RashOSS2 : TElem {
 struct TRSV502RashOSS3 : TElem {
   std::int32_t КолВыпл = 0;
   Amount РасхВсего = 0;
-  void Clear() { *this = TRSV502RashOSS3(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -42,7 +39,6 @@ struct TRSV502RashOSS3 : TElem {
 struct TRSV502RashOSS4 : TElem {
   Amount РасхВсего = 0;
   Amount РасхФинФБ = 0;
-  void Clear() { *this = TRSV502RashOSS4(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -51,7 +47,6 @@ struct TRSV502RashOSS5 : TElem {
   std::int32_t КолВыпл = 0;
   Amount РасхВсего = 0;
   Amount РасхФинФБ = 0;
-  void Clear() { *this = TRSV502RashOSS5(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -73,7 +68,6 @@ struct TRSV502RashOSSZak : TElem {
   std::unique_ptr<TRSV502RashOSS2> СоцПосПогреб;
   std::unique_ptr<TRSV502RashOSS4> Итого;
   std::unique_ptr<TRSV502RashOSS4> НачНевыплПос;
-  void Clear() { *this = TRSV502RashOSSZak(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -81,7 +75,6 @@ struct TRSV502RashOSSZak : TElem {
 struct TRSV502RashVypl1Type : TElem {
   std::int32_t ЧислПолуч = 0;
   Amount Расход = 0;
-  void Clear() { *this = TRSV502RashVypl1Type(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -91,7 +84,6 @@ struct TRSV502RashVypl2Type : TElem {
   std::int32_t ЧислПолуч = 0;
   std::int32_t КолВыпл = 0;
   Amount Расход = 0;
-  void Clear() { *this = TRSV502RashVypl2Type(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -103,7 +95,6 @@ struct TRSV502VypFinFBType : TElem {
   std::unique_ptr<TRSV502RashVypl2Type> ЕжПосУходРеб;
   std::unique_ptr<TRSV502RashVypl2Type> ЕжПосУходРеб1;
   std::unique_ptr<TRSV502RashVypl2Type> ЕжПосУходРеб2;
-  void Clear() { *this = TRSV502VypFinFBType(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -111,7 +102,6 @@ struct TRSV502VypFinFBType : TElem {
 struct TRSV502SemipalatPolygon : TElem {
   std::unique_ptr<TRSV502RashVypl1Type> Всего;
   std::unique_ptr<TRSV502RashVypl2Type> ПосВрНетр;
-  void Clear() { *this = TRSV502SemipalatPolygon(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -120,7 +110,6 @@ struct TRSV502DopFZ255 : TElem {
   std::unique_ptr<TRSV502RashVypl1Type> Всего;
   std::unique_ptr<TRSV502RashVypl2Type> ПосВрНетр;
   std::unique_ptr<TRSV502RashVypl2Type> ПосБеремРод;
-  void Clear() { *this = TRSV502DopFZ255(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -134,7 +123,6 @@ struct TRSV502Itogo : TElem {
   std::unique_ptr<TRSV502RashVypl2Type> ЕжПосУходРеб1;
   std::unique_ptr<TRSV502RashVypl2Type> ЕжПосУходРеб2;
   std::unique_ptr<TRSV502RashVypl2Type> ОплДопВыхИнв;
-  void Clear() { *this = TRSV502Itogo(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -146,7 +134,6 @@ struct TRSV502VyplFinFB : TElem {
   std::unique_ptr<TRSV502VypFinFBType> ПодрОсобРиск;
   std::unique_ptr<TRSV502DopFZ255> ДопФЗ255;
   std::unique_ptr<TRSV502Itogo> Итого;
-  void Clear() { *this = TRSV502VyplFinFB(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 

@@ -12,9 +12,7 @@ bool TRSV502SvUplPer::Load(TXMLElement e, const std::string& path) {
   static constexpr AttrField<T> kAttrs[] = {
       TextAttr("КБК", &T::КБК), AmountAttr("СумСВУплПер", &T::СумСВУплПер), AmountAttr("СумСВУпл1М", &T::СумСВУпл1М),
       AmountAttr("СумСВУпл2М", &T::СумСВУпл2М), AmountAttr("СумСВУпл3М", &T::СумСВУпл3М)};
-  static constexpr Rules<T> kRules{.tag = "СВУплПерТип", .children = Forbidden(kTypeMustNotContainChildren),
-                                   .unknown = kUnknownOfType, .values = Values(kTypeAttributeNotNumeric),
-                                   .attrs = kAttrs};
+  static constexpr Rules<T> kRules = ValuesTypeRules<T>("СВУплПерТип", kAttrs);
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -34,9 +32,7 @@ bool TRSV502PrevRashOSS::Load(TXMLElement e, const std::string& path) {
   static constexpr AttrField<T> kAttrs[] = {
       AmountAttr("ПревРасхСВПер", &T::ПревРасхСВПер), AmountAttr("ПревРасхСВ1М", &T::ПревРасхСВ1М),
       AmountAttr("ПревРасхСВ2М", &T::ПревРасхСВ2М), AmountAttr("ПревРасхСВ3М", &T::ПревРасхСВ3М)};
-  static constexpr Rules<T> kRules{.tag = "ПревРасхОСС", .children = Forbidden(kTypeMustNotContainChildren),
-                                   .unknown = kUnknownOfType, .values = Values(kTypeAttributeNotNumeric),
-                                   .attrs = kAttrs};
+  static constexpr Rules<T> kRules = ValuesTypeRules<T>("ПревРасхОСС", kAttrs);
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -57,23 +53,11 @@ bool TRSV502RaschSV_OPS::Load(TXMLElement e, const std::string& path) {
       Child<&T::ПревБазОПС>("ПревБазОПС"),       Child<&T::ВыплНачислФЛ>("ВыплНачислФЛ"),
       Child<&T::НеОбложенСВ>("НеОбложенСВ"),     Child<&T::РасхПринВыч>("РасхПринВыч"),
       Child<&T::БазНачислСВ>("БазНачислСВ"),     Child<&T::БазПревышОПС>("БазПревышОПС"),
-      Child<&T::НачислСВ>("НачислСВ"),           Child<&T::НачислСВНеПрев>("НачислСВНеПрев")};
-  // From 2021 the base within the limit has its own line (051).
-  static constexpr ChildField<T> kKids503[] = {
-      Child<&T::КолСтрахЛицВс>("КолСтрахЛицВс"), Child<&T::КолЛицНачСВВс>("КолЛицНачСВВс"),
-      Child<&T::ПревБазОПС>("ПревБазОПС"),       Child<&T::ВыплНачислФЛ>("ВыплНачислФЛ"),
-      Child<&T::НеОбложенСВ>("НеОбложенСВ"),     Child<&T::РасхПринВыч>("РасхПринВыч"),
-      Child<&T::БазНачислСВ>("БазНачислСВ"),     Child<&T::БазНеПревышОПС>("БазНеПревышОПС"),
-      Child<&T::БазПревышОПС>("БазПревышОПС"),   Child<&T::НачислСВ>("НачислСВ"),
-      Child<&T::НачислСВНеПрев>("НачислСВНеПрев")};
-  static constexpr Rules<T> kRules{.tag = "РасчСВ_ОПС", .attributes = Forbidden(kTagMustNotContainAttributes),
-                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
-                                   .kids = kKids};
-  static constexpr Rules<T> kRules503{.tag = "РасчСВ_ОПС", .attributes = Forbidden(kTagMustNotContainAttributes),
-                                      .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
-                                      .kids = kKids503};
-  static constexpr EditionRules<T> kByEdition[] = {{Edition::V502, &kRules}, {Edition::V503, &kRules503}};
-  return LoadElement(*this, e, path, RulesFor(edition, kByEdition));
+      Child<&T::НачислСВ>("НачислСВ"),           Child<&T::НачислСВНеПрев>("НачислСВНеПрев"),
+      // From 2021 the base within the limit has its own line (051).
+      Child<&T::БазНеПревышОПС>("БазНеПревышОПС").From(Edition::V503)};
+  static constexpr Rules<T> kRules = ChildrenTagRules<T>("РасчСВ_ОПС", kKids);
+  return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV502RaschSV_OMS::Load(TXMLElement e, const std::string& path) {
@@ -85,9 +69,7 @@ bool TRSV502RaschSV_OMS::Load(TXMLElement e, const std::string& path) {
                                             Child<&T::РасхПринВыч>("РасхПринВыч"),
                                             Child<&T::БазНачислСВ>("БазНачислСВ"),
                                             Child<&T::НачислСВ>("НачислСВ")};
-  static constexpr Rules<T> kRules{.tag = "РасчСВ_ОМС", .attributes = Forbidden(kTagMustNotContainAttributes),
-                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
-                                   .kids = kKids};
+  static constexpr Rules<T> kRules = ChildrenTagRules<T>("РасчСВ_ОМС", kKids);
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -98,9 +80,7 @@ bool TRSV502RaschSV428_12::Load(TXMLElement e, const std::string& path) {
       Child<&T::КолЛицНачСВ>("КолЛицНачСВ"), Child<&T::ВыплНачислФЛ>("ВыплНачислФЛ"),
       Child<&T::НеОбложенСВ>("НеОбложенСВ"), Child<&T::БазНачислСВДоп>("БазНачислСВДоп"),
       Child<&T::НачислСВДоп>("НачислСВДоп")};
-  static constexpr Rules<T> kRules{.tag = "РасчСВ_428.1-2", .attributes = Required(kTagContainsNoAttributes),
-                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
-                                   .values = Values(kTagAttributeNotNumeric), .attrs = kAttrs, .kids = kKids};
+  static constexpr Rules<T> kRules = TagRules<T>("РасчСВ_428.1-2", kAttrs, kKids);
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -112,9 +92,7 @@ bool TRSV502RaschSV428_3::Load(TXMLElement e, const std::string& path) {
       Child<&T::КолЛицНачСВ>("КолЛицНачСВ"), Child<&T::ВыплНачислФЛ>("ВыплНачислФЛ"),
       Child<&T::НеОбложенСВ>("НеОбложенСВ"), Child<&T::БазНачислСВДоп>("БазНачислСВДоп"),
       Child<&T::НачислСВДоп>("НачислСВДоп")};
-  static constexpr Rules<T> kRules{.tag = "РасчСВ_428.3", .attributes = Required(kTagContainsNoAttributes),
-                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
-                                   .values = Values(kTagAttributeNotNumeric), .attrs = kAttrs, .kids = kKids};
+  static constexpr Rules<T> kRules = TagRules<T>("РасчСВ_428.3", kAttrs, kKids);
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -162,18 +140,14 @@ bool TRSV502RaschSV_OMS_VNMKod::Load(TXMLElement e, const std::string& path) {
       Child<&T::ВыплНачислФЛ>("ВыплНачислФЛ"),   Child<&T::НеОбложенСВ>("НеОбложенСВ"),
       Child<&T::БазПревышСВ>("БазПревышСВ"),     Child<&T::БазНачислСВ>("БазНачислСВ"),
       Child<&T::БазНачислСВИн>("БазНачислСВИн"), Child<&T::НачислСВ>("НачислСВ")};
-  static constexpr Rules<T> kRules{.tag = "РасчСВ_ОСС.ВНМКод", .attributes = Required(kTagContainsNoAttributes),
-                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
-                                   .values = Values(kTagAttributeNotNumeric), .attrs = kAttrs, .kids = kKids};
+  static constexpr Rules<T> kRules = TagRules<T>("РасчСВ_ОСС.ВНМКод", kAttrs, kKids);
   return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV502UplSVPrevType::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502UplSVPrevType;
   static constexpr AttrField<T> kAttrs[] = {TextAttr("Признак", &T::Признак), AmountAttr("Сумма", &T::Сумма)};
-  static constexpr Rules<T> kRules{.tag = "УплСВПревТип", .children = Forbidden(kTypeMustNotContainChildren),
-                                   .unknown = kUnknownOfType, .values = Values(kTypeAttributeNotNumeric),
-                                   .attrs = kAttrs};
+  static constexpr Rules<T> kRules = ValuesTypeRules<T>("УплСВПревТип", kAttrs);
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -181,9 +155,7 @@ bool TRSV502UplSVPrev::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502UplSVPrev;
   static constexpr ChildField<T> kKids[] = {Child<&T::УплВсегоПер>("УплВсегоПер"), Child<&T::Упл1Посл3М>("Упл1Посл3М"),
                                             Child<&T::Упл2Посл3М>("Упл2Посл3М"), Child<&T::Упл3Посл3М>("Упл3Посл3М")};
-  static constexpr Rules<T> kRules{.tag = "УплСВПрев", .attributes = Forbidden(kTagMustNotContainAttributes),
-                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
-                                   .kids = kKids};
+  static constexpr Rules<T> kRules = ChildrenTagRules<T>("УплСВПрев", kKids);
   return LoadElement(*this, e, path, kRules);
 }
 

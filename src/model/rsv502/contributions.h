@@ -19,7 +19,6 @@ struct TRSV502SvUplPer : TElem {
   Amount СумСВУпл1М = 0;
   Amount СумСВУпл2М = 0;
   Amount СумСВУпл3М = 0;
-  void Clear() { *this = TRSV502SvUplPer(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -29,7 +28,6 @@ struct TRSV502UplPerOSS : TElem {
   Amount СумСВУпл1М = 0;
   Amount СумСВУпл2М = 0;
   Amount СумСВУпл3М = 0;
-  void Clear() { *this = TRSV502UplPerOSS(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -39,7 +37,6 @@ struct TRSV502PrevRashOSS : TElem {
   Amount ПревРасхСВ1М = 0;
   Amount ПревРасхСВ2М = 0;
   Amount ПревРасхСВ3М = 0;
-  void Clear() { *this = TRSV502PrevRashOSS(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -48,7 +45,6 @@ struct TRSV502UplPrevOSS : TElem {
   std::string КБК;
   std::unique_ptr<TRSV502UplPerOSS> УплПерОСС;
   std::unique_ptr<TRSV502PrevRashOSS> ПревРасхОСС;
-  void Clear() { *this = TRSV502UplPrevOSS(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -65,7 +61,6 @@ struct TRSV502RaschSV_OPS : TElem {
   std::unique_ptr<TRSV502SvSum1> БазПревышОПС;
   std::unique_ptr<TRSV502SvSum1> НачислСВ;
   std::unique_ptr<TRSV502SvSum1> НачислСВНеПрев;
-  void Clear() { *this = TRSV502RaschSV_OPS(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -78,7 +73,6 @@ struct TRSV502RaschSV_OMS : TElem {
   std::unique_ptr<TRSV502SvSum1> РасхПринВыч;
   std::unique_ptr<TRSV502SvSum1> БазНачислСВ;
   std::unique_ptr<TRSV502SvSum1> НачислСВ;
-  void Clear() { *this = TRSV502RaschSV_OMS(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -90,7 +84,6 @@ struct TRSV502RaschSV428_12 : TElem {
   std::unique_ptr<TRSV502SvSum1> НеОбложенСВ;
   std::unique_ptr<TRSV502SvSum1> БазНачислСВДоп;
   std::unique_ptr<TRSV502SvSum1> НачислСВДоп;
-  void Clear() { *this = TRSV502RaschSV428_12(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -103,7 +96,6 @@ struct TRSV502RaschSV428_3 : TElem {
   std::unique_ptr<TRSV502SvSum1> НеОбложенСВ;
   std::unique_ptr<TRSV502SvSum1> БазНачислСВДоп;
   std::unique_ptr<TRSV502SvSum1> НачислСВДоп;
-  void Clear() { *this = TRSV502RaschSV428_3(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -111,7 +103,6 @@ struct TRSV502RaschSV428_3 : TElem {
 struct TRSV502RaschSV_OPS428 : TElem {
   std::vector<TRSV502RaschSV428_12> РасчСВ_428_1_2;
   std::vector<TRSV502RaschSV428_3> РасчСВ_428_3;
-  void Clear() { *this = TRSV502RaschSV_OPS428(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -123,7 +114,6 @@ struct TRSV502RaschSV_DSO : TElem {
   std::unique_ptr<TRSV502SvSum1> НеОбложенСВ;
   std::unique_ptr<TRSV502SvSum1> БазНачислСВДСО;
   std::unique_ptr<TRSV502SvSum1> НачислСВДСО;
-  void Clear() { *this = TRSV502RaschSV_DSO(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -134,7 +124,6 @@ struct TRSV502RaschSvOPS_OMS : TElem {
   std::unique_ptr<TRSV502RaschSV_OMS> РасчСВ_ОМС;
   std::unique_ptr<TRSV502RaschSV_OPS428> РасчСВ_ОПС428;
   std::vector<TRSV502RaschSV_DSO> РасчСВ_ДСО;
-  void Clear() { *this = TRSV502RaschSvOPS_OMS(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -150,7 +139,6 @@ struct TRSV502RaschSV_OMS_VNMKod : TElem {
   std::unique_ptr<TRSV502SvSum1> БазНачислСВ;
   std::unique_ptr<TRSV502SvSum1> БазНачислСВИн;
   std::unique_ptr<TRSV502SvSum1> НачислСВ;
-  void Clear() { *this = TRSV502RaschSV_OMS_VNMKod(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -158,7 +146,6 @@ struct TRSV502RaschSV_OMS_VNMKod : TElem {
 struct TRSV502UplSVPrevType : TElem {
   std::string Признак;
   Amount Сумма = 0;
-  void Clear() { *this = TRSV502UplSVPrevType(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -168,7 +155,6 @@ struct TRSV502UplSVPrev : TElem {
   std::unique_ptr<TRSV502UplSVPrevType> Упл1Посл3М;
   std::unique_ptr<TRSV502UplSVPrevType> Упл2Посл3М;
   std::unique_ptr<TRSV502UplSVPrevType> Упл3Посл3М;
-  void Clear() { *this = TRSV502UplSVPrev(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -178,7 +164,6 @@ struct TRSV502RaschSvOSS_VNM : TElem {
   std::unique_ptr<TRSV502SvSum1> ПроизвРасхСО;
   std::unique_ptr<TRSV502SvSum1> ВозмРасхСО;
   std::unique_ptr<TRSV502UplSVPrev> УплСВПрев;
-  void Clear() { *this = TRSV502RaschSvOSS_VNM(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 

@@ -10,9 +10,7 @@ using namespace rsv502;
 bool TRSV502SumSvUpl::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502SumSvUpl;
   static constexpr AttrField<T> kAttrs[] = {TextAttr("КБК", &T::КБК), AmountAttr("СумСВУплПер", &T::СумСВУплПер)};
-  static constexpr Rules<T> kRules{.tag = "СумСВУплТип", .children = Forbidden(kTypeMustNotContainChildren),
-                                   .unknown = kUnknownOfType, .values = Values(kTypeAttributeNotNumeric),
-                                   .attrs = kAttrs};
+  static constexpr Rules<T> kRules = ValuesTypeRules<T>("СумСВУплТип", kAttrs);
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -38,9 +36,7 @@ bool TRSV502SvedChlKFH::Load(TXMLElement e, const std::string& path) {
 bool TRSV502RaschSV_KFH::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502RaschSV_KFH;
   static constexpr ChildField<T> kKids[] = {Child<&T::СведЧлКФХ>("СведЧлКФХ", kListIndex)};
-  static constexpr Rules<T> kRules{.tag = "РасчСВ_КФХ", .attributes = Forbidden(kTagMustNotContainAttributes),
-                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
-                                   .kids = kKids};
+  static constexpr Rules<T> kRules = ChildrenTagRules<T>("РасчСВ_КФХ", kKids);
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -49,9 +45,7 @@ bool TRSV502ObyazPlatSV_KFH::Load(TXMLElement e, const std::string& path) {
   static constexpr AttrField<T> kAttrs[] = {TextAttr("ОКТМО", &T::ОКТМО)};
   static constexpr ChildField<T> kKids[] = {Child<&T::УплПерОПС>("УплПерОПС"), Child<&T::УплПерОМС>("УплПерОМС"),
                                             Child<&T::РасчСВ_КФХ>("РасчСВ_КФХ")};
-  static constexpr Rules<T> kRules{.tag = "ОбязПлатСВ_КФХ", .attributes = Required(kTagContainsNoAttributes),
-                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
-                                   .values = Values(kTagAttributeNotNumeric), .attrs = kAttrs, .kids = kKids};
+  static constexpr Rules<T> kRules = TagRules<T>("ОбязПлатСВ_КФХ", kAttrs, kKids);
   return LoadElement(*this, e, path, kRules);
 }
 

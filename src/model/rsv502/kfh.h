@@ -13,7 +13,6 @@ namespace orsvelt {
 struct TRSV502SumSvUpl : TElem {
   std::string КБК;
   Amount СумСВУплПер = 0;
-  void Clear() { *this = TRSV502SumSvUpl(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -30,14 +29,12 @@ struct TRSV502SvedChlKFH : TElem {
   Amount НачислСВОПС = 0;
   Amount НачислСВОМС = 0;
   std::unique_ptr<TFIO> ФИО;
-  void Clear() { *this = TRSV502SvedChlKFH(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
 // "РасчСВ_КФХ".
 struct TRSV502RaschSV_KFH : TElem {
   std::vector<TRSV502SvedChlKFH> СведЧлКФХ;
-  void Clear() { *this = TRSV502RaschSV_KFH(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -47,7 +44,6 @@ struct TRSV502ObyazPlatSV_KFH : TElem {
   std::unique_ptr<TRSV502SumSvUpl> УплПерОПС;
   std::unique_ptr<TRSV502SumSvUpl> УплПерОМС;
   std::unique_ptr<TRSV502RaschSV_KFH> РасчСВ_КФХ;
-  void Clear() { *this = TRSV502ObyazPlatSV_KFH(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 

@@ -24,9 +24,7 @@ bool TRSV502ObyazPlatSV::Load(TXMLElement e, const std::string& path) {
                                             Child<&T::ПравТариф15_1_427>("ПравТариф15.1.427"),
                                             Child<&T::СвПримТариф2_2_425>("СвПримТариф2.2.425"),
                                             Child<&T::СвПримТариф1_3_422>("СвПримТариф1.3.422")};
-  static constexpr Rules<T> kRules{.tag = "ОбязПлатСВ", .attributes = Required(kTagContainsNoAttributes),
-                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
-                                   .values = Values(kTagAttributeNotNumeric), .attrs = kAttrs, .kids = kKids};
+  static constexpr Rules<T> kRules = TagRules<T>("ОбязПлатСВ", kAttrs, kKids);
   return LoadElement(*this, e, path, kRules);
 }
 

@@ -33,7 +33,6 @@ struct TRSV502ObyazPlatSV : TElem {
   std::unique_ptr<TRSV502PravTarif15_1_427> ПравТариф15_1_427;
   std::unique_ptr<TRSV502SvPrimTarif2_2_425> СвПримТариф2_2_425;
   std::unique_ptr<TRSV502SvPrimTarif1_3_422> СвПримТариф1_3_422;
-  void Clear() { *this = TRSV502ObyazPlatSV(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -42,7 +41,6 @@ struct TRSV502RaschetSV : TElem {
   std::unique_ptr<TRSV502ObyazPlatSV> ОбязПлатСВ;
   std::unique_ptr<TRSV502ObyazPlatSV_KFH> ОбязПлатСВ_КФХ;
   std::vector<TRSV502PersSvStrakhLic> ПерсСвСтрахЛиц;
-  void Clear() { *this = TRSV502RaschetSV(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 

@@ -12,9 +12,7 @@ bool TRSV502ColLic::Load(TXMLElement e, const std::string& path) {
   static constexpr AttrField<T> kAttrs[] = {
       Int32Attr("КолВсегоПер", &T::КолВсегоПер), Int32Attr("Кол1Посл3М", &T::Кол1Посл3М),
       Int32Attr("Кол2Посл3М", &T::Кол2Посл3М), Int32Attr("Кол3Посл3М", &T::Кол3Посл3М)};
-  static constexpr Rules<T> kRules{.tag = "КолЛицТип", .children = Forbidden(kTypeMustNotContainChildren),
-                                   .unknown = kUnknownOfType, .values = Values(kTypeAttributeNotNumeric),
-                                   .attrs = kAttrs};
+  static constexpr Rules<T> kRules = ValuesTypeRules<T>("КолЛицТип", kAttrs);
   return LoadElement(*this, e, path, kRules);
 }
 

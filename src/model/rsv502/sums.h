@@ -15,7 +15,6 @@ struct TRSV502ColLic : TElem {
   std::int32_t Кол1Посл3М = 0;
   std::int32_t Кол2Посл3М = 0;
   std::int32_t Кол3Посл3М = 0;
-  void Clear() { *this = TRSV502ColLic(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -25,7 +24,6 @@ struct TRSV502SvSum1 : TElem {
   Amount Сум1Посл3М = 0;
   Amount Сум2Посл3М = 0;
   Amount Сум3Посл3М = 0;
-  void Clear() { *this = TRSV502SvSum1(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 

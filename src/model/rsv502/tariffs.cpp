@@ -11,18 +11,14 @@ bool TRSV502SvReestrOrg::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502SvReestrOrg;
   static constexpr AttrField<T> kAttrs[] = {TextAttr("ДатаЗапАкОрг", &T::ДатаЗапАкОрг),
                                             TextAttr("НомЗапАкОрг", &T::НомЗапАкОрг)};
-  static constexpr Rules<T> kRules{.tag = "СвРеестрОрг", .children = Forbidden(kTagMustNotContainChildren),
-                                   .unknown = kUnknownOfTag, .values = Values(kTagAttributeNotNumeric),
-                                   .attrs = kAttrs};
+  static constexpr Rules<T> kRules = ValuesTagRules<T>("СвРеестрОрг", kAttrs);
   return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV502SvSvidUdReg::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502SvSvidUdReg;
   static constexpr AttrField<T> kAttrs[] = {TextAttr("ДатаРег", &T::ДатаРег), TextAttr("РегНом", &T::РегНом)};
-  static constexpr Rules<T> kRules{.tag = "СвСвидУдРег", .children = Forbidden(kTagMustNotContainChildren),
-                                   .unknown = kUnknownOfTag, .values = Values(kTagAttributeNotNumeric),
-                                   .attrs = kAttrs};
+  static constexpr Rules<T> kRules = ValuesTagRules<T>("СвСвидУдРег", kAttrs);
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -51,24 +47,14 @@ bool TRSV502PravTarif7_1_427::Load(TXMLElement e, const std::string& path) {
       Int64Attr("ДохЦелПостПред", &T::ДохЦелПостПред), Int64Attr("ДохЦелПостПер", &T::ДохЦелПостПер),
       Int64Attr("ДохГрантПред", &T::ДохГрантПред),     Int64Attr("ДохГрантПер", &T::ДохГрантПер),
       Int64Attr("ДохЭкДеятПред", &T::ДохЭкДеятПред),   Int64Attr("ДохЭкДеятПер", &T::ДохЭкДеятПер),
-      AmountAttr("ДолДохПред", &T::ДолДохПред),        AmountAttr("ДолДохПер", &T::ДолДохПер)};
-  // From 2025 (line 041): incomes under agreements on employing disabled persons.
-  static constexpr AttrField<T> kAttrs507[] = {
-      Int64Attr("ДохВсПред", &T::ДохВсПред),           Int64Attr("ДохВсПер", &T::ДохВсПер),
-      Int64Attr("ДохЦелПостПред", &T::ДохЦелПостПред), Int64Attr("ДохЦелПостПер", &T::ДохЦелПостПер),
-      Int64Attr("ДохГрантПред", &T::ДохГрантПред),     Int64Attr("ДохГрантПер", &T::ДохГрантПер),
-      Int64Attr("ДохЭкДеятПред", &T::ДохЭкДеятПред),   Int64Attr("ДохЭкДеятПер", &T::ДохЭкДеятПер),
-      Int64Attr("ДохИнвПред", &T::ДохИнвПред),         Int64Attr("ДохИнвПер", &T::ДохИнвПер),
-      AmountAttr("ДолДохПред", &T::ДолДохПред),        AmountAttr("ДолДохПер", &T::ДолДохПер)};
+      AmountAttr("ДолДохПред", &T::ДолДохПред),        AmountAttr("ДолДохПер", &T::ДолДохПер),
+      // From 2025 (line 041): incomes under agreements on employing disabled persons.
+      Int64Attr("ДохИнвПред", &T::ДохИнвПред).From(Edition::V507),
+      Int64Attr("ДохИнвПер", &T::ДохИнвПер).From(Edition::V507)};
   static constexpr Rules<T> kRules{.tag = "ПравТариф7.1.427", .children = Forbidden(kElementMustNotContainChildren),
                                    .unknown = kUnknownOfElement, .values = Values(kElementAttributeNotNumeric),
                                    .attrs = kAttrs};
-  static constexpr Rules<T> kRules507{.tag = "ПравТариф7.1.427",
-                                      .children = Forbidden(kElementMustNotContainChildren),
-                                      .unknown = kUnknownOfElement, .values = Values(kElementAttributeNotNumeric),
-                                      .attrs = kAttrs507};
-  static constexpr EditionRules<T> kByEdition[] = {{Edition::V502, &kRules}, {Edition::V507, &kRules507}};
-  return LoadElement(*this, e, path, RulesFor(edition, kByEdition));
+  return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV502PravTarif15_1_427::Load(TXMLElement e, const std::string& path) {
@@ -93,9 +79,7 @@ bool TRSV502SvInoGrazhd::Load(TXMLElement e, const std::string& path) {
   static constexpr AttrField<T> kAttrs[] = {TextAttr("ИННФЛ", &T::ИННФЛ), TextAttr("СНИЛС", &T::СНИЛС),
                                             TextAttr("Гражд", &T::Гражд)};
   static constexpr ChildField<T> kKids[] = {Child<&T::ФИО>("ФИО"), Child<&T::СумВыплат>("СумВыплат")};
-  static constexpr Rules<T> kRules{.tag = "СвИноГражд", .attributes = Required(kTagContainsNoAttributes),
-                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
-                                   .values = Values(kTagAttributeNotNumeric), .attrs = kAttrs, .kids = kKids};
+  static constexpr Rules<T> kRules = TagRules<T>("СвИноГражд", kAttrs, kKids);
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -103,18 +87,14 @@ bool TRSV502SvPrimTarif2_2_425::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502SvPrimTarif2_2_425;
   static constexpr ChildField<T> kKids[] = {Child<&T::ВыплатИт>("ВыплатИт"),
                                             Child<&T::СвИноГражд>("СвИноГражд", kSpaceName)};
-  static constexpr Rules<T> kRules{.tag = "СвПримТариф2.2.425", .attributes = Forbidden(kTagMustNotContainAttributes),
-                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
-                                   .kids = kKids};
+  static constexpr Rules<T> kRules = ChildrenTagRules<T>("СвПримТариф2.2.425", kKids);
   return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV502SpravType::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502SpravType;
   static constexpr AttrField<T> kAttrs[] = {TextAttr("Дата", &T::Дата), TextAttr("Номер", &T::Номер)};
-  static constexpr Rules<T> kRules{.tag = "СправТип", .children = Forbidden(kTypeMustNotContainChildren),
-                                   .unknown = kUnknownOfType, .values = Values(kTypeAttributeNotNumeric),
-                                   .attrs = kAttrs};
+  static constexpr Rules<T> kRules = ValuesTypeRules<T>("СправТип", kAttrs);
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -122,9 +102,7 @@ bool TRSV502SvReestrMDO::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502SvReestrMDO;
   static constexpr AttrField<T> kAttrs[] = {TextAttr("НаимМДО", &T::НаимМДО), TextAttr("ДатаЗапис", &T::ДатаЗапис),
                                             TextAttr("НомерЗапис", &T::НомерЗапис)};
-  static constexpr Rules<T> kRules{.tag = "СвРеестрМДО", .children = Forbidden(kTagMustNotContainChildren),
-                                   .unknown = kUnknownOfTag, .values = Values(kTagAttributeNotNumeric),
-                                   .attrs = kAttrs};
+  static constexpr Rules<T> kRules = ValuesTagRules<T>("СвРеестрМДО", kAttrs);
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -134,18 +112,14 @@ bool TRSV502SvedObuch::Load(TXMLElement e, const std::string& path) {
   static constexpr ChildField<T> kKids[] = {
       Child<&T::ФИО>("ФИО"), Child<&T::СведФормОбуч>("СведФормОбуч"), Child<&T::СумВыплат>("СумВыплат"),
       Child<&T::СведСтудОтряд>("СведСтудОтряд"), Child<&T::СвРеестрМДО>("СвРеестрМДО")};
-  static constexpr Rules<T> kRules{.tag = "СведОбуч", .attributes = Required(kTagContainsNoAttributes),
-                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
-                                   .values = Values(kTagAttributeNotNumeric), .attrs = kAttrs, .kids = kKids};
+  static constexpr Rules<T> kRules = TagRules<T>("СведОбуч", kAttrs, kKids);
   return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV502SvPrimTarif1_3_422::Load(TXMLElement e, const std::string& path) {
   using T = TRSV502SvPrimTarif1_3_422;
   static constexpr ChildField<T> kKids[] = {Child<&T::ВыплатИт>("ВыплатИт"), Child<&T::СведОбуч>("СведОбуч")};
-  static constexpr Rules<T> kRules{.tag = "СвПримТариф1.3.422", .attributes = Forbidden(kTagMustNotContainAttributes),
-                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
-                                   .kids = kKids};
+  static constexpr Rules<T> kRules = ChildrenTagRules<T>("СвПримТариф1.3.422", kKids);
   return LoadElement(*this, e, path, kRules);
 }
 

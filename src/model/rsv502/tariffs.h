@@ -16,7 +16,6 @@ namespace orsvelt {
 struct TRSV502SvReestrOrg : TElem {
   std::string ДатаЗапАкОрг;
   std::string НомЗапАкОрг;
-  void Clear() { *this = TRSV502SvReestrOrg(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -24,7 +23,6 @@ struct TRSV502SvReestrOrg : TElem {
 struct TRSV502SvSvidUdReg : TElem {
   std::string ДатаРег;
   std::string РегНом;
-  void Clear() { *this = TRSV502SvSvidUdReg(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -41,7 +39,6 @@ struct TRSV502PravTarif3_1_427 : TElem {
   Amount ДолДох5_427_Пер = 0;
   std::unique_ptr<TRSV502SvReestrOrg> СвРеестрОрг;
   std::unique_ptr<TRSV502SvSvidUdReg> СвСвидУдРег;
-  void Clear() { *this = TRSV502PravTarif3_1_427(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -59,7 +56,6 @@ struct TRSV502PravTarif7_1_427 : TElem {
   std::int64_t ДохИнвПер = 0;   // from 5.07
   Amount ДолДохПред = 0;
   Amount ДолДохПер = 0;
-  void Clear() { *this = TRSV502PravTarif7_1_427(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -74,7 +70,6 @@ struct TRSV502PravTarif15_1_427 : TElem {
   Amount ДолДох12_427_9МПр = 0;
   Amount ДолДох12_427_Пер = 0;
   std::unique_ptr<TRSV502SvReestrOrg> СвРеестрОрг;
-  void Clear() { *this = TRSV502PravTarif15_1_427(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -85,7 +80,6 @@ struct TRSV502SvInoGrazhd : TElem {
   std::string Гражд;
   std::unique_ptr<TFIO> ФИО;
   std::unique_ptr<TRSV502SvSum1> СумВыплат;
-  void Clear() { *this = TRSV502SvInoGrazhd(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -93,7 +87,6 @@ struct TRSV502SvInoGrazhd : TElem {
 struct TRSV502SvPrimTarif2_2_425 : TElem {
   std::unique_ptr<TRSV502SvSum1> ВыплатИт;
   std::vector<TRSV502SvInoGrazhd> СвИноГражд;
-  void Clear() { *this = TRSV502SvPrimTarif2_2_425(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -101,7 +94,6 @@ struct TRSV502SvPrimTarif2_2_425 : TElem {
 struct TRSV502SpravType : TElem {
   std::string Дата;
   std::string Номер;
-  void Clear() { *this = TRSV502SpravType(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -110,7 +102,6 @@ struct TRSV502SvReestrMDO : TElem {
   std::string НаимМДО;
   std::string ДатаЗапис;
   std::string НомерЗапис;
-  void Clear() { *this = TRSV502SvReestrMDO(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -122,7 +113,6 @@ struct TRSV502SvedObuch : TElem {
   std::unique_ptr<TRSV502SvSum1> СумВыплат;
   std::unique_ptr<TRSV502SpravType> СведСтудОтряд;
   std::unique_ptr<TRSV502SvReestrMDO> СвРеестрМДО;
-  void Clear() { *this = TRSV502SvedObuch(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -130,7 +120,6 @@ struct TRSV502SvedObuch : TElem {
 struct TRSV502SvPrimTarif1_3_422 : TElem {
   std::unique_ptr<TRSV502SvSum1> ВыплатИт;
   std::vector<TRSV502SvedObuch> СведОбуч;
-  void Clear() { *this = TRSV502SvPrimTarif1_3_422(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 

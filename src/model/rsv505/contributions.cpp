@@ -17,9 +17,7 @@ bool TRSV505RaschSV_OPSOMS::Load(TXMLElement e, const std::string& path) {
       Child<&T::БазНеПревышОПС>("БазНеПревышОПС"), Child<&T::БазПревышОПС>("БазПревышОПС"),
       Child<&T::НачислСВ>("НачислСВ"),             Child<&T::НачислСВНеПрев>("НачислСВНеПрев"),
       Child<&T::НачислСВПрев>("НачислСВПрев")};
-  static constexpr Rules<T> kRules{.tag = "РасчСВ_ОПСОМС", .attributes = Forbidden(kTagMustNotContainAttributes),
-                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
-                                   .kids = kKids};
+  static constexpr Rules<T> kRules = ChildrenTagRules<T>("РасчСВ_ОПСОМС", kKids);
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -27,9 +25,7 @@ bool TRSV505RaschSvOPS_OMS::Load(TXMLElement e, const std::string& path) {
   using T = TRSV505RaschSvOPS_OMS;
   static constexpr AttrField<T> kAttrs[] = {TextAttr("ТарифПлат", &T::ТарифПлат)};
   static constexpr ChildField<T> kKids[] = {Child<&T::РасчСВ_ОПСОМС>("РасчСВ_ОПСОМС")};
-  static constexpr Rules<T> kRules{.tag = "РасчСВ_ОПС_ОМС", .attributes = Required(kTagContainsNoAttributes),
-                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
-                                   .values = Values(kTagAttributeNotNumeric), .attrs = kAttrs, .kids = kKids};
+  static constexpr Rules<T> kRules = TagRules<T>("РасчСВ_ОПС_ОМС", kAttrs, kKids);
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -41,9 +37,7 @@ bool TRSV505RaschSV_OPS428::Load(TXMLElement e, const std::string& path) {
       Child<&T::КолЛицНачСВ>("КолЛицНачСВ"), Child<&T::ВыплНачислФЛ>("ВыплНачислФЛ"),
       Child<&T::НеОбложенСВ>("НеОбложенСВ"), Child<&T::БазНачислСВДоп>("БазНачислСВДоп"),
       Child<&T::НачислСВДоп>("НачислСВДоп")};
-  static constexpr Rules<T> kRules{.tag = "РасчСВ_ОПС428", .attributes = Required(kTagContainsNoAttributes),
-                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
-                                   .values = Values(kTagAttributeNotNumeric), .attrs = kAttrs, .kids = kKids};
+  static constexpr Rules<T> kRules = TagRules<T>("РасчСВ_ОПС428", kAttrs, kKids);
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -62,9 +56,7 @@ bool TRSV505RaschSV6_2_431::Load(TXMLElement e, const std::string& path) {
       Child<&T::ИсчОССНеПрев>("ИсчОССНеПрев"),   Child<&T::ИсчОССПрев>("ИсчОССПрев"),
       Child<&T::ИсчОМС>("ИсчОМС"),               Child<&T::ИсчОМСНеПрев>("ИсчОМСНеПрев"),
       Child<&T::ИсчОМСПрев>("ИсчОМСПрев")};
-  static constexpr Rules<T> kRules{.tag = "РасчСВ6.2.431", .attributes = Required(kTagContainsNoAttributes),
-                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
-                                   .values = Values(kTagAttributeNotNumeric), .attrs = kAttrs, .kids = kKids};
+  static constexpr Rules<T> kRules = TagRules<T>("РасчСВ6.2.431", kAttrs, kKids);
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -72,9 +64,7 @@ bool TRSV505RaschSv_6_2_431::Load(TXMLElement e, const std::string& path) {
   using T = TRSV505RaschSv_6_2_431;
   static constexpr AttrField<T> kAttrs[] = {TextAttr("ТарифПлат", &T::ТарифПлат)};
   static constexpr ChildField<T> kKids[] = {Child<&T::РасчСВ6_2_431>("РасчСВ6.2.431")};
-  static constexpr Rules<T> kRules{.tag = "РасчСВ_6.2.431", .attributes = Required(kTagContainsNoAttributes),
-                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
-                                   .values = Values(kTagAttributeNotNumeric), .attrs = kAttrs, .kids = kKids};
+  static constexpr Rules<T> kRules = TagRules<T>("РасчСВ_6.2.431", kAttrs, kKids);
   return LoadElement(*this, e, path, kRules);
 }
 

@@ -25,7 +25,6 @@ struct TRSV505RaschSV_OPSOMS : TElem {
   std::unique_ptr<TRSV502SvSum1> НачислСВ;
   std::unique_ptr<TRSV502SvSum1> НачислСВНеПрев;
   std::unique_ptr<TRSV502SvSum1> НачислСВПрев;
-  void Clear() { *this = TRSV505RaschSV_OPSOMS(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -33,7 +32,6 @@ struct TRSV505RaschSV_OPSOMS : TElem {
 struct TRSV505RaschSvOPS_OMS : TElem {
   std::string ТарифПлат;
   std::unique_ptr<TRSV505RaschSV_OPSOMS> РасчСВ_ОПСОМС;
-  void Clear() { *this = TRSV505RaschSvOPS_OMS(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -46,7 +44,6 @@ struct TRSV505RaschSV_OPS428 : TElem {
   std::unique_ptr<TRSV502SvSum1> НеОбложенСВ;
   std::unique_ptr<TRSV502SvSum1> БазНачислСВДоп;
   std::unique_ptr<TRSV502SvSum1> НачислСВДоп;
-  void Clear() { *this = TRSV505RaschSV_OPS428(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -75,7 +72,6 @@ struct TRSV505RaschSV6_2_431 : TElem {
   std::unique_ptr<TRSV502SvSum1> ИсчОМС;
   std::unique_ptr<TRSV502SvSum1> ИсчОМСНеПрев;
   std::unique_ptr<TRSV502SvSum1> ИсчОМСПрев;
-  void Clear() { *this = TRSV505RaschSV6_2_431(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -83,7 +79,6 @@ struct TRSV505RaschSV6_2_431 : TElem {
 struct TRSV505RaschSv_6_2_431 : TElem {
   std::string ТарифПлат;
   std::unique_ptr<TRSV505RaschSV6_2_431> РасчСВ6_2_431;
-  void Clear() { *this = TRSV505RaschSv_6_2_431(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 

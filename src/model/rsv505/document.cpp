@@ -11,9 +11,7 @@ bool TRSV505OrgPL::Load(TXMLElement e, const std::string& path) {
   using T = TRSV505OrgPL;
   static constexpr AttrField<T> kAttrs[] = {TextAttr("ИННФЛ", &T::ИННФЛ), TextAttr("ОГРНИП", &T::ОГРНИП)};
   static constexpr ChildField<T> kKids[] = {Child<&T::ФИО>("ФИО")};
-  static constexpr Rules<T> kRules{.tag = "НПФЛ", .attributes = Required(kTagContainsNoAttributes),
-                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
-                                   .values = Values(kTagAttributeNotNumeric), .attrs = kAttrs, .kids = kKids};
+  static constexpr Rules<T> kRules = TagRules<T>("НПФЛ", kAttrs, kKids);
   return LoadElement(*this, e, path, kRules);
 }
 

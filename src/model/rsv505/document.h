@@ -17,7 +17,6 @@ struct TRSV505OrgPL : TElem {
   std::string ИННФЛ;
   std::string ОГРНИП;
   std::unique_ptr<TFIO> ФИО;
-  void Clear() { *this = TRSV505OrgPL(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -27,7 +26,6 @@ struct TRSV505SvNP : TElem {
   std::string Тлф;
   std::unique_ptr<TOrgUL> НПЮЛ;
   std::unique_ptr<TRSV505OrgPL> НПФЛ;
-  void Clear() { *this = TRSV505SvNP(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -43,7 +41,6 @@ struct TRSV505Document : TElem {
   std::unique_ptr<TPodpisant> Подписант;
   std::unique_ptr<TRSV505RaschetSV> РасчетСВ;
 
-  void Clear() { *this = TRSV505Document(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 

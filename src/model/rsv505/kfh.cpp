@@ -37,18 +37,14 @@ bool TRSV505SvedChlKFH::Load(TXMLElement e, const std::string& path) {
       TextAttr("КодВидДок", &T::КодВидДок), TextAttr("СерНомДок", &T::СерНомДок),
       AmountAttr("ИсчСВРасчПер", &T::ИсчСВРасчПер)};
   static constexpr ChildField<T> kKids[] = {Child<&T::ФИО>("ФИО"), Child<&T::ПерКФХРасч>("ПерКФХРасч", kListNumber)};
-  static constexpr Rules<T> kRules{.tag = "СведЧлКФХ", .attributes = Required(kTagContainsNoAttributes),
-                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
-                                   .values = Values(kTagAttributeNotNumeric), .attrs = kAttrs, .kids = kKids};
+  static constexpr Rules<T> kRules = TagRules<T>("СведЧлКФХ", kAttrs, kKids);
   return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV505RaschSV_KFH::Load(TXMLElement e, const std::string& path) {
   using T = TRSV505RaschSV_KFH;
   static constexpr ChildField<T> kKids[] = {Child<&T::СведЧлКФХ>("СведЧлКФХ", kListNumber)};
-  static constexpr Rules<T> kRules{.tag = "РасчСВ_КФХ", .attributes = Forbidden(kTagMustNotContainAttributes),
-                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
-                                   .kids = kKids};
+  static constexpr Rules<T> kRules = ChildrenTagRules<T>("РасчСВ_КФХ", kKids);
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -57,9 +53,7 @@ bool TRSV505ObyazPlatSV_KFH::Load(TXMLElement e, const std::string& path) {
   static constexpr AttrField<T> kAttrs[] = {TextAttr("ОКТМО", &T::ОКТМО)};
   static constexpr ChildField<T> kKids[] = {Child<&T::УплПерОПСОМС>("УплПерОПСОМС"),
                                             Child<&T::УплПерОМС>("УплПерОМС"), Child<&T::РасчСВ_КФХ>("РасчСВ_КФХ")};
-  static constexpr Rules<T> kRules{.tag = "ОбязПлатСВ_КФХ", .attributes = Required(kTagContainsNoAttributes),
-                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
-                                   .values = Values(kTagAttributeNotNumeric), .attrs = kAttrs, .kids = kKids};
+  static constexpr Rules<T> kRules = TagRules<T>("ОбязПлатСВ_КФХ", kAttrs, kKids);
   return LoadElement(*this, e, path, kRules);
 }
 

@@ -15,7 +15,6 @@ struct TRSV505PerOsv : TElem {
   std::string КодОсв;
   std::string ДатаНачОсв;
   std::string ДатаКонОсв;
-  void Clear() { *this = TRSV505PerOsv(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -25,7 +24,6 @@ struct TRSV505PerKFHRasch : TElem {
   std::string ДатаКонЧлКФХ;
   Amount ИсчСВПер = 0;
   std::vector<TRSV505PerOsv> ПерОсв;
-  void Clear() { *this = TRSV505PerKFHRasch(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -42,14 +40,12 @@ struct TRSV505SvedChlKFH : TElem {
   Amount ИсчСВРасчПер = 0;
   std::unique_ptr<TFIO> ФИО;
   std::vector<TRSV505PerKFHRasch> ПерКФХРасч;
-  void Clear() { *this = TRSV505SvedChlKFH(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
 // "РасчСВ_КФХ".
 struct TRSV505RaschSV_KFH : TElem {
   std::vector<TRSV505SvedChlKFH> СведЧлКФХ;
-  void Clear() { *this = TRSV505RaschSV_KFH(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -59,7 +55,6 @@ struct TRSV505ObyazPlatSV_KFH : TElem {
   std::unique_ptr<TRSV502SumSvUpl> УплПерОПСОМС;
   std::unique_ptr<TRSV502SumSvUpl> УплПерОМС;
   std::unique_ptr<TRSV505RaschSV_KFH> РасчСВ_КФХ;
-  void Clear() { *this = TRSV505ObyazPlatSV_KFH(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 

@@ -18,14 +18,12 @@ struct TRSV505SvFLVypl6_2_431 : TElem {
   std::unique_ptr<TFIO> ФИО;
   std::unique_ptr<TRSV502SvSum1> СумВыплат;
   std::unique_ptr<TRSV502SvSum1> БазаИсч;
-  void Clear() { *this = TRSV505SvFLVypl6_2_431(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
 // "СвФЛИсч6.2.431".
 struct TRSV505SvFLIsch6_2_431 : TElem {
   std::vector<TRSV505SvFLVypl6_2_431> СвФЛВыпл6_2_431;
-  void Clear() { *this = TRSV505SvFLIsch6_2_431(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -35,14 +33,12 @@ struct TRSV505SvFLVypl : TElem {
   std::unique_ptr<TFIO> ФИО;
   std::unique_ptr<TRSV502SvSum1> СумВыплат;
   std::unique_ptr<TRSV502SvSum1> БазаИсч;
-  void Clear() { *this = TRSV505SvFLVypl(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
 // "СвПримТариф4.425".
 struct TRSV505SvPrimTarif4_425 : TElem {
   std::vector<TRSV505SvFLVypl> СвФЛВыпл;
-  void Clear() { *this = TRSV505SvPrimTarif4_425(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -57,7 +53,6 @@ struct TRSV505RaschSV_OSS_VNM : TElem {
   std::unique_ptr<TRSV502SvSum1> ИсчислОСС;
   std::unique_ptr<TRSV502SvSum1> БазИсчислОМС;
   std::unique_ptr<TRSV502SvSum1> ИсчислОМС;
-  void Clear() { *this = TRSV505RaschSV_OSS_VNM(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -68,7 +63,6 @@ struct TRSV505ObyazPlatSV_6_1_431 : TElem {
   std::unique_ptr<TRSV502SvUplPer> УплПерОМС;
   std::unique_ptr<TRSV505RaschSV_OSS_VNM> РасчСВ_ОСС_ВНМ;
   std::unique_ptr<TRSV505SvPrimTarif4_425> СвПримТариф4_425;
-  void Clear() { *this = TRSV505ObyazPlatSV_6_1_431(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 

@@ -37,7 +37,6 @@ struct TRSV505ObyazPlatSV : TElem {
   std::vector<TRSV505PravTarif13_2_427> ПравТариф13_2_427;  // from 5.07
   std::unique_ptr<TRSV505SvPrimTarif20_1_427> СвПримТариф20_1_427;
   std::unique_ptr<TRSV505SvFLIsch6_2_431> СвФЛИсч6_2_431;
-  void Clear() { *this = TRSV505ObyazPlatSV(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -47,7 +46,6 @@ struct TRSV505RaschetSV : TElem {
   std::unique_ptr<TRSV505ObyazPlatSV_KFH> ОбязПлатСВ_КФХ;
   std::vector<TRSV502PersSvStrakhLic> ПерсСвСтрахЛиц;
   std::unique_ptr<TRSV505ObyazPlatSV_6_1_431> ОбязПлатСВ_6_1_431;  // from 5.06
-  void Clear() { *this = TRSV505RaschetSV(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 

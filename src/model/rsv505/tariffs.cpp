@@ -11,9 +11,7 @@ bool TRSV505SvReestrOrg::Load(TXMLElement e, const std::string& path) {
   using T = TRSV505SvReestrOrg;
   static constexpr AttrField<T> kAttrs[] = {TextAttr("ДатаЗапОрг", &T::ДатаЗапОрг),
                                             TextAttr("НомЗапОрг", &T::НомЗапОрг)};
-  static constexpr Rules<T> kRules{.tag = "СвРеестрОрг", .children = Forbidden(kTagMustNotContainChildren),
-                                   .unknown = kUnknownOfTag, .values = Values(kTagAttributeNotNumeric),
-                                   .attrs = kAttrs};
+  static constexpr Rules<T> kRules = ValuesTagRules<T>("СвРеестрОрг", kAttrs);
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -24,9 +22,7 @@ bool TRSV505PravTarif3_18_1_427::Load(TXMLElement e, const std::string& path) {
       Int64Attr("ДохКр5.427_Пер", &T::ДохКр5_427_Пер), AmountAttr("ДолДох5.427_Пер", &T::ДолДох5_427_Пер)};
   static constexpr ChildField<T> kKids[] = {Child<&T::СвРеестрОрг>("СвРеестрОрг"),
                                             Child<&T::СвСвидУдРег>("СвСвидУдРег")};
-  static constexpr Rules<T> kRules{.tag = "ПравТариф3_18.1.427", .attributes = Required(kTagContainsNoAttributes),
-                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
-                                   .values = Values(kTagAttributeNotNumeric), .attrs = kAttrs, .kids = kKids};
+  static constexpr Rules<T> kRules = TagRules<T>("ПравТариф3_18.1.427", kAttrs, kKids);
   return LoadElement(*this, e, path, kRules);
 }
 
@@ -51,19 +47,14 @@ bool TRSV505SvedObuch::Load(TXMLElement e, const std::string& path) {
   static constexpr ChildField<T> kKids[] = {Child<&T::ФИО>("ФИО"), Child<&T::СведФормОбуч>("СведФормОбуч"),
                                             Child<&T::СведСтудОтряд>("СведСтудОтряд"),
                                             Child<&T::СвРеестрМДО>("СвРеестрМДО")};
-  static constexpr Rules<T> kRules{.tag = "СведОбуч", .attributes = Required(kTagContainsNoAttributes),
-                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
-                                   .values = Values(kTagAttributeNotNumeric), .attrs = kAttrs, .kids = kKids};
+  static constexpr Rules<T> kRules = TagRules<T>("СведОбуч", kAttrs, kKids);
   return LoadElement(*this, e, path, kRules);
 }
 
 bool TRSV505SvPrimTarif20_1_427::Load(TXMLElement e, const std::string& path) {
   using T = TRSV505SvPrimTarif20_1_427;
   static constexpr ChildField<T> kKids[] = {Child<&T::СведОбуч>("СведОбуч", kListNumber)};
-  static constexpr Rules<T> kRules{.tag = "СвПримТариф20.1.427",
-                                   .attributes = Forbidden(kTagMustNotContainAttributes),
-                                   .children = Required(kTagContainsNoChildren), .unknown = kUnknownOfTag,
-                                   .kids = kKids};
+  static constexpr Rules<T> kRules = ChildrenTagRules<T>("СвПримТариф20.1.427", kKids);
   return LoadElement(*this, e, path, kRules);
 }
 

@@ -17,7 +17,6 @@ namespace orsvelt {
 struct TRSV505SvReestrOrg : TElem {
   std::string ДатаЗапОрг;
   std::string НомЗапОрг;
-  void Clear() { *this = TRSV505SvReestrOrg(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -29,7 +28,6 @@ struct TRSV505PravTarif3_18_1_427 : TElem {
   Amount ДолДох5_427_Пер = 0;
   std::unique_ptr<TRSV505SvReestrOrg> СвРеестрОрг;
   std::unique_ptr<TRSV502SvSvidUdReg> СвСвидУдРег;
-  void Clear() { *this = TRSV505PravTarif3_18_1_427(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -42,7 +40,6 @@ struct TRSV505PravTarif13_2_427 : TElem {
   std::int64_t ДохОснПер = 0;
   Amount ДолДох13_2_427Пред = 0;
   Amount ДолДох13_2_427Пер = 0;
-  void Clear() { *this = TRSV505PravTarif13_2_427(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
@@ -53,14 +50,12 @@ struct TRSV505SvedObuch : TElem {
   std::unique_ptr<TRSV502SpravType> СведФормОбуч;
   std::unique_ptr<TRSV502SpravType> СведСтудОтряд;
   std::unique_ptr<TRSV502SvReestrMDO> СвРеестрМДО;
-  void Clear() { *this = TRSV505SvedObuch(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 
 // "СвПримТариф20.1.427".
 struct TRSV505SvPrimTarif20_1_427 : TElem {
   std::vector<TRSV505SvedObuch> СведОбуч;
-  void Clear() { *this = TRSV505SvPrimTarif20_1_427(); }
   bool Load(TXMLElement e, const std::string& path);
 };
 

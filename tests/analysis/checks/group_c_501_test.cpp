@@ -8,7 +8,7 @@
 #include <set>
 
 #include "analysis/checks/check_table.h"
-#include "analysis/prot501/report_builder.h"
+#include "checks_test_support.h"
 #include "support/test_support.h"
 
 namespace orsvelt::test {
@@ -17,37 +17,18 @@ namespace {
 using checks::Finding;
 
 std::vector<Finding> Ours(const std::filesystem::path& report) {
-  TRSV501Prot prot;
-  EXPECT_TRUE(AnalyseReport(prot, report));
-  if (!prot.Checks()) return {};
   std::set<std::string_view> ours;
   for (const auto rows : {checks::GroupBRows501(), checks::GroupCRows501(), checks::GroupERows501()})
     for (const checks::CheckRow& row : rows) ours.insert(row.id);
-  std::vector<Finding> found = prot.Checks()->findings;
+  std::vector<Finding> found = ChecksOf(report).findings;
   // The ratios over the year's persons (N7-N16) have their own tests: year_persons_501_test.cpp.
   std::erase_if(found, [&](const Finding& f) { return !ours.count(f.check) || f.check.starts_with("N"); });
   return found;
 }
 
-// One worker of tariff 01 at 1000.00 a month, another with additional-tariff rows.
+// Two workers of tariff 01 at 1000.00 a month, the second also with additional-tariff rows.
 TestReport Report(const std::string& id, const std::string& period, int firstMonth) {
-  TestReport r;
-  r.id = id;
-  r.period = period;
-  TestTariff t;
-  t.persons = {2, 2, 2, 2};
-  t.payments = {"6000.00", "2000.00", "2000.00", "2000.00"};
-  t.base = t.payments;
-  t.contributions = {"1320.00", "440.00", "440.00", "440.00"};
-  r.tariffs = {t};
-  for (int n = 1; n <= 2; ++n) {
-    TestPerson p;
-    p.number = n;
-    p.snils = n == 1 ? "112-233-445 95" : "123-456-789 64";
-    p.rows = QuarterRows(firstMonth, "1000.00", "1000.00");
-    for (TestMonthRow& row : p.rows) row.contributions = "220.00";
-    r.persons.push_back(p);
-  }
+  TestReport r = TwoWorkers(id, period, firstMonth);
   const std::string month = (firstMonth + 1 < 10 ? "0" : "") + std::to_string(firstMonth + 1);
   r.persons[1].adds = {{month, "21", "1000.00", "90.00"}};
   return r;
@@ -133,6 +114,16 @@ TEST(AcrossPeriods501, TheSinceStartColumnMustCarryThePreviousPeriod) {
   // The first quarter compares with zeros and holds alone.
   TempDir dir;
   EXPECT_TRUE(Ours(WriteReport(dir.path(), Report("NO_RASCHSV_q1", "21", 1))).empty());
+}
+
+// An older quarter's file is no base for the since-start figures: without the preceding
+// quarter's report the rows stay silent and E-period names the missing period.
+TEST(AcrossPeriods501, NothingAgainstAnOlderQuarterWhenThePrecedingOneIsMissing) {
+  TempDir dir;
+  WriteReport(dir.path(), Report("NO_RASCHSV_q1", "21", 1));
+  const auto main = WriteReport(dir.path(), Report("NO_RASCHSV_q3", "33", 7));
+  EXPECT_EQ(IdsOf(Ours(main)), std::vector<std::string>{});
+  EXPECT_EQ(IdsOf(OfGroup(ChecksOf(main).findings, checks::Group::E)), std::vector<std::string>{"E-period"});
 }
 
 }  // namespace

@@ -55,8 +55,11 @@ view::Line CountLine501(std::string_view name, std::int64_t year, std::int64_t l
           .path = std::string(name)};
 }
 
+namespace {
+constexpr std::string_view kPeriods[] = {"21", "31", "33", "34"};
+}  // namespace
+
 view::ReportView SoundReport501(int quarter) {
-  static constexpr std::string_view kPeriods[] = {"21", "31", "33", "34"};
   view::ReportView v;
   v.title.formatVersion = "5.01";
   v.title.fileId = "NO_RASCHSV_TEST";
@@ -137,6 +140,8 @@ view::ReportView SoundReport501(int quarter) {
 
 view::ReportView PreviousOf501(const view::ReportView& report) {
   view::ReportView v = report;
+  const auto quarter = std::find(std::begin(kPeriods), std::end(kPeriods), report.title.period);
+  if (quarter != std::begin(kPeriods) && quarter != std::end(kPeriods)) v.title.period = *(quarter - 1);
   const auto back = [](view::Line& l) {
     auto& year = l.values[static_cast<std::size_t>(Column::Year)];
     if (!year) return;

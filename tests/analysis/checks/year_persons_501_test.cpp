@@ -12,31 +12,6 @@ namespace {
 
 using checks::Finding;
 
-TestPerson Worker(int number, const std::string& snils, int firstMonth, const std::string& month = "1000.00") {
-  TestPerson p;
-  p.number = number;
-  p.snils = snils;
-  p.rows = QuarterRows(firstMonth, month, month);
-  for (TestMonthRow& row : p.rows) row.contributions = "220.00";
-  return p;
-}
-
-// Two workers of tariff 01 at 1000.00 a month and 22 %; section 1 holds the quarter alone
-// (the builder writes the since-start column equal to the three months).
-TestReport Quarter(const std::string& id, const std::string& period, int firstMonth) {
-  TestReport r;
-  r.id = id;
-  r.period = period;
-  TestTariff t;
-  t.persons = {2, 2, 2, 2};
-  t.payments = {"6000.00", "2000.00", "2000.00", "2000.00"};
-  t.base = t.payments;
-  t.contributions = {"1320.00", "440.00", "440.00", "440.00"};
-  r.tariffs = {t};
-  r.persons = {Worker(1, "112-233-445 95", firstMonth), Worker(2, "123-456-789 64", firstMonth)};
-  return r;
-}
-
 std::vector<Finding> OfRows(const std::filesystem::path& main, const std::vector<std::string_view>& ids) {
   std::vector<Finding> found = ChecksOf(main).findings;
   std::erase_if(found, [&](const Finding& f) { return std::find(ids.begin(), ids.end(), f.check) == ids.end(); });
@@ -49,10 +24,10 @@ const std::vector<std::string_view> kYearRows = {"N7", "N8", "N9", "N11", "N16"}
 // worker paid at an additional tariff that section 1 does not show breaks N9 and N16 by it.
 TEST(YearPersons501, FirstQuarterHoldsOrBreaksByItsOwnPersons) {
   TempDir dir;
-  EXPECT_EQ(IdsOf(OfRows(WriteReport(dir.path(), Quarter("NO_RASCHSV_q1", "21", 1)), kYearRows)),
+  EXPECT_EQ(IdsOf(OfRows(WriteReport(dir.path(), TwoWorkers("NO_RASCHSV_q1", "21", 1)), kYearRows)),
             std::vector<std::string>{});
 
-  TestReport r = Quarter("NO_RASCHSV_q1", "21", 1);
+  TestReport r = TwoWorkers("NO_RASCHSV_q1", "21", 1);
   r.persons[1].adds = {{"02", "21", "1000.00", "90.00"}};
   r.persons[0].rows[0].payments = "1000.01";
   r.persons[0].totals = {"3000.01", "3000.00", "0.00", "660.00"};
@@ -69,8 +44,8 @@ TEST(YearPersons501, FirstQuarterHoldsOrBreaksByItsOwnPersons) {
 // not compared while a report of the year is missing, nor before 2018.
 TEST(YearPersons501, LaterQuartersCountEveryReportOfTheYear) {
   TempDir dir;
-  WriteReport(dir.path(), Quarter("NO_RASCHSV_q1", "21", 1));
-  const auto half = WriteReport(dir.path(), Quarter("NO_RASCHSV_q2", "31", 4));
+  WriteReport(dir.path(), TwoWorkers("NO_RASCHSV_q1", "21", 1));
+  const auto half = WriteReport(dir.path(), TwoWorkers("NO_RASCHSV_q2", "31", 4));
   const auto found = OfRows(half, kYearRows);
   ASSERT_EQ(IdsOf(found), (std::vector<std::string>{"N7", "N8", "N11"}));
   EXPECT_EQ(found[0].left, 60000000);
@@ -78,10 +53,10 @@ TEST(YearPersons501, LaterQuartersCountEveryReportOfTheYear) {
   EXPECT_EQ(found[1].Difference(), -13200000);
 
   TempDir alone;
-  EXPECT_TRUE(OfRows(WriteReport(alone.path(), Quarter("NO_RASCHSV_q2", "31", 4)), kYearRows).empty());
+  EXPECT_TRUE(OfRows(WriteReport(alone.path(), TwoWorkers("NO_RASCHSV_q2", "31", 4)), kYearRows).empty());
 
   TempDir early;
-  TestReport q1 = Quarter("NO_RASCHSV_q1", "21", 1), q2 = Quarter("NO_RASCHSV_q2", "31", 4);
+  TestReport q1 = TwoWorkers("NO_RASCHSV_q1", "21", 1), q2 = TwoWorkers("NO_RASCHSV_q2", "31", 4);
   q1.year = q2.year = 2017;
   WriteReport(early.path(), q1);
   EXPECT_TRUE(OfRows(WriteReport(early.path(), q2), kYearRows).empty());
@@ -91,13 +66,13 @@ TEST(YearPersons501, LaterQuartersCountEveryReportOfTheYear) {
 // with the corrected payments, not with the first submission.
 TEST(YearPersons501, ACorrectionReplacesTheMonthsItCarries) {
   TempDir dir;
-  TestReport first = Quarter("NO_RASCHSV_q1_0", "21", 1);
+  TestReport first = TwoWorkers("NO_RASCHSV_q1_0", "21", 1);
   first.persons[0] = Worker(1, "112-233-445 95", 1, "900.00");
   WriteReport(dir.path(), first);
-  TestReport corrected = Quarter("NO_RASCHSV_q1_1", "21", 1);
+  TestReport corrected = TwoWorkers("NO_RASCHSV_q1_1", "21", 1);
   corrected.correction = 1;
   WriteReport(dir.path(), corrected);
-  TestReport half = Quarter("NO_RASCHSV_q2", "31", 4);
+  TestReport half = TwoWorkers("NO_RASCHSV_q2", "31", 4);
   half.tariffs[0].payments[0] = half.tariffs[0].base[0] = "12000.00";
   half.tariffs[0].contributions[0] = "2640.00";
   EXPECT_TRUE(OfRows(WriteReport(dir.path(), half), kYearRows).empty());
@@ -106,11 +81,11 @@ TEST(YearPersons501, ACorrectionReplacesTheMonthsItCarries) {
 // The additional-tariff amounts go with the months: a correction without them takes the
 // first submission's out of the year, and they count while that submission stands.
 TEST(YearPersons501, ACorrectionReplacesTheAdditionalTariffAmountsToo) {
-  TestReport first = Quarter("NO_RASCHSV_q1_0", "21", 1);
+  TestReport first = TwoWorkers("NO_RASCHSV_q1_0", "21", 1);
   first.persons[1].adds = {{"02", "21", "1000.00", "90.00"}};
-  TestReport corrected = Quarter("NO_RASCHSV_q1_1", "21", 1);
+  TestReport corrected = TwoWorkers("NO_RASCHSV_q1_1", "21", 1);
   corrected.correction = 1;
-  TestReport half = Quarter("NO_RASCHSV_q2", "31", 4);
+  TestReport half = TwoWorkers("NO_RASCHSV_q2", "31", 4);
   half.tariffs[0].payments[0] = half.tariffs[0].base[0] = "12000.00";
   half.tariffs[0].contributions[0] = "2640.00";
 
@@ -129,7 +104,7 @@ TEST(YearPersons501, ACorrectionReplacesTheAdditionalTariffAmountsToo) {
 // (1 021 000.00); 300 000.00 a month stays within it.
 TEST(YearPersons501, BaseSinceStartAboveTheYearsLimit) {
   TempDir dir;
-  TestReport r = Quarter("NO_RASCHSV_q1", "21", 1);
+  TestReport r = TwoWorkers("NO_RASCHSV_q1", "21", 1);
   r.persons[1] = Worker(2, "123-456-789 64", 1, "400000.00");
   const auto found = OfRows(WriteReport(dir.path(), r), {"1.308"});
   ASSERT_EQ(found.size(), 1u);
@@ -147,7 +122,7 @@ TEST(YearPersons501, BaseSinceStartAboveTheYearsLimit) {
 // their rows do not add up to, a SNILS written twice; a long list ends in "и ещё N".
 TEST(PersonsBehind501, DeclaredTotalsOffAndRepeatedSnils) {
   TempDir dir;
-  TestReport r = Quarter("NO_RASCHSV_q1", "21", 1);
+  TestReport r = TwoWorkers("NO_RASCHSV_q1", "21", 1);
   r.persons[1].rows[2].payments = "999.00";
   r.persons[1].totals = {"3000.00", "3000.00", "0.00", "660.00"};
   auto found = OfRows(WriteReport(dir.path(), r), {"A3"});
@@ -155,14 +130,14 @@ TEST(PersonsBehind501, DeclaredTotalsOffAndRepeatedSnils) {
   for (const Finding& f : found) EXPECT_EQ(f.persons, std::vector<std::string>{"123-456-789 64"}) << f.month.value_or(0);
 
   TempDir twice;
-  TestReport t = Quarter("NO_RASCHSV_q1", "21", 1);
+  TestReport t = TwoWorkers("NO_RASCHSV_q1", "21", 1);
   t.persons.push_back(Worker(3, "112-233-445 95", 1));
   found = OfRows(WriteReport(twice.path(), t), {"A3"});
   ASSERT_FALSE(found.empty());
   EXPECT_EQ(found[0].persons, (std::vector<std::string>{"112-233-445 95"}));
 
   TempDir many;
-  TestReport m = Quarter("NO_RASCHSV_q1", "21", 1);
+  TestReport m = TwoWorkers("NO_RASCHSV_q1", "21", 1);
   m.persons.clear();
   for (int n = 1; n <= 25; ++n) {
     TestPerson p = Worker(n, "", 1);
