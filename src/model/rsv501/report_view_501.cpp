@@ -253,28 +253,12 @@ void FillSection3(const TRSV501RaschetSV& r, std::string path, Section3& s) {
       p.declared.Set(PersonTotals::Base, totals.ВыплОПСВс3);
       p.declared.Set(PersonTotals::ContractBase, totals.ВыплОПСДогВс3);
       p.declared.Set(PersonTotals::Contributions, totals.НачислСВВс3);
-      std::uint32_t position = 0;
-      for (const TRSV501SvVyplMK& mk : ops->СвВыпл->СвВыплМК)
-        s.rows.push_back({.month = CalendarMonth(mk.Месяц),
-                          .position = position++,
-                          .category = mk.КодКатЛиц,
-                          .payments = mk.СумВыпл,
-                          .base = mk.ВыплОПС,
-                          .contractBase = mk.ВыплОПСДог,
-                          .contributions = mk.НачислСВ});
-      p.rowCount = position;
+      p.rowCount = AppendMonthRows(totals.СвВыплМК, CalendarMonth, s);
     }
     if (ops->ВыплСВДоп) {
       p.declared.Set(PersonTotals::ExtraBase, ops->ВыплСВДоп->ВыплСВВсЗ);
       p.declared.Set(PersonTotals::ExtraContributions, ops->ВыплСВДоп->НачислСВВсЗ);
-      std::uint32_t position = 0;
-      for (const TRSV501VyplSvDopMT& mt : ops->ВыплСВДоп->ВыплСВДопМТ)
-        s.extraRows.push_back({.month = CalendarMonth(mt.Месяц),
-                               .position = position++,
-                               .tariff = mt.Тариф,
-                               .base = mt.ВыплСВ,
-                               .contributions = mt.НачислСВ});
-      p.extraRowCount = position;
+      p.extraRowCount = AppendExtraRows<&TRSV501VyplSvDopMT::Тариф>(ops->ВыплСВДоп->ВыплСВДопМТ, CalendarMonth, s);
     }
   }
 }

@@ -50,28 +50,10 @@ void AddPerson(const TRSV502PersSvStrakhLic& src, std::uint32_t number, int quar
   p.firstExtraRow = static_cast<std::uint32_t>(s.extraRows.size());
   if (!src.СвВыплСВОПС) return;
   const TRSV502SvVyplSVOPS& ops = *src.СвВыплСВОПС;
-  if (ops.СвВыпл) {
-    std::uint32_t position = 0;
-    for (const TRSV502SvVyplMK& mk : ops.СвВыпл->СвВыплМК)
-      s.rows.push_back({.month = CalendarMonth(mk.Месяц, quarter),
-                        .position = position++,
-                        .category = mk.КодКатЛиц,
-                        .payments = mk.СумВыпл,
-                        .base = mk.ВыплОПС,
-                        .contractBase = mk.ВыплОПСДог,
-                        .contributions = mk.НачислСВ});
-    p.rowCount = position;
-  }
-  if (ops.ВыплСВДоп) {
-    std::uint32_t position = 0;
-    for (const TRSV502VyplSVDopMT& mt : ops.ВыплСВДоп->ВыплСВДопМТ)
-      s.extraRows.push_back({.month = CalendarMonth(mt.Месяц, quarter),
-                             .position = position++,
-                             .tariff = mt.КодСтрахЛиц,
-                             .base = mt.ВыплСВ,
-                             .contributions = mt.НачислСВ});
-    p.extraRowCount = position;
-  }
+  const auto monthOf = [quarter](std::int32_t month) { return CalendarMonth(month, quarter); };
+  if (ops.СвВыпл) p.rowCount = AppendMonthRows(ops.СвВыпл->СвВыплМК, monthOf, s);
+  if (ops.ВыплСВДоп)
+    p.extraRowCount = AppendExtraRows<&TRSV502VyplSVDopMT::КодСтрахЛиц>(ops.ВыплСВДоп->ВыплСВДопМТ, monthOf, s);
 }
 
 void FillSection3(const std::vector<TRSV502PersSvStrakhLic>& persons, std::uint32_t firstNumber, std::string path,

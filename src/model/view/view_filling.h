@@ -92,6 +92,34 @@ void ReserveRows(const Persons& persons, Section3& s) {
   s.extraRows.reserve(extraRows);
 }
 
+// A person's month rows and additional-tariff rows in the order the report writes them;
+// monthOf turns the month as written into a calendar month. Each returns how many it added.
+template <class Months, class MonthOf>
+std::uint32_t AppendMonthRows(const Months& months, MonthOf&& monthOf, Section3& s) {
+  std::uint32_t position = 0;
+  for (const auto& mk : months)
+    s.rows.push_back({.month = monthOf(mk.Месяц),
+                      .position = position++,
+                      .category = mk.КодКатЛиц,
+                      .payments = mk.СумВыпл,
+                      .base = mk.ВыплОПС,
+                      .contractBase = mk.ВыплОПСДог,
+                      .contributions = mk.НачислСВ});
+  return position;
+}
+
+template <auto Tariff, class Months, class MonthOf>
+std::uint32_t AppendExtraRows(const Months& months, MonthOf&& monthOf, Section3& s) {
+  std::uint32_t position = 0;
+  for (const auto& mt : months)
+    s.extraRows.push_back({.month = monthOf(mt.Месяц),
+                           .position = position++,
+                           .tariff = mt.*Tariff,
+                           .base = mt.ВыплСВ,
+                           .contributions = mt.НачислСВ});
+  return position;
+}
+
 // One group child of a block (a sum or a count group), in the order the format defines;
 // exactly one member is set.
 template <class Owner, class Sum, class Count>
