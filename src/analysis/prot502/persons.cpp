@@ -51,6 +51,11 @@ int TRSV502Prot::FindOrAddCategory(TRSV502ProtQuartData& quarter, std::string_vi
   return quarter.FindOrAdd(code);
 }
 
+std::string_view TRSV502Prot::CategoryCode(std::string_view code) {
+  if (code != lastCategoryCode_) lastCategoryCode_ = *categoryCodes_.emplace(code).first;
+  return lastCategoryCode_;
+}
+
 int TRSV502Prot::FindCategory(const TRSV502ProtQuartData& quarter, std::string_view code) {
   return quarter.Find(code);
 }
@@ -123,7 +128,7 @@ void TRSV502Prot::CollectPerson(const view::Person& element, std::span<const vie
   quarter.Annulled = false;
   const int firstMonth = 3 * (q - 1) + 1;
   for (const view::MonthRow& row : rows) {
-    const int e = FindOrAddCategory(quarter, row.category);
+    const int e = FindOrAddCategory(quarter, CategoryCode(row.category));
     // Month 0 is one the view could not place in the quarter: its category still counts.
     if (row.month >= firstMonth && row.month < firstMonth + 3) SetMonth(quarter.Category(e), row, row.month - firstMonth);
   }
@@ -189,7 +194,7 @@ std::vector<std::string> TRSV502Prot::PersonCategories(const TRSV502ProtZLRec& p
         if (many.empty()) many.insert(few.begin(), few.end());
         if (!many.insert(std::move(folded)).second) continue;
       }
-      codes.push_back(entry.КодКатЛиц);
+      codes.emplace_back(entry.КодКатЛиц);
     }
   }
   return codes;

@@ -39,6 +39,8 @@ void TRSV502Prot::ClearResults() {
   persons_.clear();
   totals_.reset();
   personIndex_.Clear();
+  categoryCodes_.clear();
+  lastCategoryCode_ = {};
 }
 
 bool TRSV502Prot::Analyse(const TRSVFile& file, const std::filesystem::path& folder) {

@@ -11,6 +11,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "analysis/common/analysis_base.h"
@@ -93,6 +94,7 @@ class TRSV502Prot : public TRSVProt {
   // Persons are matched on the normalised SNILS; an element without one is matched on its
   // INN among the persons without SNILS, and one without either is nobody found before.
   int FindPerson(std::string_view snils, std::string_view inn = {}) const;
+  // The code must be one of the pool's (CategoryCode) or outlive the quarter otherwise.
   static int FindOrAddCategory(TRSV502ProtQuartData& quarter, std::string_view code);
   static int FindCategory(const TRSV502ProtQuartData& quarter, std::string_view code);
   // Merges the persons of one file; file number 0 is the main file.
@@ -125,6 +127,8 @@ class TRSV502Prot : public TRSVProt {
   void CollectPerson(const view::Person& element, std::span<const view::MonthRow> rows, int q, int fileNumber, int k,
                      ProgressCounter* counter);
   void CollectEarlierFiles(const std::vector<EarlierReport>& chosen);
+  // The pooled copy of a category code, which the persons' entries point at.
+  std::string_view CategoryCode(std::string_view code);
 
   std::vector<std::string> readErrors_;
   std::string mainFileName_;
@@ -139,6 +143,9 @@ class TRSV502Prot : public TRSVProt {
   std::vector<TRSV502ProtZLRec> persons_;
   std::unique_ptr<TRSV502ProtZLRec> totals_;
   PersonIndex personIndex_;
+  // Nodes never move, so the views into them stay valid while the set grows.
+  std::unordered_set<std::string> categoryCodes_;
+  std::string_view lastCategoryCode_;  // rows of a person mostly repeat one code
 };
 
 }  // namespace orsvelt

@@ -35,9 +35,11 @@ struct TRSV502ProtMonthSums {
   TRSV502ProtMonthSums& operator+=(const TRSV502ProtMonthSums& other);
 };
 
-// One insured-person category within a quarter; months 1..3 of the quarter at 0..2.
+// One insured-person category within a quarter; months 1..3 of the quarter at 0..2. The
+// code points into the analysis's pool of codes: a year holds a handful of distinct codes
+// over hundreds of thousands of entries.
 struct TRSV502ProtCategory {
-  std::string КодКатЛиц;
+  std::string_view КодКатЛиц;
   std::array<TRSV502ProtMonthSums, 3> Months{};
 };
 
@@ -54,13 +56,14 @@ class TRSV502ProtQuartData {
 
   // Index of the entry with exactly this code, or -1.
   int Find(std::string_view code) const;
-  // Index of the entry with exactly this code, appended with zero amounts when absent.
+  // Index of the entry with exactly this code, appended with zero amounts when absent; the
+  // code is kept as a view, so it must outlive the quarter.
   int FindOrAdd(std::string_view code);
   void ClearCategories();
 
  private:
   std::vector<TRSV502ProtCategory> categories_;
-  std::unique_ptr<std::unordered_map<std::string, int>> byCode_;
+  std::unique_ptr<std::unordered_map<std::string_view, int>> byCode_;
 };
 
 // One insured person, or the totals over all persons (identity left empty).
