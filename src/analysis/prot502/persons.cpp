@@ -87,7 +87,7 @@ void TRSV502Prot::CollectPerson(const view::Person& element, std::span<const vie
                                 int fileNumber, int k, ProgressCounter* counter) {
   if (counter) counter->Step();
   if (!element.identified) return;  // nobody to match the data on
-  const std::string ref = std::to_string(fileNumber) + "/" + std::to_string(k);
+  const TRSV502ProtSource ref{fileNumber, static_cast<std::uint32_t>(k)};
   const std::string name = PersonName(element);
 
   const auto [at, added] = personIndex_.FindOrAdd(element.snils, element.inn, persons_.size());

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -43,16 +44,26 @@ struct TRSV502ProtCategory {
   std::array<TRSV502ProtMonthSums, 3> Months{};
 };
 
+// Where a person's data came from: the file (0 the main one) and the person's number in it.
+struct TRSV502ProtSource {
+  std::int32_t File = -1;  // -1: nowhere (the totals)
+  std::uint32_t Person = 0;
+
+  // "file/person", as the protocols show it; empty for nowhere.
+  std::string Text() const;
+};
+
 // One person's (or the totals') data for one quarter. The categories keep the order in
-// which they were first met. A quarter has a handful of them, searched in place; only a
-// damaged report with many gets an index by code, so that its search stays linear.
+// which they were first met. Nearly every quarter has one, kept in place; more move to a
+// list searched in place, and only a damaged report with many gets an index by code, so
+// that its search stays linear.
 class TRSV502ProtQuartData {
  public:
   bool Annulled = false;
-  std::string Source;  // reference of the last file that brought this quarter
+  TRSV502ProtSource Source;  // the last file that brought this quarter
 
-  const std::vector<TRSV502ProtCategory>& Categories() const { return categories_; }
-  TRSV502ProtCategory& Category(int index) { return categories_[static_cast<std::size_t>(index)]; }
+  std::span<const TRSV502ProtCategory> Categories() const;
+  TRSV502ProtCategory& Category(int index);
 
   // Index of the entry with exactly this code, or -1.
   int Find(std::string_view code) const;
@@ -62,8 +73,14 @@ class TRSV502ProtQuartData {
   void ClearCategories();
 
  private:
-  std::vector<TRSV502ProtCategory> categories_;
-  std::unique_ptr<std::unordered_map<std::string_view, int>> byCode_;
+  struct Many {
+    std::vector<TRSV502ProtCategory> entries;
+    std::unique_ptr<std::unordered_map<std::string_view, int>> byCode;
+  };
+
+  std::uint32_t oneCount_ = 0;  // 0 or 1 entries in one_ while many_ is null
+  TRSV502ProtCategory one_;
+  std::unique_ptr<Many> many_;
 };
 
 // One insured person, or the totals over all persons (identity left empty).
@@ -72,7 +89,7 @@ struct TRSV502ProtZLRec {
   std::string Key;     // normalised SNILS
   std::string ИННФЛ;
   std::string Пол;     // as written
-  std::string Source;  // reference of the file that last set the identity
+  TRSV502ProtSource Source;  // the file that last set the identity
   std::array<std::unique_ptr<TRSV502ProtQuartData>, 4> Quarters;  // quarters 1..4 at 0..3
 
   // Quarter q (1..4), or null.
