@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <filesystem>
 #include <memory>
 #include <span>
@@ -84,7 +85,7 @@ class TRSV502Prot : public TRSVProt {
   const std::string& FormatLabel() const { return formatLabel_; }
   const TRSV502ProtPayer& Payer() const { return payer_; }
   const TRSV502ProtComposition& Composition() const { return composition_; }
-  const std::vector<TRSV502ProtZLRec>& Persons() const { return persons_; }
+  const std::deque<TRSV502ProtZLRec>& Persons() const { return persons_; }
   // Null until BuildTotals found a person.
   const TRSV502ProtZLRec* Totals() const { return totals_.get(); }
 
@@ -140,7 +141,8 @@ class TRSV502Prot : public TRSVProt {
   std::string formatLabel_;
   TRSV502ProtPayer payer_;
   TRSV502ProtComposition composition_;
-  std::vector<TRSV502ProtZLRec> persons_;
+  // A deque, so that the persons never stand in two copies, nor in room kept for more, while their list grows.
+  std::deque<TRSV502ProtZLRec> persons_;
   std::unique_ptr<TRSV502ProtZLRec> totals_;
   PersonIndex personIndex_;
   // Nodes never move, so the views into them stay valid while the set grows.

@@ -19,7 +19,7 @@ std::optional<std::uint32_t> MainPosition(const TRSV502ProtZLRec& person) {
 
 ShownPersons502 ShownPersonsOf(const TRSV502Prot& prot) {
   ShownPersons502 out;
-  const std::vector<TRSV502ProtZLRec>& persons = prot.Persons();
+  const std::deque<TRSV502ProtZLRec>& persons = prot.Persons();
   out.shown.assign(persons.size(), true);
   if (prot.SelectedPersons() == PersonSelection::All) return out;
   const PersonFilter filter(prot.SelectedPersons(), prot.Checks().get());
