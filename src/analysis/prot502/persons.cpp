@@ -94,23 +94,24 @@ void TRSV502Prot::CollectPerson(const view::Person& element, std::span<const vie
   TRSV502ProtZLRec* person = nullptr;
   if (added) {
     person = &persons_.emplace_back();
-    person->Name = name;
-    person->Key = element.snilsDigits;
-    person->ИННФЛ = element.inn;
-    person->Пол = element.sex;
+    person->Name = texts_.Keep(name);
+    person->Key = texts_.Keep(element.snilsDigits);
+    person->ИННФЛ = texts_.Keep(element.inn);
+    person->Пол = texts_.Keep(element.sex);
     person->Source = ref;
   } else {
+    // A changed text is kept anew; the old one stays unused, no more than the files brought.
     person = &persons_[at];
     if (!SameNameIgnoringLatinCase(person->Name, name)) {
-      person->Name = name;
+      person->Name = texts_.Keep(name);
       person->Source = ref;
     }
     if (person->ИННФЛ != element.inn) {
-      person->ИННФЛ = element.inn;
+      person->ИННФЛ = texts_.Keep(element.inn);
       person->Source = ref;
     }
     if (person->Пол != element.sex) {
-      person->Пол = element.sex;
+      person->Пол = texts_.Keep(element.sex);
       person->Source = ref;
     }
   }

@@ -40,6 +40,7 @@ void TRSV502Prot::ClearResults() {
   totals_.reset();
   personIndex_.Clear();
   categoryCodes_.clear();
+  texts_.Clear();
   lastCategoryCode_ = {};
 }
 

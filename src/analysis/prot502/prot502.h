@@ -21,6 +21,7 @@
 #include "analysis/prot502/prot502_records.h"
 #include "markup/protocol_header.h"
 #include "markup/protocol_sink.h"
+#include "model/view/text_blocks.h"
 
 namespace orsvelt {
 
@@ -147,6 +148,7 @@ class TRSV502Prot : public TRSVProt {
   PersonIndex personIndex_;
   // Nodes never move, so the views into them stay valid while the set grows.
   std::unordered_set<std::string> categoryCodes_;
+  view::TextBlocks texts_;  // the persons' identity texts
   std::string_view lastCategoryCode_;  // rows of a person mostly repeat one code
 };
 

@@ -83,12 +83,13 @@ class TRSV502ProtQuartData {
   std::unique_ptr<Many> many_;
 };
 
-// One insured person, or the totals over all persons (identity left empty).
+// One insured person, or the totals over all persons (identity left empty). The identity
+// texts point into the analysis's texts, which live as long as it.
 struct TRSV502ProtZLRec {
-  std::string Name;    // "Фамилия Имя[ Отчество]"
-  std::string Key;     // normalised SNILS
-  std::string ИННФЛ;
-  std::string Пол;     // as written
+  std::string_view Name;  // "Фамилия Имя[ Отчество]"
+  std::string_view Key;   // normalised SNILS
+  std::string_view ИННФЛ;
+  std::string_view Пол;   // as written
   TRSV502ProtSource Source;  // the file that last set the identity
   std::array<std::unique_ptr<TRSV502ProtQuartData>, 4> Quarters;  // quarters 1..4 at 0..3
 

@@ -37,7 +37,7 @@ TEST(Example502, TheHalfYearReportFindsItsFirstQuarterAndItsCorrection) {
   EXPECT_EQ(prot.QuartersPresent(), (std::vector<std::string>{"1", "2"}));
 
   std::vector<std::string> names;
-  for (const TRSV502ProtZLRec& p : prot.Persons()) names.push_back(p.Name);
+  for (const TRSV502ProtZLRec& p : prot.Persons()) names.emplace_back(p.Name);
   EXPECT_EQ(names, (std::vector<std::string>{"Иванов Сергей Петрович", "Петрова Анна Викторовна",
                                              "Смирнов Дмитрий Олегович", "Кузнецова Елена Игоревна",
                                              "Морозов Алексей Николаевич"}));
