@@ -103,7 +103,7 @@ void PersonQuarterCells(ProtocolWriter& out, const TRSV502ProtQuartData* quarter
     if (row == 0) HtmlCell(out, {.cssClass = "tdnorm", .colspan = 14, .rowspan = rowspan}, "Данные отсутствуют");
     return;
   }
-  HtmlCell(out, kTd, quarter->Source);
+  HtmlCell(out, kTd, quarter->Source.Text());
   if (quarter->Annulled) {
     if (row == 0) HtmlCell(out, {.cssClass = "tdnorm", .colspan = 13, .rowspan = rowspan}, "Аннулировано");
     return;
@@ -146,7 +146,7 @@ void PersonRows(ProtocolWriter& out, const TRSV502Prot& prot, const TRSV502ProtZ
   HtmlCell(out, lead, GenderMark(person.Пол));
   HtmlCell(out, lead, FormatSnils(person.Key));
   HtmlCell(out, lead, person.ИННФЛ);
-  HtmlCell(out, lead, person.Source);
+  HtmlCell(out, lead, person.Source.Text());
   CategoryRows(out, codes, quarters, person,
                [&](const TRSV502ProtQuartData* quarter, std::size_t row, const std::string& code) {
                  PersonQuarterCells(out, quarter, row, rowspan, code);

@@ -51,6 +51,11 @@ int TRSV502Prot::FindOrAddCategory(TRSV502ProtQuartData& quarter, std::string_vi
   return quarter.FindOrAdd(code);
 }
 
+std::string_view TRSV502Prot::CategoryCode(std::string_view code) {
+  if (code != lastCategoryCode_) lastCategoryCode_ = *categoryCodes_.emplace(code).first;
+  return lastCategoryCode_;
+}
+
 int TRSV502Prot::FindCategory(const TRSV502ProtQuartData& quarter, std::string_view code) {
   return quarter.Find(code);
 }
@@ -82,30 +87,31 @@ void TRSV502Prot::CollectPerson(const view::Person& element, std::span<const vie
                                 int fileNumber, int k, ProgressCounter* counter) {
   if (counter) counter->Step();
   if (!element.identified) return;  // nobody to match the data on
-  const std::string ref = std::to_string(fileNumber) + "/" + std::to_string(k);
+  const TRSV502ProtSource ref{fileNumber, static_cast<std::uint32_t>(k)};
   const std::string name = PersonName(element);
 
   const auto [at, added] = personIndex_.FindOrAdd(element.snils, element.inn, persons_.size());
   TRSV502ProtZLRec* person = nullptr;
   if (added) {
     person = &persons_.emplace_back();
-    person->Name = name;
-    person->Key = element.snilsDigits;
-    person->ИННФЛ = element.inn;
-    person->Пол = element.sex;
+    person->Name = texts_.Keep(name);
+    person->Key = texts_.Keep(element.snilsDigits);
+    person->ИННФЛ = texts_.Keep(element.inn);
+    person->Пол = texts_.Keep(element.sex);
     person->Source = ref;
   } else {
+    // A changed text is kept anew; the old one stays unused, no more than the files brought.
     person = &persons_[at];
     if (!SameNameIgnoringLatinCase(person->Name, name)) {
-      person->Name = name;
+      person->Name = texts_.Keep(name);
       person->Source = ref;
     }
     if (person->ИННФЛ != element.inn) {
-      person->ИННФЛ = element.inn;
+      person->ИННФЛ = texts_.Keep(element.inn);
       person->Source = ref;
     }
     if (person->Пол != element.sex) {
-      person->Пол = element.sex;
+      person->Пол = texts_.Keep(element.sex);
       person->Source = ref;
     }
   }
@@ -123,7 +129,7 @@ void TRSV502Prot::CollectPerson(const view::Person& element, std::span<const vie
   quarter.Annulled = false;
   const int firstMonth = 3 * (q - 1) + 1;
   for (const view::MonthRow& row : rows) {
-    const int e = FindOrAddCategory(quarter, row.category);
+    const int e = FindOrAddCategory(quarter, CategoryCode(row.category));
     // Month 0 is one the view could not place in the quarter: its category still counts.
     if (row.month >= firstMonth && row.month < firstMonth + 3) SetMonth(quarter.Category(e), row, row.month - firstMonth);
   }
@@ -189,7 +195,7 @@ std::vector<std::string> TRSV502Prot::PersonCategories(const TRSV502ProtZLRec& p
         if (many.empty()) many.insert(few.begin(), few.end());
         if (!many.insert(std::move(folded)).second) continue;
       }
-      codes.push_back(entry.КодКатЛиц);
+      codes.emplace_back(entry.КодКатЛиц);
     }
   }
   return codes;

@@ -39,6 +39,9 @@ void TRSV502Prot::ClearResults() {
   persons_.clear();
   totals_.reset();
   personIndex_.Clear();
+  categoryCodes_.clear();
+  texts_.Clear();
+  lastCategoryCode_ = {};
 }
 
 bool TRSV502Prot::Analyse(const TRSVFile& file, const std::filesystem::path& folder) {

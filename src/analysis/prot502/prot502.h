@@ -6,11 +6,13 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <filesystem>
 #include <memory>
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "analysis/common/analysis_base.h"
@@ -19,6 +21,7 @@
 #include "analysis/prot502/prot502_records.h"
 #include "markup/protocol_header.h"
 #include "markup/protocol_sink.h"
+#include "model/view/text_blocks.h"
 
 namespace orsvelt {
 
@@ -83,7 +86,7 @@ class TRSV502Prot : public TRSVProt {
   const std::string& FormatLabel() const { return formatLabel_; }
   const TRSV502ProtPayer& Payer() const { return payer_; }
   const TRSV502ProtComposition& Composition() const { return composition_; }
-  const std::vector<TRSV502ProtZLRec>& Persons() const { return persons_; }
+  const std::deque<TRSV502ProtZLRec>& Persons() const { return persons_; }
   // Null until BuildTotals found a person.
   const TRSV502ProtZLRec* Totals() const { return totals_.get(); }
 
@@ -93,6 +96,7 @@ class TRSV502Prot : public TRSVProt {
   // Persons are matched on the normalised SNILS; an element without one is matched on its
   // INN among the persons without SNILS, and one without either is nobody found before.
   int FindPerson(std::string_view snils, std::string_view inn = {}) const;
+  // The code must be one of the pool's (CategoryCode) or outlive the quarter otherwise.
   static int FindOrAddCategory(TRSV502ProtQuartData& quarter, std::string_view code);
   static int FindCategory(const TRSV502ProtQuartData& quarter, std::string_view code);
   // Merges the persons of one file; file number 0 is the main file.
@@ -125,6 +129,8 @@ class TRSV502Prot : public TRSVProt {
   void CollectPerson(const view::Person& element, std::span<const view::MonthRow> rows, int q, int fileNumber, int k,
                      ProgressCounter* counter);
   void CollectEarlierFiles(const std::vector<EarlierReport>& chosen);
+  // The pooled copy of a category code, which the persons' entries point at.
+  std::string_view CategoryCode(std::string_view code);
 
   std::vector<std::string> readErrors_;
   std::string mainFileName_;
@@ -136,9 +142,14 @@ class TRSV502Prot : public TRSVProt {
   std::string formatLabel_;
   TRSV502ProtPayer payer_;
   TRSV502ProtComposition composition_;
-  std::vector<TRSV502ProtZLRec> persons_;
+  // A deque, so that the persons never stand in two copies, nor in room kept for more, while their list grows.
+  std::deque<TRSV502ProtZLRec> persons_;
   std::unique_ptr<TRSV502ProtZLRec> totals_;
   PersonIndex personIndex_;
+  // Nodes never move, so the views into them stay valid while the set grows.
+  std::unordered_set<std::string> categoryCodes_;
+  view::TextBlocks texts_;  // the persons' identity texts
+  std::string_view lastCategoryCode_;  // rows of a person mostly repeat one code
 };
 
 }  // namespace orsvelt

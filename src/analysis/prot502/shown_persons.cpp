@@ -1,7 +1,5 @@
 #include "analysis/prot502/shown_persons.h"
 
-#include <charconv>
-
 #include "analysis/common/person_filter.h"
 #include "analysis/prot502/prot502.h"
 
@@ -12,11 +10,7 @@ namespace {
 // The person's position in the checked report: its quarter from file 0 has the source "0/k".
 std::optional<std::uint32_t> MainPosition(const TRSV502ProtZLRec& person) {
   for (const auto& quarter : person.Quarters) {
-    if (!quarter || !quarter->Source.starts_with("0/")) continue;
-    std::uint32_t k = 0;
-    const char* first = quarter->Source.data() + 2;
-    const char* last = quarter->Source.data() + quarter->Source.size();
-    if (std::from_chars(first, last, k).ptr == last && k > 0) return k - 1;
+    if (quarter && quarter->Source.File == 0 && quarter->Source.Person > 0) return quarter->Source.Person - 1;
   }
   return std::nullopt;
 }
@@ -25,7 +19,7 @@ std::optional<std::uint32_t> MainPosition(const TRSV502ProtZLRec& person) {
 
 ShownPersons502 ShownPersonsOf(const TRSV502Prot& prot) {
   ShownPersons502 out;
-  const std::vector<TRSV502ProtZLRec>& persons = prot.Persons();
+  const std::deque<TRSV502ProtZLRec>& persons = prot.Persons();
   out.shown.assign(persons.size(), true);
   if (prot.SelectedPersons() == PersonSelection::All) return out;
   const PersonFilter filter(prot.SelectedPersons(), prot.Checks().get());

@@ -128,7 +128,7 @@ void QuarterCells(ProtocolWriter& out, const TRSV502ProtQuartData* quarter, cons
     return;
   }
   StringCell(out, {.index = at.Index(), .style = CellStyle::BorderedCenteredText},
-             totals ? std::string_view("-") : std::string_view(quarter->Source));
+             totals ? std::string("-") : quarter->Source.Text());
   if (!totals && quarter->Annulled) {
     if (at.row == 0)
       StringCell(out, {.style = CellStyle::BorderedCenteredText, .mergeAcross = 12, .mergeDown = at.mergeDown, .downFirst = true},
@@ -167,7 +167,7 @@ void PersonRows(ProtocolWriter& out, ContinuedTable& table, const TRSV502Prot& p
   StringCell(out, {.style = CellStyle::BorderedText, .mergeDown = down}, GenderMark(person.Пол));
   StringCell(out, {.style = CellStyle::BorderedCenteredText, .mergeDown = down}, FormatSnils(person.Key));
   StringCell(out, {.style = CellStyle::BorderedText, .mergeDown = down}, person.ИННФЛ.empty() ? "не указан" : person.ИННФЛ);
-  StringCell(out, {.style = CellStyle::BorderedText, .mergeDown = down}, person.Source);
+  StringCell(out, {.style = CellStyle::BorderedText, .mergeDown = down}, person.Source.Text());
   CategoryRows(out, codes, quarters, person, down,
                [&](const TRSV502ProtQuartData* quarter, const QuarterPlace& at, const std::string& code) {
                  QuarterCells(out, quarter, at, code, false);

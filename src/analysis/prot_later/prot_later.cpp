@@ -153,7 +153,7 @@ YearToDatePerson TRSVLaterProt::YearToDateOf(std::size_t index) const {
     for (std::size_t m = 0; m < 3; ++m) {
       YearToDateMonth& month = person.Months.emplace_back();
       month.Month = 3 * (q - 1) + static_cast<int>(m) + 1;
-      month.Source = quarter->Source;
+      month.Source = quarter->Source.Text();
       if (!quarter->Annulled)
         for (const TRSV502ProtCategory& category : quarter->Categories()) {
           AddSaturating(month.Base, category.Months[m].ВыплОПС);

@@ -5,29 +5,6 @@
 #include "xml/stringfuncs.h"
 
 namespace orsvelt::view {
-namespace {
-
-constexpr std::size_t kBlockSize = 64 * 1024;
-
-}  // namespace
-
-char* HeldPersons::Room(std::size_t size) {
-  if (size > kBlockSize) {
-    // A person longer than a block (a damaged report) gets one of its own, ahead of the open one.
-    auto own = std::make_unique<char[]>(size);
-    char* at = own.get();
-    blocks_.insert(blocks_.empty() ? blocks_.end() : blocks_.end() - 1, std::move(own));
-    return at;
-  }
-  if (size > blockFree_) {
-    blocks_.push_back(std::make_unique<char[]>(kBlockSize));
-    blockFree_ = kBlockSize;
-  }
-  char* at = blocks_.back().get() + (kBlockSize - blockFree_);
-  blockFree_ -= size;
-  return at;
-}
-
 void HeldPersons::Add(const Person& person, std::span<const MonthRow> rows) {
   HeldPerson& held = persons_.emplace_back();
   held.annulled = person.annulled;
@@ -42,7 +19,7 @@ void HeldPersons::Add(const Person& person, std::span<const MonthRow> rows) {
   }
   for (const MonthRow& row : rows) size += row.category.size();
   if (size == 0) return;
-  char* at = Room(size);
+  char* at = texts_.Room(size);
   held.text = at;
   const auto copy = [&at](std::string_view text) {
     if (text.empty()) return;
@@ -99,8 +76,7 @@ void HeldPersons::Clear() {
   persons_.shrink_to_fit();
   rows_.clear();
   rows_.shrink_to_fit();
-  blocks_.clear();
-  blockFree_ = 0;
+  texts_.Clear();
 }
 
 }  // namespace orsvelt::view

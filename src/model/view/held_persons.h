@@ -7,12 +7,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
-#include <memory>
 #include <span>
 #include <string_view>
 #include <vector>
 
 #include "model/view/report_view.h"
+#include "model/view/text_blocks.h"
 
 namespace orsvelt::view {
 
@@ -54,15 +54,12 @@ class HeldPersons {
     std::uint8_t month = 0;
   };
 
-  char* Room(std::size_t size);
   void Rebuild(const HeldPerson& held, std::size_t firstRow, Person& person, std::vector<MonthRow>& rows) const;
 
   // Deques, so that 100 000 persons never stand in two copies while their list grows.
   std::deque<HeldPerson> persons_;
   std::deque<HeldRow> rows_;
-  // The texts, in blocks that never move once made.
-  std::vector<std::unique_ptr<char[]>> blocks_;
-  std::size_t blockFree_ = 0;
+  TextBlocks texts_;
 };
 
 }  // namespace orsvelt::view

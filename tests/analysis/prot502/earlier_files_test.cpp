@@ -143,7 +143,7 @@ TEST(EarlierFiles502, AFileDamagedInsideItsCalculationIsLeftOutAndTheNumbersClos
   ASSERT_TRUE(run.ok);
   EXPECT_EQ(Selected(run.prot), (std::vector<std::string>{"21/1"}));
   ASSERT_EQ(run.prot.Persons().size(), 1u);
-  EXPECT_EQ(run.prot.Persons()[0].Source, "1/1");
+  EXPECT_EQ(run.prot.Persons()[0].Source.Text(), "1/1");
 }
 
 // An earlier file's persons are taken while it is read: a file that breaks after some of
@@ -179,7 +179,7 @@ TEST(EarlierFiles502, PersonsTakenWhileReadingCountOnlyForAFileThatReadsWhole) {
   EXPECT_EQ(Selected(prot), (std::vector<std::string>{"21/1"}));
   ASSERT_EQ(prot.Persons().size(), 1u);
   EXPECT_EQ(prot.Persons()[0].Key, "12345678964");
-  EXPECT_EQ(prot.Persons()[0].Source, "1/1");
+  EXPECT_EQ(prot.Persons()[0].Source.Text(), "1/1");
 }
 
 TEST(EarlierFiles502, FilesThatAreNoUsableReportsAreSkippedWithoutStoppingTheRun) {

@@ -37,20 +37,20 @@ TEST(Example502, TheHalfYearReportFindsItsFirstQuarterAndItsCorrection) {
   EXPECT_EQ(prot.QuartersPresent(), (std::vector<std::string>{"1", "2"}));
 
   std::vector<std::string> names;
-  for (const TRSV502ProtZLRec& p : prot.Persons()) names.push_back(p.Name);
+  for (const TRSV502ProtZLRec& p : prot.Persons()) names.emplace_back(p.Name);
   EXPECT_EQ(names, (std::vector<std::string>{"Иванов Сергей Петрович", "Петрова Анна Викторовна",
                                              "Смирнов Дмитрий Олегович", "Кузнецова Елена Игоревна",
                                              "Морозов Алексей Николаевич"}));
   const TRSV502ProtZLRec& smirnov = prot.Persons()[2];
   ASSERT_NE(smirnov.Quarter(1), nullptr);
   EXPECT_TRUE(smirnov.Quarter(1)->Annulled);
-  EXPECT_EQ(smirnov.Quarter(1)->Source, "2/3");
+  EXPECT_EQ(smirnov.Quarter(1)->Source.Text(), "2/3");
   EXPECT_EQ(prot.Persons()[3].Quarter(2), nullptr);
   EXPECT_EQ(prot.Persons()[4].Quarter(1), nullptr);
   EXPECT_EQ(prot.PersonCategories(prot.Persons()[0]), (std::vector<std::string>{"НР", "МС"}));
   // Петрова's March as the correction gives it.
   const TRSV502ProtQuartData& petrova = *prot.Persons()[1].Quarter(1);
-  EXPECT_EQ(petrova.Source, "2/2");
+  EXPECT_EQ(petrova.Source.Text(), "2/2");
   EXPECT_EQ(petrova.Categories()[0].Months[2].СумВыпл, 45000 * kAmountScale);
 }
 

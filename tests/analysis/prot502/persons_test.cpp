@@ -62,11 +62,11 @@ TEST(Persons502, ACorrectionReplacesOnlyTheMonthsItCarries) {
   const TRSV502ProtZLRec& p = c.person(0);
   EXPECT_EQ(PaidIn(p.Quarter(1), "НР", 1), 100 * kRouble);  // kept from file 1
   EXPECT_EQ(PaidIn(p.Quarter(1), "НР", 2), 250 * kRouble);  // replaced by file 2, not added
-  EXPECT_EQ(p.Quarter(1)->Source, "2/1");
+  EXPECT_EQ(p.Quarter(1)->Source.Text(), "2/1");
   EXPECT_EQ(PaidIn(p.Quarter(2), "НР", 1), 300 * kRouble);
-  EXPECT_EQ(p.Quarter(2)->Source, "0/1");
+  EXPECT_EQ(p.Quarter(2)->Source.Text(), "0/1");
   EXPECT_EQ(p.Quarter(3), nullptr);
-  EXPECT_EQ(p.Source, "1/1");  // the identity never changed
+  EXPECT_EQ(p.Source.Text(), "1/1");  // the identity never changed
 }
 
 TEST(Persons502, AnnulmentWipesTheQuarterAndALaterFileFillsItAgain) {
@@ -77,7 +77,7 @@ TEST(Persons502, AnnulmentWipesTheQuarterAndALaterFileFillsItAgain) {
   ASSERT_NE(q1, nullptr);
   EXPECT_TRUE(q1->Annulled);
   EXPECT_TRUE(q1->Categories().empty());
-  EXPECT_EQ(q1->Source, "0/1");
+  EXPECT_EQ(q1->Source.Text(), "0/1");
   // The totals' quarter exists but holds nothing of the annulled person.
   ASSERT_NE(annulled.prot.Totals(), nullptr);
   ASSERT_NE(annulled.prot.Totals()->Quarter(1), nullptr);
@@ -131,7 +131,7 @@ TEST(Persons502, MatchingAndIdentityUpdates) {
     Collection col({Quarter("21", {c.first}), Quarter("31", {c.second})});
     ASSERT_EQ(col.prot.Persons().size(), c.persons) << c.what;
     EXPECT_EQ(col.person(0).Name, c.name) << c.what;
-    EXPECT_EQ(col.person(0).Source, c.source) << c.what;
+    EXPECT_EQ(col.person(0).Source.Text(), c.source) << c.what;
   }
 }
 
@@ -154,7 +154,7 @@ TEST(Persons502, UnusableElementsAndFilesContributeNothingButKeepTheOrdinals) {
   Collection c({Quarter("21", {nobody, Person("111-111-111 11", {Paid(1, "НР", "5")})}),
                 Quarter("99", {Person("222-222-222 22", {Paid(1, "НР", "5")})})});  // no quarter
   ASSERT_EQ(c.prot.Persons().size(), 1u);
-  EXPECT_EQ(c.person(0).Source, "1/2");
+  EXPECT_EQ(c.person(0).Source.Text(), "1/2");
 
   TestReport bare = Quarter("21", {});
   bare.withCalculation = false;
@@ -191,7 +191,7 @@ TEST(Persons502, TotalsAddEveryPersonByQuarterCategoryAndMonth) {
   EXPECT_EQ(PaidIn(totals->Quarter(1), "ВЖНР", 2), 10 * kRouble);
   EXPECT_EQ(PaidIn(totals->Quarter(1), "МС", 1), 7 * kRouble);
   EXPECT_EQ(PaidIn(totals->Quarter(2), "НР", 3), 1 * kRouble);
-  EXPECT_EQ(totals->Quarter(2)->Source, "");
+  EXPECT_EQ(totals->Quarter(2)->Source.Text(), "");
   EXPECT_EQ(c.prot.PersonCategories(*totals), (std::vector<std::string>{"НР", "ВЖНР", "МС"}));
 }
 
@@ -227,6 +227,29 @@ TEST(Persons502, ManyCategoryCodesOfOnePersonStayDistinctAndInOrder) {
   EXPECT_EQ(c.prot.PersonCategories(c.person(0)), expected);
 }
 
+TEST(Persons502, AQuarterKeepsEachEntrysIndexAndAmountsWhileItGrowsFromOneCodeToMany) {
+  // One code is held in place, more in a list, many more with an index: a code found
+  // before must keep its entry through each change.
+  TRSV502ProtQuartData quarter;
+  std::vector<std::string> codes;
+  for (int i = 0; i < 40; ++i) codes.push_back("К" + std::to_string(i));
+  for (std::size_t i = 0; i < codes.size(); ++i) {
+    ASSERT_EQ(quarter.FindOrAdd(codes[i]), static_cast<int>(i));
+    quarter.Category(static_cast<int>(i)).Months[1].СумВыпл = static_cast<Amount>(i + 1);
+    for (std::size_t j = 0; j <= i; ++j) {
+      ASSERT_EQ(quarter.Find(codes[j]), static_cast<int>(j)) << i;
+      ASSERT_EQ(quarter.Categories()[j].Months[1].СумВыпл, static_cast<Amount>(j + 1)) << i;
+    }
+    ASSERT_EQ(quarter.Categories().size(), i + 1);
+  }
+  EXPECT_EQ(quarter.Find("К40"), -1);
+  quarter.ClearCategories();
+  EXPECT_TRUE(quarter.Categories().empty());
+  EXPECT_EQ(quarter.Find(codes[0]), -1);
+  EXPECT_EQ(quarter.FindOrAdd(codes[5]), 0);
+  EXPECT_EQ(quarter.Categories()[0].Months[1].СумВыпл, 0);
+}
+
 TEST(Persons502, QuartersAreListedInTheOrderPersonsFirstBringThem) {
   Collection c({Quarter("31", {Person("111-111-111 11", {Paid(1, "НР", "1")})}),
                 Quarter("21", {Person("222-222-222 22", {Paid(1, "НР", "1")})}),
@@ -242,7 +265,7 @@ TEST(Persons502, PersonsKeepTheOrderInWhichTheyWereFirstMet) {
   EXPECT_EQ(c.person(0).Name, "Второй Иван");
   EXPECT_EQ(c.person(1).Name, "Первый Иван");
   EXPECT_EQ(c.person(2).Name, "Третий Иван");
-  EXPECT_EQ(c.person(2).Source, "0/1");
+  EXPECT_EQ(c.person(2).Source.Text(), "0/1");
 }
 
 TEST(Persons502, NameAndGenderAsTheReportWritesThem) {
@@ -264,7 +287,7 @@ TEST(Persons502, ManyPersonsAreCollectedInOnePass) {
   big.persons.push_back(Person("100000007", {Paid(2, "НР", "2")}));
   Collection c({big});
   ASSERT_EQ(c.prot.Persons().size(), 20000u);
-  EXPECT_EQ(c.person(7).Quarter(1)->Source, "0/20001");
+  EXPECT_EQ(c.person(7).Quarter(1)->Source.Text(), "0/20001");
   EXPECT_EQ(PaidIn(c.prot.Totals()->Quarter(1), "НР", 1), 20000 * kRouble);
 }
 
