@@ -20,7 +20,6 @@
 namespace orsvelt {
 namespace {
 
-constexpr CellFormat kBordered{.style = CellStyle::BorderedText};
 constexpr CellFormat kCentered{.style = CellStyle::BorderedCenteredText};
 constexpr CellFormat kHeaderCenter{.style = CellStyle::CellHeaderCenter};
 constexpr CellFormat kSumm{.style = CellStyle::CellSumm};
