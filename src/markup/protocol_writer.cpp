@@ -44,7 +44,7 @@ bool ProtocolWriter::Finish() {
   if (finished_) return !failed_;
   Flush(true);
   finished_ = true;
-  encoded_ = {};
+  std::string().swap(encoded_);
   if (!failed_ && !sink_.Commit()) Failure();
   return !failed_;
 }
@@ -74,8 +74,8 @@ void ProtocolWriter::Flush(bool final) {
 void ProtocolWriter::Failure() {
   failed_ = true;
   error_ = sink_.ErrorText().empty() ? std::string("ошибка записи протокола") : sink_.ErrorText();
-  pending_ = {};
-  encoded_ = {};
+  std::string().swap(pending_);
+  std::string().swap(encoded_);
 }
 
 }  // namespace orsvelt

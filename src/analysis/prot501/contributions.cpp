@@ -88,7 +88,7 @@ void TRSV501Prot::FinishOMSOSS() {
     }
     // The protocols show the months alone; a large year's blocks would only add to the memory
     // the checks and the writer need.
-    person.Periods = {};
+    std::vector<TRSV501OMSOSSQuarterRec>().swap(person.Periods);
   }
 }
 
