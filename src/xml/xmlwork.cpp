@@ -98,20 +98,27 @@ struct SplitContents {
   std::size_t elements = 0;
 };
 
-// Splits the contents of an element, from `from` to its end tag `close` (the "</name"
-// bytes), into runs of whole child elements appended to `runs`. Nothing when the contents
-// hold what a plain scan does not follow: text or marks other than elements among the
-// children, an element left open, or an end tag of another name.
-template <class Run>
-std::optional<SplitContents> Split(std::string_view bytes, std::size_t from, std::string_view close,
+// Once the scan of an element's contents has passed this many bytes, it lets the window
+// forget them.
+constexpr std::size_t kScanDropBytes = 64 * 1024;
+
+// Splits the contents of an element, from `from` (into the window's view) to its end tag
+// `close` (the "</name" bytes), into runs of whole child elements appended to `runs` as
+// offsets into the file. Nothing when the contents hold what a plain scan does not follow:
+// text or marks other than elements among the children, an element left open, or an end
+// tag of another name. Where the view ends before a step is done, the window reads on and
+// the step is taken again; the end it gives is into the view as it then is.
+template <class Window, class Run>
+std::optional<SplitContents> Split(Window& window, std::size_t from, std::string_view close,
                                    std::vector<Run>& runs) {
   SplitContents out;
   Run run{};
   bool runOpen = false;
   std::size_t depth = 0, elementStart = 0, pos = from;
+  std::string_view bytes = window.View();
   const auto elementDone = [&](std::size_t end) {
     if (!runOpen) run.begin = elementStart;
-    run.end = end;
+    run.end = window.Base() + end;
     runOpen = true;
     ++out.elements;
     if (run.end - run.begin >= kPieceRunBytes) {
@@ -120,35 +127,66 @@ std::optional<SplitContents> Split(std::string_view bytes, std::size_t from, std
     }
   };
   for (;;) {
+    if (depth == 0 && pos >= kScanDropBytes) {
+      window.Drop(pos);
+      pos = 0;
+      bytes = window.View();
+    }
+    const std::size_t stepFrom = pos;
+    const auto readOn = [&] {
+      if (!window.More()) return false;
+      bytes = window.View();
+      pos = stepFrom;
+      return true;
+    };
     if (depth == 0) {
       while (pos < bytes.size() && IsXmlBlank(bytes[pos])) ++pos;
-      if (pos >= bytes.size() || bytes[pos] != '<') return std::nullopt;
+      if (pos >= bytes.size()) {
+        if (!readOn()) return std::nullopt;
+        continue;
+      }
+      if (bytes[pos] != '<') return std::nullopt;
     } else {
       pos = NextTag(bytes, pos);
-      if (pos == std::string_view::npos) return std::nullopt;
+      if (pos == std::string_view::npos) {
+        if (!readOn()) return std::nullopt;
+        continue;
+      }
     }
-    if (pos + 1 >= bytes.size()) return std::nullopt;
+    if (pos + 1 >= bytes.size()) {
+      if (!readOn()) return std::nullopt;
+      continue;
+    }
     const char mark = bytes[pos + 1];
     if (mark == '/') {
       if (depth == 0) {
         const std::size_t after = pos + close.size();
-        if (bytes.substr(pos, close.size()) != close || after >= bytes.size() ||
-            (!IsXmlBlank(bytes[after]) && bytes[after] != '>'))
+        if (after >= bytes.size()) {
+          if (!readOn()) return std::nullopt;
+          continue;
+        }
+        if (bytes.substr(pos, close.size()) != close || (!IsXmlBlank(bytes[after]) && bytes[after] != '>'))
           return std::nullopt;
         if (runOpen) runs.push_back(run);
         out.end = pos;
         return out;
       }
       const std::size_t gt = TagEnd(bytes, pos + 2);
-      if (gt == std::string_view::npos) return std::nullopt;
+      if (gt == std::string_view::npos) {
+        if (!readOn()) return std::nullopt;
+        continue;
+      }
       pos = gt + 1;
       if (--depth == 0) elementDone(pos);
     } else if (mark == '!' || mark == '?') {
       return std::nullopt;
     } else {
-      if (depth == 0) elementStart = pos;
+      if (depth == 0) elementStart = window.Base() + pos;
       const std::size_t gt = TagEnd(bytes, pos + 1);
-      if (gt == std::string_view::npos) return std::nullopt;
+      if (gt == std::string_view::npos) {
+        if (!readOn()) return std::nullopt;
+        continue;
+      }
       pos = gt + 1;
       if (bytes[gt - 1] != '/')
         ++depth;
@@ -158,17 +196,23 @@ std::optional<SplitContents> Split(std::string_view bytes, std::size_t from, std
   }
 }
 
+// Where the declaration at the start of the bytes ends (0 when there is none), or nothing
+// when it does not end.
+std::optional<std::size_t> DeclarationEnd(std::string_view bytes) {
+  if (bytes.substr(0, 2) != "<?") return 0;
+  const std::size_t end = bytes.find("?>");
+  if (end == std::string_view::npos) return std::nullopt;
+  return end + 2;
+}
+
 // Whether a plain scan sees every tag: a comment, CDATA or a processing instruction after
 // the declaration may hide one.
 bool ScanSeesEveryTag(std::string_view bytes) {
-  std::size_t declarationEnd = 0;
-  if (bytes.substr(0, 2) == "<?") {
-    declarationEnd = bytes.find("?>");
-    if (declarationEnd == std::string_view::npos) return false;
-    declarationEnd += 2;
-  }
-  return !HasTagStartingWith(bytes, '!') && !HasTagStartingWith(bytes.substr(declarationEnd), '?');
+  const std::optional<std::size_t> declarationEnd = DeclarationEnd(bytes);
+  return declarationEnd && !HasTagStartingWith(bytes, '!') && !HasTagStartingWith(bytes.substr(*declarationEnd), '?');
 }
+
+constexpr const char* kBrokenUtf8Text = "Файл объявлен в кодировке UTF-8, но содержит байты, недопустимые в ней.";
 
 // Finds the start tags of one element name in raw bytes (the name in the bytes' encoding).
 class StartTags {
@@ -260,9 +304,12 @@ namespace {
 thread_local int storageSharers = 0;
 thread_local std::string spareBytes;
 
+// Gives the storage back: assigning an empty string keeps the capacity.
+void FreeStorage(std::string& bytes) { std::string().swap(bytes); }
+
 void KeepAsSpare(std::string& bytes) {
   if (storageSharers > 0 && bytes.capacity() > spareBytes.capacity()) std::swap(spareBytes, bytes);
-  bytes = std::string();
+  FreeStorage(bytes);
 }
 
 }  // namespace
@@ -270,49 +317,74 @@ void KeepAsSpare(std::string& bytes) {
 TXMLFile::SharedStorage::SharedStorage() { ++storageSharers; }
 
 TXMLFile::SharedStorage::~SharedStorage() {
-  if (--storageSharers == 0) spareBytes = std::string();
+  if (--storageSharers == 0) FreeStorage(spareBytes);
 }
 
 TXMLFile::TXMLFile() = default;
 TXMLFile::~TXMLFile() { ReleaseBytes(); }
 
-bool TXMLFile::LoadFromFile(const std::filesystem::path& path) {
+bool TXMLFile::Open(const std::filesystem::path& path) {
   ReleaseBytes();
+  disk_.close();
+  disk_.clear();
+  onDisk_ = false;
+  diskSize_ = 0;
   error_.clear();
   std::error_code ec;
   if (std::filesystem::is_directory(path, ec)) {
     error_ = "Указанный путь является папкой, а не файлом.";
     return false;
   }
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
+  disk_.open(path, std::ios::binary);
+  if (!disk_) {
     error_ = "Файл не открывается для чтения.";
     return false;
   }
-  in.seekg(0, std::ios::end);
-  const auto size = in.tellg();
-  in.seekg(0, std::ios::beg);
-  if (size < 0 || !in) {
+  disk_.seekg(0, std::ios::end);
+  const auto size = disk_.tellg();
+  disk_.seekg(0, std::ios::beg);
+  if (size < 0 || !disk_) {
+    disk_.close();
     error_ = "Файл не читается.";
     return false;
   }
-  // A larger file gets fresh storage of its own size: growing the spare would copy it
-  // and, for a moment, hold both.
-  if (static_cast<std::size_t>(size) <= spareBytes.capacity())
-    std::swap(bytes_, spareBytes);
-  else
-    spareBytes = std::string();
-  bytes_.resize(static_cast<std::size_t>(size));
-  in.read(bytes_.data(), size);
-  if (in.gcount() != size) {
-    ReleaseBytes();
-    error_ = "Файл не читается.";
-    return false;
-  }
+  diskSize_ = static_cast<std::size_t>(size);
+  onDisk_ = true;
   return true;
 }
 
+// Reads the whole of the opened file into bytes_.
+bool TXMLFile::ReadOpenedFile() {
+  onDisk_ = false;
+  // A larger file gets fresh storage of its own size: growing the spare would copy it
+  // and, for a moment, hold both.
+  if (diskSize_ <= spareBytes.capacity())
+    std::swap(bytes_, spareBytes);
+  else
+    FreeStorage(spareBytes);
+  bytes_.resize(diskSize_);
+  disk_.clear();
+  disk_.seekg(0, std::ios::beg);
+  disk_.read(bytes_.data(), static_cast<std::streamsize>(diskSize_));
+  const bool read = static_cast<std::size_t>(disk_.gcount()) == diskSize_;
+  disk_.close();
+  if (!read) {
+    ReleaseBytes();
+    error_ = "Файл не читается.";
+  }
+  return read;
+}
+
+bool TXMLFile::LoadFromFile(const std::filesystem::path& path) { return Open(path) && ReadOpenedFile(); }
+
+bool TXMLFile::OpenFile(const std::filesystem::path& path, std::size_t windowBytes) {
+  windowBytes_ = std::max<std::size_t>(windowBytes, 1);
+  return Open(path);
+}
+
 void TXMLFile::LoadFromBytes(std::string bytes) {
+  disk_.close();
+  onDisk_ = false;
   bytes_ = std::move(bytes);
   error_.clear();
 }
@@ -330,8 +402,8 @@ constexpr unsigned kParseOptions = (pugi::parse_default | pugi::parse_declaratio
 // Skips a byte-order mark and leading blanks and decides the encoding. False (with
 // ErrorText) for an empty file, UTF-16 or an encoding the format does not use.
 // CheckUtf8 then refuses bytes that break the UTF-8 they claim.
-bool TXMLFile::PrepareBytes(std::string_view& bytes, bool& utf8) {
-  bytes = bytes_;
+bool TXMLFile::PrepareBytes(std::string_view all, std::string_view& bytes, bool& utf8) {
+  bytes = all;
   utf8 = false;
   if (bytes.substr(0, 3) == "\xEF\xBB\xBF") {
     bytes.remove_prefix(3);
@@ -361,7 +433,7 @@ bool TXMLFile::PrepareBytes(std::string_view& bytes, bool& utf8) {
 
 bool TXMLFile::CheckUtf8(std::string_view bytes, bool utf8) {
   if (!utf8 || IsValidUtf8(bytes)) return true;
-  error_ = "Файл объявлен в кодировке UTF-8, но содержит байты, недопустимые в ней.";
+  error_ = kBrokenUtf8Text;
   return false;
 }
 
@@ -381,10 +453,11 @@ void TXMLFile::ResetTree() {
 // whole-text parse that takes over when it does not.
 bool TXMLFile::ParseText(std::string_view skipped) {
   ResetTree();
+  if (onDisk_ && !ReadOpenedFile()) return false;
 
   std::string_view bytes;
   bool utf8 = false;
-  if (!PrepareBytes(bytes, utf8)) return false;
+  if (!PrepareBytes(bytes_, bytes, utf8)) return false;
   std::string shortened;
   if (!skipped.empty()) {
     const std::string name = utf8 ? std::string(skipped) : Utf8ToCp1251(skipped);
@@ -398,7 +471,7 @@ bool TXMLFile::ParseText(std::string_view skipped) {
     text_.assign(bytes);
   else
     text_ = Cp1251ToUtf8(bytes);
-  shortened = {};
+  FreeStorage(shortened);
   if (skipped.empty()) ReleaseBytes();
 
   const pugi::xml_parse_result result =
@@ -420,40 +493,219 @@ bool TXMLFile::ParseText(std::string_view skipped) {
   return true;
 }
 
+// What the outline scan reads: all of the text in memory, or a window over a file on disk
+// that reads on when the scan asks for more and forgets what the scan has passed. Either
+// way it refuses, as the scan comes to them, bytes a plain scan cannot follow: a NUL (which
+// would end pugixml's text early), a mark that may hide a tag (ScanSeesEveryTag), and
+// bytes that break the UTF-8 they claim.
+class TXMLFile::ScanWindow {
+ public:
+  // `all` from `start` (past a byte-order mark and blanks); the declaration ends at
+  // `declarationEnd`, 0 when there is none.
+  ScanWindow(std::string_view all, std::size_t start, std::size_t declarationEnd, bool utf8)
+      : view_(all.substr(start)), base_(start), declarationEnd_(declarationEnd), utf8_(utf8), fileSize_(all.size()),
+        read_(all.size()), utf8From_(start) {
+    Check(0);
+  }
+  // The file of `fileSize` bytes whose first `head.size()` bytes are read into `head`; the
+  // rest is read from `in`, about `chunk` bytes at a time.
+  ScanWindow(std::istream& in, std::string head, std::size_t fileSize, std::size_t start, std::size_t declarationEnd,
+             bool utf8, std::size_t chunk)
+      : in_(&in), buffer_(std::move(head)), start_(start), base_(start), declarationEnd_(declarationEnd),
+        utf8_(utf8), fileSize_(fileSize), read_(buffer_.size()), chunk_(chunk), utf8From_(start) {
+    view_ = std::string_view(buffer_).substr(start_);
+    Check(0);
+  }
+
+  // The bytes at hand, and the offset in the file of the first of them.
+  std::string_view View() const { return view_; }
+  std::size_t Base() const { return base_; }
+
+  // Reads on: at least a chunk, and at least as much as is at hand, so that a step taken
+  // again over a long element costs no more than its length over all. False at the end of
+  // the file, when a read fails or when the new bytes are refused.
+  bool More() {
+    if (!in_ || refused_ || brokenUtf8_ || failed_ || read_ >= fileSize_) return false;
+    buffer_.erase(0, start_);
+    start_ = 0;
+    const std::size_t held = buffer_.size();
+    const std::size_t want = std::min(fileSize_ - read_, std::max(chunk_, held));
+    buffer_.resize(held + want);
+    in_->read(buffer_.data() + held, static_cast<std::streamsize>(want));
+    if (static_cast<std::size_t>(in_->gcount()) != want) {
+      failed_ = true;
+      return false;
+    }
+    read_ += want;
+    view_ = buffer_;
+    Check(held);
+    return !refused_ && !brokenUtf8_;
+  }
+
+  // Forgets the first `count` bytes at hand.
+  void Drop(std::size_t count) {
+    count = std::min(count, view_.size());
+    if (utf8_) count = std::min(count, utf8From_ - base_);
+    start_ += count;
+    base_ += count;
+    view_.remove_prefix(count);
+  }
+
+  bool Refused() const { return refused_ || failed_; }
+  bool BrokenUtf8() const { return brokenUtf8_; }
+
+ private:
+  // Looks at the bytes at hand from `from` on, which were not looked at before.
+  void Check(std::size_t from) {
+    const std::string_view fresh = view_.substr(from);
+    if (fresh.find('\0') != std::string_view::npos) refused_ = true;
+    for (const char mark : {'!', '?'})
+      for (std::size_t at = fresh.find(mark); at != std::string_view::npos && !refused_; at = fresh.find(mark, at + 1)) {
+        const std::size_t p = from + at;
+        const bool afterLt = p > 0 ? view_[p - 1] == '<' : last_ == '<';
+        if (afterLt && (mark == '!' || base_ + p - 1 >= declarationEnd_)) refused_ = true;
+      }
+    if (!view_.empty()) last_ = view_.back();
+    if (utf8_ && !brokenUtf8_) {
+      // Up to the last byte that begins a character, unless the file ends here.
+      std::size_t end = base_ + view_.size();
+      if (read_ < fileSize_)
+        for (int back = 0; back < 4 && end > utf8From_; ++back) {
+          const auto c = static_cast<unsigned char>(view_[end - 1 - base_]);
+          if ((c & 0xC0) != 0x80) {
+            if (c >= 0xC0) --end;
+            break;
+          }
+          --end;
+        }
+      if (end > utf8From_) {
+        brokenUtf8_ = !IsValidUtf8(view_.substr(utf8From_ - base_, end - utf8From_));
+        utf8From_ = end;
+      }
+    }
+  }
+
+  std::istream* in_ = nullptr;
+  std::string buffer_;
+  std::size_t start_ = 0;  // of the view in buffer_
+  std::string_view view_;
+  std::size_t base_ = 0;
+  std::size_t declarationEnd_ = 0;
+  bool utf8_ = false;
+  std::size_t fileSize_ = 0, read_ = 0, chunk_ = 0;
+  std::size_t utf8From_ = 0;  // the file offset up to which the UTF-8 is checked
+  char last_ = 0;             // the last byte looked at, which may be forgotten since
+  bool refused_ = false, brokenUtf8_ = false, failed_ = false;
+};
+
 bool TXMLFile::ParseInPieces(std::string_view elementName) {
   ResetTree();
+  if (onDisk_) {
+    switch (ParseOutlineFromDisk(elementName)) {
+      case Outline::Built:
+        parsed_ = true;
+        return true;
+      case Outline::Refused:
+        return false;
+      case Outline::CannotSplit:
+        ResetTree();
+        return ParseText({});
+    }
+  }
 
   std::string_view bytes;
-  if (!PrepareBytes(bytes, utf8_) || !CheckUtf8(bytes, utf8_)) return false;
-  if (ParseOutline(bytes, elementName)) {
+  if (!PrepareBytes(bytes_, bytes, utf8_)) return false;
+  const std::size_t start = static_cast<std::size_t>(bytes.data() - bytes_.data());
+  const std::optional<std::size_t> declarationEnd = DeclarationEnd(bytes);
+  if (!declarationEnd) return CheckUtf8(bytes, utf8_) && ParseText({});
+  ScanWindow window(bytes_, start, start + *declarationEnd, utf8_);
+  if (window.BrokenUtf8()) {
+    error_ = kBrokenUtf8Text;
+    return false;
+  }
+  if (ParseOutline(window, elementName)) {
     parsed_ = true;
+    if (runs_.empty()) ReleaseBytes();
     return true;
   }
   return ParseText({});
 }
 
+// ParseInPieces of a file opened by OpenFile, which stays on the disk. Its head decides
+// the encoding; a head that does not (a long run of blanks, a declaration longer than the
+// head) is left to the whole-file parse, as is what the scan cannot split.
+TXMLFile::Outline TXMLFile::ParseOutlineFromDisk(std::string_view name) {
+  // A head that decides: the whole file, or five bytes past a byte-order mark and blanks
+  // (enough to tell UTF-16 and a declaration) with the declaration's end.
+  const auto decides = [&](std::string_view head) {
+    if (head.size() == diskSize_) return true;
+    if (head.substr(0, 3) == "\xEF\xBB\xBF") head.remove_prefix(3);
+    while (!head.empty() && IsXmlBlank(head.front())) head.remove_prefix(1);
+    return head.size() >= 5 && DeclarationEnd(head);
+  };
+  constexpr std::size_t kLongestHead = 4096;
+  std::string head;
+  for (std::size_t size = std::min(diskSize_, windowBytes_);; size = std::min(diskSize_, kLongestHead)) {
+    head.assign(size, '\0');
+    disk_.clear();
+    disk_.seekg(0, std::ios::beg);
+    disk_.read(head.data(), static_cast<std::streamsize>(size));
+    if (static_cast<std::size_t>(disk_.gcount()) != size) return Outline::CannotSplit;
+    if (decides(head)) break;
+    if (size >= std::min(diskSize_, kLongestHead)) return Outline::CannotSplit;
+  }
+  std::string_view bytes;
+  if (!PrepareBytes(head, bytes, utf8_)) return Outline::Refused;
+  const std::size_t start = static_cast<std::size_t>(bytes.data() - head.data());
+  const std::optional<std::size_t> declarationEnd = DeclarationEnd(bytes);
+  if (!declarationEnd) return Outline::CannotSplit;
+  ScanWindow window(disk_, std::move(head), diskSize_, start, start + *declarationEnd, utf8_, windowBytes_);
+  const bool built = !window.BrokenUtf8() && ParseOutline(window, name);
+  if (window.BrokenUtf8()) {
+    error_ = kBrokenUtf8Text;
+    return Outline::Refused;
+  }
+  return built ? Outline::Built : Outline::CannotSplit;
+}
+
 // Builds the outline: the text with the contents of every element `name` cut out and
 // split into runs, each outline element tied to its runs by where pugixml saw its name.
 // False when a plain scan cannot split safely or the outline does not parse as it should.
-bool TXMLFile::ParseOutline(std::string_view bytes, std::string_view name) {
-  // pugixml takes a NUL for the end of its text: in a run it would end the run early, where
-  // the whole text fails with the elements around it still open.
-  if (!ScanSeesEveryTag(bytes) || bytes.find('\0') != std::string_view::npos) return false;
+bool TXMLFile::ParseOutline(ScanWindow& window, std::string_view name) {
+  if (window.Refused()) return false;
   const std::string encodedName = utf8_ ? std::string(name) : Utf8ToCp1251(name);
   const StartTags startTags(encodedName);
   const std::string close = "</" + encodedName;
-  const std::size_t base = static_cast<std::size_t>(bytes.data() - bytes_.data());
   const auto append = [&](std::size_t from, std::size_t to) {
+    const std::string_view bytes = window.View().substr(from, to - from);
     if (utf8_)
-      text_.append(bytes, from, to - from);
+      text_.append(bytes);
     else
-      text_ += Cp1251ToUtf8(bytes.substr(from, to - from));
+      text_ += Cp1251ToUtf8(bytes);
   };
 
   std::vector<std::pair<std::size_t, PiecedElement>> found;  // where each name lands in text_
   std::size_t pos = 0;
-  while (const std::optional<StartTags::Tag> tag = startTags.Next(bytes, pos)) {
-    if (tag->end == std::string_view::npos) return false;
+  for (;;) {
+    const std::string_view bytes = window.View();
+    const std::optional<StartTags::Tag> tag = startTags.Next(bytes, pos);
+    if (!tag || tag->end == std::string_view::npos) {
+      // What lies before a start tag that may still come is outline; the rest waits for
+      // the window to read on.
+      if (!tag) {
+        const std::size_t keep = encodedName.size() + 1;
+        if (bytes.size() > keep && bytes.size() - keep > pos) {
+          append(pos, bytes.size() - keep);
+          pos = bytes.size() - keep;
+        }
+      }
+      window.Drop(pos);
+      pos = 0;
+      if (window.More()) continue;
+      if (window.Refused() || window.BrokenUtf8() || tag) return false;
+      append(0, window.View().size());
+      break;
+    }
     append(pos, tag->begin);
     const std::size_t nameOffset = text_.size() + 1;
     append(tag->begin, tag->end + 1);
@@ -461,18 +713,13 @@ bool TXMLFile::ParseOutline(std::string_view bytes, std::string_view name) {
     PiecedElement element;
     element.firstRun = runs_.size();
     if (!tag->empty) {
-      const std::optional<SplitContents> contents = Split(bytes, pos, close, runs_);
+      const std::optional<SplitContents> contents = Split(window, pos, close, runs_);
       if (!contents) return false;
       element.elementCount = contents->elements;
       pos = contents->end;
     }
     element.runCount = runs_.size() - element.firstRun;
     found.emplace_back(nameOffset, element);
-  }
-  append(pos, bytes.size());
-  for (PieceRun& run : runs_) {
-    run.begin += base;
-    run.end += base;
   }
 
   const pugi::xml_parse_result result =
@@ -495,7 +742,6 @@ bool TXMLFile::ParseOutline(std::string_view bytes, std::string_view name) {
   }
   if (next != found.size()) return false;
   runParsed_.assign(runs_.size(), false);
-  if (runs_.empty()) ReleaseBytes();
   return true;
 }
 
@@ -507,7 +753,21 @@ const TXMLFile::PiecedElement* TXMLFile::PiecesOf(pugi::xml_node node) const {
 
 // Parses one run into doc, its text kept in `text`. False when it is not well-formed.
 bool TXMLFile::ParseRun(std::size_t run, std::string& text, pugi::xml_document& doc) const {
-  const std::string_view raw = std::string_view(bytes_).substr(runs_[run].begin, runs_[run].end - runs_[run].begin);
+  const std::size_t length = runs_[run].end - runs_[run].begin;
+  std::string_view raw;
+  if (onDisk_) {
+    runBytes_.resize(length);
+    disk_.clear();
+    disk_.seekg(static_cast<std::streamoff>(runs_[run].begin), std::ios::beg);
+    disk_.read(runBytes_.data(), static_cast<std::streamsize>(length));
+    if (static_cast<std::size_t>(disk_.gcount()) != length) {
+      pieceFailed_ = true;
+      return false;
+    }
+    raw = runBytes_;
+  } else {
+    raw = std::string_view(bytes_).substr(runs_[run].begin, length);
+  }
   // A run of the usual size is decoded unsized into a buffer that only grows; a single huge
   // element is sized first, so that it does not take three times its size.
   std::size_t size = 0;

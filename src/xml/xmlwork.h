@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -130,6 +131,13 @@ class TXMLFile {
   // Takes bytes from memory instead of a file.
   void LoadFromBytes(std::string bytes);
 
+  // Opens a file for ParseInPieces to read from the disk: the outline is scanned a window of
+  // about windowBytes at a time and each run of children is read again when a walk comes to
+  // it, so the file's bytes are never all in memory. Parse and ParseWithoutContentsOf read
+  // the whole file first. False (with ErrorText) when it cannot be opened.
+  bool OpenFile(const std::filesystem::path& path, std::size_t windowBytes = kDiskWindowBytes);
+  static constexpr std::size_t kDiskWindowBytes = 1 << 20;
+
   // Decodes the bytes (Windows-1251 unless a byte-order mark or the declaration says
   // UTF-8) and builds the tree. False when the text is not well-formed XML or declares an
   // encoding the format does not use; ErrorText then says where and what.
@@ -144,8 +152,8 @@ class TXMLFile {
 
   // Parse that builds only the outline of the file at once: the children of every element
   // with this name are parsed a few at a time while they are walked, each run freed when
-  // the walk moves on, so a large file never holds its whole tree. The bytes stay until
-  // the file goes. Where a plain scan cannot split the contents safely (text, comments,
+  // the walk moves on, so a large file never holds its whole tree. Bytes in memory stay
+  // until the file goes; a file opened by OpenFile stays open. Where a plain scan cannot split the contents safely (text, comments,
   // CDATA, processing instructions, NUL bytes, an element left open) the whole text is
   // parsed as by Parse. After a walk, call PiecesParsed.
   bool ParseInPieces(std::string_view elementName);
@@ -185,16 +193,25 @@ class TXMLFile {
     std::size_t firstRun = 0, runCount = 0, elementCount = 0;
   };
 
-  bool PrepareBytes(std::string_view& bytes, bool& utf8);
+  bool Open(const std::filesystem::path& path);
+  bool ReadOpenedFile();
+  bool PrepareBytes(std::string_view all, std::string_view& bytes, bool& utf8);
   bool CheckUtf8(std::string_view bytes, bool utf8);
   bool ParseText(std::string_view skipped);
-  bool ParseOutline(std::string_view bytes, std::string_view name);
+  enum class Outline { Built, CannotSplit, Refused };
+  Outline ParseOutlineFromDisk(std::string_view name);
+  class ScanWindow;
+  bool ParseOutline(ScanWindow& window, std::string_view name);
   void ResetTree();
   void ReleaseBytes();
   const PiecedElement* PiecesOf(pugi::xml_node node) const;
   bool ParseRun(std::size_t run, std::string& text, pugi::xml_document& doc) const;
 
   std::string bytes_;
+  // A file opened by OpenFile whose bytes are not read into bytes_.
+  mutable std::ifstream disk_;
+  std::size_t diskSize_ = 0, windowBytes_ = 0;
+  bool onDisk_ = false;
   std::string text_;  // UTF-8 text that the tree points into
   pugi::xml_document doc_;
   bool parsed_ = false;
@@ -206,6 +223,7 @@ class TXMLFile {
   std::unordered_map<const void*, PiecedElement> pieced_;  // by pugixml's node
   std::vector<PieceRun> runs_;
   mutable std::vector<bool> runParsed_;
+  mutable std::string runBytes_;  // a run read from the disk
   mutable bool pieceFailed_ = false;
 };
 

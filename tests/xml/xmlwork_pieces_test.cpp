@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/test_support.h"
 #include "xml/codepage.h"
 #include "xml/xmlwork.h"
 
@@ -29,15 +30,33 @@ struct Reading {
   std::string error;
 };
 
-Reading InPieces(const std::string& bytes) {
-  TXMLFile f;
-  f.LoadFromBytes(bytes);
+Reading ReadInPieces(TXMLFile& f) {
   Reading r;
   r.parsed = f.ParseInPieces(kCalc);
   if (r.parsed) r.dump = Dump(f.Root());
   r.piecesParsed = r.parsed && f.PiecesParsed();
   r.error = f.ErrorText();
   return r;
+}
+
+// The reading of the bytes in memory; the same file read from the disk through windows of
+// several sizes must read alike, wherever a window ends.
+Reading InPieces(const std::string& bytes) {
+  TXMLFile f;
+  f.LoadFromBytes(bytes);
+  const Reading inMemory = ReadInPieces(f);
+  const test::TempDir dir;
+  test::WriteBytes(dir / "r.xml", bytes);
+  for (const std::size_t window : {std::size_t{7}, std::size_t{64}, std::size_t{1000}, TXMLFile::kDiskWindowBytes}) {
+    TXMLFile onDisk;
+    EXPECT_TRUE(onDisk.OpenFile(dir / "r.xml", window));
+    const Reading fromDisk = ReadInPieces(onDisk);
+    EXPECT_EQ(fromDisk.parsed, inMemory.parsed) << window;
+    EXPECT_EQ(fromDisk.piecesParsed, inMemory.piecesParsed) << window;
+    EXPECT_EQ(fromDisk.dump, inMemory.dump) << window;
+    EXPECT_EQ(fromDisk.error, inMemory.error) << window;
+  }
+  return inMemory;
 }
 
 Reading Whole(const std::string& bytes) {
@@ -164,6 +183,44 @@ TEST(XmlReaderInPieces, PiecesTheWalkLeftUnreadAreCheckedAtTheEnd) {
   EXPECT_FALSE(f.PiecesParsed());
   EXPECT_FALSE(f.Parse());
   EXPECT_NE(f.ErrorText().find("Строка 1, позиция"), std::string::npos) << f.ErrorText();
+}
+
+TEST(XmlReaderInPieces, WhatAWindowOfTheDiskMeetsLateIsSeenAsInMemory) {
+  // Past the first windows: broken UTF-8, a NUL, a comment, and a declaration the head of
+  // the file does not hold.
+  std::string persons;
+  for (int i = 0; i < 3000; ++i) persons += "<Л Н=\"" + std::to_string(i) + "\">ж</Л>\n";
+  const std::string calc = "<Файл><Документ><РасчетСВ>" + persons;
+  const std::string end = "</РасчетСВ></Документ></Файл>";
+  const std::string utf8Head = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>";
+  for (const std::string& bytes : {utf8Head + calc + "<Л>\xD0</Л>" + end, utf8Head + calc + "\xD0" + end,
+                                   utf8Head + calc + end + "\xE2\x82", Utf8ToCp1251(calc) + std::string(1, '\0') + end,
+                                   Utf8ToCp1251(calc + "<!-- x -->" + end),
+                                   Utf8ToCp1251("<?xml version=\"1.0\"" + std::string(3000, ' ') + "?>" + calc + end),
+                                   std::string(5000, ' ') + Utf8ToCp1251(calc + end)}) {
+    const Reading whole = Whole(bytes);
+    const Reading pieces = InPieces(bytes);
+    EXPECT_EQ(pieces.parsed && pieces.piecesParsed, whole.parsed);
+    if (!pieces.parsed) {
+      EXPECT_EQ(pieces.error, whole.error);
+    }
+  }
+}
+
+TEST(XmlReaderInPieces, AFileOnTheDiskParsedWholeOrShortIsReadFirst) {
+  const test::TempDir dir;
+  test::WriteCp1251(dir / "r.xml", "<Файл><Документ><РасчетСВ><А/></РасчетСВ></Документ></Файл>");
+  TXMLFile whole;
+  ASSERT_TRUE(whole.OpenFile(dir / "r.xml", 7));
+  ASSERT_TRUE(whole.Parse());
+  EXPECT_EQ(Dump(whole.Root()), Whole(Utf8ToCp1251("<Файл><Документ><РасчетСВ><А/></РасчетСВ></Документ></Файл>")).dump);
+  TXMLFile shortened;
+  ASSERT_TRUE(shortened.OpenFile(dir / "r.xml", 7));
+  ASSERT_TRUE(shortened.ParseWithoutContentsOf(kCalc));
+  EXPECT_EQ(Dump(shortened.Root()), "Файл #1(Документ #1(РасчетСВ '' ) )");
+  TXMLFile missing;
+  EXPECT_FALSE(missing.OpenFile(dir / "нет.xml"));
+  EXPECT_FALSE(missing.ErrorText().empty());
 }
 
 TEST(XmlReaderInPieces, RefusesWhatParseRefusesWithItsText) {

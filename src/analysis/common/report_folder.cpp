@@ -54,7 +54,7 @@ bool ReadReportTitle(TXMLFile& xml, const std::filesystem::path& path) {
 
 ReportReading ReadReport(const std::filesystem::path& path, TRSVFile& file, std::string& error) {
   TXMLFile xml;
-  if (!xml.LoadFromFile(path)) {
+  if (!xml.OpenFile(path)) {
     error = xml.ErrorText();
     return ReportReading::NotLoaded;
   }
