@@ -4,9 +4,11 @@
 #include "model/rsv501/report_view_501.h"
 #include "model/rsv502/document.h"
 #include "model/rsv502/report_view_502.h"
+#include "model/rsv502/view_lines.h"
 #include "model/rsv505/document.h"
 #include "model/rsv505/report_view_505.h"
 #include "model/rsvnalog.h"
+#include "reference/period_codes.h"
 
 namespace orsvelt {
 
@@ -16,6 +18,31 @@ std::optional<view::ReportView> MakeReportView(const TRSVFile& file, std::string
   if (file.Document503) return MakeReportView502(file, *file.Document503, rootPath);
   if (file.Document505) return MakeReportView505(file, *file.Document505, rootPath);
   return std::nullopt;
+}
+
+namespace {
+
+// The view of the file with its persons out of the way, then the persons taken into it.
+template <class Raschet>
+std::optional<view::ReportView> TakeWithPersons(TRSVFile& file, Raschet& r) {
+  std::vector<TRSV502PersSvStrakhLic> persons;
+  persons.swap(r.ПерсСвСтрахЛиц);
+  std::optional<view::ReportView> v = MakeReportView(file);
+  if (v) rsv502::TakeSection3(persons, rsv502::FirstPersonNumber(r), QuarterOfPeriod(v->title.period), v->section3);
+  return v;
+}
+
+}  // namespace
+
+std::optional<view::ReportView> TakeReportView(TRSVFile& file) {
+  for (TRSV502Document* doc : {file.Document502.get(), file.Document503.get()})
+    if (doc && doc->РасчетСВ) return TakeWithPersons(file, *doc->РасчетСВ);
+  if (file.Document505 && file.Document505->РасчетСВ) return TakeWithPersons(file, *file.Document505->РасчетСВ);
+  std::optional<view::ReportView> v = MakeReportView(file);
+  if (!v) return v;
+  v->section3.KeepTexts();
+  if (file.Document501 && file.Document501->РасчетСВ) std::vector<TRSV501PersSvSL>().swap(file.Document501->РасчетСВ->ПерсСвСтрахЛиц);
+  return v;
 }
 
 }  // namespace orsvelt

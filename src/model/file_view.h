@@ -14,4 +14,9 @@ struct TRSVFile;
 // file (see model/view/report_view.h); rootPath is the path TRSVFile::Load was given.
 std::optional<view::ReportView> MakeReportView(const TRSVFile& file, std::string_view rootPath = {});
 
+// MakeReportView for a view that outlives the persons of section 3, the bulk of a large
+// report's model: they are taken over into the view, which keeps their texts, and are gone
+// from the file. What else the view shows still refers into the file.
+std::optional<view::ReportView> TakeReportView(TRSVFile& file);
+
 }  // namespace orsvelt

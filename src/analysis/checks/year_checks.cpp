@@ -85,11 +85,14 @@ void YearChecks::NoteUnreadable(std::string fileName) {
 void YearChecks::SetYearPersons(YearPersons persons) { yearPersons_ = std::move(persons); }
 
 CheckResult YearChecks::Run() {
-  CheckResult result;
   // The view lives for the run alone: the analysis may go on to larger records.
   const std::optional<view::ReportView> mainView = MakeReportView(mainFile_);
-  if (!mainView) return result;
-  const view::ReportView& main = *mainView;
+  if (!mainView) return {};
+  return Run(*mainView);
+}
+
+CheckResult YearChecks::Run(const view::ReportView& main) {
+  CheckResult result;
   const view::Title& t = main.title;
 
   std::vector<const EarlierReport*> ordered;

@@ -37,6 +37,9 @@ class YearChecks {
   void SetYearPersons(YearPersons persons);
   // Runs the table over everything gathered; once, as it hands the carried persons over.
   CheckResult Run();
+  // The same with the main file's view made already (it may keep its own section 3 where
+  // the file's persons are gone).
+  CheckResult Run(const view::ReportView& main);
 
  private:
   std::string KeyOf(const view::Person& p, std::string_view file) const;

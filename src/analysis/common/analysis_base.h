@@ -27,8 +27,10 @@ class TRSVProt {
   virtual ~TRSVProt() = default;
 
   // Analyses the main file with the earlier-period reports found in its folder. False
-  // with ErrorText when the report cannot be analysed.
-  virtual bool Analyse(const TRSVFile& file, const std::filesystem::path& folder) = 0;
+  // with ErrorText when the report cannot be analysed. The analysis may let go of the
+  // file's persons once it has taken what it needs of them (TakeReportView): the file is
+  // only to be dropped afterwards.
+  virtual bool Analyse(TRSVFile& file, const std::filesystem::path& folder) = 0;
 
   // Write the protocol at path; false with ErrorText when it could not be written whole.
   virtual bool WriteHtml(const std::filesystem::path& path) = 0;

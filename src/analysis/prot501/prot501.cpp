@@ -58,7 +58,7 @@ void TRSV501Prot::TakeTitle(const TRSVFile& file, const TRSV501Document& doc) {
   }
 }
 
-bool TRSV501Prot::Analyse(const TRSVFile& file, const std::filesystem::path& folder) {
+bool TRSV501Prot::Analyse(TRSVFile& file, const std::filesystem::path& folder) {
   Reset();
   TakeRunStamp();
   if (!file.Document501) {

@@ -324,7 +324,7 @@ struct TRSV501ProtData {
 
 class TRSV501Prot : public TRSVProt, public TRSV501ProtData {
  public:
-  bool Analyse(const TRSVFile& file, const std::filesystem::path& folder) override;
+  bool Analyse(TRSVFile& file, const std::filesystem::path& folder) override;
   bool WriteHtml(const std::filesystem::path& path) override;         // html_writer.cpp
   bool WriteSpreadsheet(const std::filesystem::path& path) override;  // workbook_writer.cpp
 

@@ -44,12 +44,15 @@ void TRSV502Prot::ClearResults() {
   lastCategoryCode_ = {};
 }
 
-bool TRSV502Prot::Analyse(const TRSVFile& file, const std::filesystem::path& folder) {
+bool TRSV502Prot::Analyse(TRSVFile& file, const std::filesystem::path& folder) {
   mainFileName_ = file.FileId + ".xml";
   ClearResults();
   TakeRunStamp();
   readErrors_ = file.Errors;
-  if (!DescribeMain(file)) {
+  // One view of the main file serves the description, the collection and the checks. It
+  // takes the model's persons over, so that they are gone before the earlier files are read.
+  const std::optional<view::ReportView> mainView = TakeReportView(file);
+  if (!mainView || !DescribeMain(file, *mainView)) {
     errorText_ = "Файл не прочитан.";
     return false;
   }
@@ -62,11 +65,11 @@ bool TRSV502Prot::Analyse(const TRSVFile& file, const std::filesystem::path& fol
   CollectEarlierFiles(chosen);
   yearChecks_ = nullptr;
   ProgressCounter persons(progress_, ProgressStage::Persons, composition_.Section3Persons);
-  Collect(file, 0, &persons);
+  Collect(*mainView, 0, &persons);
   BuildTotals();
   persons.Finish();
   yearChecks.SetYearPersons(YearPersonsForChecks());
-  checks_ = std::make_shared<const checks::CheckResult>(yearChecks.Run());
+  checks_ = std::make_shared<const checks::CheckResult>(yearChecks.Run(*mainView));
   return true;
 }
 
@@ -77,7 +80,7 @@ std::vector<EarlierReport> TRSV502Prot::ChooseEarlierReports(const TRSVFile& fil
   return FindEarlierReports(folder, *KeyOf()(file), KeyOf(), unreadable, titles_, progress_);
 }
 
-bool TRSV502Prot::DescribeMain(const TRSVFile& file) {
+bool TRSV502Prot::DescribeMain(const TRSVFile& file, const view::ReportView& view) {
   if (!file.Document502) return false;
   const TRSV502Document& doc = *file.Document502;
   reportYear_ = doc.ОтчетГод;
@@ -111,7 +114,7 @@ bool TRSV502Prot::DescribeMain(const TRSVFile& file) {
     c.Section2Appendix1 = s2->РасчСВ_КФХ != nullptr;
     c.Section2Members = s2->РасчСВ_КФХ ? static_cast<int>(s2->РасчСВ_КФХ->СведЧлКФХ.size()) : 0;
   }
-  c.Section3Persons = static_cast<int>(calc.ПерсСвСтрахЛиц.size());
+  c.Section3Persons = static_cast<int>(view.section3.persons.size());
   return true;
 }
 

@@ -66,7 +66,7 @@ class TRSV502Prot : public TRSVProt {
   TRSV502Prot();
   ~TRSV502Prot() override;
 
-  bool Analyse(const TRSVFile& file, const std::filesystem::path& folder) override;
+  bool Analyse(TRSVFile& file, const std::filesystem::path& folder) override;
   bool WriteHtml(const std::filesystem::path& path) override;
   bool WriteSpreadsheet(const std::filesystem::path& path) override;
 
@@ -119,7 +119,8 @@ class TRSV502Prot : public TRSVProt {
   // What differs between the versions that share this analysis: the main file's title,
   // payer and composition (false when the file holds no document of the version), how a
   // report is keyed, and which earlier reports are used.
-  virtual bool DescribeMain(const TRSVFile& file);
+  // What the protocol says of the main file; its view is made of it.
+  virtual bool DescribeMain(const TRSVFile& file, const view::ReportView& view);
   virtual ReportKeyOf KeyOf() const;
   virtual std::vector<EarlierReport> ChooseEarlierReports(const TRSVFile& file, const std::filesystem::path& folder,
                                                           std::vector<std::string>* unreadable);

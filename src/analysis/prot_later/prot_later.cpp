@@ -65,7 +65,7 @@ std::string_view LaterFormatLabel(std::string_view formatVersion) {
   return {};
 }
 
-bool TRSVLaterProt::Analyse(const TRSVFile& file, const std::filesystem::path& folder) {
+bool TRSVLaterProt::Analyse(TRSVFile& file, const std::filesystem::path& folder) {
   parts_ = {};
   limit_.reset();
   passedOver_.clear();
@@ -75,10 +75,9 @@ bool TRSVLaterProt::Analyse(const TRSVFile& file, const std::filesystem::path& f
   return true;
 }
 
-bool TRSVLaterProt::DescribeMain(const TRSVFile& file) {
+bool TRSVLaterProt::DescribeMain(const TRSVFile& file, const view::ReportView& view) {
   if (!file.Document503 && !file.Document505) return false;
-  const std::optional<view::ReportView> v = MakeReportView(file);
-  if (!v) return false;
+  const view::ReportView* const v = &view;
   const view::Title& t = v->title;
   reportYear_ = t.year.value_or(-1);
   periodCode_ = std::string(t.period);

@@ -48,7 +48,7 @@ std::string_view LaterFormatLabel(std::string_view formatVersion);
 
 class TRSVLaterProt : public TRSV502Prot {
  public:
-  bool Analyse(const TRSVFile& file, const std::filesystem::path& folder) override;
+  bool Analyse(TRSVFile& file, const std::filesystem::path& folder) override;
   bool WriteHtml(const std::filesystem::path& path) override;
   bool WriteSpreadsheet(const std::filesystem::path& path) override;
   bool WriteHtmlTo(ProtocolSink& sink, ProtocolHeader header = {});
@@ -63,7 +63,7 @@ class TRSVLaterProt : public TRSV502Prot {
   YearToDatePerson YearToDateOf(std::size_t person) const;
 
  protected:
-  bool DescribeMain(const TRSVFile& file) override;
+  bool DescribeMain(const TRSVFile& file, const view::ReportView& view) override;
   ReportKeyOf KeyOf() const override;
   std::vector<EarlierReport> ChooseEarlierReports(const TRSVFile& file, const std::filesystem::path& folder,
                                                   std::vector<std::string>* unreadable) override;

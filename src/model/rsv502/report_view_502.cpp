@@ -172,8 +172,7 @@ ReportView MakeReportView502(const TRSVFile& file, const TRSV502Document& doc, s
   if (!doc.РасчетСВ) return v;
   if (doc.РасчетСВ->ОбязПлатСВ) FillSection1(*doc.РасчетСВ->ОбязПлатСВ, raschet + " - ОбязПлатСВ", v.section1);
   const TRSV502RaschetSV& r = *doc.РасчетСВ;
-  const std::uint32_t firstPerson = 1 + (r.ОбязПлатСВ ? 1 : 0) + (r.ОбязПлатСВ_КФХ ? 1 : 0);
-  FillSection3(r.ПерсСвСтрахЛиц, firstPerson, raschet, QuarterOfPeriod(doc.Период), v.section3);
+  FillSection3(r.ПерсСвСтрахЛиц, FirstPersonNumber(r), raschet, QuarterOfPeriod(doc.Период), v.section3);
   return v;
 }
 

@@ -1,5 +1,8 @@
 #include "model/rsv502/view_lines.h"
 
+#include <algorithm>
+#include <memory>
+
 namespace orsvelt::rsv502 {
 
 using namespace view;
@@ -63,6 +66,22 @@ void FillSection3(const std::vector<TRSV502PersSvStrakhLic>& persons, std::uint3
   ReserveRows(persons, s);
   for (std::size_t i = 0; i < persons.size(); ++i)
     AddPerson(persons[i], firstNumber + static_cast<std::uint32_t>(i), quarter, s);
+}
+
+void TakeSection3(std::vector<TRSV502PersSvStrakhLic>& persons, std::uint32_t firstNumber, int quarter,
+                  Section3& s) {
+  constexpr std::size_t kStep = 1024;
+  ReserveRows(persons, s);
+  for (std::size_t from = 0; from < persons.size(); from += kStep) {
+    const std::size_t to = std::min(persons.size(), from + kStep), first = s.persons.size();
+    for (std::size_t i = from; i < to; ++i) AddPerson(persons[i], firstNumber + static_cast<std::uint32_t>(i), quarter, s);
+    s.KeepTexts(first);
+    for (std::size_t i = from; i < to; ++i) {
+      std::destroy_at(&persons[i]);
+      std::construct_at(&persons[i]);
+    }
+  }
+  std::vector<TRSV502PersSvStrakhLic>().swap(persons);
 }
 
 void MoveToQuarter(std::span<MonthRow> rows, int quarter) {

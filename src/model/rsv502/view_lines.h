@@ -91,6 +91,18 @@ void FillSection3(const std::vector<TRSV502PersSvStrakhLic>& persons, std::uint3
 // caller gives quarter 1 (months 1..3 of the quarter stay 1..3, others 0) and MoveToQuarter
 // places the rows once the period is known.
 void AddPerson(const TRSV502PersSvStrakhLic& person, std::uint32_t number, int quarter, view::Section3& s);
+
+// The number of the first person among the children of "РасчетСВ".
+template <class Raschet>
+std::uint32_t FirstPersonNumber(const Raschet& r) {
+  return 1 + (r.ОбязПлатСВ ? 1 : 0) + (r.ОбязПлатСВ_КФХ ? 1 : 0);
+}
+
+// FillSection3's persons for a section that outlives them: they are taken out of `persons`
+// a few at a time, their texts kept by the section (Section3::KeepTexts), and let go, so
+// that the model's persons and the section are never both whole.
+void TakeSection3(std::vector<TRSV502PersSvStrakhLic>& persons, std::uint32_t firstNumber, int quarter,
+                  view::Section3& s);
 void MoveToQuarter(std::span<view::MonthRow> rows, int quarter);
 
 }  // namespace orsvelt::rsv502

@@ -113,8 +113,7 @@ ReportView MakeReportView505(const TRSVFile& file, const TRSV505Document& doc, s
   if (!doc.РасчетСВ) return v;
   const TRSV505RaschetSV& r = *doc.РасчетСВ;
   if (r.ОбязПлатСВ) FillSection1(*r.ОбязПлатСВ, raschet + " - ОбязПлатСВ", v.section1);
-  const std::uint32_t firstPerson = 1 + (r.ОбязПлатСВ ? 1 : 0) + (r.ОбязПлатСВ_КФХ ? 1 : 0);
-  FillSection3(r.ПерсСвСтрахЛиц, firstPerson, raschet, QuarterOfPeriod(doc.Период), v.section3);
+  FillSection3(r.ПерсСвСтрахЛиц, FirstPersonNumber(r), raschet, QuarterOfPeriod(doc.Период), v.section3);
   return v;
 }
 

@@ -1,5 +1,7 @@
 #include "model/view/report_view.h"
 
+#include <unordered_map>
+
 #include "model/common/path_buffer.h"
 
 namespace orsvelt::view {
@@ -63,6 +65,27 @@ const TariffBlock* Section1::FindTariff(std::string_view tariff) const {
   for (const TariffBlock& t : tariffs)
     if (t.tariff == tariff) return &t;
   return nullptr;
+}
+
+void Section3::KeepTexts(std::size_t fromPerson) {
+  if (fromPerson >= persons.size()) return;
+  if (!ownTexts) ownTexts = std::make_shared<TextBlocks>();
+  TextBlocks& texts = *ownTexts;
+  for (std::size_t i = fromPerson; i < persons.size(); ++i) {
+    Person& p = persons[i];
+    for (std::string_view* text : {&p.snils, &p.inn, &p.surname, &p.givenName, &p.patronymic, &p.birthDate, &p.sex})
+      *text = texts.Keep(*text);
+  }
+  // Codes repeat on every row: one copy of each.
+  std::unordered_map<std::string_view, std::string_view> codes;
+  const auto code = [&](std::string_view text) {
+    const auto [at, fresh] = codes.try_emplace(text);
+    if (fresh) at->second = texts.Keep(text);
+    return at->second;
+  };
+  for (std::size_t i = persons[fromPerson].firstRow; i < rows.size(); ++i) rows[i].category = code(rows[i].category);
+  for (std::size_t i = persons[fromPerson].firstExtraRow; i < extraRows.size(); ++i)
+    extraRows[i].tariff = code(extraRows[i].tariff);
 }
 
 std::span<const MonthRow> Section3::RowsOf(const Person& p) const { return Range(rows, p.firstRow, p.rowCount); }

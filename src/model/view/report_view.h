@@ -8,8 +8,9 @@
 // Lifetime: the view holds std::string_view into the model it was filled from (and into
 // the adapter's static path texts). The model (TRSVFile with its document) must outlive the
 // view and must not be moved, cleared or reloaded while the view is read: short strings
-// such as the format version live inside the TRSVFile and move with it. The view itself
-// may be moved and copied freely.
+// such as the format version live inside the TRSVFile and move with it. Section 3 may be
+// made independent of the model's persons (Section3::KeepTexts). The view itself may be
+// moved and copied freely.
 //
 // Missing versus zero: a line (element) the report does not hold, or a column the format
 // does not have (the "last three months" total of format 5.02), is std::nullopt. An
@@ -27,12 +28,14 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "model/view/text_blocks.h"
 #include "xml/amount.h"
 
 namespace orsvelt::view {
@@ -225,6 +228,12 @@ struct Section3 {
   std::string IdentityPathOf(const Person& p, std::string_view attribute = {}) const;
   std::string PathOf(const Person& p, const MonthRow& row, RowField field) const;
   std::string PathOf(const Person& p, const ExtraTariffRow& row, ExtraRowField field) const;
+
+  // Makes the texts of the persons from `fromPerson` on and of their rows the section's own,
+  // so that it outlives the persons of the model it was filled from (the rest of the view
+  // still refers into the model).
+  void KeepTexts(std::size_t fromPerson = 0);
+  std::shared_ptr<TextBlocks> ownTexts;  // made by KeepTexts, shared by copies
 };
 
 struct ReportView {
