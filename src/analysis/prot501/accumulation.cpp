@@ -27,14 +27,6 @@ int FirstMonthOfPeriod(std::string_view period) {
   return months.empty() ? 0 : MonthNumber(months.front());
 }
 
-template <class Person>
-void AddPerson(std::deque<Person>& persons, const TRSV501YearPersonRec& who) {
-  Person& p = persons.emplace_back();
-  p.FullName = who.FullName;
-  p.SNILS = who.SNILS;
-  p.INN = who.INN;
-}
-
 template <class Block>
 Block& FindBlock(std::vector<Block>& blocks, const std::string& period) {
   for (Block& b : blocks)  // at most a few periods per person
@@ -156,8 +148,11 @@ std::uint32_t TRSV501Prot::CategoryNumber(const std::string& code) {
 void TRSV501Prot::AddToAccumulation(const TRSV501YearPersonRec& person, std::int32_t fileNumber) {
   const auto [at, added] = yearIndex_.FindOrAdd(person.SNILS, person.INN, BaseChecks.size());
   if (added) {
-    AddPerson(BaseChecks, person);
-    AddPerson(OMSOSSChecks, person);
+    TRSV501BaseCheckPLRec& added = BaseChecks.emplace_back();
+    added.FullName = person.FullName;
+    added.SNILS = person.SNILS;
+    added.INN = person.INN;
+    OMSOSSChecks.emplace_back();
   }
   TRSV501BaseCheckPLQuarterRec& base = FindBlock(BaseChecks[at].Periods, person.PeriodCode);
   if (Supersedes(base, person, fileNumber)) {

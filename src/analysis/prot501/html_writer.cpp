@@ -21,6 +21,7 @@
 namespace orsvelt {
 namespace {
 
+using prot501::EstimatedPersons;
 using prot501::kBaseCheckNote;
 using prot501::MonthName;
 using prot501::MonthRowCount;
@@ -455,14 +456,15 @@ void OMSOSSChecks(ProtocolWriter& out, const TRSV501ProtData& d, const ShownPers
   HtmlTableOpen(out);
   HtmlHeaderRow(out, {"Ф. И. О.", "СНИЛС", "ИНН", "Месяц", "База ОМС", "База ОМС НИ", "Взносы ОМС", "Взносы ОМС НИ",
                   "База ОСС", "База ОСС НИ", "Взносы ОСС", "Взносы ОСС НИ"});
-  for (const TRSV501OMSOSSPLRec& person : d.OMSOSSChecks) {
-    if (!shown.Shows(person)) continue;
+  for (std::size_t i = 0; i < EstimatedPersons(d); ++i) {
+    const TRSV501BaseCheckPLRec& who = d.BaseChecks[i];
+    if (!shown.ShowsEstimateOf(who)) continue;
     HtmlRowOpen(out);
     constexpr HtmlCellFormat twelveRows{.rowspan = 12};
-    HtmlCell(out, twelveRows, person.FullName);
-    HtmlCell(out, twelveRows, person.SNILS);
-    HtmlCell(out, twelveRows, OrPlaceholder(person.INN, "не указан"));
-    OMSOSSMonths(out, person, kTdNorm);
+    HtmlCell(out, twelveRows, who.FullName);
+    HtmlCell(out, twelveRows, who.SNILS);
+    HtmlCell(out, twelveRows, OrPlaceholder(who.INN, "не указан"));
+    OMSOSSMonths(out, d.OMSOSSChecks[i], kTdNorm);
   }
   HtmlRowOpen(out);
   HtmlCell(out, ThSpan(3, 12), "Итого:");

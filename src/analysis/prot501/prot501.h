@@ -229,11 +229,9 @@ struct TRSV501OMSOSSRunningRec {
 };
 std::array<TRSV501OMSOSSRunningRec, 12> WithRunningTotals(const std::array<TRSV501OMSOSSMonthRec, 12>& months);
 
-// One person of the OMS/OSS estimate (also the all-persons total).
+// One person of the OMS/OSS estimate (also the all-persons total). The person is the one of
+// BaseChecks at the same position: a large year's names and numbers are kept once.
 struct TRSV501OMSOSSPLRec {
-  std::string FullName;
-  std::string SNILS;
-  std::string INN;
   std::vector<TRSV501OMSOSSQuarterRec> Periods;  // while accumulating; emptied by the estimate
   std::array<TRSV501OMSOSSMonthRec, 12> Months{};  // January .. December
 };
@@ -308,7 +306,7 @@ struct TRSV501ProtData {
   // moved to a bigger block, which would need the old block and the new one at once.
   std::deque<TRSV501BaseCheckPLRec> BaseChecks;
   std::vector<TRSV501BaseCheckTotalMonthRec> BaseCheckTotal;  // January to December
-  std::deque<TRSV501OMSOSSPLRec> OMSOSSChecks;
+  std::deque<TRSV501OMSOSSPLRec> OMSOSSChecks;  // of BaseChecks at the same position
   TRSV501OMSOSSPLRec OMSOSSTotal;
 
   // Yearly limits of Year. A cumulative pension base above PensionLimit is marked (the

@@ -24,6 +24,7 @@
 namespace orsvelt {
 namespace {
 
+using prot501::EstimatedPersons;
 using prot501::kBaseCheckNote;
 using prot501::MonthName;
 using prot501::MonthRowCount;
@@ -496,14 +497,15 @@ void OMSOSSSheet(ProtocolWriter& out, const TRSV501ProtData& d, const ShownPerso
                         .headingRows = 4,
                         .headingWriter = [&d](ProtocolWriter& out) { OMSOSSHeading(out, d); }},
                        limits);
-  for (const TRSV501OMSOSSPLRec& person : d.OMSOSSChecks) {
-    if (!shown.Shows(person)) continue;
+  for (std::size_t i = 0; i < EstimatedPersons(d); ++i) {
+    const TRSV501BaseCheckPLRec& who = d.BaseChecks[i];
+    if (!shown.ShowsEstimateOf(who)) continue;
     table.Block(kMonthRows);
     RowOpen(out);
-    StringCell(out, {.style = CellStyle::BorderedText, .mergeDown = 11}, person.FullName);
-    StringCell(out, {.style = CellStyle::BorderedCenteredText, .mergeDown = 11}, OrPlaceholder(person.SNILS, "Не указан"));
-    StringCell(out, {.style = CellStyle::BorderedCenteredText, .mergeDown = 11}, OrPlaceholder(person.INN, "Не указан"));
-    OMSOSSMonths(out, person, CellStyle::CellSumm);
+    StringCell(out, {.style = CellStyle::BorderedText, .mergeDown = 11}, who.FullName);
+    StringCell(out, {.style = CellStyle::BorderedCenteredText, .mergeDown = 11}, OrPlaceholder(who.SNILS, "Не указан"));
+    StringCell(out, {.style = CellStyle::BorderedCenteredText, .mergeDown = 11}, OrPlaceholder(who.INN, "Не указан"));
+    OMSOSSMonths(out, d.OMSOSSChecks[i], CellStyle::CellSumm);
   }
   table.Block(kMonthRows);
   RowOpen(out);

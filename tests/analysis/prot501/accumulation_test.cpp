@@ -129,9 +129,10 @@ TEST(Prot501Accumulation, EqualPersonCorrectionTakesTheLaterFile) {
     EXPECT_EQ(block.Months[2].Base, e.base) << e.surname;
     EXPECT_EQ(RunningAt(*base, 0, 2).Base, 3 * e.base) << e.surname;
 
-    const auto oms = std::find_if(prot.OMSOSSChecks.begin(), prot.OMSOSSChecks.end(),
-                                  [&](const TRSV501OMSOSSPLRec& p) { return p.FullName.rfind(e.surname, 0) == 0; });
-    ASSERT_NE(oms, prot.OMSOSSChecks.end()) << e.surname;
+    // The estimate of a person stands at the person's position in the cumulative control.
+    const auto at = std::find_if(prot.BaseChecks.begin(), prot.BaseChecks.end(),
+                                 [&](const TRSV501BaseCheckPLRec& p) { return &p == base; });
+    const auto oms = prot.OMSOSSChecks.begin() + (at - prot.BaseChecks.begin());
     EXPECT_EQ(oms->Months[0].OMSBase, e.base) << e.surname;
     EXPECT_EQ(WithRunningTotals(oms->Months)[2].CumOMSBase, 3 * e.base) << e.surname;
     EXPECT_TRUE(oms->Periods.empty()) << e.surname;  // let go once estimated

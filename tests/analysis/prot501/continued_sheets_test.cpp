@@ -31,8 +31,8 @@ TRSV501ProtData ManyPersons() {
     }
     d.FarmMembers.push_back(d.FarmMembers.front());
   }
-  d.OMSOSSChecks = {OmsOssPerson("Первый"), OmsOssPerson("Второй"), OmsOssPerson("Третий")};
-  d.OMSOSSTotal = OmsOssPerson("");
+  d.OMSOSSChecks.assign(d.BaseChecks.size(), OmsOssPerson());
+  d.OMSOSSTotal = OmsOssPerson();
   return d;
 }
 

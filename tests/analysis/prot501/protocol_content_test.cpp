@@ -35,8 +35,7 @@ TRSV501ProtData ReportWithEverywhere(const std::string& nasty) {
   d.Comparisons[0].Month1 = nasty;
   d.FarmMembers[0] = {nasty, nasty, nasty, 1970, nasty, nasty, 0, 0};
   d.BaseChecks[0].FullName = d.BaseChecks[0].SNILS = d.BaseChecks[0].INN = nasty;
-  d.OMSOSSChecks = {OmsOssPerson(nasty)};
-  d.OMSOSSChecks[0].SNILS = d.OMSOSSChecks[0].INN = nasty;
+  d.OMSOSSChecks = {OmsOssPerson()};
   return d;
 }
 
@@ -100,13 +99,13 @@ TEST(Protocol501Content, BlocksFollowTheData) {
   const std::string omsSheet = "ss:Name=\"ОМС-ОСС расчётно\"";
   const std::vector<SheetCase> cases = {
       {"small report", [](TRSV501ProtData&) {}, {cumulative, farm, addTariffs, talmud}, {estimate, omsSheet}},
-      {"with estimate", [](TRSV501ProtData& d) { d.OMSOSSChecks = {OmsOssPerson("А")}; },
+      {"with estimate", [](TRSV501ProtData& d) { d.OMSOSSChecks = {OmsOssPerson()}; },
        {cumulative, estimate, talmud, omsSheet}, {}},
       // Without earlier files the page drops both accumulations; the workbook keeps the estimate.
       {"no earlier files",
        [](TRSV501ProtData& d) {
          d.EarlierFiles.clear();
-         d.OMSOSSChecks = {OmsOssPerson("А")};
+         d.OMSOSSChecks = {OmsOssPerson()};
        },
        {omsSheet}, {cumulative, estimate, talmud, "Сведения о файлах"}},
       {"no section 2", [](TRSV501ProtData& d) { d.Section2Present = false; }, {}, {farm, "ss:Name=\"Данные по КФХ\""}},
@@ -164,7 +163,7 @@ TEST(Protocol501Content, YearWithoutSocialLimitSaysSoOnce) {
   d.Year = 2020;
   d.SocialLimitKnown = false;
   d.SocialLimit = 0;
-  d.OMSOSSChecks = {OmsOssPerson("А")};
+  d.OMSOSSChecks = {OmsOssPerson()};
   const std::string notice = "Предельная величина базы для начисления взносов на ОСС за 2020 год неизвестна.";
   const std::vector<std::string> page = PageLines(d);
   EXPECT_EQ(Count(Joined(page), notice), 1u);
@@ -184,7 +183,8 @@ TEST(Protocol501Content, YearWithoutSocialLimitSaysSoOnce) {
 
 TEST(Protocol501Content, EstimateRowsOfOnePersonAndTheTotal) {
   TRSV501ProtData d = SmallReport();
-  d.OMSOSSChecks = {OmsOssPerson("Иванов Иван")};
+  d.BaseChecks[0].FullName = "Иванов Иван";
+  d.OMSOSSChecks = {OmsOssPerson()};
   d.OMSOSSTotal = d.OMSOSSChecks[0];
   const std::vector<std::string> page = PageLines(d);
   const std::vector<std::string> expected = {

@@ -137,11 +137,10 @@ inline TRSV501ProtData SmallReport() {
   return d;
 }
 
-// One person of the OMS/OSS estimate with payments in January only.
-inline TRSV501OMSOSSPLRec OmsOssPerson(std::string name) {
+// The OMS/OSS estimate of a person with payments in January only; the person is the one of
+// the cumulative control at the same position.
+inline TRSV501OMSOSSPLRec OmsOssPerson() {
   TRSV501OMSOSSPLRec person;
-  person.FullName = std::move(name);
-  person.SNILS = "123-456-789 01";
   person.Months[0] = {Rub(30000), Rub(1530), Rub(30000), Rub(870)};  // the later months run on it
   return person;
 }
