@@ -96,23 +96,30 @@ void SetExtraRows(TRSV501BaseCheckPLRec& person, TRSV501BaseCheckPLQuarterRec& b
   }
 }
 
+// The estimate's rows of the block: its months, when each is one row (the months are then
+// the rows, in their order); else rows of their own, one per month and category, the last
+// row of each kept.
 template <class Numbering>
-void SetOMSOSSRows(TRSV501OMSOSSQuarterRec& block, const std::vector<TRSV501YearPersonRec::MonthRow>& rows,
-                   Numbering&& categoryNumber) {
-  block.Rows.reserve(rows.size());
+void SetEstimateRows(TRSV501BaseCheckPLRec& person, std::uint32_t blockIndex, TRSV501BaseCheckPLQuarterRec& block,
+                     const std::vector<TRSV501YearPersonRec::MonthRow>& rows, bool oneRowEach, Numbering&& categoryNumber) {
+  std::erase_if(person.EstimateRows, [&](const TRSV501OMSOSSBlockRowRec& r) { return r.Block == blockIndex; });
+  if (oneRowEach) {
+    for (std::size_t i = 0; i < rows.size(); ++i) block.Months[i].Category = categoryNumber(rows[i].CategoryCode);
+    return;
+  }
+  const auto first = static_cast<std::ptrdiff_t>(person.EstimateRows.size());
   for (const TRSV501YearPersonRec::MonthRow& mk : rows) {
     const std::uint32_t category = categoryNumber(mk.CategoryCode);
-    auto it = std::find_if(block.Rows.begin(), block.Rows.end(), [&](const TRSV501OMSOSSRowRec& r) {
-      return r.Month == mk.Month && r.Category == category;
-    });
-    if (it == block.Rows.end()) {
-      block.Rows.push_back({});
-      it = block.Rows.end() - 1;
-      it->Month = mk.Month;
-      it->Category = category;
+    auto it = std::find_if(person.EstimateRows.begin() + first, person.EstimateRows.end(),
+                           [&](const TRSV501OMSOSSBlockRowRec& r) {
+                             return r.Row.Month == mk.Month && r.Row.Category == category;
+                           });
+    if (it == person.EstimateRows.end()) {
+      person.EstimateRows.push_back({.Block = blockIndex, .Row = {.Month = mk.Month, .Category = category}});
+      it = person.EstimateRows.end() - 1;
     }
-    it->Payments = mk.Payments;
-    it->OSSBase = mk.Base - mk.ContractBase;
+    it->Row.Payments = mk.Payments;
+    it->Row.OSSBase = mk.Base - mk.ContractBase;
   }
 }
 
@@ -154,17 +161,16 @@ void TRSV501Prot::AddToAccumulation(const TRSV501YearPersonRec& person, std::int
     added.INN = person.INN;
     OMSOSSChecks.emplace_back();
   }
-  TRSV501BaseCheckPLQuarterRec& base = FindBlock(BaseChecks[at].Periods, person.PeriodCode);
-  if (Supersedes(base, person, fileNumber)) {
-    base.Months.clear();
-    AddPensionRows(base, person.Rows);
-    SetExtraRows(BaseChecks[at], base, person.ExtraRows);
-  }
-  TRSV501OMSOSSQuarterRec& oms = FindBlock(OMSOSSChecks[at].Periods, person.PeriodCode);
-  if (Supersedes(oms, person, fileNumber)) {
-    oms.Rows.clear();
-    SetOMSOSSRows(oms, person.Rows, [this](const std::string& code) { return CategoryNumber(code); });
-  }
+  TRSV501BaseCheckPLRec& who = BaseChecks[at];
+  TRSV501BaseCheckPLQuarterRec& base = FindBlock(who.Periods, person.PeriodCode);
+  if (!Supersedes(base, person, fileNumber)) return;
+  base.Months.clear();
+  AddPensionRows(base, person.Rows);
+  // Before the additional-tariff rows add months of their own.
+  const bool oneRowEach = base.Months.size() == person.Rows.size();
+  SetExtraRows(who, base, person.ExtraRows);
+  SetEstimateRows(who, static_cast<std::uint32_t>(&base - who.Periods.data()), base, person.Rows, oneRowEach,
+                  [this](const std::string& code) { return CategoryNumber(code); });
 }
 
 void TRSV501Prot::AddToAccumulation(const TRSV501Document& doc, std::int32_t fileNumber, ProgressCounter* counter) {
@@ -179,8 +185,9 @@ void TRSV501Prot::AddToAccumulation(const TRSV501Document& doc, std::int32_t fil
 void TRSV501Prot::FinishAccumulation() {
   // Nothing joins after this; the index of a large year would only add to the checks' peak.
   yearIndex_ = PersonIndex();
-  FinishPensionBase();
+  // The estimate reads the periods as they were added; the pension base then orders them.
   FinishOMSOSS();
+  FinishPensionBase();
 }
 
 void TRSV501Prot::FinishPensionBase() {

@@ -57,27 +57,36 @@ std::array<TRSV501OMSOSSRunningRec, 12> WithRunningTotals(const std::array<TRSV5
 void TRSV501Prot::FinishOMSOSS() {
   const std::string year = std::to_string(Year);
   OMSOSSTotal = TRSV501OMSOSSPLRec();
-  for (TRSV501OMSOSSPLRec& person : OMSOSSChecks) {
+  std::array<std::vector<TRSV501OMSOSSRowRec>, 12> byMonth;  // reused: one person's at a time
+  for (std::size_t at = 0; at < OMSOSSChecks.size(); ++at) {
+    TRSV501BaseCheckPLRec& who = BaseChecks[at];
+    TRSV501OMSOSSPLRec& person = OMSOSSChecks[at];
     person.Months = {};
-    std::array<std::vector<const TRSV501OMSOSSRowRec*>, 12> byMonth;
-    for (const TRSV501OMSOSSQuarterRec& block : person.Periods)
-      for (const TRSV501OMSOSSRowRec& row : block.Rows) {
-        TRSV501OMSOSSMonthRec& m = person.Months[row.Month - 1];
-        m.OMSBase += row.Payments;
-        m.OMSContrib += ContributionOf(row.Payments, ContributionRate(year, categoryCodes_[row.Category], rateMedical));
-        byMonth[row.Month - 1].push_back(&row);
-      }
+    for (auto& rows : byMonth) rows.clear();
+    const auto take = [&](const TRSV501OMSOSSRowRec& row) {
+      TRSV501OMSOSSMonthRec& m = person.Months[row.Month - 1];
+      m.OMSBase += row.Payments;
+      m.OMSContrib += ContributionOf(row.Payments, ContributionRate(year, categoryCodes_[row.Category], rateMedical));
+      byMonth[row.Month - 1].push_back(row);
+    };
+    for (std::uint32_t b = 0; b < who.Periods.size(); ++b) {
+      for (const TRSV501BaseCheckMonthRec& month : who.Periods[b].Months)
+        if (month.Category != TRSV501BaseCheckMonthRec::kNoCategory)
+          take({month.Month, month.Category, month.Payments, month.Base - month.ContractBase});
+      for (const TRSV501OMSOSSBlockRowRec& row : who.EstimateRows)
+        if (row.Block == b) take(row.Row);
+    }
 
     Amount inLimit = 0;
     for (int i = 0; i < 12; ++i) {
       TRSV501OMSOSSMonthRec& m = person.Months[i];
       if (SocialLimitKnown) {
-        for (const TRSV501OMSOSSRowRec* row : byMonth[i]) {
+        for (const TRSV501OMSOSSRowRec& row : byMonth[i]) {
           if (inLimit == SocialLimit) continue;
-          const Amount part = inLimit + row->OSSBase <= SocialLimit ? row->OSSBase : SocialLimit - inLimit;
+          const Amount part = inLimit + row.OSSBase <= SocialLimit ? row.OSSBase : SocialLimit - inLimit;
           m.OSSBase += part;
           inLimit += part;
-          m.OSSContrib += ContributionOf(part, ContributionRate(year, categoryCodes_[row->Category], rateSocial));
+          m.OSSContrib += ContributionOf(part, ContributionRate(year, categoryCodes_[row.Category], rateSocial));
         }
       }
       TRSV501OMSOSSMonthRec& t = OMSOSSTotal.Months[i];
@@ -86,9 +95,8 @@ void TRSV501Prot::FinishOMSOSS() {
       t.OSSBase += m.OSSBase;
       t.OSSContrib += m.OSSContrib;
     }
-    // The protocols show the months alone; a large year's blocks would only add to the memory
-    // the checks and the writer need.
-    person.Periods = {};
+    // The protocols show the months alone.
+    who.EstimateRows = {};
   }
 }
 

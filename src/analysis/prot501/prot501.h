@@ -135,7 +135,12 @@ struct TRSV501FarmMemberRec {
 // One month of a person's pension-base accumulation. Its running totals from January are
 // summed over the person's rows as the table lists them (TRSV501BaseCheckRunning).
 struct TRSV501BaseCheckMonthRec {
+  static constexpr std::uint32_t kNoCategory = 0xFFFFFFFF;
   std::int32_t Month = 0;  // 1..12
+  // The month's one row's "КодКатЛиц" (TRSV501Prot::CategoryNumber), while the OMS/OSS
+  // estimate reads it: a block whose months are one row each gives the estimate these months
+  // as its rows. kNoCategory in a month of several rows or of none.
+  std::uint32_t Category = kNoCategory;
   Amount Payments = 0, Base = 0, ContractBase = 0, Contributions = 0;
 };
 
@@ -175,6 +180,22 @@ struct TRSV501BaseCheckRunning {
   }
 };
 
+// One payment row of the OMS/OSS estimate. Most blocks' rows are their months (see
+// TRSV501BaseCheckMonthRec::Category); those of a block with a month of several rows are kept
+// apart, so the category code is a number (TRSV501Prot::CategoryNumber).
+struct TRSV501OMSOSSRowRec {
+  std::int32_t Month = 0;     // 1..12
+  std::uint32_t Category = 0;  // "КодКатЛиц", numbered
+  Amount Payments = 0;        // "СумВыпл"
+  Amount OSSBase = 0;         // "ВыплОПС" - "ВыплОПСДог"
+};
+
+// An OMS/OSS row of the block at Block among the person's periods, as they were added.
+struct TRSV501OMSOSSBlockRowRec {
+  std::uint32_t Block = 0;
+  TRSV501OMSOSSRowRec Row;
+};
+
 // One person of the pension-base accumulation.
 struct TRSV501BaseCheckPLRec {
   std::string FullName;  // as first met
@@ -182,6 +203,7 @@ struct TRSV501BaseCheckPLRec {
   std::string INN;       // as first met, may be empty
   std::vector<TRSV501BaseCheckPLQuarterRec> Periods;
   std::vector<TRSV501BaseCheckExtraRec> Extras;  // months without such amounts have none
+  std::vector<TRSV501OMSOSSBlockRowRec> EstimateRows;  // few persons have any; emptied by the estimate
 };
 
 // One month of the pension-base accumulation's total: the persons' months of one quarter
@@ -192,23 +214,6 @@ struct TRSV501BaseCheckTotalMonthRec {
   Amount Base = 0, CumBase = 0;
   Amount ContractBase = 0, CumContractBase = 0;
   Amount Contributions = 0, CumContributions = 0;
-};
-
-// One payment row of the OMS/OSS estimate. A large year has millions of them while it is
-// read, so the category code is a number (TRSV501Prot::CategoryNumber).
-struct TRSV501OMSOSSRowRec {
-  std::int32_t Month = 0;     // 1..12
-  std::uint32_t Category = 0;  // "КодКатЛиц", numbered
-  Amount Payments = 0;        // "СумВыпл"
-  Amount OSSBase = 0;         // "ВыплОПС" - "ВыплОПСДог"
-};
-
-struct TRSV501OMSOSSQuarterRec {
-  std::vector<TRSV501OMSOSSRowRec> Rows;
-  std::int32_t FileNumber = -1;
-  std::int32_t Number = 0;
-  std::string PeriodCode;
-  std::int32_t CorrectionNumber = -1;
 };
 
 // One month of the OMS/OSS estimate. The running totals from January are not kept: each is
@@ -232,7 +237,6 @@ std::array<TRSV501OMSOSSRunningRec, 12> WithRunningTotals(const std::array<TRSV5
 // One person of the OMS/OSS estimate (also the all-persons total). The person is the one of
 // BaseChecks at the same position: a large year's names and numbers are kept once.
 struct TRSV501OMSOSSPLRec {
-  std::vector<TRSV501OMSOSSQuarterRec> Periods;  // while accumulating; emptied by the estimate
   std::array<TRSV501OMSOSSMonthRec, 12> Months{};  // January .. December
 };
 

@@ -38,6 +38,53 @@ std::vector<std::string> PeriodCodes(const TRSV501BaseCheckPLRec& p) {
   return codes;
 }
 
+// The OMS/OSS estimate of the person of the cumulative control at the same position.
+const TRSV501OMSOSSPLRec& EstimateOf(const TRSV501Prot& prot, const TRSV501BaseCheckPLRec& person) {
+  const auto at = std::find_if(prot.BaseChecks.begin(), prot.BaseChecks.end(),
+                               [&](const TRSV501BaseCheckPLRec& p) { return &p == &person; });
+  return prot.OMSOSSChecks.at(static_cast<std::size_t>(at - prot.BaseChecks.begin()));
+}
+
+// A month of one row gives the estimate that row; a month of several rows one row per
+// category, the last of each. A later block replaces the earlier one's rows whatever the
+// shape of either.
+TEST(Prot501Accumulation, EstimateRowsOfABlockOfEitherShapeAreReplacedWhole) {
+  TempDir dir;
+  const std::vector<TestMonthRow> several = {{"01", "НР", "100.00", "100.00", "0.00", "0.00"},
+                                             {"01", "ВЖНР", "50.00", "50.00", "0.00", "0.00"},
+                                             {"01", "НР", "30.00", "30.00", "0.00", "0.00"},
+                                             {"02", "НР", "10.00", "10.00", "0.00", "0.00"}};
+  const std::vector<TestMonthRow> oneEach = {{"01", "НР", "7.00", "7.00", "0.00", "0.00"},
+                                             {"02", "НР", "8.00", "8.00", "0.00", "0.00"}};
+  TestReport original = Report("NO_RASCHSV_q1_0", "21", 0);
+  original.persons = {Holder("S-X", "Иксов", several), Holder("S-Y", "Игреков", oneEach),
+                      Holder("S-Z", "Зетов", several)};
+  WriteReport(dir.path(), original);
+  TestReport main = Report("NO_RASCHSV_q1_1", "21", 1);
+  main.persons = {Holder("S-X", "Иксов", {{"01", "НР", "1.00", "1.00", "0.00", "0.00"}}),
+                  Holder("S-Y", "Игреков",
+                         {{"01", "НР", "2.00", "2.00", "0.00", "0.00"}, {"01", "ВЖНР", "3.00", "3.00", "0.00", "0.00"}})};
+  TRSV501Prot prot;
+  ASSERT_TRUE(AnalyseReport(prot, WriteReport(dir.path(), main)));
+  ASSERT_EQ(prot.BaseChecks.size(), 3u);
+
+  struct Expected {
+    std::string surname;
+    Amount january, february, januaryPension;
+  };
+  for (const Expected& e : {Expected{"Иксов", 1 * kRouble, 0, 1 * kRouble}, Expected{"Игреков", 5 * kRouble, 0, 5 * kRouble},
+                            Expected{"Зетов", 80 * kRouble, 10 * kRouble, 180 * kRouble}}) {
+    const TRSV501BaseCheckPLRec* base = BaseOf(prot, e.surname);
+    ASSERT_NE(base, nullptr) << e.surname;
+    const TRSV501OMSOSSPLRec& oms = EstimateOf(prot, *base);
+    EXPECT_EQ(oms.Months[0].OMSBase, e.january) << e.surname;
+    EXPECT_EQ(oms.Months[0].OSSBase, e.january) << e.surname;
+    EXPECT_EQ(oms.Months[1].OMSBase, e.february) << e.surname;
+    EXPECT_EQ(base->Periods[0].Months[0].Payments, e.januaryPension) << e.surname;
+    EXPECT_TRUE(base->EstimateRows.empty()) << e.surname;
+  }
+}
+
 TEST(Prot501Accumulation, HighestCorrectionWinsAndMissingQuartersAreEmpty) {
   TempDir dir;
   TestReport q1 = Report("NO_RASCHSV_q1_0", "21", 0);
@@ -135,7 +182,7 @@ TEST(Prot501Accumulation, EqualPersonCorrectionTakesTheLaterFile) {
     const auto oms = prot.OMSOSSChecks.begin() + (at - prot.BaseChecks.begin());
     EXPECT_EQ(oms->Months[0].OMSBase, e.base) << e.surname;
     EXPECT_EQ(WithRunningTotals(oms->Months)[2].CumOMSBase, 3 * e.base) << e.surname;
-    EXPECT_TRUE(oms->Periods.empty()) << e.surname;  // let go once estimated
+    EXPECT_TRUE(base->EstimateRows.empty()) << e.surname;  // let go once estimated
   }
 }
 

@@ -61,7 +61,7 @@ TRSV501ProtData FourPersons() {
   TRSV501BaseCheckPLRec sidorova;
   sidorova.FullName = "Сидорова Ольга Ивановна";
   sidorova.SNILS = "98765432100";
-  sidorova.Periods = {{0, 3, "33", 0, {{7, Rub(100), Rub(100), 0, 0}}}};
+  sidorova.Periods = {{0, 3, "33", 0, {{.Month = 7, .Payments = Rub(100), .Base = Rub(100)}}}};
   d.BaseChecks.push_back(sidorova);
   d.OMSOSSChecks = {OmsOssPerson(), OmsOssPerson()};
   d.OMSOSSTotal = OmsOssPerson();

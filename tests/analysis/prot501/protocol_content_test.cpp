@@ -147,7 +147,7 @@ TEST(Protocol501Content, CumulativeBaseAboveTheLimitIsMarked) {
     TRSV501ProtData d = SmallReport();
     d.PensionLimit = c.limit;
     // A rouble over, then back: the amount stands in the running base of August alone.
-    d.BaseChecks[0].Periods = {{0, 1, "33", 0, {{7, 0, c.cumBase + Rub(1), 0, 0}, {8, 0, -Rub(1), 0, 0}}}};
+    d.BaseChecks[0].Periods = {{0, 1, "33", 0, {{.Month = 7, .Base = c.cumBase + Rub(1)}, {.Month = 8, .Base = -Rub(1)}}}};
     const std::vector<std::string> page = PageLines(d);
     const std::string amount = FormatAmountGrouped(c.cumBase);
     EXPECT_EQ(Has(page, "    <td class=\"tderr\">" + amount + "</td>"), c.marked);

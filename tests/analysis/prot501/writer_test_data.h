@@ -108,7 +108,8 @@ inline TRSV501ProtData SmallReport() {
   TRSV501BaseCheckPLRec person;
   person.FullName = "Иванов Иван Иванович";
   person.SNILS = "123-456-789 01";
-  person.Periods = {{1, 2, "31", 1, {{6, Rub(876000), Rub(876000), 0, 0}}}, {0, 3, "33", 0, {{7, 0, Rub(0, 1), 0, 0}}}};
+  person.Periods = {{1, 2, "31", 1, {{.Month = 6, .Payments = Rub(876000), .Base = Rub(876000)}}},
+                    {0, 3, "33", 0, {{.Month = 7, .Base = Rub(0, 1)}}}};
   d.BaseChecks = {person};
   d.BaseCheckTotal = {{6, Rub(876000), Rub(876000), Rub(876000), Rub(876000), 0, 0, 0, 0},
                       {7, 0, Rub(876000), Rub(0, 1), Rub(876000, 1), 0, 0, 0, 0}};
