@@ -32,6 +32,7 @@ Block& FindBlock(std::vector<Block>& blocks, const std::string& period) {
   for (Block& b : blocks)  // at most a few periods per person
     if (b.PeriodCode == period) return b;
   Block& b = blocks.emplace_back();
+  b.Added = static_cast<std::uint32_t>(blocks.size() - 1);
   b.PeriodCode = period;
   b.CorrectionNumber = -1;
   return b;
@@ -147,8 +148,8 @@ bool TRSV501Prot::TakeYearPerson(const TRSV501PersSvSL& el, TRSV501YearPersonRec
 }
 
 std::uint32_t TRSV501Prot::CategoryNumber(const std::string& code) {
-  const auto [at, added] = categoryNumbers_.try_emplace(code, static_cast<std::uint32_t>(categoryCodes_.size()));
-  if (added) categoryCodes_.push_back(code);
+  const auto [at, added] = categoryNumbers_.try_emplace(code, static_cast<std::uint32_t>(CategoryCodes.size()));
+  if (added) CategoryCodes.push_back(code);
   return at->second;
 }
 
@@ -159,7 +160,6 @@ void TRSV501Prot::AddToAccumulation(const TRSV501YearPersonRec& person, std::int
     added.FullName = person.FullName;
     added.SNILS = person.SNILS;
     added.INN = person.INN;
-    OMSOSSChecks.emplace_back();
   }
   TRSV501BaseCheckPLRec& who = BaseChecks[at];
   TRSV501BaseCheckPLQuarterRec& base = FindBlock(who.Periods, person.PeriodCode);
@@ -169,7 +169,7 @@ void TRSV501Prot::AddToAccumulation(const TRSV501YearPersonRec& person, std::int
   // Before the additional-tariff rows add months of their own.
   const bool oneRowEach = base.Months.size() == person.Rows.size();
   SetExtraRows(who, base, person.ExtraRows);
-  SetEstimateRows(who, static_cast<std::uint32_t>(&base - who.Periods.data()), base, person.Rows, oneRowEach,
+  SetEstimateRows(who, base.Added, base, person.Rows, oneRowEach,
                   [this](const std::string& code) { return CategoryNumber(code); });
 }
 
@@ -185,9 +185,8 @@ void TRSV501Prot::AddToAccumulation(const TRSV501Document& doc, std::int32_t fil
 void TRSV501Prot::FinishAccumulation() {
   // Nothing joins after this; the index of a large year would only add to the checks' peak.
   yearIndex_ = PersonIndex();
-  // The estimate reads the periods as they were added; the pension base then orders them.
-  FinishOMSOSS();
   FinishPensionBase();
+  FinishOMSOSS();
 }
 
 void TRSV501Prot::FinishPensionBase() {
@@ -205,6 +204,7 @@ void TRSV501Prot::FinishPensionBase() {
     for (int q = 0; q < 4; ++q) {
       if (present[q]) continue;
       TRSV501BaseCheckPLQuarterRec& empty = person.Periods.emplace_back();
+      empty.Added = static_cast<std::uint32_t>(person.Periods.size() - 1);
       empty.PeriodCode = kQuarterCodes[q];
       empty.CorrectionNumber = 0;
     }

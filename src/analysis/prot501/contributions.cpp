@@ -2,6 +2,7 @@
 
 #include "analysis/prot501/contributions.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
@@ -54,49 +55,56 @@ std::array<TRSV501OMSOSSRunningRec, 12> WithRunningTotals(const std::array<TRSV5
   return running;
 }
 
-void TRSV501Prot::FinishOMSOSS() {
-  const std::string year = std::to_string(Year);
-  OMSOSSTotal = TRSV501OMSOSSPLRec();
-  std::array<std::vector<TRSV501OMSOSSRowRec>, 12> byMonth;  // reused: one person's at a time
-  for (std::size_t at = 0; at < OMSOSSChecks.size(); ++at) {
-    TRSV501BaseCheckPLRec& who = BaseChecks[at];
-    TRSV501OMSOSSPLRec& person = OMSOSSChecks[at];
-    person.Months = {};
-    for (auto& rows : byMonth) rows.clear();
-    const auto take = [&](const TRSV501OMSOSSRowRec& row) {
-      TRSV501OMSOSSMonthRec& m = person.Months[row.Month - 1];
-      m.OMSBase += row.Payments;
-      m.OMSContrib += ContributionOf(row.Payments, ContributionRate(year, categoryCodes_[row.Category], rateMedical));
-      byMonth[row.Month - 1].push_back(row);
-    };
-    for (std::uint32_t b = 0; b < who.Periods.size(); ++b) {
-      for (const TRSV501BaseCheckMonthRec& month : who.Periods[b].Months)
-        if (month.Category != TRSV501BaseCheckMonthRec::kNoCategory)
-          take({month.Month, month.Category, month.Payments, month.Base - month.ContractBase});
-      for (const TRSV501OMSOSSBlockRowRec& row : who.EstimateRows)
-        if (row.Block == b) take(row.Row);
-    }
+TRSV501OMSOSSPLRec EstimateOf(const TRSV501ProtData& d, const TRSV501BaseCheckPLRec& person) {
+  const std::string year = std::to_string(d.Year);
+  // The person's rows, the periods taken as they were added.
+  std::vector<const TRSV501BaseCheckPLQuarterRec*> blocks;
+  blocks.reserve(person.Periods.size());
+  for (const TRSV501BaseCheckPLQuarterRec& block : person.Periods) blocks.push_back(&block);
+  std::sort(blocks.begin(), blocks.end(), [](const auto* a, const auto* b) { return a->Added < b->Added; });
+  std::vector<TRSV501OMSOSSRowRec> rows;
+  for (const TRSV501BaseCheckPLQuarterRec* block : blocks) {
+    for (const TRSV501BaseCheckMonthRec& month : block->Months)
+      if (month.Category != TRSV501BaseCheckMonthRec::kNoCategory)
+        rows.push_back({month.Month, month.Category, month.Payments, month.Base - month.ContractBase});
+    for (const TRSV501OMSOSSBlockRowRec& row : person.EstimateRows)
+      if (row.Block == block->Added) rows.push_back(row.Row);
+  }
 
-    Amount inLimit = 0;
-    for (int i = 0; i < 12; ++i) {
-      TRSV501OMSOSSMonthRec& m = person.Months[i];
-      if (SocialLimitKnown) {
-        for (const TRSV501OMSOSSRowRec& row : byMonth[i]) {
-          if (inLimit == SocialLimit) continue;
-          const Amount part = inLimit + row.OSSBase <= SocialLimit ? row.OSSBase : SocialLimit - inLimit;
-          m.OSSBase += part;
-          inLimit += part;
-          m.OSSContrib += ContributionOf(part, ContributionRate(year, categoryCodes_[row.Category], rateSocial));
-        }
-      }
+  TRSV501OMSOSSPLRec estimate;
+  for (const TRSV501OMSOSSRowRec& row : rows) {
+    TRSV501OMSOSSMonthRec& m = estimate.Months[static_cast<std::size_t>(row.Month - 1)];
+    m.OMSBase += row.Payments;
+    m.OMSContrib += ContributionOf(row.Payments, ContributionRate(year, d.CategoryCodes[row.Category], rateMedical));
+  }
+  if (!d.SocialLimitKnown) return estimate;
+  // The social base runs up to the limit month by month, and within a month row by row.
+  Amount inLimit = 0;
+  for (std::int32_t month = 1; month <= 12; ++month) {
+    TRSV501OMSOSSMonthRec& m = estimate.Months[static_cast<std::size_t>(month - 1)];
+    for (const TRSV501OMSOSSRowRec& row : rows) {
+      if (row.Month != month || inLimit == d.SocialLimit) continue;
+      const Amount part = inLimit + row.OSSBase <= d.SocialLimit ? row.OSSBase : d.SocialLimit - inLimit;
+      m.OSSBase += part;
+      inLimit += part;
+      m.OSSContrib += ContributionOf(part, ContributionRate(year, d.CategoryCodes[row.Category], rateSocial));
+    }
+  }
+  return estimate;
+}
+
+void TRSV501Prot::FinishOMSOSS() {
+  OMSOSSTotal = TRSV501OMSOSSPLRec();
+  for (const TRSV501BaseCheckPLRec& person : BaseChecks) {
+    const TRSV501OMSOSSPLRec estimate = EstimateOf(*this, person);
+    for (std::size_t i = 0; i < 12; ++i) {
+      const TRSV501OMSOSSMonthRec& m = estimate.Months[i];
       TRSV501OMSOSSMonthRec& t = OMSOSSTotal.Months[i];
       t.OMSBase += m.OMSBase;
       t.OMSContrib += m.OMSContrib;
       t.OSSBase += m.OSSBase;
       t.OSSContrib += m.OSSContrib;
     }
-    // The protocols show the months alone.
-    who.EstimateRows = {};
   }
 }
 

@@ -137,9 +137,9 @@ struct TRSV501FarmMemberRec {
 struct TRSV501BaseCheckMonthRec {
   static constexpr std::uint32_t kNoCategory = 0xFFFFFFFF;
   std::int32_t Month = 0;  // 1..12
-  // The month's one row's "КодКатЛиц" (TRSV501Prot::CategoryNumber), while the OMS/OSS
-  // estimate reads it: a block whose months are one row each gives the estimate these months
-  // as its rows. kNoCategory in a month of several rows or of none.
+  // The month's one row's "КодКатЛиц" (TRSV501ProtData::CategoryCodes): a block whose months
+  // are one row each gives the OMS/OSS estimate these months as its rows. kNoCategory in a
+  // month of several rows or of none.
   std::uint32_t Category = kNoCategory;
   Amount Payments = 0, Base = 0, ContractBase = 0, Contributions = 0;
 };
@@ -160,6 +160,8 @@ struct TRSV501BaseCheckPLQuarterRec {
   std::int32_t CorrectionNumber = -1;
   std::vector<TRSV501BaseCheckMonthRec> Months;
   bool InRunningTotals = true;  // false for a period without months: its rows run on nothing
+  // Position among the person's periods as they were added, the order the estimate reads them in.
+  std::uint32_t Added = 0;
 };
 
 // The running totals of a person's rows, the rows taken in the order of the table.
@@ -182,7 +184,7 @@ struct TRSV501BaseCheckRunning {
 
 // One payment row of the OMS/OSS estimate. Most blocks' rows are their months (see
 // TRSV501BaseCheckMonthRec::Category); those of a block with a month of several rows are kept
-// apart, so the category code is a number (TRSV501Prot::CategoryNumber).
+// apart. The category code is a number (TRSV501ProtData::CategoryCodes).
 struct TRSV501OMSOSSRowRec {
   std::int32_t Month = 0;     // 1..12
   std::uint32_t Category = 0;  // "КодКатЛиц", numbered
@@ -190,7 +192,7 @@ struct TRSV501OMSOSSRowRec {
   Amount OSSBase = 0;         // "ВыплОПС" - "ВыплОПСДог"
 };
 
-// An OMS/OSS row of the block at Block among the person's periods, as they were added.
+// An OMS/OSS row of the block added as Block (TRSV501BaseCheckPLQuarterRec::Added).
 struct TRSV501OMSOSSBlockRowRec {
   std::uint32_t Block = 0;
   TRSV501OMSOSSRowRec Row;
@@ -203,7 +205,7 @@ struct TRSV501BaseCheckPLRec {
   std::string INN;       // as first met, may be empty
   std::vector<TRSV501BaseCheckPLQuarterRec> Periods;
   std::vector<TRSV501BaseCheckExtraRec> Extras;  // months without such amounts have none
-  std::vector<TRSV501OMSOSSBlockRowRec> EstimateRows;  // few persons have any; emptied by the estimate
+  std::vector<TRSV501OMSOSSBlockRowRec> EstimateRows;  // few persons have any
 };
 
 // One month of the pension-base accumulation's total: the persons' months of one quarter
@@ -234,11 +236,14 @@ struct TRSV501OMSOSSRunningRec {
 };
 std::array<TRSV501OMSOSSRunningRec, 12> WithRunningTotals(const std::array<TRSV501OMSOSSMonthRec, 12>& months);
 
-// One person of the OMS/OSS estimate (also the all-persons total). The person is the one of
-// BaseChecks at the same position: a large year's names and numbers are kept once.
+// The OMS/OSS estimate of one person (or the all-persons total).
 struct TRSV501OMSOSSPLRec {
   std::array<TRSV501OMSOSSMonthRec, 12> Months{};  // January .. December
 };
+
+struct TRSV501ProtData;
+// The OMS/OSS estimate of a person of d.BaseChecks (contributions.cpp).
+TRSV501OMSOSSPLRec EstimateOf(const TRSV501ProtData& d, const TRSV501BaseCheckPLRec& person);
 
 // What the accumulation takes of one "ПерсСвСтрахЛиц" of the year with a name. An earlier
 // file's persons wait in this form while the file is read, and are added once it has read.
@@ -310,8 +315,11 @@ struct TRSV501ProtData {
   // moved to a bigger block, which would need the old block and the new one at once.
   std::deque<TRSV501BaseCheckPLRec> BaseChecks;
   std::vector<TRSV501BaseCheckTotalMonthRec> BaseCheckTotal;  // January to December
-  std::deque<TRSV501OMSOSSPLRec> OMSOSSChecks;  // of BaseChecks at the same position
+  // The OMS/OSS estimate of each person of BaseChecks is worked out from its rows when it is
+  // written (EstimateOf): a large year's twelve months of four amounts each are never all
+  // held at once. The total is summed when the accumulation is finished.
   TRSV501OMSOSSPLRec OMSOSSTotal;
+  std::vector<std::string> CategoryCodes;  // the "КодКатЛиц" met, by number
 
   // Yearly limits of Year. A cumulative pension base above PensionLimit is marked (the
   // limit is 0 for a year without one). Without a known social-insurance limit the OSS
@@ -359,13 +367,12 @@ class TRSV501Prot : public TRSVProt, public TRSV501ProtData {
   void BuildComparisons(const TRSV501Document& doc);
   void FinishPensionBase();
   void FinishOMSOSS();
-  // The number of a category code in the estimate's rows.
+  // The number of a category code in CategoryCodes.
   std::uint32_t CategoryNumber(const std::string& code);
 
   // The persons of both accumulations, which list them in the same order.
   PersonIndex yearIndex_;
-  // The category codes met, by number, and their numbers.
-  std::vector<std::string> categoryCodes_;
+  // The numbers of the category codes met.
   std::unordered_map<std::string, std::uint32_t> categoryNumbers_;
 };
 

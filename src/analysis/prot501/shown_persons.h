@@ -20,7 +20,7 @@ class ShownPersons {
   bool Shows(const Person& person) const {
     return filter_.ShowsAll() || filter_.Shows(Record(person));
   }
-  // The OMS/OSS estimate of a person of the cumulative control: the estimate marks nothing of its own.
+  // The OMS/OSS estimate of a person of the cumulative control, which marks nothing of its own.
   bool ShowsEstimateOf(const TRSV501BaseCheckPLRec& person) const {
     return filter_.ShowsAll() || filter_.Shows(EstimateRecord(person));
   }

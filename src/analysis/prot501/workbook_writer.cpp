@@ -24,7 +24,6 @@
 namespace orsvelt {
 namespace {
 
-using prot501::EstimatedPersons;
 using prot501::kBaseCheckNote;
 using prot501::MonthName;
 using prot501::MonthRowCount;
@@ -488,7 +487,7 @@ void OMSOSSHeading(ProtocolWriter& out, const TRSV501ProtData& d) {
 }
 
 void OMSOSSSheet(ProtocolWriter& out, const TRSV501ProtData& d, const ShownPersons& shown, const SheetLimits& limits) {
-  if (d.OMSOSSChecks.empty()) return;
+  if (d.BaseChecks.empty()) return;
   constexpr long kMonthRows = std::tuple_size_v<decltype(TRSV501OMSOSSPLRec::Months)>;
   ContinuedTable table(out,
                        {.name = "ОМС-ОСС расчётно",
@@ -497,15 +496,14 @@ void OMSOSSSheet(ProtocolWriter& out, const TRSV501ProtData& d, const ShownPerso
                         .headingRows = 4,
                         .headingWriter = [&d](ProtocolWriter& out) { OMSOSSHeading(out, d); }},
                        limits);
-  for (std::size_t i = 0; i < EstimatedPersons(d); ++i) {
-    const TRSV501BaseCheckPLRec& who = d.BaseChecks[i];
+  for (const TRSV501BaseCheckPLRec& who : d.BaseChecks) {
     if (!shown.ShowsEstimateOf(who)) continue;
     table.Block(kMonthRows);
     RowOpen(out);
     StringCell(out, {.style = CellStyle::BorderedText, .mergeDown = 11}, who.FullName);
     StringCell(out, {.style = CellStyle::BorderedCenteredText, .mergeDown = 11}, OrPlaceholder(who.SNILS, "Не указан"));
     StringCell(out, {.style = CellStyle::BorderedCenteredText, .mergeDown = 11}, OrPlaceholder(who.INN, "Не указан"));
-    OMSOSSMonths(out, d.OMSOSSChecks[i], CellStyle::CellSumm);
+    OMSOSSMonths(out, EstimateOf(d, who), CellStyle::CellSumm);
   }
   table.Block(kMonthRows);
   RowOpen(out);

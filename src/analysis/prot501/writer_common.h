@@ -2,7 +2,6 @@
 // What the page and the workbook of a 5.01 protocol share: month names, value
 // placeholders and the OSS limit notice.
 
-#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -49,12 +48,6 @@ inline std::size_t MonthRowCount(const TRSV501BaseCheckPLRec& person) {
   std::size_t rows = 0;
   for (const TRSV501BaseCheckPLQuarterRec& block : person.Periods) rows += block.Months.size();
   return rows;
-}
-
-// The persons of the OMS/OSS estimate that have a person of the cumulative control to name
-// them: all of them, as the accumulation adds the two together.
-inline std::size_t EstimatedPersons(const TRSV501ProtData& d) {
-  return std::min(d.OMSOSSChecks.size(), d.BaseChecks.size());
 }
 
 // The writers run through the runner every format version shares.

@@ -31,7 +31,6 @@ TRSV501ProtData ManyPersons() {
     }
     d.FarmMembers.push_back(d.FarmMembers.front());
   }
-  d.OMSOSSChecks.assign(d.BaseChecks.size(), OmsOssPerson());
   d.OMSOSSTotal = OmsOssPerson();
   return d;
 }

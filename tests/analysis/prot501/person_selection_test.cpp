@@ -63,7 +63,6 @@ TRSV501ProtData FourPersons() {
   sidorova.SNILS = "98765432100";
   sidorova.Periods = {{0, 3, "33", 0, {{.Month = 7, .Payments = Rub(100), .Base = Rub(100)}}}};
   d.BaseChecks.push_back(sidorova);
-  d.OMSOSSChecks = {OmsOssPerson(), OmsOssPerson()};
   d.OMSOSSTotal = OmsOssPerson();
   auto checks = std::make_shared<checks::CheckResult>(*d.CheckResults);
   checks->personsInReadingMessages = {3};
