@@ -63,12 +63,15 @@ TRSV501OMSOSSPLRec EstimateOf(const TRSV501ProtData& d, const TRSV501BaseCheckPL
   for (const TRSV501BaseCheckPLQuarterRec& block : person.Periods) blocks.push_back(&block);
   std::sort(blocks.begin(), blocks.end(), [](const auto* a, const auto* b) { return a->Added < b->Added; });
   std::vector<TRSV501OMSOSSRowRec> rows;
+  const auto take = [&](const TRSV501OMSOSSRowRec& row) {
+    if (row.Month >= 1 && row.Month <= 12 && row.Category < d.CategoryCodes.size()) rows.push_back(row);
+  };
   for (const TRSV501BaseCheckPLQuarterRec* block : blocks) {
     for (const TRSV501BaseCheckMonthRec& month : block->Months)
       if (month.Category != TRSV501BaseCheckMonthRec::kNoCategory)
-        rows.push_back({month.Month, month.Category, month.Payments, month.Base - month.ContractBase});
+        take({month.Month, month.Category, month.Payments, month.Base - month.ContractBase});
     for (const TRSV501OMSOSSBlockRowRec& row : person.EstimateRows)
-      if (row.Block == block->Added) rows.push_back(row.Row);
+      if (row.Block == block->Added) take(row.Row);
   }
 
   TRSV501OMSOSSPLRec estimate;

@@ -242,7 +242,9 @@ struct TRSV501OMSOSSPLRec {
 };
 
 struct TRSV501ProtData;
-// The OMS/OSS estimate of a person of d.BaseChecks (contributions.cpp).
+// The OMS/OSS estimate of a person of d.BaseChecks (contributions.cpp). Rows of a month
+// outside 1..12 or of a category d does not list (which the accumulation never makes) count
+// for nothing.
 TRSV501OMSOSSPLRec EstimateOf(const TRSV501ProtData& d, const TRSV501BaseCheckPLRec& person);
 
 // What the accumulation takes of one "ПерсСвСтрахЛиц" of the year with a name. An earlier
@@ -338,7 +340,7 @@ class TRSV501Prot : public TRSVProt, public TRSV501ProtData {
   bool WriteHtml(const std::filesystem::path& path) override;         // html_writer.cpp
   bool WriteSpreadsheet(const std::filesystem::path& path) override;  // workbook_writer.cpp
 
-  // Adds one file's personal data to both accumulations (0: the main file, k: the k-th
+  // Adds one file's personal data to the accumulation (0: the main file, k: the k-th
   // earlier file). Only elements of Year with a name are taken. Files come oldest first,
   // the main file last: of equal correction numbers the later file's data is kept. The
   // counter, when given, steps once per person element.
@@ -347,7 +349,7 @@ class TRSV501Prot : public TRSVProt, public TRSV501ProtData {
   void AddToAccumulation(const TRSV501YearPersonRec& person, std::int32_t fileNumber);
   // What the accumulation needs of a person; false for one it passes over (another year, no name).
   bool TakeYearPerson(const TRSV501PersSvSL& el, TRSV501YearPersonRec& person) const;
-  // Completes the quarters, the running totals, the OMS/OSS estimate and the totals.
+  // Completes the quarters, the running totals and the totals, the OMS/OSS one included.
   void FinishAccumulation();
   // The accumulated persons as the year's ratios read them (after FinishAccumulation).
   checks::YearPersons YearPersonsForChecks() const;  // year_persons.cpp
@@ -370,7 +372,7 @@ class TRSV501Prot : public TRSVProt, public TRSV501ProtData {
   // The number of a category code in CategoryCodes.
   std::uint32_t CategoryNumber(const std::string& code);
 
-  // The persons of both accumulations, which list them in the same order.
+  // The positions of the accumulated persons in BaseChecks, by key.
   PersonIndex yearIndex_;
   // The numbers of the category codes met.
   std::unordered_map<std::string, std::uint32_t> categoryNumbers_;

@@ -110,6 +110,21 @@ TEST(Prot501Contributions, PeriodsReachTheLimitInTheOrderTheyWereAdded) {
   EXPECT_EQ(january.OMSBase, 160 * kRouble);
 }
 
+// Records put together by hand may name a month or a category the accumulation never makes.
+TEST(Prot501Contributions, RowsOfNoMonthOrNoKnownCategoryCountForNothing) {
+  TRSV501ProtData d;
+  d.Year = 2017;
+  d.CategoryCodes = {"НР"};
+  TRSV501BaseCheckPLRec person;
+  person.Periods = {{.PeriodCode = "21",
+                     .Months = {{.Month = 13, .Category = 0, .Payments = kRouble},
+                                {.Month = 1, .Category = 7, .Payments = kRouble},
+                                {.Month = 2, .Category = 0, .Payments = kRouble}}}};
+  const TRSV501OMSOSSPLRec estimate = EstimateOf(d, person);
+  EXPECT_EQ(estimate.Months[0].OMSBase, 0);
+  EXPECT_EQ(estimate.Months[1].OMSBase, kRouble);
+}
+
 TEST(Prot501Contributions, YearWithoutASocialLimitHasNoSocialFigures) {
   TempDir dir;
   TRSV501Prot prot;
