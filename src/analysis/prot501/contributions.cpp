@@ -2,7 +2,6 @@
 
 #include "analysis/prot501/contributions.h"
 
-#include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
@@ -56,29 +55,38 @@ std::array<TRSV501OMSOSSRunningRec, 12> WithRunningTotals(const std::array<TRSV5
 }
 
 TRSV501OMSOSSPLRec EstimateOf(const TRSV501ProtData& d, const TRSV501BaseCheckPLRec& person) {
-  const std::string year = std::to_string(d.Year);
-  // The person's rows, the periods taken as they were added.
-  std::vector<const TRSV501BaseCheckPLQuarterRec*> blocks;
-  blocks.reserve(person.Periods.size());
-  for (const TRSV501BaseCheckPLQuarterRec& block : person.Periods) blocks.push_back(&block);
-  std::sort(blocks.begin(), blocks.end(), [](const auto* a, const auto* b) { return a->Added < b->Added; });
+  // The person's rows, the periods taken as they were added (a few periods: no sorting).
   std::vector<TRSV501OMSOSSRowRec> rows;
+  rows.reserve(16);
   const auto take = [&](const TRSV501OMSOSSRowRec& row) {
     if (row.Month >= 1 && row.Month <= 12 && row.Category < d.CategoryCodes.size()) rows.push_back(row);
   };
-  for (const TRSV501BaseCheckPLQuarterRec* block : blocks) {
-    for (const TRSV501BaseCheckMonthRec& month : block->Months)
-      if (month.Category != TRSV501BaseCheckMonthRec::kNoCategory)
-        take({month.Month, month.Category, month.Payments, month.Base - month.ContractBase});
-    for (const TRSV501OMSOSSBlockRowRec& row : person.EstimateRows)
-      if (row.Block == block->Added) take(row.Row);
-  }
+  for (std::uint32_t added = 0; added < person.Periods.size(); ++added)
+    for (const TRSV501BaseCheckPLQuarterRec& block : person.Periods) {
+      if (block.Added != added) continue;
+      for (const TRSV501BaseCheckMonthRec& month : block.Months)
+        if (month.Category != TRSV501BaseCheckMonthRec::kNoCategory)
+          take({month.Month, month.Category, month.Payments, month.Base - month.ContractBase});
+      for (const TRSV501OMSOSSBlockRowRec& row : person.EstimateRows)
+        if (row.Block == added) take(row.Row);
+    }
 
+  // A person's rows are mostly of one category: its rates are looked up when it changes.
+  const std::string year = std::to_string(d.Year);
+  std::uint32_t ratesOf = TRSV501BaseCheckMonthRec::kNoCategory;
+  Amount medical = 0, social = 0;
+  const auto rates = [&](std::uint32_t category) {
+    if (category == ratesOf) return;
+    ratesOf = category;
+    medical = ContributionRate(year, d.CategoryCodes[category], rateMedical);
+    social = ContributionRate(year, d.CategoryCodes[category], rateSocial);
+  };
   TRSV501OMSOSSPLRec estimate;
   for (const TRSV501OMSOSSRowRec& row : rows) {
     TRSV501OMSOSSMonthRec& m = estimate.Months[static_cast<std::size_t>(row.Month - 1)];
+    rates(row.Category);
     m.OMSBase += row.Payments;
-    m.OMSContrib += ContributionOf(row.Payments, ContributionRate(year, d.CategoryCodes[row.Category], rateMedical));
+    m.OMSContrib += ContributionOf(row.Payments, medical);
   }
   if (!d.SocialLimitKnown) return estimate;
   // The social base runs up to the limit month by month, and within a month row by row.
@@ -90,7 +98,8 @@ TRSV501OMSOSSPLRec EstimateOf(const TRSV501ProtData& d, const TRSV501BaseCheckPL
       const Amount part = inLimit + row.OSSBase <= d.SocialLimit ? row.OSSBase : d.SocialLimit - inLimit;
       m.OSSBase += part;
       inLimit += part;
-      m.OSSContrib += ContributionOf(part, ContributionRate(year, d.CategoryCodes[row.Category], rateSocial));
+      rates(row.Category);
+      m.OSSContrib += ContributionOf(part, social);
     }
   }
   return estimate;
