@@ -27,19 +27,12 @@ int FirstMonthOfPeriod(std::string_view period) {
   return months.empty() ? 0 : MonthNumber(months.front());
 }
 
-template <class Person>
-void AddPerson(std::deque<Person>& persons, const TRSV501YearPersonRec& who) {
-  Person& p = persons.emplace_back();
-  p.FullName = who.FullName;
-  p.SNILS = who.SNILS;
-  p.INN = who.INN;
-}
-
 template <class Block>
 Block& FindBlock(std::vector<Block>& blocks, const std::string& period) {
   for (Block& b : blocks)  // at most a few periods per person
     if (b.PeriodCode == period) return b;
   Block& b = blocks.emplace_back();
+  b.Added = static_cast<std::uint32_t>(blocks.size() - 1);
   b.PeriodCode = period;
   b.CorrectionNumber = -1;
   return b;
@@ -104,23 +97,30 @@ void SetExtraRows(TRSV501BaseCheckPLRec& person, TRSV501BaseCheckPLQuarterRec& b
   }
 }
 
+// The estimate's rows of the block: its months, when each is one row (the months are then
+// the rows, in their order); else rows of their own, one per month and category, the last
+// row of each kept.
 template <class Numbering>
-void SetOMSOSSRows(TRSV501OMSOSSQuarterRec& block, const std::vector<TRSV501YearPersonRec::MonthRow>& rows,
-                   Numbering&& categoryNumber) {
-  block.Rows.reserve(rows.size());
+void SetEstimateRows(TRSV501BaseCheckPLRec& person, std::uint32_t blockIndex, TRSV501BaseCheckPLQuarterRec& block,
+                     const std::vector<TRSV501YearPersonRec::MonthRow>& rows, bool oneRowEach, Numbering&& categoryNumber) {
+  std::erase_if(person.EstimateRows, [&](const TRSV501OMSOSSBlockRowRec& r) { return r.Block == blockIndex; });
+  if (oneRowEach) {
+    for (std::size_t i = 0; i < rows.size(); ++i) block.Months[i].Category = categoryNumber(rows[i].CategoryCode);
+    return;
+  }
+  const auto first = static_cast<std::ptrdiff_t>(person.EstimateRows.size());
   for (const TRSV501YearPersonRec::MonthRow& mk : rows) {
     const std::uint32_t category = categoryNumber(mk.CategoryCode);
-    auto it = std::find_if(block.Rows.begin(), block.Rows.end(), [&](const TRSV501OMSOSSRowRec& r) {
-      return r.Month == mk.Month && r.Category == category;
-    });
-    if (it == block.Rows.end()) {
-      block.Rows.push_back({});
-      it = block.Rows.end() - 1;
-      it->Month = mk.Month;
-      it->Category = category;
+    auto it = std::find_if(person.EstimateRows.begin() + first, person.EstimateRows.end(),
+                           [&](const TRSV501OMSOSSBlockRowRec& r) {
+                             return r.Row.Month == mk.Month && r.Row.Category == category;
+                           });
+    if (it == person.EstimateRows.end()) {
+      person.EstimateRows.push_back({.Block = blockIndex, .Row = {.Month = mk.Month, .Category = category}});
+      it = person.EstimateRows.end() - 1;
     }
-    it->Payments = mk.Payments;
-    it->OSSBase = mk.Base - mk.ContractBase;
+    it->Row.Payments = mk.Payments;
+    it->Row.OSSBase = mk.Base - mk.ContractBase;
   }
 }
 
@@ -148,28 +148,29 @@ bool TRSV501Prot::TakeYearPerson(const TRSV501PersSvSL& el, TRSV501YearPersonRec
 }
 
 std::uint32_t TRSV501Prot::CategoryNumber(const std::string& code) {
-  const auto [at, added] = categoryNumbers_.try_emplace(code, static_cast<std::uint32_t>(categoryCodes_.size()));
-  if (added) categoryCodes_.push_back(code);
+  const auto [at, added] = categoryNumbers_.try_emplace(code, static_cast<std::uint32_t>(CategoryCodes.size()));
+  if (added) CategoryCodes.push_back(code);
   return at->second;
 }
 
 void TRSV501Prot::AddToAccumulation(const TRSV501YearPersonRec& person, std::int32_t fileNumber) {
   const auto [at, added] = yearIndex_.FindOrAdd(person.SNILS, person.INN, BaseChecks.size());
   if (added) {
-    AddPerson(BaseChecks, person);
-    AddPerson(OMSOSSChecks, person);
+    TRSV501BaseCheckPLRec& added = BaseChecks.emplace_back();
+    added.FullName = person.FullName;
+    added.SNILS = person.SNILS;
+    added.INN = person.INN;
   }
-  TRSV501BaseCheckPLQuarterRec& base = FindBlock(BaseChecks[at].Periods, person.PeriodCode);
-  if (Supersedes(base, person, fileNumber)) {
-    base.Months.clear();
-    AddPensionRows(base, person.Rows);
-    SetExtraRows(BaseChecks[at], base, person.ExtraRows);
-  }
-  TRSV501OMSOSSQuarterRec& oms = FindBlock(OMSOSSChecks[at].Periods, person.PeriodCode);
-  if (Supersedes(oms, person, fileNumber)) {
-    oms.Rows.clear();
-    SetOMSOSSRows(oms, person.Rows, [this](const std::string& code) { return CategoryNumber(code); });
-  }
+  TRSV501BaseCheckPLRec& who = BaseChecks[at];
+  TRSV501BaseCheckPLQuarterRec& base = FindBlock(who.Periods, person.PeriodCode);
+  if (!Supersedes(base, person, fileNumber)) return;
+  base.Months.clear();
+  AddPensionRows(base, person.Rows);
+  // Before the additional-tariff rows add months of their own.
+  const bool oneRowEach = base.Months.size() == person.Rows.size();
+  SetExtraRows(who, base, person.ExtraRows);
+  SetEstimateRows(who, base.Added, base, person.Rows, oneRowEach,
+                  [this](const std::string& code) { return CategoryNumber(code); });
 }
 
 void TRSV501Prot::AddToAccumulation(const TRSV501Document& doc, std::int32_t fileNumber, ProgressCounter* counter) {
@@ -203,6 +204,7 @@ void TRSV501Prot::FinishPensionBase() {
     for (int q = 0; q < 4; ++q) {
       if (present[q]) continue;
       TRSV501BaseCheckPLQuarterRec& empty = person.Periods.emplace_back();
+      empty.Added = static_cast<std::uint32_t>(person.Periods.size() - 1);
       empty.PeriodCode = kQuarterCodes[q];
       empty.CorrectionNumber = 0;
     }

@@ -54,41 +54,69 @@ std::array<TRSV501OMSOSSRunningRec, 12> WithRunningTotals(const std::array<TRSV5
   return running;
 }
 
-void TRSV501Prot::FinishOMSOSS() {
-  const std::string year = std::to_string(Year);
-  OMSOSSTotal = TRSV501OMSOSSPLRec();
-  for (TRSV501OMSOSSPLRec& person : OMSOSSChecks) {
-    person.Months = {};
-    std::array<std::vector<const TRSV501OMSOSSRowRec*>, 12> byMonth;
-    for (const TRSV501OMSOSSQuarterRec& block : person.Periods)
-      for (const TRSV501OMSOSSRowRec& row : block.Rows) {
-        TRSV501OMSOSSMonthRec& m = person.Months[row.Month - 1];
-        m.OMSBase += row.Payments;
-        m.OMSContrib += ContributionOf(row.Payments, ContributionRate(year, categoryCodes_[row.Category], rateMedical));
-        byMonth[row.Month - 1].push_back(&row);
-      }
+TRSV501OMSOSSPLRec EstimateOf(const TRSV501ProtData& d, const TRSV501BaseCheckPLRec& person) {
+  // The person's rows, the periods taken as they were added (a few periods: no sorting).
+  std::vector<TRSV501OMSOSSRowRec> rows;
+  rows.reserve(16);
+  const auto take = [&](const TRSV501OMSOSSRowRec& row) {
+    if (row.Month >= 1 && row.Month <= 12 && row.Category < d.CategoryCodes.size()) rows.push_back(row);
+  };
+  for (std::uint32_t added = 0; added < person.Periods.size(); ++added)
+    for (const TRSV501BaseCheckPLQuarterRec& block : person.Periods) {
+      if (block.Added != added) continue;
+      for (const TRSV501BaseCheckMonthRec& month : block.Months)
+        if (month.Category != TRSV501BaseCheckMonthRec::kNoCategory)
+          take({month.Month, month.Category, month.Payments, month.Base - month.ContractBase});
+      for (const TRSV501OMSOSSBlockRowRec& row : person.EstimateRows)
+        if (row.Block == added) take(row.Row);
+    }
 
-    Amount inLimit = 0;
-    for (int i = 0; i < 12; ++i) {
-      TRSV501OMSOSSMonthRec& m = person.Months[i];
-      if (SocialLimitKnown) {
-        for (const TRSV501OMSOSSRowRec* row : byMonth[i]) {
-          if (inLimit == SocialLimit) continue;
-          const Amount part = inLimit + row->OSSBase <= SocialLimit ? row->OSSBase : SocialLimit - inLimit;
-          m.OSSBase += part;
-          inLimit += part;
-          m.OSSContrib += ContributionOf(part, ContributionRate(year, categoryCodes_[row->Category], rateSocial));
-        }
-      }
+  // A person's rows are mostly of one category: its rates are looked up when it changes.
+  const std::string year = std::to_string(d.Year);
+  std::uint32_t ratesOf = TRSV501BaseCheckMonthRec::kNoCategory;
+  Amount medical = 0, social = 0;
+  const auto rates = [&](std::uint32_t category) {
+    if (category == ratesOf) return;
+    ratesOf = category;
+    medical = ContributionRate(year, d.CategoryCodes[category], rateMedical);
+    social = ContributionRate(year, d.CategoryCodes[category], rateSocial);
+  };
+  TRSV501OMSOSSPLRec estimate;
+  for (const TRSV501OMSOSSRowRec& row : rows) {
+    TRSV501OMSOSSMonthRec& m = estimate.Months[static_cast<std::size_t>(row.Month - 1)];
+    rates(row.Category);
+    m.OMSBase += row.Payments;
+    m.OMSContrib += ContributionOf(row.Payments, medical);
+  }
+  if (!d.SocialLimitKnown) return estimate;
+  // The social base runs up to the limit month by month, and within a month row by row.
+  Amount inLimit = 0;
+  for (std::int32_t month = 1; month <= 12; ++month) {
+    TRSV501OMSOSSMonthRec& m = estimate.Months[static_cast<std::size_t>(month - 1)];
+    for (const TRSV501OMSOSSRowRec& row : rows) {
+      if (row.Month != month || inLimit == d.SocialLimit) continue;
+      const Amount part = inLimit + row.OSSBase <= d.SocialLimit ? row.OSSBase : d.SocialLimit - inLimit;
+      m.OSSBase += part;
+      inLimit += part;
+      rates(row.Category);
+      m.OSSContrib += ContributionOf(part, social);
+    }
+  }
+  return estimate;
+}
+
+void TRSV501Prot::FinishOMSOSS() {
+  OMSOSSTotal = TRSV501OMSOSSPLRec();
+  for (const TRSV501BaseCheckPLRec& person : BaseChecks) {
+    const TRSV501OMSOSSPLRec estimate = EstimateOf(*this, person);
+    for (std::size_t i = 0; i < 12; ++i) {
+      const TRSV501OMSOSSMonthRec& m = estimate.Months[i];
       TRSV501OMSOSSMonthRec& t = OMSOSSTotal.Months[i];
       t.OMSBase += m.OMSBase;
       t.OMSContrib += m.OMSContrib;
       t.OSSBase += m.OSSBase;
       t.OSSContrib += m.OSSContrib;
     }
-    // The protocols show the months alone; a large year's blocks would only add to the memory
-    // the checks and the writer need.
-    std::vector<TRSV501OMSOSSQuarterRec>().swap(person.Periods);
   }
 }
 

@@ -445,7 +445,7 @@ void OMSOSSMonths(ProtocolWriter& out, const TRSV501OMSOSSPLRec& person, const H
 }
 
 void OMSOSSChecks(ProtocolWriter& out, const TRSV501ProtData& d, const ShownPersons& shown, LeftOutNotice& notice) {
-  if (d.EarlierFiles.empty() || d.OMSOSSChecks.empty()) return;
+  if (d.EarlierFiles.empty() || d.BaseChecks.empty()) return;
   notice.BeforeTable(out);
   HtmlHeading(out, 2, "Расчётные сведения по взносам ОМС и ОСС помесячно и нарастающим итогом по застрахованным лицам");
   HtmlParagraph(out,
@@ -455,14 +455,14 @@ void OMSOSSChecks(ProtocolWriter& out, const TRSV501ProtData& d, const ShownPers
   HtmlTableOpen(out);
   HtmlHeaderRow(out, {"Ф. И. О.", "СНИЛС", "ИНН", "Месяц", "База ОМС", "База ОМС НИ", "Взносы ОМС", "Взносы ОМС НИ",
                   "База ОСС", "База ОСС НИ", "Взносы ОСС", "Взносы ОСС НИ"});
-  for (const TRSV501OMSOSSPLRec& person : d.OMSOSSChecks) {
-    if (!shown.Shows(person)) continue;
+  for (const TRSV501BaseCheckPLRec& who : d.BaseChecks) {
+    if (!shown.ShowsEstimateOf(who)) continue;
     HtmlRowOpen(out);
     constexpr HtmlCellFormat twelveRows{.rowspan = 12};
-    HtmlCell(out, twelveRows, person.FullName);
-    HtmlCell(out, twelveRows, person.SNILS);
-    HtmlCell(out, twelveRows, OrPlaceholder(person.INN, "не указан"));
-    OMSOSSMonths(out, person, kTdNorm);
+    HtmlCell(out, twelveRows, who.FullName);
+    HtmlCell(out, twelveRows, who.SNILS);
+    HtmlCell(out, twelveRows, OrPlaceholder(who.INN, "не указан"));
+    OMSOSSMonths(out, EstimateOf(d, who), kTdNorm);
   }
   HtmlRowOpen(out);
   HtmlCell(out, ThSpan(3, 12), "Итого:");

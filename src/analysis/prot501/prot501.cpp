@@ -16,7 +16,6 @@ namespace orsvelt {
 void TRSV501Prot::Reset() {
   static_cast<TRSV501ProtData&>(*this) = TRSV501ProtData();
   yearIndex_.Clear();
-  categoryCodes_.clear();
   categoryNumbers_.clear();
   errorText_.clear();
 }

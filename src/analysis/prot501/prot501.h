@@ -135,7 +135,12 @@ struct TRSV501FarmMemberRec {
 // One month of a person's pension-base accumulation. Its running totals from January are
 // summed over the person's rows as the table lists them (TRSV501BaseCheckRunning).
 struct TRSV501BaseCheckMonthRec {
+  static constexpr std::uint32_t kNoCategory = 0xFFFFFFFF;
   std::int32_t Month = 0;  // 1..12
+  // The month's one row's "КодКатЛиц" (TRSV501ProtData::CategoryCodes): a block whose months
+  // are one row each gives the OMS/OSS estimate these months as its rows. kNoCategory in a
+  // month of several rows or of none.
+  std::uint32_t Category = kNoCategory;
   Amount Payments = 0, Base = 0, ContractBase = 0, Contributions = 0;
 };
 
@@ -155,6 +160,8 @@ struct TRSV501BaseCheckPLQuarterRec {
   std::int32_t CorrectionNumber = -1;
   std::vector<TRSV501BaseCheckMonthRec> Months;
   bool InRunningTotals = true;  // false for a period without months: its rows run on nothing
+  // Position among the person's periods as they were added, the order the estimate reads them in.
+  std::uint32_t Added = 0;
 };
 
 // The running totals of a person's rows, the rows taken in the order of the table.
@@ -175,6 +182,22 @@ struct TRSV501BaseCheckRunning {
   }
 };
 
+// One payment row of the OMS/OSS estimate. Most blocks' rows are their months (see
+// TRSV501BaseCheckMonthRec::Category); those of a block with a month of several rows are kept
+// apart. The category code is a number (TRSV501ProtData::CategoryCodes).
+struct TRSV501OMSOSSRowRec {
+  std::int32_t Month = 0;     // 1..12
+  std::uint32_t Category = 0;  // "КодКатЛиц", numbered
+  Amount Payments = 0;        // "СумВыпл"
+  Amount OSSBase = 0;         // "ВыплОПС" - "ВыплОПСДог"
+};
+
+// An OMS/OSS row of the block added as Block (TRSV501BaseCheckPLQuarterRec::Added).
+struct TRSV501OMSOSSBlockRowRec {
+  std::uint32_t Block = 0;
+  TRSV501OMSOSSRowRec Row;
+};
+
 // One person of the pension-base accumulation.
 struct TRSV501BaseCheckPLRec {
   std::string FullName;  // as first met
@@ -182,6 +205,7 @@ struct TRSV501BaseCheckPLRec {
   std::string INN;       // as first met, may be empty
   std::vector<TRSV501BaseCheckPLQuarterRec> Periods;
   std::vector<TRSV501BaseCheckExtraRec> Extras;  // months without such amounts have none
+  std::vector<TRSV501OMSOSSBlockRowRec> EstimateRows;  // few persons have any
 };
 
 // One month of the pension-base accumulation's total: the persons' months of one quarter
@@ -192,23 +216,6 @@ struct TRSV501BaseCheckTotalMonthRec {
   Amount Base = 0, CumBase = 0;
   Amount ContractBase = 0, CumContractBase = 0;
   Amount Contributions = 0, CumContributions = 0;
-};
-
-// One payment row of the OMS/OSS estimate. A large year has millions of them while it is
-// read, so the category code is a number (TRSV501Prot::CategoryNumber).
-struct TRSV501OMSOSSRowRec {
-  std::int32_t Month = 0;     // 1..12
-  std::uint32_t Category = 0;  // "КодКатЛиц", numbered
-  Amount Payments = 0;        // "СумВыпл"
-  Amount OSSBase = 0;         // "ВыплОПС" - "ВыплОПСДог"
-};
-
-struct TRSV501OMSOSSQuarterRec {
-  std::vector<TRSV501OMSOSSRowRec> Rows;
-  std::int32_t FileNumber = -1;
-  std::int32_t Number = 0;
-  std::string PeriodCode;
-  std::int32_t CorrectionNumber = -1;
 };
 
 // One month of the OMS/OSS estimate. The running totals from January are not kept: each is
@@ -229,14 +236,16 @@ struct TRSV501OMSOSSRunningRec {
 };
 std::array<TRSV501OMSOSSRunningRec, 12> WithRunningTotals(const std::array<TRSV501OMSOSSMonthRec, 12>& months);
 
-// One person of the OMS/OSS estimate (also the all-persons total).
+// The OMS/OSS estimate of one person (or the all-persons total).
 struct TRSV501OMSOSSPLRec {
-  std::string FullName;
-  std::string SNILS;
-  std::string INN;
-  std::vector<TRSV501OMSOSSQuarterRec> Periods;  // while accumulating; emptied by the estimate
   std::array<TRSV501OMSOSSMonthRec, 12> Months{};  // January .. December
 };
+
+struct TRSV501ProtData;
+// The OMS/OSS estimate of a person of d.BaseChecks (contributions.cpp). Rows of a month
+// outside 1..12 or of a category d does not list (which the accumulation never makes) count
+// for nothing.
+TRSV501OMSOSSPLRec EstimateOf(const TRSV501ProtData& d, const TRSV501BaseCheckPLRec& person);
 
 // What the accumulation takes of one "ПерсСвСтрахЛиц" of the year with a name. An earlier
 // file's persons wait in this form while the file is read, and are added once it has read.
@@ -308,8 +317,11 @@ struct TRSV501ProtData {
   // moved to a bigger block, which would need the old block and the new one at once.
   std::deque<TRSV501BaseCheckPLRec> BaseChecks;
   std::vector<TRSV501BaseCheckTotalMonthRec> BaseCheckTotal;  // January to December
-  std::deque<TRSV501OMSOSSPLRec> OMSOSSChecks;
+  // The OMS/OSS estimate of each person of BaseChecks is worked out from its rows when it is
+  // written (EstimateOf): a large year's twelve months of four amounts each are never all
+  // held at once. The total is summed when the accumulation is finished.
   TRSV501OMSOSSPLRec OMSOSSTotal;
+  std::vector<std::string> CategoryCodes;  // the "КодКатЛиц" met, by number
 
   // Yearly limits of Year. A cumulative pension base above PensionLimit is marked (the
   // limit is 0 for a year without one). Without a known social-insurance limit the OSS
@@ -328,7 +340,7 @@ class TRSV501Prot : public TRSVProt, public TRSV501ProtData {
   bool WriteHtml(const std::filesystem::path& path) override;         // html_writer.cpp
   bool WriteSpreadsheet(const std::filesystem::path& path) override;  // workbook_writer.cpp
 
-  // Adds one file's personal data to both accumulations (0: the main file, k: the k-th
+  // Adds one file's personal data to the accumulation (0: the main file, k: the k-th
   // earlier file). Only elements of Year with a name are taken. Files come oldest first,
   // the main file last: of equal correction numbers the later file's data is kept. The
   // counter, when given, steps once per person element.
@@ -337,7 +349,7 @@ class TRSV501Prot : public TRSVProt, public TRSV501ProtData {
   void AddToAccumulation(const TRSV501YearPersonRec& person, std::int32_t fileNumber);
   // What the accumulation needs of a person; false for one it passes over (another year, no name).
   bool TakeYearPerson(const TRSV501PersSvSL& el, TRSV501YearPersonRec& person) const;
-  // Completes the quarters, the running totals, the OMS/OSS estimate and the totals.
+  // Completes the quarters, the running totals and the totals, the OMS/OSS one included.
   void FinishAccumulation();
   // The accumulated persons as the year's ratios read them (after FinishAccumulation).
   checks::YearPersons YearPersonsForChecks() const;  // year_persons.cpp
@@ -357,13 +369,12 @@ class TRSV501Prot : public TRSVProt, public TRSV501ProtData {
   void BuildComparisons(const TRSV501Document& doc);
   void FinishPensionBase();
   void FinishOMSOSS();
-  // The number of a category code in the estimate's rows.
+  // The number of a category code in CategoryCodes.
   std::uint32_t CategoryNumber(const std::string& code);
 
-  // The persons of both accumulations, which list them in the same order.
+  // The positions of the accumulated persons in BaseChecks, by key.
   PersonIndex yearIndex_;
-  // The category codes met, by number, and their numbers.
-  std::vector<std::string> categoryCodes_;
+  // The numbers of the category codes met.
   std::unordered_map<std::string, std::uint32_t> categoryNumbers_;
 };
 

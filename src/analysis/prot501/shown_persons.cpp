@@ -17,13 +17,11 @@ ShownPersons::ShownPersons(const TRSV501ProtData& data, PersonSelection selectio
   if (filter_.ShowsAll()) return;
   for (const TZLRec& person : data.Persons) filter_.Note(Record(person));
   for (const TRSV501BaseCheckPLRec& person : data.BaseChecks) filter_.Note(Record(person));
-  for (const TRSV501OMSOSSPLRec& person : data.OMSOSSChecks) filter_.Note(Record(person));
+  // The estimate's persons are those of the cumulative control, noted above.
   if (!data.Persons.empty())
     Count(data.Persons);
-  else if (!data.BaseChecks.empty())
-    Count(data.BaseChecks);
   else
-    Count(data.OMSOSSChecks);
+    Count(data.BaseChecks);
 }
 
 template <class Persons>
@@ -44,7 +42,7 @@ PersonRecord ShownPersons::Record(const TRSV501BaseCheckPLRec& person) const {
   return {.snils = person.SNILS, .inn = person.INN, .name = person.FullName, .marked = AboveLimit(person, limit_)};
 }
 
-PersonRecord ShownPersons::Record(const TRSV501OMSOSSPLRec& person) const {
+PersonRecord ShownPersons::EstimateRecord(const TRSV501BaseCheckPLRec& person) const {
   return {.snils = person.SNILS, .inn = person.INN, .name = person.FullName};
 }
 

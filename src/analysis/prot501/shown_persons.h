@@ -15,10 +15,14 @@ class ShownPersons {
  public:
   ShownPersons(const TRSV501ProtData& data, PersonSelection selection);
 
-  // A person of section 3 (TZLRec), of the cumulative control or of the OMS/OSS estimate.
+  // A person of section 3 (TZLRec) or of the cumulative control.
   template <class Person>
   bool Shows(const Person& person) const {
     return filter_.ShowsAll() || filter_.Shows(Record(person));
+  }
+  // The OMS/OSS estimate of a person of the cumulative control, which marks nothing of its own.
+  bool ShowsEstimateOf(const TRSV501BaseCheckPLRec& person) const {
+    return filter_.ShowsAll() || filter_.Shows(EstimateRecord(person));
   }
   // Said once before the first filtered table, over the persons of the first table there is;
   // empty when every person is listed.
@@ -27,7 +31,7 @@ class ShownPersons {
  private:
   PersonRecord Record(const TZLRec& person) const;
   PersonRecord Record(const TRSV501BaseCheckPLRec& person) const;
-  PersonRecord Record(const TRSV501OMSOSSPLRec& person) const;
+  PersonRecord EstimateRecord(const TRSV501BaseCheckPLRec& person) const;
   template <class Persons>
   void Count(const Persons& persons);
 

@@ -487,7 +487,7 @@ void OMSOSSHeading(ProtocolWriter& out, const TRSV501ProtData& d) {
 }
 
 void OMSOSSSheet(ProtocolWriter& out, const TRSV501ProtData& d, const ShownPersons& shown, const SheetLimits& limits) {
-  if (d.OMSOSSChecks.empty()) return;
+  if (d.BaseChecks.empty()) return;
   constexpr long kMonthRows = std::tuple_size_v<decltype(TRSV501OMSOSSPLRec::Months)>;
   ContinuedTable table(out,
                        {.name = "ОМС-ОСС расчётно",
@@ -496,14 +496,14 @@ void OMSOSSSheet(ProtocolWriter& out, const TRSV501ProtData& d, const ShownPerso
                         .headingRows = 4,
                         .headingWriter = [&d](ProtocolWriter& out) { OMSOSSHeading(out, d); }},
                        limits);
-  for (const TRSV501OMSOSSPLRec& person : d.OMSOSSChecks) {
-    if (!shown.Shows(person)) continue;
+  for (const TRSV501BaseCheckPLRec& who : d.BaseChecks) {
+    if (!shown.ShowsEstimateOf(who)) continue;
     table.Block(kMonthRows);
     RowOpen(out);
-    StringCell(out, {.style = CellStyle::BorderedText, .mergeDown = 11}, person.FullName);
-    StringCell(out, {.style = CellStyle::BorderedCenteredText, .mergeDown = 11}, OrPlaceholder(person.SNILS, "Не указан"));
-    StringCell(out, {.style = CellStyle::BorderedCenteredText, .mergeDown = 11}, OrPlaceholder(person.INN, "Не указан"));
-    OMSOSSMonths(out, person, CellStyle::CellSumm);
+    StringCell(out, {.style = CellStyle::BorderedText, .mergeDown = 11}, who.FullName);
+    StringCell(out, {.style = CellStyle::BorderedCenteredText, .mergeDown = 11}, OrPlaceholder(who.SNILS, "Не указан"));
+    StringCell(out, {.style = CellStyle::BorderedCenteredText, .mergeDown = 11}, OrPlaceholder(who.INN, "Не указан"));
+    OMSOSSMonths(out, EstimateOf(d, who), CellStyle::CellSumm);
   }
   table.Block(kMonthRows);
   RowOpen(out);

@@ -38,6 +38,47 @@ std::vector<std::string> PeriodCodes(const TRSV501BaseCheckPLRec& p) {
   return codes;
 }
 
+// A month of one row gives the estimate that row; a month of several rows one row per
+// category, the last of each. A later block replaces the earlier one's rows whatever the
+// shape of either.
+TEST(Prot501Accumulation, EstimateRowsOfABlockOfEitherShapeAreReplacedWhole) {
+  TempDir dir;
+  const std::vector<TestMonthRow> several = {{"01", "НР", "100.00", "100.00", "0.00", "0.00"},
+                                             {"01", "ВЖНР", "50.00", "50.00", "0.00", "0.00"},
+                                             {"01", "НР", "30.00", "30.00", "0.00", "0.00"},
+                                             {"02", "НР", "10.00", "10.00", "0.00", "0.00"}};
+  const std::vector<TestMonthRow> oneEach = {{"01", "НР", "7.00", "7.00", "0.00", "0.00"},
+                                             {"02", "НР", "8.00", "8.00", "0.00", "0.00"}};
+  TestReport original = Report("NO_RASCHSV_q1_0", "21", 0);
+  original.persons = {Holder("S-X", "Иксов", several), Holder("S-Y", "Игреков", oneEach),
+                      Holder("S-Z", "Зетов", several)};
+  WriteReport(dir.path(), original);
+  TestReport main = Report("NO_RASCHSV_q1_1", "21", 1);
+  main.persons = {Holder("S-X", "Иксов", {{"01", "НР", "1.00", "1.00", "0.00", "0.00"}}),
+                  Holder("S-Y", "Игреков",
+                         {{"01", "НР", "2.00", "2.00", "0.00", "0.00"}, {"01", "ВЖНР", "3.00", "3.00", "0.00", "0.00"}})};
+  TRSV501Prot prot;
+  ASSERT_TRUE(AnalyseReport(prot, WriteReport(dir.path(), main)));
+  ASSERT_EQ(prot.BaseChecks.size(), 3u);
+
+  struct Expected {
+    std::string surname;
+    Amount january, february, januaryPension;
+    std::size_t rowsApart;  // of the months of several rows
+  };
+  for (const Expected& e : {Expected{"Иксов", 1 * kRouble, 0, 1 * kRouble, 0}, Expected{"Игреков", 5 * kRouble, 0, 5 * kRouble, 2},
+                            Expected{"Зетов", 80 * kRouble, 10 * kRouble, 180 * kRouble, 3}}) {
+    const TRSV501BaseCheckPLRec* base = BaseOf(prot, e.surname);
+    ASSERT_NE(base, nullptr) << e.surname;
+    const TRSV501OMSOSSPLRec oms = EstimateOf(prot, *base);
+    EXPECT_EQ(oms.Months[0].OMSBase, e.january) << e.surname;
+    EXPECT_EQ(oms.Months[0].OSSBase, e.january) << e.surname;
+    EXPECT_EQ(oms.Months[1].OMSBase, e.february) << e.surname;
+    EXPECT_EQ(base->Periods[0].Months[0].Payments, e.januaryPension) << e.surname;
+    EXPECT_EQ(base->EstimateRows.size(), e.rowsApart) << e.surname;
+  }
+}
+
 TEST(Prot501Accumulation, HighestCorrectionWinsAndMissingQuartersAreEmpty) {
   TempDir dir;
   TestReport q1 = Report("NO_RASCHSV_q1_0", "21", 0);
@@ -110,7 +151,6 @@ TEST(Prot501Accumulation, EqualPersonCorrectionTakesTheLaterFile) {
   ASSERT_TRUE(AnalyseReport(prot, WriteReport(dir.path(), main)));
   ASSERT_EQ(prot.EarlierFiles.size(), 2u);
   ASSERT_EQ(prot.BaseChecks.size(), 3u);
-  ASSERT_EQ(prot.OMSOSSChecks.size(), 3u);
 
   struct Expected {
     std::string surname;
@@ -129,12 +169,9 @@ TEST(Prot501Accumulation, EqualPersonCorrectionTakesTheLaterFile) {
     EXPECT_EQ(block.Months[2].Base, e.base) << e.surname;
     EXPECT_EQ(RunningAt(*base, 0, 2).Base, 3 * e.base) << e.surname;
 
-    const auto oms = std::find_if(prot.OMSOSSChecks.begin(), prot.OMSOSSChecks.end(),
-                                  [&](const TRSV501OMSOSSPLRec& p) { return p.FullName.rfind(e.surname, 0) == 0; });
-    ASSERT_NE(oms, prot.OMSOSSChecks.end()) << e.surname;
-    EXPECT_EQ(oms->Months[0].OMSBase, e.base) << e.surname;
-    EXPECT_EQ(WithRunningTotals(oms->Months)[2].CumOMSBase, 3 * e.base) << e.surname;
-    EXPECT_TRUE(oms->Periods.empty()) << e.surname;  // let go once estimated
+    const TRSV501OMSOSSPLRec oms = EstimateOf(prot, *base);
+    EXPECT_EQ(oms.Months[0].OMSBase, e.base) << e.surname;
+    EXPECT_EQ(WithRunningTotals(oms.Months)[2].CumOMSBase, 3 * e.base) << e.surname;
   }
 }
 
@@ -224,7 +261,6 @@ TEST(Prot501Accumulation, PersonsWithoutSnilsAreNotMergedByTheEmptyKey) {
   EXPECT_EQ(prot.BaseChecks[0].Periods[0].FileNumber, 1);
   EXPECT_EQ(prot.BaseChecks[0].Periods[2].Months[0].Base, 2 * kRouble);  // the first of equal corrections
   EXPECT_EQ(prot.BaseChecks[3].Periods[2].Months[0].Base, 6 * kRouble);
-  EXPECT_EQ(prot.OMSOSSChecks.size(), 4u);
 }
 
 // Fourteen characters without a digit are no SNILS: such persons were once all one person.
@@ -280,9 +316,9 @@ TEST(Prot501Accumulation, IgnoredElementsRowsAndBlocksWithoutAPlaceInTheTotal) {
   EXPECT_EQ(prot.BaseCheckTotal[8].CumBase, 31 * kRouble);
 
   // OMS rows of one month and category are replaced, not added; other categories stay.
-  ASSERT_EQ(prot.OMSOSSChecks.size(), 1u);
+  ASSERT_EQ(prot.BaseChecks.size(), 1u);
   // July: 10.00 and 1.00 of the third quarter's two categories, 3.00 of "53", 7.00 of "85".
-  EXPECT_EQ(prot.OMSOSSChecks[0].Months[6].OMSBase, 21 * kRouble);
+  EXPECT_EQ(EstimateOf(prot, prot.BaseChecks[0]).Months[6].OMSBase, 21 * kRouble);
 }
 
 }  // namespace

@@ -31,8 +31,7 @@ TRSV501ProtData ManyPersons() {
     }
     d.FarmMembers.push_back(d.FarmMembers.front());
   }
-  d.OMSOSSChecks = {OmsOssPerson("Первый"), OmsOssPerson("Второй"), OmsOssPerson("Третий")};
-  d.OMSOSSTotal = OmsOssPerson("");
+  d.OMSOSSTotal = OmsOssPerson();
   return d;
 }
 

@@ -56,8 +56,8 @@ TEST(Prot501Contributions, SocialBaseStopsAtTheLimitWithinAMonth) {
   ASSERT_TRUE(AnalyseReport(prot, WriteReport(dir.path(), YearReport(2017, rows))));
   ASSERT_TRUE(prot.SocialLimitKnown);
   EXPECT_EQ(prot.SocialLimit, 755000 * kRouble);
-  ASSERT_EQ(prot.OMSOSSChecks.size(), 1u);
-  const auto m = WithRunningTotals(prot.OMSOSSChecks[0].Months);
+  ASSERT_EQ(prot.BaseChecks.size(), 1u);
+  const auto m = WithRunningTotals(EstimateOf(prot, prot.BaseChecks[0]).Months);
   EXPECT_EQ(m[9].CumOSSBase, 700000 * kRouble);
   EXPECT_EQ(m[9].OSSContrib, 2030 * kRouble);
   EXPECT_EQ(m[10].OSSBase, 55000 * kRouble);
@@ -83,7 +83,7 @@ TEST(Prot501Contributions, LimitCrossedBetweenTwoRowsOfOneMonth) {
   TempDir dir;
   TRSV501Prot prot;
   ASSERT_TRUE(AnalyseReport(prot, WriteReport(dir.path(), YearReport(2017, rows))));
-  const auto m = WithRunningTotals(prot.OMSOSSChecks[0].Months);
+  const auto m = WithRunningTotals(EstimateOf(prot, prot.BaseChecks.at(0)).Months);
   EXPECT_EQ(m[0].OSSBase, 700000 * kRouble);
   EXPECT_EQ(m[1].OSSBase, 55000 * kRouble);
   EXPECT_EQ(m[1].OSSContrib, (1450 + 90) * kRouble);
@@ -92,13 +92,46 @@ TEST(Prot501Contributions, LimitCrossedBetweenTwoRowsOfOneMonth) {
   EXPECT_EQ(m[1].OMSContrib, (2550 + 510) * kRouble);  // each tariff by itself
 }
 
+// Rows of one month in two periods reach the limit in the order the periods were added, which
+// the cumulative control's order of period codes need not keep.
+TEST(Prot501Contributions, PeriodsReachTheLimitInTheOrderTheyWereAdded) {
+  TRSV501ProtData d;
+  d.Year = 2017;
+  d.SocialLimitKnown = true;
+  d.SocialLimit = 100 * kRouble;
+  d.CategoryCodes = {"НР", "ВПНР"};  // 2.9 % and 1.8 % to social insurance
+  TRSV501BaseCheckPLRec person;
+  person.Periods = {
+      {.PeriodCode = "21", .Months = {{.Month = 1, .Category = 0, .Payments = 80 * kRouble, .Base = 80 * kRouble}}, .Added = 1},
+      {.PeriodCode = "31", .Months = {{.Month = 1, .Category = 1, .Payments = 80 * kRouble, .Base = 80 * kRouble}}, .Added = 0}};
+  const TRSV501OMSOSSMonthRec january = EstimateOf(d, person).Months[0];
+  EXPECT_EQ(january.OSSBase, 100 * kRouble);
+  EXPECT_EQ(january.OSSContrib, 202 * kRouble / 100);  // 80 at 1.8 %, then 20 at 2.9 %
+  EXPECT_EQ(january.OMSBase, 160 * kRouble);
+}
+
+// Records put together by hand may name a month or a category the accumulation never makes.
+TEST(Prot501Contributions, RowsOfNoMonthOrNoKnownCategoryCountForNothing) {
+  TRSV501ProtData d;
+  d.Year = 2017;
+  d.CategoryCodes = {"НР"};
+  TRSV501BaseCheckPLRec person;
+  person.Periods = {{.PeriodCode = "21",
+                     .Months = {{.Month = 13, .Category = 0, .Payments = kRouble},
+                                {.Month = 1, .Category = 7, .Payments = kRouble},
+                                {.Month = 2, .Category = 0, .Payments = kRouble}}}};
+  const TRSV501OMSOSSPLRec estimate = EstimateOf(d, person);
+  EXPECT_EQ(estimate.Months[0].OMSBase, 0);
+  EXPECT_EQ(estimate.Months[1].OMSBase, kRouble);
+}
+
 TEST(Prot501Contributions, YearWithoutASocialLimitHasNoSocialFigures) {
   TempDir dir;
   TRSV501Prot prot;
   ASSERT_TRUE(AnalyseReport(prot, WriteReport(dir.path(), YearReport(2020, QuarterRows(1, "100.00", "100.00")))));
   EXPECT_FALSE(prot.SocialLimitKnown);
   EXPECT_EQ(prot.PensionLimit, 0);
-  const auto m = WithRunningTotals(prot.OMSOSSChecks.at(0).Months);
+  const auto m = WithRunningTotals(EstimateOf(prot, prot.BaseChecks.at(0)).Months);
   EXPECT_EQ(m[0].OMSBase, 100 * kRouble);
   EXPECT_EQ(m[2].OSSBase, 0);
   EXPECT_EQ(m[11].CumOSSBase, 0);

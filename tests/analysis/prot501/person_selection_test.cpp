@@ -61,11 +61,9 @@ TRSV501ProtData FourPersons() {
   TRSV501BaseCheckPLRec sidorova;
   sidorova.FullName = "Сидорова Ольга Ивановна";
   sidorova.SNILS = "98765432100";
-  sidorova.Periods = {{0, 3, "33", 0, {{7, Rub(100), Rub(100), 0, 0}}}};
+  sidorova.Periods = {{0, 3, "33", 0, {{.Month = 7, .Payments = Rub(100), .Base = Rub(100)}}}};
   d.BaseChecks.push_back(sidorova);
-  d.OMSOSSChecks = {OmsOssPerson("Иванов Иван Иванович"), OmsOssPerson("Сидорова Ольга Ивановна")};
-  d.OMSOSSChecks[1].SNILS = "987-654-321 00";
-  d.OMSOSSTotal = OmsOssPerson("");
+  d.OMSOSSTotal = OmsOssPerson();
   auto checks = std::make_shared<checks::CheckResult>(*d.CheckResults);
   checks->personsInReadingMessages = {3};
   d.CheckResults = checks;
@@ -101,6 +99,19 @@ TEST(PersonSelection501, TheWorkbookListsTheSamePersonsAndSaysSoOnItsTitle) {
   EXPECT_EQ(LinesWith(only, "Сидорова"), 0);
   ExpectOnlyPersonsLeftOut(only, all, kLine, "ss:Name=\"Состав\"", ">Итого", "</Table>", 20);
   EXPECT_EQ(Workbook(d, PersonSelection::All), WorkbookLines(d));
+}
+
+// The estimate shares the cumulative control's persons but marks nothing of its own: a person
+// above the limit with neither SNILS nor INN, whom no other table can be matched to, is listed
+// in the cumulative table only.
+TEST(PersonSelection501, TheEstimateFollowsTheMarkOfItsPersonOnlyThroughTheKey) {
+  TRSV501ProtData d = FourPersons();
+  d.PensionLimit = Rub(50);
+  d.BaseChecks[1].SNILS.clear();
+  const std::vector<std::string> only = Page(d, PersonSelection::WithFindings);
+  EXPECT_EQ(LinesWith(only, "Сидорова"), 1);
+  d.BaseChecks[1].INN = "770200000001";
+  EXPECT_EQ(LinesWith(Page(d, PersonSelection::WithFindings), "Сидорова"), 2);
 }
 
 TEST(PersonSelection501, TheExampleKeepsThePersonAboveTheLimitAcrossTheYear) {

@@ -35,8 +35,6 @@ TRSV501ProtData ReportWithEverywhere(const std::string& nasty) {
   d.Comparisons[0].Month1 = nasty;
   d.FarmMembers[0] = {nasty, nasty, nasty, 1970, nasty, nasty, 0, 0};
   d.BaseChecks[0].FullName = d.BaseChecks[0].SNILS = d.BaseChecks[0].INN = nasty;
-  d.OMSOSSChecks = {OmsOssPerson(nasty)};
-  d.OMSOSSChecks[0].SNILS = d.OMSOSSChecks[0].INN = nasty;
   return d;
 }
 
@@ -99,14 +97,11 @@ TEST(Protocol501Content, BlocksFollowTheData) {
   const std::string talmud = "ss:Name=\"Талмуд НИ\"";
   const std::string omsSheet = "ss:Name=\"ОМС-ОСС расчётно\"";
   const std::vector<SheetCase> cases = {
-      {"small report", [](TRSV501ProtData&) {}, {cumulative, farm, addTariffs, talmud}, {estimate, omsSheet}},
-      {"with estimate", [](TRSV501ProtData& d) { d.OMSOSSChecks = {OmsOssPerson("А")}; },
-       {cumulative, estimate, talmud, omsSheet}, {}},
+      {"small report", [](TRSV501ProtData&) {}, {cumulative, estimate, farm, addTariffs, talmud, omsSheet}, {}},
       // Without earlier files the page drops both accumulations; the workbook keeps the estimate.
       {"no earlier files",
        [](TRSV501ProtData& d) {
          d.EarlierFiles.clear();
-         d.OMSOSSChecks = {OmsOssPerson("А")};
        },
        {omsSheet}, {cumulative, estimate, talmud, "Сведения о файлах"}},
       {"no section 2", [](TRSV501ProtData& d) { d.Section2Present = false; }, {}, {farm, "ss:Name=\"Данные по КФХ\""}},
@@ -148,7 +143,7 @@ TEST(Protocol501Content, CumulativeBaseAboveTheLimitIsMarked) {
     TRSV501ProtData d = SmallReport();
     d.PensionLimit = c.limit;
     // A rouble over, then back: the amount stands in the running base of August alone.
-    d.BaseChecks[0].Periods = {{0, 1, "33", 0, {{7, 0, c.cumBase + Rub(1), 0, 0}, {8, 0, -Rub(1), 0, 0}}}};
+    d.BaseChecks[0].Periods = {{0, 1, "33", 0, {{.Month = 7, .Base = c.cumBase + Rub(1)}, {.Month = 8, .Base = -Rub(1)}}}};
     const std::vector<std::string> page = PageLines(d);
     const std::string amount = FormatAmountGrouped(c.cumBase);
     EXPECT_EQ(Has(page, "    <td class=\"tderr\">" + amount + "</td>"), c.marked);
@@ -164,7 +159,6 @@ TEST(Protocol501Content, YearWithoutSocialLimitSaysSoOnce) {
   d.Year = 2020;
   d.SocialLimitKnown = false;
   d.SocialLimit = 0;
-  d.OMSOSSChecks = {OmsOssPerson("А")};
   const std::string notice = "Предельная величина базы для начисления взносов на ОСС за 2020 год неизвестна.";
   const std::vector<std::string> page = PageLines(d);
   EXPECT_EQ(Count(Joined(page), notice), 1u);
@@ -184,8 +178,12 @@ TEST(Protocol501Content, YearWithoutSocialLimitSaysSoOnce) {
 
 TEST(Protocol501Content, EstimateRowsOfOnePersonAndTheTotal) {
   TRSV501ProtData d = SmallReport();
-  d.OMSOSSChecks = {OmsOssPerson("Иванов Иван")};
-  d.OMSOSSTotal = d.OMSOSSChecks[0];
+  d.BaseChecks[0].FullName = "Иванов Иван";
+  // January's one row, at the 2017 rates of "НР": 5.1 % and 2.9 %.
+  d.BaseChecks[0].Periods = {{.FileNumber = 1, .Number = 1, .PeriodCode = "21", .CorrectionNumber = 0,
+                              .Months = {{.Month = 1, .Category = 0, .Payments = Rub(30000), .Base = Rub(30000)}}}};
+  d.CategoryCodes = {"НР"};
+  d.OMSOSSTotal = OmsOssPerson();
   const std::vector<std::string> page = PageLines(d);
   const std::vector<std::string> expected = {
       "   <tr>",

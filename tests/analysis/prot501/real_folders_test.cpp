@@ -87,9 +87,10 @@ TEST(Prot501Examples, NineMonthsWithEarlierReportsAndACorrection) {
   for (const auto& person : prot.Persons) EXPECT_FALSE(person.SexMismatch) << person.FullName;
   EXPECT_TRUE(prot.SocialLimitKnown);
   // The high earner's social base stops at 815 000 in July.
-  ASSERT_FALSE(prot.OMSOSSChecks.empty());
-  EXPECT_EQ(WithRunningTotals(prot.OMSOSSChecks[0].Months)[6].CumOSSBase, 815000 * kRouble);
-  EXPECT_EQ(prot.OMSOSSChecks[0].Months[6].OSSBase, 65000 * kRouble);
+  ASSERT_FALSE(prot.BaseChecks.empty());
+  const TRSV501OMSOSSPLRec estimate = EstimateOf(prot, prot.BaseChecks[0]);
+  EXPECT_EQ(WithRunningTotals(estimate.Months)[6].CumOSSBase, 815000 * kRouble);
+  EXPECT_EQ(estimate.Months[6].OSSBase, 65000 * kRouble);
 }
 
 TEST(Prot501Examples, DemoCorrectionFolderRunsEndToEnd) {

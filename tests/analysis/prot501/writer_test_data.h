@@ -108,13 +108,16 @@ inline TRSV501ProtData SmallReport() {
   TRSV501BaseCheckPLRec person;
   person.FullName = "Иванов Иван Иванович";
   person.SNILS = "123-456-789 01";
-  person.Periods = {{1, 2, "31", 1, {{6, Rub(876000), Rub(876000), 0, 0}}}, {0, 3, "33", 0, {{7, 0, Rub(0, 1), 0, 0}}}};
+  person.Periods = {{1, 2, "31", 1, {{.Month = 6, .Category = 0, .Payments = Rub(876000), .Base = Rub(876000)}}},
+                    {0, 3, "33", 0, {{.Month = 7, .Category = 0, .Base = Rub(0, 1)}}}};
   d.BaseChecks = {person};
+  d.CategoryCodes = {"НР"};
   d.BaseCheckTotal = {{6, Rub(876000), Rub(876000), Rub(876000), Rub(876000), 0, 0, 0, 0},
                       {7, 0, Rub(876000), Rub(0, 1), Rub(876000, 1), 0, 0, 0, 0}};
   d.PensionLimit = Rub(876000);
   d.SocialLimitKnown = true;
   d.SocialLimit = Rub(755000);
+  d.OMSOSSTotal = EstimateOf(d, person);  // June's base crosses the social limit
   // The control ratios: one ground of non-submission, one warning with a name to escape.
   auto checks = std::make_shared<checks::CheckResult>();
   checks->checkedWith = {"NO_RASCHSV_7701_7701_7701234567770101_20170720_0002.xml"};
@@ -137,11 +140,9 @@ inline TRSV501ProtData SmallReport() {
   return d;
 }
 
-// One person of the OMS/OSS estimate with payments in January only.
-inline TRSV501OMSOSSPLRec OmsOssPerson(std::string name) {
+// An OMS/OSS estimate with payments in January only.
+inline TRSV501OMSOSSPLRec OmsOssPerson() {
   TRSV501OMSOSSPLRec person;
-  person.FullName = std::move(name);
-  person.SNILS = "123-456-789 01";
   person.Months[0] = {Rub(30000), Rub(1530), Rub(30000), Rub(870)};  // the later months run on it
   return person;
 }
