@@ -1,7 +1,6 @@
 #include "xml/xmlwork.h"
 
 #include <algorithm>
-#include <cstring>
 #include <fstream>
 #include <functional>
 #include <optional>
@@ -51,14 +50,16 @@ std::pair<std::size_t, std::size_t> LineAndColumn(std::string_view text, std::si
   return {line, column};
 }
 
-// True when c occurs in the bytes right after a '<'; c is one of the rare marks ('!', '?'),
-// so scanning for it is cheaper than scanning for '<'.
-bool HasTagStartingWith(std::string_view bytes, char c) {
-  const char* const begin = bytes.data();
-  const char* const end = begin + bytes.size();
-  for (const char* p = begin; (p = static_cast<const char*>(std::memchr(p, c, static_cast<std::size_t>(end - p))));
-       ++p)
-    if (p > begin && p[-1] == '<') return true;
+// True when, from `from` on, a '!' or a '?' right after a '<' opens what may hide a tag from
+// a plain scan: a comment, CDATA, or a processing instruction whose '<' stands at
+// `questionFrom` or later (before it, the declaration). `before` is the byte before the
+// bytes, 0 when none. The marks are rare, so scanning for them is cheaper than for '<'.
+bool HidesTag(std::string_view bytes, std::size_t from, char before, std::ptrdiff_t questionFrom) {
+  for (const char mark : {'!', '?'})
+    for (std::size_t at = bytes.find(mark, from); at != std::string_view::npos; at = bytes.find(mark, at + 1))
+      if ((at > 0 ? bytes[at - 1] : before) == '<' &&
+          (mark == '!' || static_cast<std::ptrdiff_t>(at) - 1 >= questionFrom))
+        return true;
   return false;
 }
 
@@ -209,7 +210,7 @@ std::optional<std::size_t> DeclarationEnd(std::string_view bytes) {
 // the declaration may hide one.
 bool ScanSeesEveryTag(std::string_view bytes) {
   const std::optional<std::size_t> declarationEnd = DeclarationEnd(bytes);
-  return declarationEnd && !HasTagStartingWith(bytes, '!') && !HasTagStartingWith(bytes.substr(*declarationEnd), '?');
+  return declarationEnd && !HidesTag(bytes, 0, 0, static_cast<std::ptrdiff_t>(*declarationEnd));
 }
 
 constexpr const char* kBrokenUtf8Text = "Файл объявлен в кодировке UTF-8, но содержит байты, недопустимые в ней.";
@@ -558,13 +559,9 @@ class TXMLFile::ScanWindow {
   // Looks at the bytes at hand from `from` on, which were not looked at before.
   void Check(std::size_t from) {
     const std::string_view fresh = view_.substr(from);
-    if (fresh.find('\0') != std::string_view::npos) refused_ = true;
-    for (const char mark : {'!', '?'})
-      for (std::size_t at = fresh.find(mark); at != std::string_view::npos && !refused_; at = fresh.find(mark, at + 1)) {
-        const std::size_t p = from + at;
-        const bool afterLt = p > 0 ? view_[p - 1] == '<' : last_ == '<';
-        if (afterLt && (mark == '!' || base_ + p - 1 >= declarationEnd_)) refused_ = true;
-      }
+    if (fresh.find('\0') != std::string_view::npos ||
+        HidesTag(view_, from, last_, static_cast<std::ptrdiff_t>(declarationEnd_) - static_cast<std::ptrdiff_t>(base_)))
+      refused_ = true;
     if (!view_.empty()) last_ = view_.back();
     if (utf8_ && !brokenUtf8_) {
       // Up to the last byte that begins a character, unless the file ends here.

@@ -77,29 +77,28 @@ bool TRSVLaterProt::Analyse(TRSVFile& file, const std::filesystem::path& folder)
 
 bool TRSVLaterProt::DescribeMain(const TRSVFile& file, const view::ReportView& view) {
   if (!file.Document503 && !file.Document505) return false;
-  const view::ReportView* const v = &view;
-  const view::Title& t = v->title;
+  const view::Title& t = view.title;
   reportYear_ = t.year.value_or(-1);
   periodCode_ = std::string(t.period);
   correctionNumber_ = t.correction.value_or(-1);
   placeName_ = PlaceText(PlaceRows502(), t.placeCode);
   formatLabel_ = std::string(LaterFormatLabel(file.FormatVersion));
 
-  const view::Payer& payer = v->payer;
+  const view::Payer& payer = view.payer;
   if (payer.kind == view::PayerKind::Organisation)
     payer_ = {"Юридическое лицо", PayerName(payer), std::string(payer.inn), std::string(payer.kpp)};
   else if (payer.kind != view::PayerKind::Unknown)
     payer_ = {"Физическое лицо или индивидуальный предприниматель", PayerName(payer), std::string(payer.inn), {}};
 
-  parts_.Section1 = v->section1.present;
-  parts_.TariffBlocks = static_cast<int>(v->section1.tariffs.size());
-  parts_.OtherBlocks = static_cast<int>(v->section1.blocks.size());
+  parts_.Section1 = view.section1.present;
+  parts_.TariffBlocks = static_cast<int>(view.section1.tariffs.size());
+  parts_.OtherBlocks = static_cast<int>(view.section1.blocks.size());
   if (file.Document503 && file.Document503->РасчетСВ) DescribeSection2(*file.Document503->РасчетСВ, parts_);
   if (file.Document505 && file.Document505->РасчетСВ) {
     DescribeSection2(*file.Document505->РасчетСВ, parts_);
     parts_.Section6_1_431 = file.Document505->РасчетСВ->ОбязПлатСВ_6_1_431 != nullptr;
   }
-  parts_.Section3Persons = static_cast<int>(v->section3.persons.size());
+  parts_.Section3Persons = static_cast<int>(view.section3.persons.size());
   composition_.Section3Persons = parts_.Section3Persons;  // the progress of the collection counts them
 
   // One limit a year: the pension limit while section 3 carried the pension base, the
