@@ -393,6 +393,21 @@ void TXMLFile::LoadFromBytes(std::string bytes) {
 bool TXMLFile::Parse() { return ParseText({}); }
 
 bool TXMLFile::ParseWithoutContentsOf(std::string_view elementName) {
+  // From the disk, the outline's scan cuts the contents out without the file ever being in
+  // memory whole; what it cannot settle is left to the cut of the whole text, as before.
+  if (onDisk_) {
+    ResetTree();
+    if (ParseOutlineFromDisk(elementName) == Outline::Built) {
+      pieced_.clear();  // the elements cut out stay empty: nothing reads their runs
+      runs_.clear();
+      runParsed_.clear();
+      disk_.close();
+      onDisk_ = false;
+      parsed_ = true;
+      return true;
+    }
+    ResetTree();
+  }
   return ParseText(elementName) || (!bytes_.empty() && ParseText({}));
 }
 

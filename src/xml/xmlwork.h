@@ -133,8 +133,9 @@ class TXMLFile {
 
   // Opens a file for ParseInPieces to read from the disk: the outline is scanned a window of
   // about windowBytes at a time and each run of children is read again when a walk comes to
-  // it, so the file's bytes are never all in memory. Parse and ParseWithoutContentsOf read
-  // the whole file first. False (with ErrorText) when it cannot be opened.
+  // it, so the file's bytes are never all in memory. Parse reads the whole file first, as
+  // does ParseWithoutContentsOf where the scan cannot cut. False (with ErrorText) when it
+  // cannot be opened.
   bool OpenFile(const std::filesystem::path& path, std::size_t windowBytes = kDiskWindowBytes);
   static constexpr std::size_t kDiskWindowBytes = 1 << 20;
 

@@ -44,7 +44,7 @@ std::vector<std::filesystem::path> ListReportFiles(const std::filesystem::path& 
 }
 
 bool ReadReportTitle(TXMLFile& xml, const std::filesystem::path& path) {
-  if (!xml.LoadFromFile(path) || !xml.ParseWithoutContentsOf("РасчетСВ")) return false;
+  if (!xml.OpenFile(path) || !xml.ParseWithoutContentsOf("РасчетСВ")) return false;
   // Where the cut could not be made the whole text was parsed; the tree is emptied alike.
   for (pugi::xml_node doc : xml.Root().Node().children("Документ"))
     for (pugi::xml_node calc : doc.children("РасчетСВ"))
