@@ -79,12 +79,12 @@ struct YearPersons {
   struct Person {
     std::string snils, name;
     Amount base = 0;  // pension base since the start of the year
-    // The base of each calendar month (all categories), for the year-to-date rules of the
-    // later formats; filled by the analyses that check them.
-    std::array<Amount, 12> monthBase{};
   };
   std::array<Sums, 12> months{};  // every person's rows by calendar month
   std::vector<Person> persons;
+  // The base of each calendar month (all categories) of persons[i], for the year-to-date
+  // rules of the later formats; filled by the analyses that check them, empty elsewhere.
+  std::vector<std::array<Amount, 12>> monthBase;
 };
 
 // Ends a finding of section 3 sums when the context's correctionAlone is set.

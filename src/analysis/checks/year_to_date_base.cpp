@@ -24,14 +24,16 @@ std::vector<PersonYear> PersonsOfYear(const CheckContext& c) {
     std::unordered_map<std::string_view, const view::Person*> bySnils;
     for (const view::Person& p : c.report.section3.persons)
       if (!p.annulled && !p.snilsDigits.empty()) bySnils.emplace(p.snilsDigits, &p);
-    out.reserve(c.yearPersons->persons.size());
-    for (const YearPersons::Person& person : c.yearPersons->persons) {
+    const YearPersons& year = *c.yearPersons;
+    out.reserve(year.persons.size());
+    for (std::size_t i = 0; i < year.persons.size(); ++i) {
+      const YearPersons::Person& person = year.persons[i];
       PersonYear& y = out.emplace_back();
       const auto found = person.snils.empty() ? bySnils.end() : bySnils.find(person.snils);
       y.person = found == bySnils.end() ? nullptr : found->second;
       y.shown = ShownName(person, y.person);
       y.snils = y.person ? std::string(y.person->snils) : person.snils;
-      y.base = person.monthBase;
+      if (i < year.monthBase.size()) y.base = year.monthBase[i];
     }
     return out;
   }

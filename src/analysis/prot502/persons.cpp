@@ -155,8 +155,10 @@ void TRSV502Prot::BuildTotals() {
 checks::YearPersons TRSV502Prot::YearPersonsForChecks() const {
   checks::YearPersons year;
   year.persons.reserve(persons_.size());
+  year.monthBase.reserve(persons_.size());
   for (const TRSV502ProtZLRec& person : persons_) {
     checks::YearPersons::Person& p = year.persons.emplace_back();
+    std::array<Amount, 12>& monthBase = year.monthBase.emplace_back();
     p.snils = person.Key;
     if (p.snils.empty()) p.name = person.Name;  // the name is shown only for want of a SNILS
     for (std::size_t q = 0; q < 4; ++q) {
@@ -170,7 +172,7 @@ checks::YearPersons TRSV502Prot::YearPersonsForChecks() const {
           AddSaturating(month.base, sums.ВыплОПС);
           AddSaturating(month.contributions, sums.НачислСВ);
           AddSaturating(p.base, sums.ВыплОПС);
-          AddSaturating(p.monthBase[3 * q + m], sums.ВыплОПС);
+          AddSaturating(monthBase[3 * q + m], sums.ВыплОПС);
         }
     }
   }

@@ -150,9 +150,10 @@ TEST(LaterAnalysis, EarlierReportsAreFoundAcrossTheFormsOfAYear) {
   // The checks read the same base per calendar month.
   const checks::YearPersons year = run->prot.YearPersonsForChecks();
   ASSERT_EQ(year.persons.size(), 1u);
-  EXPECT_EQ(year.persons[0].monthBase[0], Kopecks(10000000));
-  EXPECT_EQ(year.persons[0].monthBase[5], Kopecks(20000000));
-  EXPECT_EQ(year.persons[0].monthBase[6], 0);
+  ASSERT_EQ(year.monthBase.size(), 1u);
+  EXPECT_EQ(year.monthBase[0][0], Kopecks(10000000));
+  EXPECT_EQ(year.monthBase[0][5], Kopecks(20000000));
+  EXPECT_EQ(year.monthBase[0][6], 0);
   EXPECT_EQ(year.persons[0].base, Kopecks(90000000));
 
   // A first quarter never takes a later period for an earlier one.

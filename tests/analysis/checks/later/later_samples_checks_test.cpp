@@ -126,8 +126,11 @@ checks::YearPersons PersonsOf(const std::vector<const LaterSample*>& samples) {
     const view::Section3& s3 = s->view.section3;
     for (const view::Person& p : s3.persons) {
       const auto [at, added] = index.emplace(p.snilsDigits, year.persons.size());
-      if (added) year.persons.push_back({.snils = p.snilsDigits, .name = std::string(p.surname)});
-      for (const view::MonthRow& r : s3.RowsOf(p)) year.persons[at->second].monthBase[r.month - 1] += r.base;
+      if (added) {
+        year.persons.push_back({.snils = p.snilsDigits, .name = std::string(p.surname)});
+        year.monthBase.emplace_back();
+      }
+      for (const view::MonthRow& r : s3.RowsOf(p)) year.monthBase[at->second][r.month - 1] += r.base;
     }
   }
   return year;
@@ -143,8 +146,8 @@ TEST(LaterSampleChecks, OnePersonReachesThe2024LimitExactlyInSeptember) {
   EXPECT_EQ(Briefs(RunRow("L-C1", c)), Strings{});
   EXPECT_EQ(Briefs(RunRow("L-C2", c)), Strings{});
 
-  for (checks::YearPersons::Person& p : year.persons)
-    if (p.snils == "19989103954") p.monthBase[8] += Rub(0, 1);
+  for (std::size_t i = 0; i < year.persons.size(); ++i)
+    if (year.persons[i].snils == "19989103954") year.monthBase[i][8] += Rub(0, 1);
   const auto found = RunRow("L-C1", c);
   EXPECT_EQ(Briefs(found), Strings{"L-C1 m9 199-891-039 54 2225000.01/2225000.00"});
   ASSERT_EQ(found.size(), 1u);

@@ -22,9 +22,10 @@ checks::YearPersons ReachingTheLimit(Amount september, Amount october = 0) {
   checks::YearPersons::Person& p = year.persons.emplace_back();
   p.snils = kDigits;
   p.name = "Золотова Ирина";
-  for (int m = 0; m < 8; ++m) p.monthBase[m] = Rub(266464);
-  p.monthBase[8] = september;
-  p.monthBase[9] = october;
+  std::array<Amount, 12>& base = year.monthBase.emplace_back();
+  for (int m = 0; m < 8; ++m) base[m] = Rub(266464);
+  base[8] = september;
+  base[9] = october;
   return year;
 }
 
