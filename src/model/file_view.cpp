@@ -34,15 +34,19 @@ std::optional<view::ReportView> TakeWithPersons(TRSVFile& file, Raschet& r) {
 
 }  // namespace
 
-std::optional<view::ReportView> TakeReportView(TRSVFile& file) {
+std::optional<view::ReportView> TakeReportView(TRSVFile& file, const rsv501::PersonVisit& visit501) {
   for (TRSV502Document* doc : {file.Document502.get(), file.Document503.get()})
     if (doc && doc->РасчетСВ) return TakeWithPersons(file, *doc->РасчетСВ);
   if (file.Document505 && file.Document505->РасчетСВ) return TakeWithPersons(file, *file.Document505->РасчетСВ);
-  std::optional<view::ReportView> v = MakeReportView(file);
-  if (!v) return v;
-  v->section3.KeepTexts();
-  if (file.Document501 && file.Document501->РасчетСВ) std::vector<TRSV501PersSvSL>().swap(file.Document501->РасчетСВ->ПерсСвСтрахЛиц);
-  return v;
+  if (file.Document501 && file.Document501->РасчетСВ) {
+    TRSV501RaschetSV& r = *file.Document501->РасчетСВ;
+    std::vector<TRSV501PersSvSL> persons;
+    persons.swap(r.ПерсСвСтрахЛиц);
+    std::optional<view::ReportView> v = MakeReportView(file);
+    if (v) rsv501::TakeSection3(persons, rsv501::FirstPersonNumber(r), visit501, v->section3);
+    return v;
+  }
+  return MakeReportView(file);
 }
 
 }  // namespace orsvelt

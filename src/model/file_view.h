@@ -4,6 +4,7 @@
 #include <optional>
 #include <string_view>
 
+#include "model/rsv501/report_view_501.h"
 #include "model/view/report_view.h"
 
 namespace orsvelt {
@@ -17,6 +18,7 @@ std::optional<view::ReportView> MakeReportView(const TRSVFile& file, std::string
 // MakeReportView for a view that outlives the persons of section 3, the bulk of a large
 // report's model: they are taken over into the view, which keeps their texts, and are gone
 // from the file. What else the view shows still refers into the file.
-std::optional<view::ReportView> TakeReportView(TRSVFile& file);
+// visit501 sees each person of a 5.01 report before it goes (rsv501::TakeSection3).
+std::optional<view::ReportView> TakeReportView(TRSVFile& file, const rsv501::PersonVisit& visit501 = {});
 
 }  // namespace orsvelt

@@ -77,8 +77,7 @@ void TRSV501Prot::ReadEarlierFiles(const std::filesystem::path& folder, const TR
     rec.PlaceText = orsvelt::PlaceText(PlaceRows501(), doc.ПоМесту);
     if (yearChecks_) yearChecks_->AddEarlier(file);
     for (std::size_t i = 0; i < elements; ++i) stopCheck.Step();
-    read.ForEach([&](const TRSV501YearPersonRec& person) { AddToAccumulation(person, number); });
-    read.Clear();
+    read.TakeAll([&](const TRSV501YearPersonRec& person) { AddToAccumulation(person, number); });
     if (doc.РасчетСВ && !doc.РасчетСВ->ПерсСвСтрахЛиц.empty()) AddToAccumulation(doc, number, &stopCheck);
   };
   ReadEarlierReports(chosen, ReportKey501, take, progress_, reading);

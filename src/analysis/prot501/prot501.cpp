@@ -5,6 +5,8 @@
 #include "analysis/checks/check_context.h"
 #include "analysis/checks/year_checks.h"
 #include "analysis/common/report_texts.h"
+#include "analysis/prot501/waiting_persons.h"
+#include "model/file_view.h"
 #include "model/rsv501/document.h"
 #include "model/rsvnalog.h"
 #include "reference/base_limits.h"
@@ -17,6 +19,7 @@ void TRSV501Prot::Reset() {
   static_cast<TRSV501ProtData&>(*this) = TRSV501ProtData();
   yearIndex_.Clear();
   categoryNumbers_.clear();
+  summaryIndex_.reset();
   errorText_.clear();
 }
 
@@ -69,30 +72,47 @@ bool TRSV501Prot::Analyse(TRSVFile& file, const std::filesystem::path& folder) {
   TakeTitle(file, doc);
   ReadErrors = file.Errors;
   checks_.reset();
-  // Gone once run: what it gathered (the year's persons among it) is not needed after.
-  std::optional<checks::YearChecks> yearChecks(std::in_place, file);
-  yearChecks_ = &*yearChecks;
-  ReadEarlierFiles(folder, file);
-  yearChecks_ = nullptr;
   if (!TakeComposition(doc)) {
     errorText_ =
         "В разделе 2 отсутствует подраздел \"Расчет сумм страховых взносов, подлежащих уплате за главу и членов "
         "крестьянского (фермерского) хозяйства\".";
     return false;
   }
+  TakeFarmMembers(doc);
+
+  // The main file's persons are taken into what is kept of them (the protocol's list, the
+  // checks' view, small records waiting for the accumulation) before the earlier files are
+  // read, and its model lets them go: a large year would otherwise hold the model through
+  // the accumulation and the checks.
+  prot501::WaitingPersons mainPersons;
+  Persons.reserve(static_cast<std::size_t>(PersonCount));
+  ProgressCounter stopCheck(progress_);
+  TRSV501YearPersonRec taken;
+  std::optional<view::ReportView> mainView = TakeReportView(file, [&](const TRSV501PersSvSL& el) {
+    stopCheck.Step();
+    AddPerson(el);
+    if (TakeYearPerson(el, taken)) mainPersons.Add(taken);
+  });
+
+  // Gone once run: what it gathered (the year's persons among it) is not needed after.
+  std::optional<checks::YearChecks> yearChecks(std::in_place, file);
+  yearChecks_ = &*yearChecks;
+  ReadEarlierFiles(folder, file);
+  yearChecks_ = nullptr;
+
   ProgressCounter persons(progress_, ProgressStage::Persons, PersonCount);
-  if (PersonCount > 0) AddToAccumulation(doc, 0, &persons);
+  mainPersons.TakeAll([&](const TRSV501YearPersonRec& person) {
+    persons.Step();
+    AddToAccumulation(person, 0);
+  });
   FinishAccumulation();
-  // The year's ratios read the accumulated persons. They run before the main file's persons
-  // are listed: their view of the main file lives only while they run, and the two together
-  // would set the peak of a large year.
   yearChecks->SetYearPersons(YearPersonsForChecks());
-  CheckResults = checks_ = std::make_shared<const checks::CheckResult>(yearChecks->Run());
+  CheckResults = checks_ =
+      std::make_shared<const checks::CheckResult>(mainView ? yearChecks->Run(*mainView) : checks::CheckResult());
   yearChecks.reset();
-  if (PersonCount > 0) AddPersons(doc);
+  mainView.reset();
   FinishSummaries();
   BuildComparisons(doc);
-  TakeFarmMembers(doc);
   persons.Finish();
   return true;
 }

@@ -9,6 +9,7 @@
 #include <deque>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -364,7 +365,8 @@ class TRSV501Prot : public TRSVProt, public TRSV501ProtData {
   // False when section 2 lacks its calculation subsection.
   bool TakeComposition(const TRSV501Document& doc);
   void TakeFarmMembers(const TRSV501Document& doc);
-  void AddPersons(const TRSV501Document& doc);
+  // Lists one person of the main file's section 3 (in file order) and adds its rows to the sums.
+  void AddPerson(const TRSV501PersSvSL& el);
   void FinishSummaries();
   void BuildComparisons(const TRSV501Document& doc);
   void FinishPensionBase();
@@ -376,6 +378,11 @@ class TRSV501Prot : public TRSVProt, public TRSV501ProtData {
   PersonIndex yearIndex_;
   // The numbers of the category codes met.
   std::unordered_map<std::string, std::uint32_t> categoryNumbers_;
+  // Where AddPerson finds the sums of a month and code, until FinishSummaries.
+  struct SummaryIndex {
+    std::unordered_map<std::string, std::size_t> monthCategory, category, monthTariff, tariff;
+  };
+  std::optional<SummaryIndex> summaryIndex_;
 };
 
 }  // namespace orsvelt

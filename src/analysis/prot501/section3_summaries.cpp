@@ -53,78 +53,75 @@ void FillIdentity(TZLRec& person, const TRSV501PersSvSL& el) {
 
 }  // namespace
 
-void TRSV501Prot::AddPersons(const TRSV501Document& doc) {
-  if (!doc.РасчетСВ) return;
-  std::unordered_map<std::string, std::size_t> monthCategory, category, monthTariff, tariff;
-  Persons.reserve(Persons.size() + doc.РасчетСВ->ПерсСвСтрахЛиц.size());
-  std::uint32_t position = 0;
-  for (const TRSV501PersSvSL& el : doc.РасчетСВ->ПерсСвСтрахЛиц) {
-    TZLRec& person = Persons.emplace_back();
-    FillIdentity(person, el);
-    person.Position = position++;
-    if (person.OPSFlag == "1") ++OPSFlagCount;
-    if (person.OMSFlag == "1") ++OMSFlagCount;
-    if (person.OSSFlag == "1") ++OSSFlagCount;
-    if (!el.СвВыплСВОПС) continue;
+void TRSV501Prot::AddPerson(const TRSV501PersSvSL& el) {
+  if (!summaryIndex_) summaryIndex_.emplace();
+  auto& [monthCategory, category, monthTariff, tariff] = *summaryIndex_;
+  TZLRec& person = Persons.emplace_back();
+  FillIdentity(person, el);
+  person.Position = static_cast<std::uint32_t>(Persons.size() - 1);
+  if (person.OPSFlag == "1") ++OPSFlagCount;
+  if (person.OMSFlag == "1") ++OMSFlagCount;
+  if (person.OSSFlag == "1") ++OSSFlagCount;
+  if (!el.СвВыплСВОПС) return;
 
-    std::vector<std::string> categories;  // distinct, in order of first appearance
-    if (const TRSV501SvVyplVpFL* pay = el.СвВыплСВОПС->СвВыпл.get()) {
-      person.MonthRows.reserve(pay->СвВыплМК.size());
-      for (const TRSV501SvVyplMK& mk : pay->СвВыплМК) {
-        person.MonthRows.push_back({mk.Месяц, mk.КодКатЛиц, mk.СумВыпл, mk.ВыплОПС, mk.ВыплОПСДог, mk.НачислСВ});
-        TRSV501MonthCategoryTotalRec& total =
-            FindOrAppend(MonthCategoryTotals, monthCategory, PairKey(mk.Месяц, mk.КодКатЛиц), [&] {
-              TRSV501MonthCategoryTotalRec rec;
-              rec.Month = mk.Месяц;
-              rec.CategoryCode = mk.КодКатЛиц;
-              return rec;
-            });
-        total.Payments += mk.СумВыпл;
-        total.Base += mk.ВыплОПС;
-        total.ContractBase += mk.ВыплОПСДог;
-        total.Contributions += mk.НачислСВ;
-        ++total.Count;
-        if (std::find(categories.begin(), categories.end(), mk.КодКатЛиц) == categories.end())
-          categories.push_back(mk.КодКатЛиц);
-      }
+  std::vector<std::string> categories;  // distinct, in order of first appearance
+  if (const TRSV501SvVyplVpFL* pay = el.СвВыплСВОПС->СвВыпл.get()) {
+    person.MonthRows.reserve(pay->СвВыплМК.size());
+    for (const TRSV501SvVyplMK& mk : pay->СвВыплМК) {
+      person.MonthRows.push_back({mk.Месяц, mk.КодКатЛиц, mk.СумВыпл, mk.ВыплОПС, mk.ВыплОПСДог, mk.НачислСВ});
+      TRSV501MonthCategoryTotalRec& total =
+          FindOrAppend(MonthCategoryTotals, monthCategory, PairKey(mk.Месяц, mk.КодКатЛиц), [&] {
+            TRSV501MonthCategoryTotalRec rec;
+            rec.Month = mk.Месяц;
+            rec.CategoryCode = mk.КодКатЛиц;
+            return rec;
+          });
+      total.Payments += mk.СумВыпл;
+      total.Base += mk.ВыплОПС;
+      total.ContractBase += mk.ВыплОПСДог;
+      total.Contributions += mk.НачислСВ;
+      ++total.Count;
+      if (std::find(categories.begin(), categories.end(), mk.КодКатЛиц) == categories.end())
+        categories.push_back(mk.КодКатЛиц);
     }
-    for (const std::string& code : categories) {
-      ++FindOrAppend(CategoryTotals, category, code, [&] {
-          TRSV501CategoryTotalRec rec;
-          rec.CategoryCode = code;
-          return rec;
-        }).Count;
-    }
+  }
+  for (const std::string& code : categories) {
+    ++FindOrAppend(CategoryTotals, category, code, [&] {
+        TRSV501CategoryTotalRec rec;
+        rec.CategoryCode = code;
+        return rec;
+      }).Count;
+  }
 
-    std::vector<std::string> tariffs;
-    if (const TRSV501SvVyplFPDop* add = el.СвВыплСВОПС->ВыплСВДоп.get()) {
-      person.AddRows.reserve(add->ВыплСВДопМТ.size());
-      for (const TRSV501VyplSvDopMT& mt : add->ВыплСВДопМТ) {
-        person.AddRows.push_back({mt.Месяц, mt.Тариф, mt.ВыплСВ, mt.НачислСВ});
-        TRSV501MonthTariffTotalRec& total =
-            FindOrAppend(MonthTariffTotals, monthTariff, PairKey(mt.Месяц, mt.Тариф), [&] {
-              TRSV501MonthTariffTotalRec rec;
-              rec.Month = mt.Месяц;
-              rec.TariffCode = mt.Тариф;
-              return rec;
-            });
-        total.Payments += mt.ВыплСВ;
-        total.Contributions += mt.НачислСВ;
-        ++total.Count;
-        if (std::find(tariffs.begin(), tariffs.end(), mt.Тариф) == tariffs.end()) tariffs.push_back(mt.Тариф);
-      }
+  std::vector<std::string> tariffs;
+  if (const TRSV501SvVyplFPDop* add = el.СвВыплСВОПС->ВыплСВДоп.get()) {
+    person.AddRows.reserve(add->ВыплСВДопМТ.size());
+    for (const TRSV501VyplSvDopMT& mt : add->ВыплСВДопМТ) {
+      person.AddRows.push_back({mt.Месяц, mt.Тариф, mt.ВыплСВ, mt.НачислСВ});
+      TRSV501MonthTariffTotalRec& total =
+          FindOrAppend(MonthTariffTotals, monthTariff, PairKey(mt.Месяц, mt.Тариф), [&] {
+            TRSV501MonthTariffTotalRec rec;
+            rec.Month = mt.Месяц;
+            rec.TariffCode = mt.Тариф;
+            return rec;
+          });
+      total.Payments += mt.ВыплСВ;
+      total.Contributions += mt.НачислСВ;
+      ++total.Count;
+      if (std::find(tariffs.begin(), tariffs.end(), mt.Тариф) == tariffs.end()) tariffs.push_back(mt.Тариф);
     }
-    for (const std::string& code : tariffs) {
-      ++FindOrAppend(TariffTotals, tariff, code, [&] {
-          TRSV501TariffTotalRec rec;
-          rec.TariffCode = code;
-          return rec;
-        }).Count;
-    }
+  }
+  for (const std::string& code : tariffs) {
+    ++FindOrAppend(TariffTotals, tariff, code, [&] {
+        TRSV501TariffTotalRec rec;
+        rec.TariffCode = code;
+        return rec;
+      }).Count;
   }
 }
 
 void TRSV501Prot::FinishSummaries() {
+  summaryIndex_.reset();
   std::unordered_map<std::string, std::size_t> category, tariff;
   for (std::size_t i = 0; i < CategoryTotals.size(); ++i) category.try_emplace(CategoryTotals[i].CategoryCode, i);
   for (std::size_t i = 0; i < TariffTotals.size(); ++i) tariff.try_emplace(TariffTotals[i].TariffCode, i);

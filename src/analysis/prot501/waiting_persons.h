@@ -1,5 +1,6 @@
 #pragma once
-// The persons of an earlier file that wait while the file is read: packed one after another
+// The persons of a file that wait to join the accumulation (an earlier file while it is read,
+// the checked file while the earlier ones are): packed one after another
 // into large blocks of bytes, since a large file's persons as records (strings and row
 // vectors each on the heap) would weigh several times their content.
 
@@ -14,15 +15,20 @@ namespace orsvelt::prot501 {
 class WaitingPersons {
  public:
   void Add(const TRSV501YearPersonRec& person);
-  // Hands each person back, in the order added, unpacked into one reused record.
+  // Hands each person back, in the order added, unpacked into one reused record, and gives
+  // each block back to the system once its persons are handed: what waits shrinks as the
+  // accumulation grows. Empty afterwards.
   template <class Take>
-  void ForEach(Take&& take) const {
+  void TakeAll(Take&& take) {
     TRSV501YearPersonRec person;
-    for (const std::string& block : blocks_)
+    for (std::string& block : blocks_) {
       for (std::size_t at = 0; at < block.size();) {
         at = Unpack(block, at, person);
         take(person);
       }
+      std::string().swap(block);
+    }
+    Clear();
   }
   std::size_t size() const { return count_; }
   // Gives the blocks back to the system.

@@ -1,5 +1,7 @@
 #include "model/rsv501/report_view_501.h"
 
+#include <algorithm>
+#include <memory>
 #include <span>
 
 #include "model/rsv501/document.h"
@@ -232,35 +234,37 @@ std::uint8_t CalendarMonth(std::string_view text) {
   return m && *m >= 1 && *m <= 12 ? static_cast<std::uint8_t>(*m) : 0;
 }
 
+void AddPerson(const TRSV501PersSvSL& src, std::uint32_t number, Section3& s) {
+  Person& p = s.persons.emplace_back();
+  FillIdentity(src.ДанФЛПолуч.get(), p);
+  p.number = number;
+  const auto& ops = src.СвВыплСВОПС;
+  p.steps = &kSteps[src.ДанФЛПолуч ? 1 : 0][ops && ops->СвВыпл ? 1 : 0];
+  p.firstRow = static_cast<std::uint32_t>(s.rows.size());
+  p.firstExtraRow = static_cast<std::uint32_t>(s.extraRows.size());
+  if (!ops) return;
+  if (ops->СвВыпл) {
+    const TRSV501SvVyplVpFL& totals = *ops->СвВыпл;
+    p.declared.Set(PersonTotals::Payments, totals.СумВыплВс3);
+    p.declared.Set(PersonTotals::Base, totals.ВыплОПСВс3);
+    p.declared.Set(PersonTotals::ContractBase, totals.ВыплОПСДогВс3);
+    p.declared.Set(PersonTotals::Contributions, totals.НачислСВВс3);
+    p.rowCount = AppendMonthRows(totals.СвВыплМК, CalendarMonth, s);
+  }
+  if (ops->ВыплСВДоп) {
+    p.declared.Set(PersonTotals::ExtraBase, ops->ВыплСВДоп->ВыплСВВсЗ);
+    p.declared.Set(PersonTotals::ExtraContributions, ops->ВыплСВДоп->НачислСВВсЗ);
+    p.extraRowCount = AppendExtraRows<&TRSV501VyplSvDopMT::Тариф>(ops->ВыплСВДоп->ВыплСВДопМТ, CalendarMonth, s);
+  }
+}
+
 void FillSection3(const TRSV501RaschetSV& r, std::string path, Section3& s) {
   s.path = std::move(path);
   s.form = &kForm;
   ReserveRows(r.ПерсСвСтрахЛиц, s);
-  const std::uint32_t first = (r.ОбязПлатСВ ? 1 : 0) + (r.ОбязПлатСВ_КФХ ? 1 : 0);
-  for (std::size_t i = 0; i < r.ПерсСвСтрахЛиц.size(); ++i) {
-    const TRSV501PersSvSL& src = r.ПерсСвСтрахЛиц[i];
-    Person& p = s.persons.emplace_back();
-    FillIdentity(src.ДанФЛПолуч.get(), p);
-    p.number = first + static_cast<std::uint32_t>(i);
-    const auto& ops = src.СвВыплСВОПС;
-    p.steps = &kSteps[src.ДанФЛПолуч ? 1 : 0][ops && ops->СвВыпл ? 1 : 0];
-    p.firstRow = static_cast<std::uint32_t>(s.rows.size());
-    p.firstExtraRow = static_cast<std::uint32_t>(s.extraRows.size());
-    if (!ops) continue;
-    if (ops->СвВыпл) {
-      const TRSV501SvVyplVpFL& totals = *ops->СвВыпл;
-      p.declared.Set(PersonTotals::Payments, totals.СумВыплВс3);
-      p.declared.Set(PersonTotals::Base, totals.ВыплОПСВс3);
-      p.declared.Set(PersonTotals::ContractBase, totals.ВыплОПСДогВс3);
-      p.declared.Set(PersonTotals::Contributions, totals.НачислСВВс3);
-      p.rowCount = AppendMonthRows(totals.СвВыплМК, CalendarMonth, s);
-    }
-    if (ops->ВыплСВДоп) {
-      p.declared.Set(PersonTotals::ExtraBase, ops->ВыплСВДоп->ВыплСВВсЗ);
-      p.declared.Set(PersonTotals::ExtraContributions, ops->ВыплСВДоп->НачислСВВсЗ);
-      p.extraRowCount = AppendExtraRows<&TRSV501VyplSvDopMT::Тариф>(ops->ВыплСВДоп->ВыплСВДопМТ, CalendarMonth, s);
-    }
-  }
+  const std::uint32_t first = rsv501::FirstPersonNumber(r);
+  for (std::size_t i = 0; i < r.ПерсСвСтрахЛиц.size(); ++i)
+    AddPerson(r.ПерсСвСтрахЛиц[i], first + static_cast<std::uint32_t>(i), s);
 }
 
 }  // namespace
@@ -284,3 +288,30 @@ ReportView MakeReportView501(const TRSVFile& file, const TRSV501Document& doc, s
 }
 
 }  // namespace orsvelt
+
+namespace orsvelt::rsv501 {
+
+std::uint32_t FirstPersonNumber(const TRSV501RaschetSV& r) {
+  return (r.ОбязПлатСВ ? 1 : 0) + (r.ОбязПлатСВ_КФХ ? 1 : 0);
+}
+
+void TakeSection3(std::vector<TRSV501PersSvSL>& persons, std::uint32_t firstNumber, const PersonVisit& visit,
+                  view::Section3& s) {
+  constexpr std::size_t kStep = 1024;
+  ReserveRows(persons, s);
+  for (std::size_t from = 0; from < persons.size(); from += kStep) {
+    const std::size_t to = std::min(persons.size(), from + kStep), first = s.persons.size();
+    for (std::size_t i = from; i < to; ++i) {
+      if (visit) visit(persons[i]);
+      AddPerson(persons[i], firstNumber + static_cast<std::uint32_t>(i), s);
+    }
+    s.KeepTexts(first);
+    for (std::size_t i = from; i < to; ++i) {
+      std::destroy_at(&persons[i]);
+      std::construct_at(&persons[i]);
+    }
+  }
+  std::vector<TRSV501PersSvSL>().swap(persons);
+}
+
+}  // namespace orsvelt::rsv501

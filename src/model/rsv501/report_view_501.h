@@ -1,7 +1,10 @@
 #pragma once
 // The adapter of format 5.01 to the format-neutral report view.
 
+#include <cstdint>
+#include <functional>
 #include <string_view>
+#include <vector>
 
 #include "model/view/report_view.h"
 
@@ -9,9 +12,28 @@ namespace orsvelt {
 
 struct TRSVFile;
 struct TRSV501Document;
+struct TRSV501PersSvSL;
+struct TRSV501RaschetSV;
 
 // The view of a 5.01 report. The view refers into file and doc (see report_view.h);
 // rootPath is the path TRSVFile::Load was given.
 view::ReportView MakeReportView501(const TRSVFile& file, const TRSV501Document& doc, std::string_view rootPath = {});
 
 }  // namespace orsvelt
+
+namespace orsvelt::rsv501 {
+
+// The number of the first person among the children of "РасчетСВ".
+std::uint32_t FirstPersonNumber(const TRSV501RaschetSV& r);
+
+// Sees a person of the model just before it is let go.
+using PersonVisit = std::function<void(const TRSV501PersSvSL&)>;
+
+// Section 3 of the view for a section that outlives the model's persons: they are handed to
+// visit (which may be empty), taken into s and let go a few at a time, their texts kept by
+// the section (Section3::KeepTexts), so that the model's persons and the section are never
+// both whole.
+void TakeSection3(std::vector<TRSV501PersSvSL>& persons, std::uint32_t firstNumber, const PersonVisit& visit,
+                  view::Section3& s);
+
+}  // namespace orsvelt::rsv501

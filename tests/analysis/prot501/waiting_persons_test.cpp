@@ -61,17 +61,20 @@ TEST(WaitingPersons, GivesBackEveryPersonAsAddedAcrossBlocks) {
   for (const Person& p : added) waiting.Add(p);
   ASSERT_EQ(waiting.size(), added.size());
   std::size_t i = 0;
-  waiting.ForEach([&](const Person& p) {
+  waiting.TakeAll([&](const Person& p) {
     ASSERT_LT(i, added.size());
     ExpectEqual(p, added[i++]);
   });
   EXPECT_EQ(i, added.size());
+  EXPECT_EQ(waiting.size(), 0u);
+  waiting.TakeAll([&](const Person&) { ADD_FAILURE() << "a person taken twice"; });
 
+  waiting.Add(added[3]);
   waiting.Clear();
   EXPECT_EQ(waiting.size(), 0u);
-  waiting.ForEach([&](const Person&) { ADD_FAILURE() << "a person after Clear"; });
-  waiting.Add(added[3]);
-  waiting.ForEach([&](const Person& p) { ExpectEqual(p, added[3]); });
+  waiting.TakeAll([&](const Person&) { ADD_FAILURE() << "a person after Clear"; });
+  waiting.Add(added[4]);
+  waiting.TakeAll([&](const Person& p) { ExpectEqual(p, added[4]); });
 }
 
 }  // namespace
