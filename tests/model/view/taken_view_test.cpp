@@ -5,7 +5,9 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
+#include "model/rsv501/document.h"
 #include "model/rsv502/document.h"
 #include "model/rsv502/raschet.h"
 #include "model/rsv505/document.h"
@@ -41,18 +43,32 @@ std::size_t PersonsLeft(const TRSVFile& file) {
   if (file.Document502 && file.Document502->РасчетСВ) n += file.Document502->РасчетСВ->ПерсСвСтрахЛиц.size();
   if (file.Document503 && file.Document503->РасчетСВ) n += file.Document503->РасчетСВ->ПерсСвСтрахЛиц.size();
   if (file.Document505 && file.Document505->РасчетСВ) n += file.Document505->РасчетСВ->ПерсСвСтрахЛиц.size();
+  if (file.Document501 && file.Document501->РасчетСВ) n += file.Document501->РасчетСВ->ПерсСвСтрахЛиц.size();
   return n;
+}
+
+// A 5.01 person's "Номер" and surname, as the visit of the taking sees them.
+std::string Seen(const TRSV501PersSvSL& el) {
+  std::string out = std::to_string(el.Номер);
+  if (el.ДанФЛПолуч && el.ДанФЛПолуч->ФИО) out += " " + el.ДанФЛПолуч->ФИО->Фамилия;
+  return out;
 }
 
 void ExpectTakenAsMade(const std::string& bytes) {
   test::ViewedReport made;
   made.LoadBytes(bytes);
+  // What a 5.01 visit should see: every person of the model, in order.
+  std::vector<std::string> expectedVisits, visits;
+  if (made.file.Document501 && made.file.Document501->РасчетСВ)
+    for (const TRSV501PersSvSL& el : made.file.Document501->РасчетСВ->ПерсСвСтрахЛиц) expectedVisits.push_back(Seen(el));
   test::ViewedReport taking;
   taking.LoadBytes(bytes);
   taking.view.reset();
-  const std::optional<view::ReportView> taken = TakeReportView(taking.file);
+  const std::optional<view::ReportView> taken =
+      TakeReportView(taking.file, [&](const TRSV501PersSvSL& el) { visits.push_back(Seen(el)); });
   ASSERT_TRUE(taken);
   EXPECT_EQ(PersonsLeft(taking.file), 0u);
+  EXPECT_EQ(visits, expectedVisits);
   EXPECT_EQ(taken->section3.persons.size(), made.view->section3.persons.size());
   EXPECT_EQ(Shown(taken->section3), Shown(made.view->section3));
   EXPECT_EQ(taken->section1.tariffs.size(), made.view->section1.tariffs.size());
@@ -60,7 +76,7 @@ void ExpectTakenAsMade(const std::string& bytes) {
 }
 
 TEST(TakenReportView, ShowsWhatTheMadeViewShowsForEveryFormat) {
-  for (const auto& folder : {test::DataDir() / "5.02" / "small", test::DataDir() / "later" / "2021",
+  for (const auto& folder : {test::ExamplesDir() / "5.01", test::DataDir() / "5.02" / "small", test::DataDir() / "later" / "2021",
                              test::DataDir() / "later" / "2023", test::DataDir() / "later" / "2026"})
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
       if (entry.path().filename().string().rfind("NO_RASCHSV_", 0) != 0) continue;
@@ -69,20 +85,30 @@ TEST(TakenReportView, ShowsWhatTheMadeViewShowsForEveryFormat) {
     }
 }
 
-TEST(TakenReportView, ManyPersonsAreTakenInStepsWithTheirNumbers) {
-  // One person written again and again, past several steps of the taking.
-  const std::string text = Cp1251ToUtf8(test::ReadBytes(
-      test::DataDir() / "5.02" / "small" / "NO_RASCHSV_7701_7701_7701000001770101001_20200420_q1.xml"));
+// One person written again and again, past several steps of the taking.
+std::string ManyPersons(const std::filesystem::path& report) {
+  const std::string text = Cp1251ToUtf8(test::ReadBytes(report));
   const std::size_t begin = text.find("<ПерсСвСтрахЛиц");
   const std::string close = "</ПерсСвСтрахЛиц>";
   const std::size_t end = text.find(close, begin);
-  ASSERT_NE(begin, std::string::npos);
-  ASSERT_NE(end, std::string::npos);
+  EXPECT_NE(end, std::string::npos);
+  if (end == std::string::npos) return {};
   const std::string person = text.substr(begin, end + close.size() - begin);
   std::string many = text.substr(0, begin);
   for (int i = 0; i < 2500; ++i) many += person;
   many += text.substr(begin);
-  ExpectTakenAsMade(Utf8ToCp1251(many));
+  return Utf8ToCp1251(many);
+}
+
+TEST(TakenReportView, ManyPersonsAreTakenInStepsWithTheirNumbers) {
+  ExpectTakenAsMade(
+      ManyPersons(test::DataDir() / "5.02" / "small" / "NO_RASCHSV_7701_7701_7701000001770101001_20200420_q1.xml"));
+  for (const auto& entry : std::filesystem::directory_iterator(test::ExamplesDir() / "5.01"))
+    if (entry.path().extension() == ".xml") {
+      SCOPED_TRACE(entry.path().string());
+      ExpectTakenAsMade(ManyPersons(entry.path()));
+      break;
+    }
 }
 
 }  // namespace
