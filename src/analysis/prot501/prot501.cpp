@@ -5,6 +5,7 @@
 #include "analysis/checks/check_context.h"
 #include "analysis/checks/year_checks.h"
 #include "analysis/common/report_texts.h"
+#include "analysis/prot501/listed_persons.h"
 #include "analysis/prot501/waiting_persons.h"
 #include "model/file_view.h"
 #include "model/rsv501/document.h"
@@ -80,17 +81,17 @@ bool TRSV501Prot::Analyse(TRSVFile& file, const std::filesystem::path& folder) {
   }
   TakeFarmMembers(doc);
 
-  // The main file's persons are taken into what is kept of them (the protocol's list, the
-  // checks' view, small records waiting for the accumulation) before the earlier files are
-  // read, and its model lets them go: a large year would otherwise hold the model through
-  // the accumulation and the checks.
+  // The main file's persons are taken into what is kept of them (the checks' view, and packed
+  // until they are needed: the protocol's list and the records for the accumulation) before
+  // the earlier files are read, and its model lets them go: a large year would otherwise hold
+  // the model through the accumulation and the checks.
   prot501::WaitingPersons mainPersons;
-  Persons.reserve(static_cast<std::size_t>(PersonCount));
+  prot501::ListedPersons listed;
   ProgressCounter stopCheck(progress_);
   TRSV501YearPersonRec taken;
   std::optional<view::ReportView> mainView = TakeReportView(file, [&](const TRSV501PersSvSL& el) {
     stopCheck.Step();
-    AddPerson(el);
+    listed.Add(ListPerson(el, static_cast<std::uint32_t>(listed.size())));
     if (TakeYearPerson(el, taken)) mainPersons.Add(taken);
   });
 
@@ -111,6 +112,8 @@ bool TRSV501Prot::Analyse(TRSVFile& file, const std::filesystem::path& folder) {
       std::make_shared<const checks::CheckResult>(mainView ? yearChecks->Run(*mainView) : checks::CheckResult());
   yearChecks.reset();
   mainView.reset();
+  Persons.reserve(listed.size());
+  listed.TakeAll([&](TZLRec& person) { Persons.push_back(std::move(person)); });
   FinishSummaries();
   BuildComparisons(doc);
   persons.Finish();

@@ -365,8 +365,9 @@ class TRSV501Prot : public TRSVProt, public TRSV501ProtData {
   // False when section 2 lacks its calculation subsection.
   bool TakeComposition(const TRSV501Document& doc);
   void TakeFarmMembers(const TRSV501Document& doc);
-  // Lists one person of the main file's section 3 (in file order) and adds its rows to the sums.
-  void AddPerson(const TRSV501PersSvSL& el);
+  // One person of the main file's section 3 as the protocols list it, the position-th in the
+  // file; its rows join the sums by month and code.
+  TZLRec ListPerson(const TRSV501PersSvSL& el, std::uint32_t position);
   void FinishSummaries();
   void BuildComparisons(const TRSV501Document& doc);
   void FinishPensionBase();

@@ -53,16 +53,16 @@ void FillIdentity(TZLRec& person, const TRSV501PersSvSL& el) {
 
 }  // namespace
 
-void TRSV501Prot::AddPerson(const TRSV501PersSvSL& el) {
+TZLRec TRSV501Prot::ListPerson(const TRSV501PersSvSL& el, std::uint32_t position) {
   if (!summaryIndex_) summaryIndex_.emplace();
   auto& [monthCategory, category, monthTariff, tariff] = *summaryIndex_;
-  TZLRec& person = Persons.emplace_back();
+  TZLRec person;
   FillIdentity(person, el);
-  person.Position = static_cast<std::uint32_t>(Persons.size() - 1);
+  person.Position = position;
   if (person.OPSFlag == "1") ++OPSFlagCount;
   if (person.OMSFlag == "1") ++OMSFlagCount;
   if (person.OSSFlag == "1") ++OSSFlagCount;
-  if (!el.СвВыплСВОПС) return;
+  if (!el.СвВыплСВОПС) return person;
 
   std::vector<std::string> categories;  // distinct, in order of first appearance
   if (const TRSV501SvVyplVpFL* pay = el.СвВыплСВОПС->СвВыпл.get()) {
@@ -118,6 +118,7 @@ void TRSV501Prot::AddPerson(const TRSV501PersSvSL& el) {
         return rec;
       }).Count;
   }
+  return person;
 }
 
 void TRSV501Prot::FinishSummaries() {
