@@ -1,5 +1,7 @@
 #include "model/file_view.h"
 
+#include <utility>
+
 #include "model/rsv501/document.h"
 #include "model/rsv501/report_view_501.h"
 #include "model/rsv502/document.h"
@@ -23,28 +25,32 @@ std::optional<view::ReportView> MakeReportView(const TRSVFile& file, std::string
 namespace {
 
 // The view of the file with its persons out of the way, then the persons taken into it.
-template <class Raschet>
-std::optional<view::ReportView> TakeWithPersons(TRSVFile& file, Raschet& r) {
-  std::vector<TRSV502PersSvStrakhLic> persons;
-  persons.swap(r.ПерсСвСтрахЛиц);
+template <class Raschet, class Take>
+std::optional<view::ReportView> TakeWithPersons(TRSVFile& file, Raschet& r, Take&& take) {
+  auto persons = std::exchange(r.ПерсСвСтрахЛиц, {});
   std::optional<view::ReportView> v = MakeReportView(file);
-  if (v) rsv502::TakeSection3(persons, rsv502::FirstPersonNumber(r), QuarterOfPeriod(v->title.period), v->section3);
+  if (v) take(persons, *v);
   return v;
+}
+
+template <class Raschet>
+std::optional<view::ReportView> TakeWithPersons502(TRSVFile& file, Raschet& r) {
+  return TakeWithPersons(file, r, [&](std::vector<TRSV502PersSvStrakhLic>& persons, view::ReportView& v) {
+    rsv502::TakeSection3(persons, rsv502::FirstPersonNumber(r), QuarterOfPeriod(v.title.period), v.section3);
+  });
 }
 
 }  // namespace
 
 std::optional<view::ReportView> TakeReportView(TRSVFile& file, const rsv501::PersonVisit& visit501) {
   for (TRSV502Document* doc : {file.Document502.get(), file.Document503.get()})
-    if (doc && doc->РасчетСВ) return TakeWithPersons(file, *doc->РасчетСВ);
-  if (file.Document505 && file.Document505->РасчетСВ) return TakeWithPersons(file, *file.Document505->РасчетСВ);
+    if (doc && doc->РасчетСВ) return TakeWithPersons502(file, *doc->РасчетСВ);
+  if (file.Document505 && file.Document505->РасчетСВ) return TakeWithPersons502(file, *file.Document505->РасчетСВ);
   if (file.Document501 && file.Document501->РасчетСВ) {
     TRSV501RaschetSV& r = *file.Document501->РасчетСВ;
-    std::vector<TRSV501PersSvSL> persons;
-    persons.swap(r.ПерсСвСтрахЛиц);
-    std::optional<view::ReportView> v = MakeReportView(file);
-    if (v) rsv501::TakeSection3(persons, rsv501::FirstPersonNumber(r), visit501, v->section3);
-    return v;
+    return TakeWithPersons(file, r, [&](std::vector<TRSV501PersSvSL>& persons, view::ReportView& v) {
+      rsv501::TakeSection3(persons, rsv501::FirstPersonNumber(r), visit501, v.section3);
+    });
   }
   return MakeReportView(file);
 }

@@ -248,8 +248,10 @@ struct TRSV501ProtData;
 // for nothing.
 TRSV501OMSOSSPLRec EstimateOf(const TRSV501ProtData& d, const TRSV501BaseCheckPLRec& person);
 
-// What the accumulation takes of one "ПерсСвСтрахЛиц" of the year with a name. An earlier
-// file's persons wait in this form while the file is read, and are added once it has read.
+// What the accumulation takes of one "ПерсСвСтрахЛиц" of the year with a name. A file's
+// persons wait in this form (packed, prot501::WaitingPersons) until the accumulation takes
+// them: an earlier file's until the file has read, the checked file's until the earlier ones
+// have.
 struct TRSV501YearPersonRec {
   struct MonthRow {
     std::int32_t Month = 0;  // 1..12; rows of other "Месяц" values are not kept
@@ -379,7 +381,7 @@ class TRSV501Prot : public TRSVProt, public TRSV501ProtData {
   PersonIndex yearIndex_;
   // The numbers of the category codes met.
   std::unordered_map<std::string, std::uint32_t> categoryNumbers_;
-  // Where AddPerson finds the sums of a month and code, until FinishSummaries.
+  // Where ListPerson finds the sums of a month and code, until FinishSummaries.
   struct SummaryIndex {
     std::unordered_map<std::string, std::size_t> monthCategory, category, monthTariff, tariff;
   };

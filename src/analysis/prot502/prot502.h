@@ -118,8 +118,8 @@ class TRSV502Prot : public TRSVProt {
  protected:
   // What differs between the versions that share this analysis: the main file's title,
   // payer and composition (false when the file holds no document of the version), how a
-  // report is keyed, and which earlier reports are used.
-  // What the protocol says of the main file; its view is made of it.
+  // report is keyed, and which earlier reports are used. DescribeMain is given the view made
+  // of the main file.
   virtual bool DescribeMain(const TRSVFile& file, const view::ReportView& view);
   virtual ReportKeyOf KeyOf() const;
   virtual std::vector<EarlierReport> ChooseEarlierReports(const TRSVFile& file, const std::filesystem::path& folder,

@@ -1,7 +1,5 @@
 #include "model/rsv501/report_view_501.h"
 
-#include <algorithm>
-#include <memory>
 #include <span>
 
 #include "model/rsv501/document.h"
@@ -297,21 +295,10 @@ std::uint32_t FirstPersonNumber(const TRSV501RaschetSV& r) {
 
 void TakeSection3(std::vector<TRSV501PersSvSL>& persons, std::uint32_t firstNumber, const PersonVisit& visit,
                   view::Section3& s) {
-  constexpr std::size_t kStep = 1024;
-  ReserveRows(persons, s);
-  for (std::size_t from = 0; from < persons.size(); from += kStep) {
-    const std::size_t to = std::min(persons.size(), from + kStep), first = s.persons.size();
-    for (std::size_t i = from; i < to; ++i) {
-      if (visit) visit(persons[i]);
-      AddPerson(persons[i], firstNumber + static_cast<std::uint32_t>(i), s);
-    }
-    s.KeepTexts(first);
-    for (std::size_t i = from; i < to; ++i) {
-      std::destroy_at(&persons[i]);
-      std::construct_at(&persons[i]);
-    }
-  }
-  std::vector<TRSV501PersSvSL>().swap(persons);
+  TakePersons(persons, s, [&](const TRSV501PersSvSL& person, std::uint32_t i) {
+    if (visit) visit(person);
+    AddPerson(person, firstNumber + i, s);
+  });
 }
 
 }  // namespace orsvelt::rsv501

@@ -23,16 +23,15 @@ view::ReportView MakeReportView501(const TRSVFile& file, const TRSV501Document& 
 
 namespace orsvelt::rsv501 {
 
-// The number of the first person among the children of "РасчетСВ".
+// The number of the first person among the children of "РасчетСВ", counted from 0 as the
+// paths of 5.01 number them.
 std::uint32_t FirstPersonNumber(const TRSV501RaschetSV& r);
 
 // Sees a person of the model just before it is let go.
 using PersonVisit = std::function<void(const TRSV501PersSvSL&)>;
 
-// Section 3 of the view for a section that outlives the model's persons: they are handed to
-// visit (which may be empty), taken into s and let go a few at a time, their texts kept by
-// the section (Section3::KeepTexts), so that the model's persons and the section are never
-// both whole.
+// Section 3 of the view for a section that outlives the model's persons (TakePersons); each
+// is handed to visit (which may be empty) before it is taken.
 void TakeSection3(std::vector<TRSV501PersSvSL>& persons, std::uint32_t firstNumber, const PersonVisit& visit,
                   view::Section3& s);
 

@@ -1,8 +1,5 @@
 #include "model/rsv502/view_lines.h"
 
-#include <algorithm>
-#include <memory>
-
 namespace orsvelt::rsv502 {
 
 using namespace view;
@@ -70,18 +67,9 @@ void FillSection3(const std::vector<TRSV502PersSvStrakhLic>& persons, std::uint3
 
 void TakeSection3(std::vector<TRSV502PersSvStrakhLic>& persons, std::uint32_t firstNumber, int quarter,
                   Section3& s) {
-  constexpr std::size_t kStep = 1024;
-  ReserveRows(persons, s);
-  for (std::size_t from = 0; from < persons.size(); from += kStep) {
-    const std::size_t to = std::min(persons.size(), from + kStep), first = s.persons.size();
-    for (std::size_t i = from; i < to; ++i) AddPerson(persons[i], firstNumber + static_cast<std::uint32_t>(i), quarter, s);
-    s.KeepTexts(first);
-    for (std::size_t i = from; i < to; ++i) {
-      std::destroy_at(&persons[i]);
-      std::construct_at(&persons[i]);
-    }
-  }
-  std::vector<TRSV502PersSvStrakhLic>().swap(persons);
+  TakePersons(persons, s, [&](const TRSV502PersSvStrakhLic& person, std::uint32_t i) {
+    AddPerson(person, firstNumber + i, quarter, s);
+  });
 }
 
 void MoveToQuarter(std::span<MonthRow> rows, int quarter) {

@@ -98,9 +98,7 @@ std::uint32_t FirstPersonNumber(const Raschet& r) {
   return 1 + (r.ОбязПлатСВ ? 1 : 0) + (r.ОбязПлатСВ_КФХ ? 1 : 0);
 }
 
-// FillSection3's persons for a section that outlives them: they are taken out of `persons`
-// a few at a time, their texts kept by the section (Section3::KeepTexts), and let go, so
-// that the model's persons and the section are never both whole.
+// FillSection3's persons for a section that outlives them (TakePersons).
 void TakeSection3(std::vector<TRSV502PersSvStrakhLic>& persons, std::uint32_t firstNumber, int quarter,
                   view::Section3& s);
 void MoveToQuarter(std::span<view::MonthRow> rows, int quarter);

@@ -1,12 +1,14 @@
 #pragma once
 // Small steps that every format's adapter to the report view takes alike.
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/common/format5.h"
 #include "model/common/path_buffer.h"
@@ -90,6 +92,26 @@ void ReserveRows(const Persons& persons, Section3& s) {
   s.persons.reserve(persons.size());
   s.rows.reserve(rows);
   s.extraRows.reserve(extraRows);
+}
+
+// Fills section 3 for a section that outlives the model's persons: add(person, i) adds the
+// i-th of them to s; they are added a few at a time, their texts kept by the section
+// (Section3::KeepTexts), and let go, so that the model's persons and the section are never
+// both whole. `persons` is empty afterwards.
+template <class Person, class Add>
+void TakePersons(std::vector<Person>& persons, Section3& s, Add&& add) {
+  constexpr std::size_t kStep = 1024;
+  ReserveRows(persons, s);
+  for (std::size_t from = 0; from < persons.size(); from += kStep) {
+    const std::size_t to = std::min(persons.size(), from + kStep), first = s.persons.size();
+    for (std::size_t i = from; i < to; ++i) add(persons[i], static_cast<std::uint32_t>(i));
+    s.KeepTexts(first);
+    for (std::size_t i = from; i < to; ++i) {
+      std::destroy_at(&persons[i]);
+      std::construct_at(&persons[i]);
+    }
+  }
+  std::vector<Person>().swap(persons);
 }
 
 // A person's month rows and additional-tariff rows in the order the report writes them;

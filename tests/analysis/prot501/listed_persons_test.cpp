@@ -82,20 +82,33 @@ TEST(ListedPersons, GiveBackEveryPersonAsListedEvenWhenMovedOut) {
   }
 }
 
+template <class Codec, class Record>
+std::string Packed(const Record& record) {
+  std::string out;
+  prot501::PackFields packing{out};
+  Codec::Walk(packing, record);
+  return out;
+}
+
+template <class Codec, class Record>
+std::size_t SizeOf(const Record& record) {
+  prot501::SizeFields sizing;
+  Codec::Walk(sizing, record);
+  return sizing.size;
+}
+
 // A codec's size is what it packs, so a block is never outgrown.
 TEST(ListedPersons, TheCodecsSizeIsWhatTheyPack) {
   for (int i = 0; i < 12; ++i) {
-    std::string out;
-    prot501::ListedPersonCodec::Pack(Listed(i), out);
-    EXPECT_EQ(out.size(), prot501::ListedPersonCodec::Size(Listed(i))) << i;
+    const std::string out = Packed<prot501::ListedPersonCodec>(Listed(i));
+    EXPECT_EQ(out.size(), SizeOf<prot501::ListedPersonCodec>(Listed(i))) << i;
     TRSV501YearPersonRec year;
     year.FullName = Listed(i).FullName;
     year.PeriodCode = "34";
     for (int m = 0; m < i; ++m) year.Rows.push_back({m, "НР", 1, 2, 3, 4});
     for (int m = 0; m < i % 4; ++m) year.ExtraRows.push_back({m, 5, 6});
-    std::string yearOut;
-    prot501::YearPersonCodec::Pack(year, yearOut);
-    EXPECT_EQ(yearOut.size(), prot501::YearPersonCodec::Size(year)) << i;
+    const std::string yearOut = Packed<prot501::YearPersonCodec>(year);
+    EXPECT_EQ(yearOut.size(), SizeOf<prot501::YearPersonCodec>(year)) << i;
   }
 }
 
